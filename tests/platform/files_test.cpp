@@ -1,0 +1,83 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace platform;
+
+class SettingFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("gp-files-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        setProgramFolder(folder);
+    }
+    void TearDown() override {
+        setProgramFolder({});
+        fs::remove_all(folder);
+    }
+    void put(const fs::path& rel, const std::string& bytes) {
+        fs::create_directories((folder / rel).parent_path());
+        std::ofstream(folder / rel, std::ios::binary) << bytes;
+    }
+    std::string raw(const fs::path& rel) {
+        std::ifstream in(folder / rel, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path folder;
+};
+
+TEST_F(SettingFiles, BackslashNamesMapIntoTheProgramFolder) {
+    EXPECT_EQ(resolve("\\Data\\users.dat"), folder / "Data" / "users.dat");
+    EXPECT_EQ(resolve("\\jackrule.dat"), folder / "jackrule.dat");
+}
+
+TEST_F(SettingFiles, ReadStripsExactlyOneFinalLineBreak) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"YES\r\n", "YES"}, {"YES\n", "YES"}, {"YES", "YES"},
+        {"YES\r\n\r\n", "YES\r\n"}, {"a\r\nb\r\n", "a\r\nb"}, {"\r\n", ""},
+    };
+    for (const auto& [bytes, value] : cases) {
+        put("Data/x.dat", bytes);
+        EXPECT_EQ(readSetting("\\Data\\x.dat"), value) << bytes;
+    }
+}
+
+TEST_F(SettingFiles, MissingFileReadsEmpty) {
+    EXPECT_EQ(readSetting("\\Data\\none.dat"), "");
+    EXPECT_EQ(readFile("\\nowhere\\none.dat"), "");
+}
+
+TEST_F(SettingFiles, WriteAddsCrLfCreatesDataAndReplaces) {
+    ASSERT_TRUE(writeSetting("\\Data\\heartssound.dat", "YES"));
+    EXPECT_EQ(raw("Data/heartssound.dat"), "YES\r\n");
+    ASSERT_TRUE(writeSetting("\\Data\\heartssound.dat", "NO"));
+    EXPECT_EQ(raw("Data/heartssound.dat"), "NO\r\n");
+    EXPECT_EQ(readSetting("\\Data\\heartssound.dat"), "NO");
+    EXPECT_FALSE(fs::exists(folder / "Data" / "heartssound.dat.tmp"));
+}
+
+TEST_F(SettingFiles, FailedWriteKeepsTheOldFile) {
+    put("Data/x.dat", "OLD\r\n");
+    // A folder where the temporary file would go makes the write fail.
+    fs::create_directories(folder / "Data" / "x.dat.tmp");
+    EXPECT_FALSE(writeSetting("\\Data\\x.dat", "NEW"));
+    EXPECT_EQ(readSetting("\\Data\\x.dat"), "OLD");
+}
+
+TEST(NumberConversion, BadTextGivesTheDefault) {
+    EXPECT_EQ(toInt("42"), 42);
+    EXPECT_EQ(toInt(" 7 \r\n"), 7);
+    EXPECT_EQ(toInt("-3"), -3);
+    EXPECT_EQ(toInt("+5"), 5);
+    EXPECT_EQ(toInt("", -1), -1);
+    EXPECT_EQ(toInt("abc", -1), -1);
+    EXPECT_EQ(toInt("12x", -1), -1);
+    EXPECT_EQ(toInt("99999999999999999999", -1), -1);
+    EXPECT_DOUBLE_EQ(toDouble("1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(toDouble("x", 2.0), 2.0);
+}
