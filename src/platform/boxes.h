@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The message box and the input box: the only things in the program that wait.
+namespace platform {
+
+// Style numbers and answers as the classic platform numbers them.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbInformation = 64;
+inline constexpr int vbOK = 1;
+inline constexpr int vbCancel = 2;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+// Shows a box and returns vbOK, vbYes or vbNo. An untitled box shows the program's title.
+// Timers are held while it is open.
+int MsgBox(std::string_view prompt, int style = vbOKOnly, std::string_view title = {});
+// Returns the text typed, or empty text on Cancel.
+std::string InputBox(std::string_view prompt, std::string_view title = {}, std::string_view defaultText = {});
+
+// Test seam: while set, boxes are not shown; the hook answers them.
+struct BoxRequest {
+    enum class Kind { Message, Input } kind;
+    std::string prompt;
+    std::string title;   // as shown (the program's title when none was given)
+    int style = 0;       // message boxes
+    std::string defaultText;  // input boxes
+};
+struct BoxReply {
+    int button = vbOK;   // message boxes
+    std::string text;    // input boxes (empty = Cancel)
+};
+void setBoxHook(std::function<BoxReply(const BoxRequest&)> hook);  // empty function: real boxes
+
+inline constexpr const char* kProgramTitle = "Tolvane Game Pack v 1.0";
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Sound, the system browser and the screen, each with a seam for tests.
+namespace platform {
+
+// One sound channel per media player: playing replaces what the channel was playing.
+// No sound device means silence, never an error.
+class SoundChannel {
+public:
+    SoundChannel();
+    ~SoundChannel();
+    SoundChannel(const SoundChannel&) = delete;
+    SoundChannel& operator=(const SoundChannel&) = delete;
+    void play(const std::filesystem::path& wavFile);  // asynchronous
+    void stop();
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl;
+};
+// Test seam: while set, channels report the file they would play here instead of playing it.
+void setSoundHook(std::function<void(const std::filesystem::path&)> hook);
+
+// Opens an address in the system browser without waiting.
+void openBrowser(std::string_view address);
+void setBrowserHook(std::function<void(const std::string&)> hook);  // test seam
+
+inline constexpr int kTwipsPerPixel = 15;
+struct ScreenSize { int widthPx; int heightPx; };
+ScreenSize screenSize();                // the primary screen, unless a test set one
+void setScreenSize(std::optional<ScreenSize> size);  // test seam
+inline double screenWidthTwips() { return double(screenSize().widthPx) * kTwipsPerPixel; }
+inline double screenHeightTwips() { return double(screenSize().heightPx) * kTwipsPerPixel; }
+
+}  // namespace platform
