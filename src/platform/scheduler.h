@@ -26,9 +26,11 @@ bool held();
 
 // Test seam. With the virtual clock, ticks come only from advance(), which delivers every tick due
 // within the next ms in time order (ties in the order the timers were started), moving the clock
-// to each tick's time before running it.
+// to each tick's time before running it. A timer started by a tick ticks in the same advance when
+// due within it. Before each tick, events posted to Qt are delivered, as the real event loop would.
+// On the real clock advance() does nothing.
 void useVirtualClock(bool on);
 void advance(int ms);
-std::int64_t now();  // virtual milliseconds since useVirtualClock(true)
+std::int64_t now();  // virtual milliseconds since useVirtualClock(true); else a monotonic clock
 
 }  // namespace platform::scheduler

@@ -27,8 +27,10 @@ private:
 // Test seam: while set, channels report the file they would play here instead of playing it.
 void setSoundHook(std::function<void(const std::filesystem::path&)> hook);
 
-// Opens an address in the system browser without waiting.
+// Opens an address in the system browser without waiting. A web address is used as given; a local
+// path, or a program-relative name such as "\Data\hearts.html", becomes a file URL.
 void openBrowser(std::string_view address);
+std::string browserUrl(std::string_view address);  // the URL openBrowser hands to the system
 void setBrowserHook(std::function<void(const std::string&)> hook);  // test seam
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -1,0 +1,81 @@
+#include "platform/boxes.h"
+
+#include "platform/scheduler.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QString>
+
+namespace platform {
+namespace {
+
+constexpr int kButtonsMask = 7;
+constexpr int kDefaultButton2 = 256;
+
+std::function<BoxReply(const BoxRequest&)>& boxHook() {
+    static std::function<BoxReply(const BoxRequest&)> hook;
+    return hook;
+}
+
+// No timer ticks while a box waits for the user, whoever answers it.
+class TimersHeld {
+public:
+    TimersHeld() { scheduler::hold(); }
+    ~TimersHeld() { scheduler::release(); }
+    TimersHeld(const TimersHeld&) = delete;
+    TimersHeld& operator=(const TimersHeld&) = delete;
+};
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+std::string shownTitle(std::string_view title) { return title.empty() ? kProgramTitle : std::string(title); }
+
+bool isYesNo(int style) { return (style & kButtonsMask) == vbYesNo; }
+
+int showMessage(const BoxRequest& request) {
+    QMessageBox box;
+    box.setWindowTitle(qs(request.title));
+    box.setText(qs(request.prompt));
+    box.setIcon((request.style & vbInformation) ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (!isYesNo(request.style)) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return vbOK;
+    }
+    // The close box and Escape answer No: the box has no Cancel.
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton((request.style & kDefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? vbYes : vbNo;
+}
+
+std::string showInput(const BoxRequest& request) {
+    QInputDialog dialog;
+    dialog.setWindowTitle(qs(request.title));
+    dialog.setLabelText(qs(request.prompt));
+    dialog.setTextValue(qs(request.defaultText));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
+}
+
+}  // namespace
+
+int MsgBox(std::string_view prompt, int style, std::string_view title) {
+    const BoxRequest request{BoxRequest::Kind::Message, std::string(prompt), shownTitle(title), style, {}};
+    TimersHeld held;
+    // A copy, so that a hook may replace itself while it answers.
+    if (const auto hook = boxHook()) return hook(request).button;
+    return showMessage(request);
+}
+
+std::string InputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) {
+    const BoxRequest request{BoxRequest::Kind::Input, std::string(prompt), shownTitle(title), 0,
+                             std::string(defaultText)};
+    TimersHeld held;
+    if (const auto hook = boxHook()) return hook(request).text;
+    return showInput(request);
+}
+
+void setBoxHook(std::function<BoxReply(const BoxRequest&)> hook) { boxHook() = std::move(hook); }
+
+}  // namespace platform
