@@ -1,0 +1,164 @@
+#include "games/hearts/hearts_computer.h"
+
+#include "games/hearts/hearts_play.h"
+
+namespace heartsrules {
+namespace {
+
+constexpr int kJack = 11;
+constexpr int kQueen = 12;
+
+bool holds(const HeartsTable& t, int seat, std::string_view suit) {
+    return suitcountOf(t, seat, suit) >= 1;
+}
+
+bool heldOfSuit(const HeartsTable& t, int slot, std::string_view suit) {
+    return isHeld(t, slot) && t.cardsuit[slot] == suit;
+}
+
+// The seat's held slot of a suit with the lowest or highest rank; 0 when there is none.
+template <class Accept>
+int extremeOf(const HeartsTable& t, int seat, std::string_view suit, bool lowest, Accept accept) {
+    int best = 0;
+    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot) {
+        if (!heldOfSuit(t, slot, suit) || !accept(slot)) continue;
+        if (!best || (lowest ? t.cardrank[slot] < t.cardrank[best] : t.cardrank[slot] > t.cardrank[best]))
+            best = slot;
+    }
+    return best;
+}
+
+// Without a card of the led suit: diamonds before clubs before spades, hearts only as the
+// rules allow after the first trick.
+void chooseOtherSuit(HeartsTable& t, int seat) {
+    if (holds(t, seat, "spades")) t.compsuit = "spades";
+    if (holds(t, seat, "clubs")) t.compsuit = "clubs";
+    if (holds(t, seat, "diamonds")) t.compsuit = "diamonds";
+    if (t.tricksleft == kFirstTrick) return;
+    if (t.heartsbroken == -1 && t.leader != seat) {
+        if (holds(t, seat, "hearts")) t.compsuit = "hearts";
+        return;
+    }
+    if (t.heartcount[seat] == t.cardsleft[seat] && t.leader == seat && holds(t, seat, "hearts")) {
+        t.compsuit = "hearts";
+        t.heartsbroken = -1;
+    }
+}
+
+// When the user led something other than spades, a seat that cannot follow gives away the queen.
+int queenToDump(const HeartsTable& t, int seat, std::string_view led) {
+    if (t.leader != kUser || led == "spades") return 0;
+    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+        if (isHeld(t, slot) && t.deckorder[slot] == kQueenOfSpades) return slot;
+    return 0;
+}
+
+int pickHeart(const HeartsTable& t, int seat, std::string_view led) {
+    const bool lowest = t.leader == seat || led == "hearts";
+    return extremeOf(t, seat, "hearts", lowest, [](int) { return true; });
+}
+
+bool dangerous(const HeartsTable& t, int seat) {
+    if (t.cardsleft[seat] < 10) return true;
+    bool allHearts = true;
+    for (int other = 1; other <= 4; ++other) {
+        if (other == seat) continue;
+        if (t.tricksuit[other] == "spades" || t.trickvalue[other] == kQueen) return true;
+        allHearts = allHearts && t.tricksuit[other] == "hearts";
+    }
+    return allHearts;
+}
+
+// The highest card of the chosen suit, or the lowest when the trick may hurt; the jack of
+// diamonds and a leader's queen of spades are kept back while the seat has company for them.
+int pickOfSuit(const HeartsTable& t, int seat, bool jackRule) {
+    const auto accept = [&](int slot) {
+        const int rank = t.cardrank[slot];
+        const std::string& suit = t.cardsuit[slot];
+        if (jackRule && suit == "diamonds" && rank == kJack && t.diamondcount[seat] >= 2) return false;
+        if (suit == "spades" && rank == kQueen && t.leader == seat && t.spadecount[seat] >= 2) return false;
+        return true;
+    };
+    return extremeOf(t, seat, t.compsuit, dangerous(t, seat), accept);
+}
+
+// Draws random slots of the seat until one is held, once for each card that qualifies.
+int drawHeld(const HeartsTable& t, int seat, int times, const Draw& rndnum) {
+    int slot = 0;
+    for (int k = 0; k < times; ++k) {
+        do {
+            slot = rndnum(13) + firstSlot(seat) - 1;
+        } while (!isHeld(t, slot));
+    }
+    return slot;
+}
+
+int heldCount(const HeartsTable& t, int seat, const std::string* suit) {
+    int count = 0;
+    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+        if (isHeld(t, slot) && (!suit || t.cardsuit[slot] == *suit)) ++count;
+    return count;
+}
+
+int randomPick(const HeartsTable& t, int seat, const Draw& rndnum) {
+    const int slot = drawHeld(t, seat, heldCount(t, seat, &t.compsuit), rndnum);
+    return slot ? slot : drawHeld(t, seat, heldCount(t, seat, nullptr), rndnum);
+}
+
+// With the rule on, a seat takes the user's jack of diamonds with the ace, king or queen
+// whenever it may play a diamond.
+int jackCapture(const HeartsTable& t, int seat, std::string_view led) {
+    if (t.tricksuit[kUser] != "diamonds" || t.trickvalue[kUser] != kJack) return 0;
+    int taker = 0;
+    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+        if (heldOfSuit(t, slot, "diamonds") && t.cardrank[slot] >= kQueen) taker = slot;
+    if (!taker) return 0;
+    const bool followsDiamonds = led == "diamonds" && holds(t, seat, "diamonds");
+    const bool voidInLed = (led == "clubs" || led == "spades" || led == "hearts") && !holds(t, seat, led);
+    return followsDiamonds || voidInLed ? taker : 0;
+}
+
+// The seat that puts the last card into a diamond trick plays its jack of diamonds there.
+int jackLast(const HeartsTable& t, int seat, std::string_view led) {
+    if (led != "diamonds" || t.leader != nextTurn(seat)) return 0;
+    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+        if (heldOfSuit(t, slot, "diamonds") && t.cardrank[slot] == kJack) return slot;
+    return 0;
+}
+
+}  // namespace
+
+int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
+    t.pickslot = 0;
+    const std::string led = t.tricksuit[t.leader];
+    if (t.heartcount[seat] >= t.cardsleft[seat]) t.heartsbroken = -1;
+    if (holds(t, seat, led)) {
+        t.compsuit = led;
+    } else {
+        chooseOtherSuit(t, seat);
+        if (const int queen = queenToDump(t, seat, led)) {
+            t.compsuit = "spades";
+            return t.pickslot = queen;
+        }
+    }
+    if (t.compsuit == "hearts") {
+        t.pickslot = pickHeart(t, seat, led);
+        // Only a hand whose counts disagree with its cards lacks the heart; it still plays a card.
+        if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
+        return t.pickslot;
+    }
+    t.pickslot = pickOfSuit(t, seat, jackRule);
+    if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
+    if (!jackRule) return t.pickslot;
+    if (const int taker = jackCapture(t, seat, led)) {
+        t.compsuit = "diamonds";
+        t.pickslot = taker;
+    }
+    if (const int jack = jackLast(t, seat, led)) {
+        t.compsuit = "diamonds";
+        t.pickslot = jack;
+    }
+    return t.pickslot;
+}
+
+}  // namespace heartsrules

@@ -1,0 +1,44 @@
+#include "games/hearts/hearts_table.h"
+
+namespace heartsrules {
+namespace {
+
+using Counts = std::array<int, 5> HeartsTable::*;
+
+Counts countsOf(std::string_view suit) {
+    if (suit == "hearts") return &HeartsTable::heartcount;
+    if (suit == "clubs") return &HeartsTable::clubcount;
+    if (suit == "spades") return &HeartsTable::spadecount;
+    if (suit == "diamonds") return &HeartsTable::diamondcount;
+    return nullptr;
+}
+
+}  // namespace
+
+int seatOfSlot(int slot) {
+    if (slot <= 13) return 4;
+    if (slot <= 26) return 2;
+    if (slot <= 39) return 1;
+    return kUser;
+}
+
+int firstSlot(int seat) {
+    switch (seat) {
+    case 1: return 27;
+    case 2: return 14;
+    case 4: return 1;
+    default: return 40;
+    }
+}
+
+int* suitcount(HeartsTable& t, int seat, std::string_view suit) {
+    const Counts counts = countsOf(suit);
+    return counts ? &(t.*counts)[seat] : nullptr;
+}
+
+int suitcountOf(const HeartsTable& t, int seat, std::string_view suit) {
+    const Counts counts = countsOf(suit);
+    return counts ? (t.*counts)[seat] : 0;
+}
+
+}  // namespace heartsrules

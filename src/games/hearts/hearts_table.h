@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
+// 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
+// Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
+namespace heartsrules {
+
+inline constexpr int kUser = 3;
+inline constexpr int kTwoOfClubs = 15;     // card codes, file order
+inline constexpr int kQueenOfSpades = 12;
+inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
+
+struct HeartsTable {
+    std::array<int, 53> deckorder{};          // card code in each slot
+    std::array<int, 53> cardused{};           // the shuffle's marks, by code
+    std::array<std::string, 53> cardsuit{};   // suit word of each slot
+    std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
+    std::array<int, 53> tag{};                // seat while held, 10 + seat once played
+
+    int curslot = 0;
+    int pickslot = 0;
+    int passphase = 0;                        // -1 while the user may choose cards to pass
+    int passcount = 0;
+    std::array<int, 4> passslots{};           // by choice 1..3
+    int passstate = 0;                        // 1 left, 2 right, 3 across, 4 none
+    int turn = 0;
+    int leader = 0;
+    int tricksleft = 0;
+    int winner = 0;
+    bool handplaying = false;                 // from "Start Hand" until the last trick is scored
+
+    std::array<int, 5> heartcount{}, clubcount{}, spadecount{}, diamondcount{};
+    std::array<int, 5> cardsleft{};
+    std::array<int, 5> trickvalue{}, trickslot{}, trickrank{};
+    std::array<std::string, 5> tricksuit{};
+    std::string compsuit;
+    int heartsbroken = 0;                     // -1 once hearts may be led
+    std::array<int, 5> gamescore{}, pointcards{};
+};
+
+// The seat a slot belongs to for the whole hand, and the first slot of a seat's thirteen.
+int seatOfSlot(int slot);
+int firstSlot(int seat);
+inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
+inline bool isHeld(const HeartsTable& t, int slot) { return t.tag[slot] < 10; }
+
+// A seat's count of one suit; any other word has no count.
+int* suitcount(HeartsTable& t, int seat, std::string_view suit);
+int suitcountOf(const HeartsTable& t, int seat, std::string_view suit);
+
+}  // namespace heartsrules

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "games/hearts/hearts_deal.h"
+#include "table_builder.h"
+
+using namespace heartsrules;
+
+TEST(HeartsDeal, DealTagsSeatsAndOpensPassing) {
+    HeartsTable t;
+    t.pointcards = {0, 3, 4, 5, 6};
+    t.handplaying = true;
+    t.tag.fill(12);
+    beginDeal(t);
+    EXPECT_EQ(t.passphase, -1);
+    EXPECT_FALSE(t.handplaying);
+    EXPECT_EQ(t.pointcards, (std::array<int, 5>{}));
+    for (int slot = 1; slot <= 52; ++slot) EXPECT_EQ(t.tag[slot], seatOfSlot(slot)) << slot;
+}
+
+TEST(HeartsDeal, LayoutAndNewGameResetTheirOwnState) {
+    HeartsTable t;
+    t.passcount = 2;
+    t.passslots = {0, 41, 42, 0};
+    t.heartsbroken = -1;
+    t.heartcount = {0, 1, 2, 3, 4};
+    t.cardused.fill(-1);
+    t.gamescore = {0, 20, 30, 40, 50};
+    clearLayoutState(t);
+    EXPECT_EQ(t.passphase, -1);
+    EXPECT_EQ(t.passcount, 0);
+    EXPECT_EQ(t.passslots, (std::array<int, 4>{}));
+    EXPECT_EQ(t.heartsbroken, 0);
+    EXPECT_EQ(t.heartcount, (std::array<int, 5>{}));
+    EXPECT_EQ(t.cardused, (std::array<int, 53>{}));
+    EXPECT_EQ(t.gamescore[2], 30) << "a layout keeps the totals";
+    newGameState(t);
+    EXPECT_EQ(t.gamescore, (std::array<int, 5>{}));
+    EXPECT_EQ(t.cardsleft, (std::array<int, 5>{0, 13, 13, 13, 13}));
+    EXPECT_EQ(t.passstate, 1);
+}
+
+TEST(HeartsDeal, CaptionsFollowThePassState) {
+    const struct { int state; const char* caption; const char* text; } cases[] = {
+        {1, "Pass Left", "1"}, {2, "Pass Right", "2"}, {3, "Pass Foward", "3"}, {4, "Start Hand", "4"}};
+    for (auto c : cases) {
+        EXPECT_EQ(passCaption(c.state), c.caption);
+        EXPECT_EQ(passOfCaption(c.caption), c.state);
+        EXPECT_EQ(captionOfPassText(c.text), c.caption);
+    }
+    for (const char* odd : {"", "0", "5", " 1", "1\r\n"}) EXPECT_EQ(captionOfPassText(odd), "Start Hand") << odd;
+}
+
+TEST(HeartsPass, ThreeCardsRiseAFourthStaysAndLoweringKeepsTheOrder) {
+    HeartsTable t;
+    EXPECT_EQ(choosePassCard(t, 45, Row::Hand), Row::Raised);
+    EXPECT_EQ(choosePassCard(t, 41, Row::Hand), Row::Raised);
+    EXPECT_EQ(choosePassCard(t, 50, Row::Hand), Row::Raised);
+    EXPECT_EQ(t.passcount, 3);
+    EXPECT_EQ(choosePassCard(t, 52, Row::Hand), std::nullopt);
+    EXPECT_EQ(t.passslots, (std::array<int, 4>{0, 45, 41, 50}));
+    EXPECT_EQ(choosePassCard(t, 45, Row::Raised), Row::Hand);
+    EXPECT_EQ(t.passcount, 2);
+    EXPECT_EQ(t.passslots, (std::array<int, 4>{0, 41, 50, 0}));
+    EXPECT_EQ(choosePassCard(t, 30, Row::Elsewhere), std::nullopt);
+    EXPECT_EQ(choosePassCard(t, 52, Row::Hand), Row::Raised);
+    EXPECT_EQ(t.passslots, (std::array<int, 4>{0, 41, 50, 52}));
+}
+
+TEST(HeartsPass, ExchangeSwapsTheChosenCardsWithTheTargetSeatsLastThree) {
+    const struct { int state; std::array<int, 3> targets; } cases[] = {
+        {1, {11, 12, 13}}, {2, {24, 25, 26}}, {3, {37, 38, 39}}};
+    for (auto c : cases) {
+        HeartsTable t;
+        for (int slot = 1; slot <= 52; ++slot) t.deckorder[slot] = slot;
+        for (int slot : {47, 40, 52}) choosePassCard(t, slot, Row::Hand);
+        EXPECT_EQ(passTargets(c.state), c.targets);
+        EXPECT_EQ(exchangePass(t, c.state), (std::array<int, 3>{47, 40, 52}));
+        EXPECT_EQ(t.deckorder[47], c.targets[0]) << "first raised receives the first card";
+        EXPECT_EQ(t.deckorder[40], c.targets[1]);
+        EXPECT_EQ(t.deckorder[52], c.targets[2]);
+        EXPECT_EQ(t.deckorder[c.targets[0]], 47);
+        EXPECT_EQ(t.deckorder[c.targets[1]], 40);
+        EXPECT_EQ(t.deckorder[c.targets[2]], 52);
+        int moved = 0;
+        for (int slot = 1; slot <= 52; ++slot) moved += t.deckorder[slot] != slot;
+        EXPECT_EQ(moved, 6) << "no other seat's cards change";
+    }
+}
+
+TEST(HeartsPass, NoExchangeWithoutThreeCardsOrWithoutAPass) {
+    HeartsTable t;
+    for (int slot = 1; slot <= 52; ++slot) t.deckorder[slot] = slot;
+    choosePassCard(t, 40, Row::Hand);
+    choosePassCard(t, 41, Row::Hand);
+    const auto before = t.deckorder;
+    EXPECT_EQ(exchangePass(t, 1), (std::array<int, 3>{}));
+    choosePassCard(t, 42, Row::Hand);
+    EXPECT_EQ(exchangePass(t, 4), (std::array<int, 3>{}));
+    EXPECT_EQ(t.deckorder, before);
+}

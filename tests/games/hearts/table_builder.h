@@ -1,0 +1,96 @@
+#pragma once
+
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "games/hearts/hearts_play.h"
+#include "games/hearts/hearts_table.h"
+
+// Builds Hearts tables from card names such as "QS", "TD", "2C", "AH" (file order codes:
+// spades 1-13, clubs 14-26, diamonds 27-39, hearts 40-52).
+namespace heartstest {
+
+using heartsrules::HeartsTable;
+
+inline int code(const std::string& name) {
+    static const std::string ranks = "A23456789TJQK";
+    static const std::string suits = "SCDH";
+    const auto rank = ranks.find(name.at(0));
+    const auto suit = suits.find(name.at(1));
+    if (name.size() != 2 || rank == std::string::npos || suit == std::string::npos)
+        throw std::invalid_argument("bad card " + name);
+    return int(suit) * 13 + int(rank) + 1;
+}
+
+inline std::vector<int> codes(const std::string& names) {
+    std::istringstream in(names);
+    std::vector<int> out;
+    for (std::string name; in >> name;) out.push_back(code(name));
+    return out;
+}
+
+// Puts a code into a slot with the suit word and rank the deal gives it (aces still 1).
+inline void put(HeartsTable& t, int slot, int c) {
+    static const char* words[] = {"spades", "clubs", "diamonds", "hearts"};
+    t.deckorder[slot] = c;
+    t.cardsuit[slot] = words[(c - 1) / 13];
+    t.cardrank[slot] = (c - 1) % 13 + 1;
+}
+
+inline int slotOf(const HeartsTable& t, const std::string& name) {
+    for (int slot = 1; slot <= 52; ++slot)
+        if (t.deckorder[slot] == code(name)) return slot;
+    throw std::invalid_argument("card not dealt " + name);
+}
+
+// Deals the named cards to each seat's first slots; the seat's remaining slots get the cards
+// nobody was given and count as already played. Aces rank 14, counts and cardsleft follow the
+// held cards, as in the middle of a hand.
+struct Seats {
+    std::string top, right, user, left;
+};
+
+inline HeartsTable table(const Seats& seats, int tricksleft = 12) {
+    HeartsTable t;
+    std::vector<bool> used(53, false);
+    const std::pair<int, const std::string*> hands[] = {
+        {1, &seats.top}, {2, &seats.right}, {3, &seats.user}, {4, &seats.left}};
+    std::vector<int> filled(5, 0);
+    for (auto [seat, names] : hands) {
+        for (int c : codes(*names)) {
+            if (used[c]) throw std::invalid_argument("card dealt twice");
+            used[c] = true;
+            put(t, heartsrules::firstSlot(seat) + filled[seat]++, c);
+        }
+    }
+    int spare = 1;
+    for (auto [seat, names] : hands) {
+        for (int k = filled[seat]; k < 13; ++k) {
+            while (used[spare]) ++spare;
+            used[spare] = true;
+            const int slot = heartsrules::firstSlot(seat) + k;
+            put(t, slot, spare);
+            t.tag[slot] = 10 + seat;
+        }
+    }
+    for (int slot = 1; slot <= 52; ++slot) {
+        if (t.cardrank[slot] == 1) t.cardrank[slot] = 14;
+        const int seat = heartsrules::seatOfSlot(slot);
+        if (t.tag[slot] >= 10) continue;
+        t.tag[slot] = seat;
+        ++*heartsrules::suitcount(t, seat, t.cardsuit[slot]);
+        ++t.cardsleft[seat];
+    }
+    t.tricksleft = tricksleft;
+    t.handplaying = true;
+    return t;
+}
+
+// A seat puts one of its held cards into the trick.
+inline void play(HeartsTable& t, int seat, const std::string& name) {
+    heartsrules::recordPlay(t, seat, slotOf(t, name));
+}
+
+}  // namespace heartstest
