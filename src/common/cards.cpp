@@ -1,0 +1,63 @@
+#include "common/cards.h"
+
+#include <array>
+
+namespace common {
+namespace {
+
+constexpr std::array<std::string_view, 13> kRankWords{
+    "ace", "two", "three", "four", "five", "six", "seven",
+    "eight", "nine", "ten", "jack", "queen", "king"};
+constexpr std::array<std::string_view, 4> kFileSuits{"spades", "clubs", "diamonds", "hearts"};
+constexpr std::array<std::string_view, 4> kWindowSuits{"spades", "hearts", "diamonds", "clubs"};
+constexpr int kTwoDecks = 2 * kDeckSize;
+
+}  // namespace
+
+int rankof(int code) {
+    if (code < 1) return 0;
+    return (code - 1) % 13 + 1;
+}
+
+int suitblock(int code) {
+    if (code < 1) return -1;
+    return (code - 1) % kDeckSize / 13;
+}
+
+std::string_view rankword(int rank) {
+    if (rank < 1 || rank > 13) return {};
+    return kRankWords[rank - 1];
+}
+
+std::string_view suitword(int block, SuitOrder order) {
+    if (block < 0 || block > 3) return {};
+    return order == SuitOrder::File ? kFileSuits[block] : kWindowSuits[block];
+}
+
+std::string_view suitof(int code, SuitOrder order) {
+    if (code > kTwoDecks) return {};
+    return suitword(suitblock(code), order);
+}
+
+std::string facefile(int rank, std::string_view suit) {
+    std::string name = "\\Images\\";
+    name += rankword(rank);
+    name += suit;
+    name += ".gif";
+    return name;
+}
+
+std::string facefile(int code) {
+    if (code < 1 || code > kTwoDecks) return {};
+    return facefile(rankof(code), suitof(code));
+}
+
+std::string facename(int code) {
+    if (code < 1 || code > kDeckSize) return {};
+    std::string name(rankword(rankof(code)));
+    name += "of";
+    name += suitof(code, SuitOrder::Window);
+    return name;
+}
+
+}  // namespace common

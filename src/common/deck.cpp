@@ -1,0 +1,42 @@
+#include "common/deck.h"
+
+#include "common/rndnum.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace common {
+namespace {
+
+constexpr std::int16_t kUsed = -1;
+
+void requireIndexes(std::span<std::int16_t> array, int last) {
+    if (last < 0 || static_cast<std::size_t>(last) >= array.size())
+        throw std::out_of_range("card array too small for the deck");
+}
+
+}  // namespace
+
+int drawfree(std::span<std::int16_t> cardused, int n, int offset) {
+    if (n < 1) return 0;
+    requireIndexes(cardused, offset + n - 1);
+    const auto range = cardused.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(n));
+    if (std::ranges::all_of(range, [](std::int16_t mark) { return mark == kUsed; })) return 0;
+    int code = rndnum(n, offset);
+    while (cardused[static_cast<std::size_t>(code)] == kUsed) code = rndnum(n, offset);
+    cardused[static_cast<std::size_t>(code)] = kUsed;
+    return code;
+}
+
+void shuffledeck(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused, int n,
+                 const std::function<void(int)>& dealt) {
+    requireIndexes(deckorder, n);
+    requireIndexes(cardused, n);
+    std::fill(cardused.begin() + 1, cardused.begin() + n + 1, std::int16_t{0});
+    for (int position = 1; position <= n; ++position) {
+        deckorder[static_cast<std::size_t>(position)] = static_cast<std::int16_t>(drawfree(cardused, n));
+        if (dealt) dealt(position);
+    }
+}
+
+}  // namespace common

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One value per small file, kept in a window's hidden holder (its in-memory copy of the setting).
+namespace common {
+
+// The holder takes the file's value: its whole text less the final line break.
+void readsetting(std::string& holder, std::string_view name);
+// The holder takes the value, which is written with CR LF; with readBack the holder is then
+// loaded from the file again. Returns false when the file could not be written.
+bool writesetting(std::string& holder, std::string_view value, std::string_view name, bool readBack = true);
+
+// The sound switch of a game window: "\Data\" + switch name + "sound.dat".
+std::string switchfile(std::string_view switchname);
+// Only exactly "YES" means sound on.
+inline bool soundon(std::string_view holder) { return holder == "YES"; }
+inline constexpr std::string_view kSoundOn = "YES";
+inline constexpr std::string_view kSoundOff = "NO";
+
+}  // namespace common

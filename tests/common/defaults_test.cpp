@@ -1,0 +1,46 @@
+#include "common/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string shipped(const std::string& relative) {
+    std::ifstream in(std::filesystem::path(GP_DEFAULTS_DIR) / relative, std::ios::binary);
+    if (!in) return "<missing>";
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string relative(std::string_view name) {
+    std::string path(name.substr(1));
+    for (auto& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+}  // namespace
+
+TEST(ShippedDefaults, EverySoundSwitchStartsOn) {
+    // Twenty-one switch names serve the twenty-four game windows.
+    const char* switches[] = {
+        "accordian", "backgammon", "calculation", "color", "crazy8s", "euchre", "foreaft",
+        "fortythieves", "gin", "golf", "hangman", "hanoi", "hearts", "interlock", "memorycomp",
+        "memoryscore", "nestor", "seawar", "spades", "tictactoe", "war",
+    };
+    for (const char* name : switches)
+        EXPECT_EQ(shipped(relative(common::switchfile(name))), "YES\r\n") << name;
+}
+
+TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
+    const std::pair<const char*, const char*> files[] = {
+        {"jackrule.dat", "YES\r\n"},
+        {"Data/carddeck.dat", "1\r\n"},
+        {"Data/totalusers.dat", "0\r\n"},
+        {"Data/users.dat", "\r\n"},
+    };
+    for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
+}
