@@ -1,0 +1,161 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/controls.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+// Windows. Every window is a class derived from Form; the registry holds at most one of each.
+//
+//   class golf : public platform::Form {
+//   public:
+//       golf() { on(deck.Click, &golf::deck_Click); }
+//   private:
+//       platform::Image deck{*this};
+//       void Form_Load() override;
+//       void deck_Click();
+//   };
+//
+//   platform::window<golf>().Show();   // creates and loads it when it is not loaded
+namespace platform {
+
+class FormWidget;
+
+class Form : public Container, public PropertyOwner {
+public:
+    Form();
+    virtual ~Form();
+
+    Property<std::string> Caption{this};
+    // The outer rectangle in twips; the client area is smaller by a fixed frame allowance.
+    Property<double> Left{this, 0.0};
+    Property<double> Top{this, 0.0};
+    Property<double> Width{this, 4800.0};
+    Property<double> Height{this, 3600.0};
+    Property<bool> Enabled{this, true};
+    Property<bool> Visible{this, false};  // setting it shows or hides the window
+    Property<Color> BackColor{this, vbButtonFace};
+    Property<platform::Picture> Picture{this};  // drawn unstretched from the top-left corner
+    Property<platform::Picture> Icon{this};     // empty: the program's icon
+    Property<int> MousePointer{this, vbDefault};
+    Property<int> WindowState{this, vbNormal};
+    Property<int> StartUpPosition{this, vbStartUpManual};
+    Property<bool> MinButton{this, false};
+    Property<bool> MaxButton{this, false};
+    Property<bool> Sizable{this, false};
+
+    // Shows the window (loading it first is the registry's job) and makes it the active window
+    // once the current handler has returned.
+    void Show();
+    void Hide();
+    // Runs Form_Unload, which may refuse (then false). An unloaded window is destroyed once the
+    // handler that unloaded it has returned; the next window<T>() makes a fresh one.
+    bool Unload();
+    void ZOrder(int position = 0);
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+
+    // The client area below the menu bar, in twips.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    bool isLoaded() const { return loaded_; }
+
+    // Events. Form_Activate runs when the window becomes the active program window.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload(int& Cancel) { (void)Cancel; }
+    virtual void Form_Click() {}
+    virtual void Form_MouseMove(int Button, int Shift, double X, double Y) { (void)Button, (void)Shift, (void)X, (void)Y; }
+    virtual void Form_DragDrop(Control& Source, double X, double Y) { (void)Source, (void)X, (void)Y; }
+    // After every drag, wherever it ended.
+    virtual void Form_DragEnded(Control& Source) { (void)Source; }
+
+    // Container.
+    double originX() const override { return 0; }
+    double originY() const override { return 0; }
+    bool showing() const override { return Visible; }
+    bool enabledChain() const override { return Enabled; }
+
+    // The top-level Qt widget (menu bar and client area).
+    QWidget* topLevel() const;
+    // Used by the platform: menus, timers and the registry.
+    QWidget* menuBar();
+    void registerTimer(Timer* timer);
+    void unregisterTimer(Timer* timer);
+    void markLoaded() { loaded_ = true; }
+    void closeBox();
+
+protected:
+    // Connects an event to one of the window's handlers: on(deck.Click, &golf::deck_Click).
+    template <class Event, class W, class... Args>
+    void on(Event& event, void (W::*handler)(Args...)) {
+        W* self = static_cast<W*>(this);
+        event = [self, handler](auto&&... args) { (self->*handler)(std::forward<decltype(args)>(args)...); };
+    }
+
+    void propertyChanged(const void* property) override;
+
+private:
+    friend class Registry;
+    void applyGeometry();
+    void applyFrameButtons();
+    void placeAtFirstShow();
+    void showNow();
+    void hideNow();
+    void killTimers();
+
+    std::unique_ptr<FormWidget> widget_;
+    std::vector<Timer*> timers_;
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool placed_ = false;
+};
+
+namespace detail {
+Form& touch(std::type_index type, std::unique_ptr<Form> (*make)());
+Form* find(std::type_index type);
+}  // namespace detail
+
+// The window of class T, created and loaded (Form_Load) first when it is not loaded.
+template <class T>
+T& window() {
+    return static_cast<T&>(detail::touch(typeid(T), []() -> std::unique_ptr<Form> { return std::make_unique<T>(); }));
+}
+// The window of class T when it is loaded, else null; never creates it.
+template <class T>
+T* loaded() {
+    return static_cast<T*>(detail::find(typeid(T)));
+}
+// Unloads the window of class T; a window that is not loaded stays so.
+template <class T>
+void unload() {
+    if (T* w = loaded<T>()) w->Unload();
+}
+
+// Every loaded window, in loading order.
+std::vector<Form*> loadedForms();
+// The active program window, or null.
+Form* activeForm();
+// Unloads every window (their Form_Unload runs; refusals are overruled), at the end of a run.
+void unloadAll();
+
+// The program's look: its icon and its custom mouse cursor (vbCustom).
+void setProgramIcon(const Picture& icon);
+void setProgramCursor(const Picture& cursor, int hotX, int hotY);
+
+// Test seams. The program ends when no window is visible: by default the application quits.
+void setQuitHook(std::function<void()> hook);
+// Whether the user's own clicks and window switches activate windows (off in tests).
+void setFollowUserActivation(bool on);
+// Runs what is posted for "after the current handler": activations and the disposal of unloaded
+// windows and controls.
+void runPosted();
+
+}  // namespace platform
