@@ -10,7 +10,6 @@ namespace platform {
 namespace {
 
 constexpr int kButtonsMask = 7;
-constexpr int kDefaultButton2 = 256;
 
 std::function<BoxReply(const BoxRequest&)>& boxHook() {
     static std::function<BoxReply(const BoxRequest&)> hook;
@@ -44,7 +43,7 @@ int showMessage(const BoxRequest& request) {
     }
     // The close box and Escape answer No: the box has no Cancel.
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton((request.style & kDefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::Yes);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? vbYes : vbNo;
 }
