@@ -1,0 +1,66 @@
+#include "art/painting.h"
+
+#include <QFontDatabase>
+#include <QPainterPath>
+
+namespace art {
+
+QImage canvas(QSize size, const QColor& fill) {
+    const bool opaque = fill.alpha() == 255;
+    QImage image(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+void smooth(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QFont boldFont(bool condensed) {
+    static const QStringList wide{"DejaVu Sans", "Liberation Sans", "Nimbus Sans", "Arial", "Helvetica"};
+    static const QStringList narrow{"DejaVu Sans Condensed", "Liberation Sans Narrow",
+                                    "Nimbus Sans Narrow", "Arial Narrow", "DejaVu Sans"};
+    QFont font;
+    font.setFamilies(condensed ? narrow : wide);
+    font.setBold(true);
+    font.setPixelSize(100);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+void drawFittedText(QPainter& painter, const QString& text, const QRectF& box, const QColor& color,
+                    const QFont& font) {
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF ink = path.boundingRect();
+    if (ink.isEmpty()) return;
+    const double sy = box.height() / ink.height();
+    const double sx = std::min(sy, box.width() / ink.width());
+    QTransform t;
+    t.translate(box.center().x(), box.top());
+    t.scale(sx, sy);
+    t.translate(-ink.center().x(), -ink.top());
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawPath(t.map(path));
+    painter.restore();
+}
+
+void drawCardBody(QPainter& painter, const QRectF& rect, double radius, const QColor& fill,
+                  const QColor& edge) {
+    painter.save();
+    painter.setPen(QPen(edge, 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.restore();
+}
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+                            a.blueF() + (b.blueF() - a.blueF()) * t,
+                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+}
+
+}  // namespace art

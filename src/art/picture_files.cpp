@@ -1,0 +1,34 @@
+#include "art/picture_files.h"
+
+#include "art/card_face.h"
+
+namespace art {
+
+QString faceFileName(Suit suit, int rank) {
+    static const char* ranks[] = {"ace", "two", "three", "four", "five", "six", "seven",
+                                  "eight", "nine", "ten", "jack", "queen", "king"};
+    static const char* suits[] = {"spades", "clubs", "diamonds", "hearts"};
+    return QString("%1%2.gif").arg(ranks[rank - 1], suits[static_cast<int>(suit)]);
+}
+
+QString deckFileName(DeckPicture picture) {
+    static const char* names[] = {"bikecard.gif", "bikecardside.gif", "carddeckfull1.bmp", "carddeckhalf1.bmp",
+                                  "carddeckthin1.bmp"};
+    return names[static_cast<int>(picture)];
+}
+
+std::vector<PictureFile> pictureFiles(int deckDesign) {
+    std::vector<PictureFile> files;
+    for (Suit suit : kSuits)
+        for (int rank = 1; rank <= 13; ++rank)
+            files.push_back({faceFileName(suit, rank), false, [=] { return cardFace(suit, rank); }});
+    for (DeckPicture picture : kDeckPictures)
+        files.push_back({deckFileName(picture), true, [=] { return deckPicture(deckDesign, picture); }});
+    return files;
+}
+
+const char* pictureFileFormat(const QString& name) {
+    return name.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG";
+}
+
+}  // namespace art
