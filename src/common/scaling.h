@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/services.h"
+
 #include <string>
 #include <string_view>
 
@@ -37,5 +39,28 @@ struct Geometry {
     double Left = 0, Top = 0, Width = 0, Height = 0;
 };
 Geometry scaled(Geometry g, float scale);
+
+// `setscale` on a window: the screen-size text goes into its hidden `txtres`, is read back and
+// compared; the result says which factor applies and whether the small-screen fonts are due.
+template <class TextHolder>
+ScaleChoice setscale(TextHolder& txtres, const ScaleFactors& factors) {
+    const double perPixel = platform::kTwipsPerPixel;
+    ScaleChoice choice = choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(),
+                                     perPixel, perPixel, factors);
+    txtres.Text = choice.text;
+    choice.kind = screenkind(txtres.Text.get());
+    choice.scale = scalefor(choice.kind, factors);
+    return choice;
+}
+inline bool smallscreen(const ScaleChoice& choice) { return choice.kind != ScreenKind::Other; }
+
+// `scaleit` on a window or a control: Height, Width, Top and Left, in that order, times scale.
+template <class Object>
+void scaleit(Object& object, float scale) {
+    object.Height = object.Height * double(scale);
+    object.Width = object.Width * double(scale);
+    object.Top = object.Top * double(scale);
+    object.Left = object.Left * double(scale);
+}
 
 }  // namespace common

@@ -1,0 +1,193 @@
+#include "common/locks.h"
+#include "common/mainwindow.h"
+#include "common/question.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/sound.h"
+#include "common/support/standins.h"
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "support/window_test.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A game window in miniature: a Sound menu over a switch file, a player, a screen-size holder, and
+// the main window locked while it is open.
+class minigame : public platform::Form {
+public:
+    minigame() {
+        on(onsound.Click, &minigame::onsound_Click);
+        on(off.Click, &minigame::off_Click);
+        Move(1200, 600, 6000, 4000);
+        card.Move(1000, 2000, 1065, 1440);
+    }
+    platform::Menu sound{*this, "Sound"};
+    platform::Menu onsound{sound, "On"};
+    platform::Menu off{sound, "Off"};
+    platform::RichTextBox RichTextBox9{*this};
+    platform::MediaPlayer player{*this};
+    platform::TextBox txtres{*this};
+    platform::Image card{*this};
+
+    void Form_Load() override {
+        common::lockmain();
+        common::soundswitch(RichTextBox9, onsound, off, "golf");
+    }
+    void Form_Activate() override { common::lockmain(); }
+    void Form_Unload(int&) override { common::releasemain(); }
+    void onsound_Click() { common::setsound(RichTextBox9, onsound, off, "golf", true); }
+    void off_Click() { common::setsound(RichTextBox9, onsound, off, "golf", false); }
+    void flick() { common::playsound(RichTextBox9, player, "flick.wav"); }
+};
+
+class WindowHelpers : public gp::WindowTest {
+protected:
+    void putSwitch(const std::string& bytes) {
+        std::filesystem::create_directories(programDir() / "Data");
+        std::ofstream(programDir() / "Data" / "golfsound.dat", std::ios::binary) << bytes;
+    }
+    std::string switchBytes() {
+        std::ifstream in(programDir() / "Data" / "golfsound.dat", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    minigame& reopen() {
+        platform::unload<minigame>();
+        settle();
+        return open<minigame>();
+    }
+    gp::CommonStandIns standIns;
+};
+
+}  // namespace
+
+TEST_F(WindowHelpers, SoundSwitchTicksOnOnlyForExactlyYes) {
+    const std::pair<std::string, bool> cases[] = {
+        {"YES\r\n", true}, {"YES", true}, {"yes\r\n", false}, {"NO\r\n", false}, {"", false},
+    };
+    for (const auto& [bytes, on] : cases) {
+        putSwitch(bytes);
+        auto& g = reopen();
+        EXPECT_EQ(g.onsound.Checked.get(), on) << bytes;
+        EXPECT_EQ(g.off.Checked.get(), !on) << bytes;
+        sounds.clear();
+        g.flick();
+        EXPECT_EQ(sounds.played().size(), on ? 1u : 0u) << bytes;
+    }
+}
+
+TEST_F(WindowHelpers, OnAndOffWriteTheSwitchAndDecideEverySound) {
+    putSwitch("maybe\r\n");
+    auto& g = open<minigame>();
+    chooseMenu(g.off);
+    EXPECT_EQ(switchBytes(), "NO\r\n");
+    EXPECT_EQ(g.RichTextBox9.Text.get(), "NO");
+    g.flick();
+    EXPECT_TRUE(sounds.played().empty());
+
+    chooseMenu(g.onsound);
+    EXPECT_EQ(switchBytes(), "YES\r\n");
+    EXPECT_TRUE(g.onsound.Checked.get());
+    EXPECT_FALSE(g.off.Checked.get());
+    g.flick();
+    g.flick();
+    EXPECT_EQ(sounds.played(), (std::vector<std::string>{"flick.wav", "flick.wav"}));
+
+    chooseMenu(g.onsound);  // choosing the ticked item writes once more, still one line
+    EXPECT_EQ(switchBytes(), "YES\r\n");
+}
+
+TEST_F(WindowHelpers, SoundDecisionsReadTheHolderNotTheFile) {
+    putSwitch("YES\r\n");
+    auto& g = open<minigame>();
+    putSwitch("NO\r\n");  // another window switched sound off: this one hears of it at its next load
+    g.flick();
+    EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
+}
+
+TEST_F(WindowHelpers, GameWindowLocksTheMainWindowUntilItUnloads) {
+    auto& main = open<gp::mainstandin>();
+    auto& g = open<minigame>();
+    EXPECT_FALSE(main.Enabled.get());
+    main.Enabled = true;  // another window released it: the lock is not counted
+    platform::window<gp::mainstandin>().Show();
+    settle();
+    g.Show();
+    settle();
+    EXPECT_FALSE(main.Enabled.get()) << "locked again when it became active";
+    platform::unload<minigame>();
+    settle();
+    EXPECT_TRUE(main.Enabled.get());
+}
+
+TEST_F(WindowHelpers, ReleasingNeverBringsBackAClosedMainWindow) {
+    open<gp::mainstandin>();
+    open<minigame>();
+    platform::unload<gp::mainstandin>();
+    settle();
+    platform::unload<minigame>();
+    settle();
+    EXPECT_EQ(platform::loaded<gp::mainstandin>(), nullptr);
+    EXPECT_EQ(common::mainwindow(), nullptr);
+}
+
+TEST_F(WindowHelpers, PlayerNameIsTheMainWindowsLabelOrGuest) {
+    EXPECT_EQ(common::playername(), "Guest");
+    auto& main = open<gp::mainstandin>();
+    EXPECT_EQ(common::playername(), "Guest");
+    main.Label1.Caption = "alpha";
+    EXPECT_EQ(common::playername(), "alpha");
+    platform::unload<gp::mainstandin>();
+    settle();
+    EXPECT_EQ(common::playername(), "Guest");
+}
+
+TEST_F(WindowHelpers, RulesGoToTheViewerAsADataPage) {
+    common::showrules("golf");
+    common::showrules("scorememory");
+    EXPECT_EQ(standIns.rulesShown(), (std::vector<std::string>{"\\Data\\golf.html", "\\Data\\scorememory.html"}));
+}
+
+TEST_F(WindowHelpers, PlayAgainAsksYesNoWithTheInformationIcon) {
+    boxes.expect("Keep Playing?", platform::vbYes);
+    boxes.expect("Play Again?", platform::vbNo);
+    EXPECT_TRUE(common::playagain("You Win! Play again?"));
+    EXPECT_FALSE(common::playagain("You Lost, Play Again?", common::kPlayAgain));
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[0].style, 68);
+    EXPECT_EQ(boxes.shown()[0].title, "Keep Playing?");
+    EXPECT_EQ(boxes.shown()[0].prompt, "You Win! Play again?");
+    EXPECT_EQ(boxes.shown()[1].title, "Play Again?");
+}
+
+TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
+    struct Case { int w, h; const char* text; float scale; bool small; };
+    const Case cases[] = {
+        {640, 480, "Screen Resolution: 640 x 480", 0.74f, true},
+        {800, 600, "Screen Resolution: 800 x 600", 0.9f, true},
+        {1024, 768, "Screen Resolution: 1024 x 768", 1.0f, false},
+        {1152, 864, "Screen Resolution: 1152 x 864", 1.0f, false},
+    };
+    for (const auto& c : cases) {
+        setScreen(c.w, c.h);
+        auto& g = reopen();
+        const auto choice = common::setscale(g.txtres, {0.74f, 0.9f});
+        EXPECT_EQ(g.txtres.Text.get(), c.text);
+        EXPECT_EQ(choice.scale, c.scale) << c.text;
+        EXPECT_EQ(common::smallscreen(choice), c.small) << c.text;
+        common::scaleit(g.card, choice.scale);
+        EXPECT_DOUBLE_EQ(g.card.Left.get(), 1000 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.card.Top.get(), 2000 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.card.Width.get(), 1065 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.card.Height.get(), 1440 * double(c.scale)) << c.text;
+        common::scaleit(g, choice.scale);
+        EXPECT_DOUBLE_EQ(g.Width.get(), 6000 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.Left.get(), 1200 * double(c.scale)) << c.text;
+    }
+}
