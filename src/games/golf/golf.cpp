@@ -1,0 +1,217 @@
+#include "games/golf/golf.h"
+
+#include "games/golf/golf_rules.h"
+
+#include "art/deck.h"
+#include "common/cards.h"
+#include "common/deck.h"
+#include "common/locks.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/sound.h"
+#include "common/stock.h"
+#include "platform/chance.h"
+#include "platform/files.h"
+
+using namespace platform;
+using golfrules::kTableCards;
+using golfrules::kWasteCard;
+
+namespace {
+
+// The design's client area is 9420 x 6600 twips; the window's size adds its borders, title and menu bar.
+constexpr double kOuterWidth = 9420 + 120;
+constexpr double kOuterHeight = 6600 + 405 + 300;
+constexpr double kCardWidth = 975;
+constexpr double kCardHeight = 1335;
+// Above the visible area: where the stock cards wait and where the design keeps its spare pictures.
+constexpr double kOutOfSight = -1700;
+constexpr const char* kFlick = "flick.wav";
+
+}  // namespace
+
+golf::golf() {
+    design();
+    stack();
+    on(cardpic.MouseMove, &golf::cardpic_MouseMove);
+    on(Image2.DragDrop, &golf::Image2_DragDrop);
+    on(deck.Click, &golf::deck_Click);
+    on(cardback.Click, &golf::cardback_Click);
+    on(new_.Click, &golf::new_Click);
+    on(exit.Click, &golf::exit_Click);
+    on(onsound.Click, &golf::onsound_Click);
+    on(off.Click, &golf::off_Click);
+    on(rules.Click, &golf::rules_Click);
+}
+
+// The window as designed. Every card picture stretches from the start, so even the first deal
+// shows the cards at their design size instead of the faces' natural size.
+void golf::design() {
+    Caption = "Golf";
+    Width = kOuterWidth;
+    Height = kOuterHeight;
+    BackColor = RGB(0, 128, 0);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    for (auto& [i, card] : cardpic) {
+        card->Stretch = true;
+        if (i <= kTableCards)
+            card->Move(golfrules::cardLeft(i), golfrules::cardTop(i), kCardWidth, kCardHeight);
+        else if (i < kWasteCard)
+            card->Move(i == 51 ? 240 : 360, 480, kCardWidth, kCardHeight);
+        else
+            card->Move(4080, 360, 1455, 1815);
+    }
+    Image1.Stretch = true;
+    Image1.Move(4080, 360, 1455, 1815);
+    Image2.Move(3480, 0, 4575, 2295);
+    deck.Stretch = true;
+    deck.Move(2040, 240, 1365, 1695);
+    deck.Picture = platform::Picture(art::deckPicture(1, art::DeckPicture::FullStock));
+    halfdeck.Stretch = true;
+    halfdeck.Move(5280, kOutOfSight, 1215, 1575);
+    halfdeck.Picture = platform::Picture(art::deckPicture(1, art::DeckPicture::HalfStock).scaled(81, 88));
+    cardback.Stretch = true;
+    cardback.Move(480, 6600, kCardWidth, kCardHeight);
+    cardback.Picture = platform::Picture(art::deckPicture(1, art::DeckPicture::Back));
+    cardback.Visible = false;
+    txtres.Text = "Text2";
+    txtres.Visible = false;
+    RichTextBox9.Visible = false;
+}
+
+// In each column the lower card lies in front of the one above it, so only the bottom card shows
+// whole; all table cards lie behind the waste, the stock and the drop zone.
+void golf::stack() {
+    for (int i = 1; i <= kTableCards; ++i) cardpic[i].ZOrder(1);
+}
+
+void golf::Form_Load() {
+    Randomize();
+    common::lockmain();
+    common::soundswitch(RichTextBox9, onsound, off, "golf");
+    begin();
+    scaletable(common::setscale(txtres, {0.78f, 1.0f}).scale);
+    Image2.ZOrder(0);
+}
+
+void golf::scaletable(float scale) {
+    common::scaleit(*this, scale);
+    for (auto& [i, card] : cardpic) common::scaleit(*card, scale);
+    common::scaleit(Image1, scale);
+    common::scaleit(Image2, scale);
+    common::scaleit(deck, scale);
+    // The single back stands for the last stock card where the stock was, within reach.
+    cardback.Move(deck.Left, deck.Top, deck.Width, deck.Height);
+}
+
+void golf::Form_Activate() { common::lockmain(); }
+
+void golf::Form_Unload(int&) { common::releasemain(); }
+
+void golf::begin() {
+    restock();
+    common::shuffledeck(deckorder, cardused, kWasteCard);
+    lay();
+}
+
+void golf::dealKnown(const std::array<std::int16_t, 52>& order) {
+    restock();
+    for (int k = 1; k <= kWasteCard; ++k) {
+        deckorder[k] = order[k - 1];
+        cardused[k] = -1;
+    }
+    lay();
+}
+
+// Everything back on the table, a full stock of sixteen, and only one stock picture showing.
+void golf::restock() {
+    for (auto& [i, card] : cardpic) card->Visible = true;
+    cardback.Visible = false;
+    deck.Picture = LoadPicture(common::stockhalf);
+    nextdraw = golfrules::kFirstStockCard;
+    cardused.fill(0);
+    deck.Visible = true;
+}
+
+void golf::lay() {
+    for (int k = 1; k <= kWasteCard; ++k) cardface(k, k, deckorder);
+    for (int k = golfrules::kFirstStockCard; k < kWasteCard; ++k) cardpic[k].Top = kOutOfSight;
+    Image1.Picture = cardpic[kWasteCard].Picture.get();
+    for (int k = 1; k <= kWasteCard; ++k) cardvalues(number, k);
+    for (int k = 1; k <= kTableCards; ++k) cardpic[k].Tag = std::to_string(k);
+    for (int k = 1; k <= kTableCards; ++k)
+        cardpic[k].DragMode = golfrules::row(k) == 1 ? vbAutomatic : vbManual;
+}
+
+void golf::cardface(int Index, int index2, const Ranks& card) {
+    common::cardface(cardpic[index2], card[Index], faces);
+}
+
+void golf::cardvalues(Ranks& rank, int index) {
+    const int code = common::picturematch(cardpic[index], faces);
+    if (code != 0) rank[index] = static_cast<std::int16_t>(common::rankof(code));
+}
+
+// The drop zone must win over the top-row cards it overlaps, whatever was brought forward last.
+void golf::cardpic_MouseMove(int, int, int, double, double) { Image2.ZOrder(0); }
+
+void golf::Image2_DragDrop(Control& Source, double, double) {
+    const int t = toInt(Source.Tag.get(), 0);
+    if (t >= 1 && t <= kTableCards && golfrules::takes(number[t], number[kWasteCard])) {
+        Image1.Picture = Source.Picture.get();
+        Source.Visible = false;
+        if (const int freed = golfrules::freedCard(t)) cardpic[freed].DragMode = vbAutomatic;
+    }
+    common::playsound(RichTextBox9, player, kFlick);
+    cardpic[kWasteCard].Picture = Image1.Picture.get();
+    cardvalues(number, kWasteCard);
+}
+
+void golf::deck_Click() {
+    common::playsound(RichTextBox9, player, kFlick);
+    if (!golfrules::canTurn(nextdraw)) return;
+    showstock(nextdraw, false);
+    turn();
+}
+
+void golf::cardback_Click() {
+    if (!golfrules::canTurn(nextdraw)) return;
+    showstock(nextdraw, true);
+    turn();
+    if (nextdraw >= 51) cardback.Visible = false;
+}
+
+// The stock picture for the cards that the turn of card p leaves.
+void golf::showstock(int p, bool fromBack) {
+    switch (golfrules::stockView(p + 1)) {
+    case golfrules::StockView::Half:
+        return;
+    case golfrules::StockView::Thin:
+        deck.Picture = fromBack ? halfdeck.Picture.get() : LoadPicture(common::stockthin);
+        return;
+    case golfrules::StockView::Back:
+    case golfrules::StockView::Spent:
+        deck.Visible = false;
+        cardback.Visible = true;
+        return;
+    }
+}
+
+void golf::turn() {
+    cardpic[kWasteCard].Picture = cardpic[nextdraw].Picture.get();
+    cardvalues(number, kWasteCard);
+    ++nextdraw;
+    Image1.Picture = cardpic[kWasteCard].Picture.get();
+}
+
+void golf::new_Click() { begin(); }
+
+void golf::exit_Click() { Unload(); }
+
+void golf::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "golf", true); }
+
+void golf::off_Click() { common::setsound(RichTextBox9, onsound, off, "golf", false); }
+
+void golf::rules_Click() { common::showrules("golf"); }

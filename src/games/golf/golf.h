@@ -1,0 +1,76 @@
+#pragma once
+
+#include "common/faces.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <array>
+#include <cstdint>
+
+// The Golf solitaire: 35 cards face up in seven columns of five, a stock of sixteen and a waste.
+// The bottom card of a column goes onto the waste when its rank is one above or below the waste
+// card's. Cards are told apart only by their pictures, which come from the window's own faces.
+class golf : public platform::Form {
+public:
+    using Ranks = std::array<std::int16_t, 53>;  // indexed 1..52, as the card images
+
+    golf();
+    // A new deal; other windows may call it.
+    void begin();
+    // The same deal with a table chosen by the caller instead of a shuffle: deckorder(1..52).
+    void dealKnown(const std::array<std::int16_t, 52>& order);
+
+    // The 52 faces kept in the window.
+    common::FaceSet faces;
+
+    // 1..35 the table, 36..51 the stock, 52 the waste card behind Image1.
+    platform::ControlArray<platform::Image> cardpic{*this, 1, 52};
+    platform::Image deck{*this};
+    platform::Image Image1{*this};
+    platform::Image Image2{*this};
+    platform::Image halfdeck{*this};
+    platform::Image cardback{*this};
+    platform::TextBox txtres{*this};
+    platform::RichTextBox RichTextBox9{*this};
+    platform::MediaPlayer player{*this};
+
+    platform::Menu file{*this, "File"};
+    platform::Menu new_{file, "New Game"};
+    platform::Menu div{file, "-"};
+    platform::Menu exit{file, "Exit"};
+    platform::Menu sound{*this, "Sound"};
+    platform::Menu onsound{sound, "On"};
+    platform::Menu off{sound, "Off"};
+    platform::Menu help{*this, "Help"};
+    platform::Menu rules{help, "Rules"};
+
+    Ranks deckorder{};
+    Ranks cardused{};
+    Ranks number{};
+    std::int16_t nextdraw = 0;
+
+private:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+
+    void design();
+    void stack();
+    void scaletable(float scale);
+    void restock();
+    void lay();
+    void turn();
+    void showstock(int p, bool fromBack);
+    void cardface(int Index, int index2, const Ranks& card);
+    void cardvalues(Ranks& rank, int index);
+
+    void cardpic_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void Image2_DragDrop(platform::Control& Source, double X, double Y);
+    void deck_Click();
+    void cardback_Click();
+    void new_Click();
+    void exit_Click();
+    void onsound_Click();
+    void off_Click();
+    void rules_Click();
+};
