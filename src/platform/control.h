@@ -41,6 +41,8 @@ public:
     // False when this container or one holding it is hidden or disabled.
     virtual bool showing() const = 0;
     virtual bool enabledChain() const = 0;
+    // Paints what lies behind the light controls (colour, picture, border), in the canvas's pixels.
+    virtual void paintBackground(QPainter& painter) const = 0;
 
 protected:
     Container() = default;
@@ -133,9 +135,27 @@ protected:
     void refresh();
     virtual bool pointerKind() const { return true; }
     virtual void pictureChanged() { refresh(); }
+    // Runs one of the control's own event functions inside the handler guard, while it is loaded.
+    template <class... Args, class... Actual>
+    void raise(const std::function<void(Args...)>& event, Actual&&... args) {
+        if (!live() || !event) return;
+        auto handler = event;
+        Guarded guard;
+        handler(std::forward<Actual>(args)...);
+    }
+    bool live() const;
+
+    // The handler guard, without exposing the platform's bookkeeping here.
+    struct Guarded {
+        Guarded();
+        ~Guarded();
+        Guarded(const Guarded&) = delete;
+        Guarded& operator=(const Guarded&) = delete;
+    };
 
 private:
     void applyWidgetState();
+    Form* form_;
     Container* container_;
     bool light_;
     int index_ = -1;

@@ -82,6 +82,7 @@ public:
     double originY() const override { return 0; }
     bool showing() const override { return Visible; }
     bool enabledChain() const override { return Enabled; }
+    void paintBackground(QPainter& painter) const override;
 
     // The top-level Qt widget (menu bar and client area).
     QWidget* topLevel() const;
@@ -104,6 +105,7 @@ protected:
 
 private:
     friend class Registry;
+    bool unload(bool mayRefuse);
     void applyGeometry();
     void applyFrameButtons();
     void placeAtFirstShow();

@@ -18,6 +18,7 @@ public:
     double originY() const override { return windowY(); }
     bool showing() const override;
     bool enabledChain() const override;
+    void paintBackground(QPainter& painter) const override;
 
     void copyFrom(const Control& other) override;
     const char* kind() const override { return "Frame"; }

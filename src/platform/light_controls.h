@@ -79,7 +79,6 @@ public:
 
 protected:
     bool pointerKind() const override { return false; }
-    void propertyChanged(const void* property) override;
 };
 
 }  // namespace platform

@@ -1,0 +1,14 @@
+#include "platform/files.h"
+#include "platform/registry.h"
+
+namespace platform::detail {
+
+std::filesystem::path filePath(std::string_view name) {
+    const std::string folder = programFolder().string();
+    if (!folder.empty() && name.starts_with(folder)) return resolve(name.substr(folder.size()));
+    const std::filesystem::path own(name);
+    if (own.is_absolute() && std::filesystem::exists(own.parent_path())) return own;
+    return resolve(name);
+}
+
+}  // namespace platform::detail

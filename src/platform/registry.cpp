@@ -1,0 +1,276 @@
+#include "platform/registry.h"
+
+#include "platform/form.h"
+#include "platform/input.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace platform {
+
+// The registry's view of a window: loading and forced unloading.
+class Registry {
+public:
+    static void forceUnload(Form& form) { form.unload(false); }
+};
+
+namespace {
+
+struct Entry {
+    std::type_index type;
+    std::unique_ptr<Form> form;
+};
+
+struct State {
+    std::vector<Entry> forms;             // loading order
+    std::vector<Form*> recent;            // most recently active first
+    Form* active = nullptr;
+    Form* pending = nullptr;              // to become active after the current handler
+    Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
+    std::vector<std::shared_ptr<void>> graveyard;
+    int depth = 0;
+    bool posted = false;
+    bool checkEnd = false;
+    bool followUser = true;
+    std::function<void()> quitHook;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+void forgetRecent(Form* form) {
+    auto& r = state().recent;
+    r.erase(std::remove(r.begin(), r.end(), form), r.end());
+}
+
+Form* mostRecentVisible() {
+    for (Form* f : state().recent)
+        if (f->isLoaded() && f->Visible) return f;
+    return nullptr;
+}
+
+bool anyVisible() {
+    return std::any_of(state().forms.begin(), state().forms.end(),
+                       [](const Entry& e) { return e.form->Visible.get(); });
+}
+
+// Only when the window system's own activation is followed: tests run without one.
+void bringToFront(Form& form) {
+    if (!state().followUser) return;
+    QWidget* w = form.topLevel();
+    w->raise();
+    state().expectedBySystem = &form;
+    w->activateWindow();
+}
+
+void activateNow() {
+    State& s = state();
+    Form* target = s.pending;
+    s.pending = nullptr;
+    if (!target || !target->isLoaded() || !target->Visible) return;
+    bringToFront(*target);
+    if (target == s.active) return;
+    s.active = target;
+    forgetRecent(target);
+    s.recent.insert(s.recent.begin(), target);
+    detail::HandlerGuard guard;
+    target->Form_Activate();
+}
+
+void disposeGraveyard() {
+    auto dead = std::move(state().graveyard);
+    state().graveyard.clear();
+    dead.clear();
+}
+
+void endIfNoneVisible() {
+    State& s = state();
+    s.checkEnd = false;
+    if (anyVisible()) return;
+    if (s.quitHook) {
+        s.quitHook();
+        return;
+    }
+    QCoreApplication::quit();
+}
+
+void choosePendingAfterLeaving(Form& form) {
+    State& s = state();
+    if (s.pending == &form) s.pending = nullptr;
+    if (s.active == &form) s.active = nullptr;
+    if (!s.active && !s.pending) s.pending = mostRecentVisible();
+    s.checkEnd = true;
+    detail::schedulePosted();
+}
+
+// The user's own switching between the program's windows: a click into another window, or the
+// system activating one we did not ask for.
+class UserActivation : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!state().followUser || !watched->isWidgetType()) return false;
+        QWidget* top = static_cast<QWidget*>(watched)->window();
+        Form* form = formOf(top);
+        if (!form) return false;
+        if (event->type() == QEvent::MouseButtonPress) detail::userActivated(*form);
+        if (event->type() == QEvent::WindowActivate && watched == top) systemActivated(*form);
+        return false;
+    }
+
+private:
+    static Form* formOf(QWidget* top) {
+        for (const Entry& e : state().forms)
+            if (e.form->topLevel() == top) return e.form.get();
+        return nullptr;
+    }
+    static void systemActivated(Form& form) {
+        State& s = state();
+        if (s.expectedBySystem) {
+            if (s.expectedBySystem == &form) s.expectedBySystem = nullptr;
+            return;
+        }
+        if (!s.pending) detail::userActivated(form);
+    }
+};
+
+void watchUserActivation() {
+    static UserActivation* filter = nullptr;
+    if (filter || !qApp) return;
+    filter = new UserActivation;
+    filter->setParent(qApp);
+    qApp->installEventFilter(filter);
+}
+
+}  // namespace
+
+namespace detail {
+
+HandlerGuard::HandlerGuard() { enterHandler(); }
+HandlerGuard::~HandlerGuard() { leaveHandler(); }
+
+void enterHandler() { ++state().depth; }
+
+void leaveHandler() {
+    if (--state().depth == 0 && (!state().graveyard.empty() || state().pending || state().checkEnd))
+        schedulePosted();
+}
+
+bool inHandler() { return state().depth > 0; }
+
+void schedulePosted() {
+    State& s = state();
+    if (s.posted || !QCoreApplication::instance()) return;
+    s.posted = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            state().posted = false;
+            runPosted();
+        },
+        Qt::QueuedConnection);
+}
+
+void disposeLater(std::unique_ptr<Control> control) {
+    if (!inHandler()) return;  // destroyed here and now
+    state().graveyard.push_back(std::shared_ptr<Control>(std::move(control)));
+    schedulePosted();
+}
+
+void disposeFormLater(std::unique_ptr<Form> form) {
+    if (!inHandler()) return;
+    state().graveyard.push_back(std::shared_ptr<Form>(std::move(form)));
+    schedulePosted();
+}
+
+void requestActivation(Form& form) {
+    state().pending = &form;
+    schedulePosted();
+}
+
+void formHidden(Form& form) { choosePendingAfterLeaving(form); }
+
+void formUnloaded(Form& form) {
+    State& s = state();
+    input::forget(&form);
+    forgetRecent(&form);
+    if (s.expectedBySystem == &form) s.expectedBySystem = nullptr;
+    choosePendingAfterLeaving(form);
+    auto it = std::find_if(s.forms.begin(), s.forms.end(), [&](const Entry& e) { return e.form.get() == &form; });
+    if (it == s.forms.end()) return;
+    std::unique_ptr<Form> owned = std::move(it->form);
+    s.forms.erase(it);
+    disposeFormLater(std::move(owned));
+}
+
+void userActivated(Form& form) {
+    State& s = state();
+    if (!s.followUser || &form == s.active || !form.Enabled || !form.Visible) return;
+    requestActivation(form);
+}
+
+bool followsUserActivation() { return state().followUser; }
+
+Form& touch(std::type_index type, std::unique_ptr<Form> (*make)()) {
+    if (Form* found = find(type)) return *found;
+    watchUserActivation();
+    std::unique_ptr<Form> made = make();
+    Form& form = *made;
+    state().forms.push_back({type, std::move(made)});
+    form.markLoaded();
+    HandlerGuard guard;
+    form.Form_Load();
+    return form;
+}
+
+Form* find(std::type_index type) {
+    for (const Entry& e : state().forms)
+        if (e.type == type) return e.form.get();
+    return nullptr;
+}
+
+}  // namespace detail
+
+std::vector<Form*> loadedForms() {
+    std::vector<Form*> forms;
+    for (const Entry& e : state().forms) forms.push_back(e.form.get());
+    return forms;
+}
+
+Form* activeForm() { return state().active; }
+
+void unloadAll() {
+    while (!state().forms.empty()) Registry::forceUnload(*state().forms.back().form);
+    State& s = state();
+    s.active = s.pending = s.expectedBySystem = nullptr;
+    s.recent.clear();
+    s.checkEnd = false;
+    if (!detail::inHandler()) disposeGraveyard();
+}
+
+void runPosted() {
+    State& s = state();
+    if (s.depth > 0) return;
+    for (int round = 0; round < 1000; ++round) {
+        if (s.pending) {
+            activateNow();
+            continue;
+        }
+        if (!s.graveyard.empty()) {
+            disposeGraveyard();
+            continue;
+        }
+        if (!s.checkEnd) return;
+        endIfNoneVisible();
+    }
+}
+
+void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
+
+void setFollowUserActivation(bool on) { state().followUser = on; }
+
+}  // namespace platform

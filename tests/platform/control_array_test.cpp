@@ -1,0 +1,88 @@
+#include "support/window_test.h"
+
+#include "platform/input.h"
+
+#include <stdexcept>
+
+namespace gp {
+namespace {
+
+std::vector<std::string>& clicks() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+class Slots : public platform::Form {
+public:
+    Slots() {
+        Width = 12000;
+        Height = 8000;
+        for (int i = 0; i <= 3; ++i) slot[i].Move(1500.0 * i, 300, 1065, 1440);
+        slot[0].Tag = "template";
+        slot[0].Stretch = true;
+        slot[0].DragMode = platform::vbAutomatic;
+        slot.Click = [this](int Index) {
+            clicks().push_back("slot " + std::to_string(Index));
+            if (unloadOnClick) slot.Unload(Index);
+        };
+    }
+    platform::ControlArray<platform::Image> slot{*this, 0, 3};
+    bool unloadOnClick = false;
+};
+
+class Arrays : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        clicks().clear();
+        s = &open<Slots>();
+    }
+    Slots* s = nullptr;
+};
+
+TEST_F(Arrays, DesignMembersAreNumberedAsDesigned) {
+    EXPECT_EQ(s->slot.LBound(), 0);
+    EXPECT_EQ(s->slot.UBound(), 3);
+    EXPECT_EQ(s->slot.Count(), 4);
+    EXPECT_EQ(s->slot[2].Index(), 2);
+    EXPECT_THROW(s->slot[4], std::out_of_range);
+    click(s->slot[2]);
+    EXPECT_EQ(clicks(), std::vector<std::string>{"slot 2"});
+}
+
+TEST_F(Arrays, LoadedMemberCopiesTheLowestOneHiddenAndInFront) {
+    platform::Image& extra = s->slot.Load(7);
+    EXPECT_FALSE(extra.Visible);
+    EXPECT_EQ(extra.Tag, "template");
+    EXPECT_TRUE(extra.Stretch);
+    EXPECT_EQ(extra.DragMode, platform::vbAutomatic);
+    EXPECT_EQ(extra.Left, 0);
+    EXPECT_EQ(extra.Width, 1065);
+    EXPECT_EQ(&s->slot.Load(7), &extra) << "loading it again changes nothing";
+    extra.Visible = true;
+    extra.DragMode = platform::vbManual;
+    click(extra);
+    EXPECT_EQ(clicks(), std::vector<std::string>{"slot 7"}) << "a new member lies in front of the template";
+}
+
+TEST_F(Arrays, UnloadedMemberIsGoneAndCanBeLoadedAnew) {
+    s->slot[3].Tag = "changed";
+    s->slot.Unload(3);
+    s->slot.Unload(3);
+    EXPECT_FALSE(s->slot.exists(3));
+    EXPECT_EQ(s->slot.Count(), 3);
+    platform::input::press(*s, 4600, 400, platform::vbLeftButton);
+    platform::input::release(*s, 4600, 400, platform::vbLeftButton);
+    EXPECT_TRUE(clicks().empty());
+    EXPECT_EQ(s->slot.Load(3).Tag, "template");
+}
+
+TEST_F(Arrays, MemberUnloadedInsideItsOwnClickIsSafe) {
+    s->unloadOnClick = true;
+    click(s->slot[1]);
+    EXPECT_FALSE(s->slot.exists(1));
+    EXPECT_EQ(clicks(), std::vector<std::string>{"slot 1"});
+}
+
+}  // namespace
+}  // namespace gp

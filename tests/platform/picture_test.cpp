@@ -1,0 +1,129 @@
+#include "support/window_test.h"
+
+#include "platform/files.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <fstream>
+
+namespace gp {
+namespace {
+
+class Board : public platform::Form {
+public:
+    platform::Image Image1{*this}, Image2{*this};
+};
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage card() {
+    QImage image(71, 96, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    image.setPixelColor(70, 95, QColor(250, 0, 0));
+    return image;
+}
+
+class Pictures : public WindowTest {
+protected:
+    void put(const std::string& relative, const QByteArray& bytes) {
+        std::ofstream out(platform::resolve(relative), std::ios::binary);
+        out.write(bytes.constData(), bytes.size());
+    }
+};
+
+TEST_F(Pictures, ContentDecidesTheFormatNotTheExtension) {
+    struct Case {
+        const char* format;
+        const char* file;
+    };
+    for (const Case c : {Case{"PNG", "\\Images\\png.gif"}, Case{"BMP", "\\Images\\bikecard.gif"},
+                         Case{"BMP", "\\Images\\carddeckfull1.bmp"}, Case{"PNG", "/Images/forward.png"}}) {
+        SCOPED_TRACE(c.file);
+        put(c.file, encoded(card(), c.format));
+        const platform::Picture p = platform::LoadPicture(c.file);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p.widthPx(), 71);
+        EXPECT_EQ(p.heightPx(), 96);
+        EXPECT_EQ(p.image().pixelColor(70, 95), QColor(250, 0, 0));
+    }
+}
+
+TEST_F(Pictures, FullPathsInsideAndOutsideTheProgramFolderLoad) {
+    put("\\Images\\a.gif", encoded(card(), "PNG"));
+    EXPECT_TRUE(platform::LoadPicture((programDir() / "Images" / "a.gif").string()));
+    EXPECT_TRUE(platform::LoadPicture(programDir().string() + "\\Images\\a.gif"));
+}
+
+TEST_F(Pictures, MissingOrUndecodableFilesGiveTheEmptyPictureAndSaySo) {
+    put("\\Images\\broken.gif", QByteArray("this is no picture"));
+    for (const char* file : {"\\Images\\nothere.gif", "\\Images\\broken.gif"}) {
+        SCOPED_TRACE(file);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(platform::LoadPicture(file));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot load picture"), std::string::npos);
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::LoadPicture(""));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "an empty name clears quietly";
+}
+
+TEST_F(Pictures, PicturesAreEqualOnlyWhenTheyAreTheSamePicture) {
+    put("\\Images\\a.gif", encoded(card(), "PNG"));
+    Board& b = open<Board>();
+    const platform::Picture first = platform::LoadPicture("\\Images\\a.gif");
+    const platform::Picture second = platform::LoadPicture("\\Images\\a.gif");
+    EXPECT_NE(first, second) << "every load makes a new picture, same pixels or not";
+    b.Image1.Picture = first;
+    b.Image2.Picture = b.Image1.Picture;
+    EXPECT_EQ(b.Image2.Picture, b.Image1.Picture);
+    EXPECT_EQ(b.Image2.Picture, first);
+    EXPECT_NE(b.Image2.Picture, second);
+    EXPECT_FALSE(platform::Picture());
+    EXPECT_EQ(platform::Picture(), platform::Picture());
+}
+
+TEST_F(Pictures, ImageTakesItsPictureSizeUnlessItStretches) {
+    Board& b = open<Board>();
+    const platform::Picture face(card());
+    b.Image1.Move(0, 0, 500, 500);
+    b.Image1.Picture = face;
+    EXPECT_EQ(b.Image1.Width, 71 * 15);
+    EXPECT_EQ(b.Image1.Height, 96 * 15);
+
+    b.Image1.Stretch = true;
+    b.Image1.Move(0, 0, 1290, 1740);
+    b.Image1.Picture = platform::Picture(QImage(116, 86, QImage::Format_RGB32));
+    EXPECT_EQ(b.Image1.Width, 1290) << "a stretching image keeps its size";
+    EXPECT_EQ(b.Image1.Height, 1740);
+
+    b.Image1.Stretch = false;
+    EXPECT_EQ(b.Image1.Width, 116 * 15) << "no longer stretching, it takes the picture's size";
+    b.Image1.Picture = platform::Picture();
+    EXPECT_EQ(b.Image1.Width, 116 * 15) << "losing the picture keeps the rectangle";
+}
+
+TEST_F(Pictures, SavedPictureIsABitmapWrittenWhole) {
+    const platform::Picture face(card());
+    ASSERT_TRUE(platform::SavePicture(face, "\\Images\\bikecard.gif"));
+    const std::string bytes = platform::readFile("\\Images\\bikecard.gif");
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_FALSE(std::filesystem::exists(platform::resolve("\\Images\\bikecard.gif.tmp")));
+    const platform::Picture back = platform::LoadPicture("\\Images\\bikecard.gif");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back.image().pixelColor(70, 95), QColor(250, 0, 0));
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::SavePicture(platform::Picture(), "\\Images\\none.bmp"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(std::filesystem::exists(platform::resolve("\\Images\\none.bmp")));
+}
+
+}  // namespace
+}  // namespace gp

@@ -1,0 +1,207 @@
+#include "support/window_test.h"
+#include "test_windows.h"
+
+#include <QWidget>
+
+namespace gp {
+namespace {
+
+using namespace testwin;
+using platform::loaded;
+using platform::window;
+
+class Registry : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        events().clear();
+        W1::refuse = W2::refuse = W3::refuse = false;
+    }
+};
+
+TEST_F(Registry, TouchingLoadsOnceAndLoadedNeverCreates) {
+    EXPECT_EQ(loaded<W1>(), nullptr);
+    EXPECT_TRUE(events().empty());
+    W1& first = window<W1>();
+    W1& again = window<W1>();
+    EXPECT_EQ(&first, &again);
+    EXPECT_EQ(loaded<W1>(), &first);
+    EXPECT_EQ(events(), std::vector<std::string>{"W1.load"});
+    EXPECT_FALSE(first.Visible);
+}
+
+TEST_F(Registry, UnloadedWindowComesBackFreshAndUnloadingItAgainDoesNothing) {
+    window<W1>().counter = 7;
+    platform::unload<W1>();
+    EXPECT_EQ(loaded<W1>(), nullptr);
+    platform::unload<W1>();
+    EXPECT_EQ(window<W1>().counter, 0);
+    EXPECT_EQ(events(), (std::vector<std::string>{"W1.load", "W1.unload", "W1.load"}));
+}
+
+TEST_F(Registry, FormUnloadCanRefuse) {
+    W1& w = open<W1>();
+    W1::refuse = true;
+    EXPECT_FALSE(w.Unload());
+    close(w);
+    EXPECT_EQ(loaded<W1>(), &w);
+    EXPECT_TRUE(w.Visible);
+    W1::refuse = false;
+    close(w);
+    EXPECT_EQ(loaded<W1>(), nullptr);
+}
+
+TEST_F(Registry, DisabledWindowRefusesItsCloseBoxWithoutAsking) {
+    W1& w = open<W1>();
+    w.Enabled = false;
+    close(w);
+    EXPECT_EQ(loaded<W1>(), &w);
+    EXPECT_EQ(std::count(events().begin(), events().end(), "W1.unload"), 0);
+    w.Enabled = true;
+    close(w);
+    EXPECT_EQ(loaded<W1>(), nullptr);
+}
+
+TEST_F(Registry, WindowUnloadedInsideItsOwnHandlerStaysValidUntilTheHandlerReturns) {
+    SelfCloser& w = open<SelfCloser>();
+    click(w.Command1);
+    EXPECT_EQ(loaded<SelfCloser>(), nullptr);
+    EXPECT_EQ(events(), std::vector<std::string>{"closed, label reads still here"});
+    EXPECT_NE(&window<SelfCloser>(), nullptr);
+}
+
+TEST_F(Registry, StartUpWindowUnloadsItselfInsideItsLoad) {
+    window<Starter>();
+    EXPECT_EQ(loaded<Starter>(), nullptr);
+    settle();
+    EXPECT_EQ(events(), (std::vector<std::string>{"W1.load", "starter.shown", "starter.after-unload", "W1.activate"}));
+    EXPECT_EQ(platform::activeForm(), loaded<W1>());
+    EXPECT_FALSE(programEnded());
+}
+
+TEST_F(Registry, ActivationRunsAfterTheHandlerThatShowedTheWindow) {
+    W1& w = window<W1>();
+    w.Show();
+    EXPECT_EQ(events(), std::vector<std::string>{"W1.load"});
+    EXPECT_EQ(platform::activeForm(), nullptr);
+    settle();
+    EXPECT_EQ(events(), (std::vector<std::string>{"W1.load", "W1.activate"}));
+    w.Show();
+    settle();
+    EXPECT_EQ(std::count(events().begin(), events().end(), "W1.activate"), 1) << "already active";
+}
+
+TEST_F(Registry, LeavingTheActiveWindowActivatesTheMostRecentVisibleOne) {
+    struct Case {
+        const char* what;
+        void (*leave)(W3&);
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"unload", [](W3& w) { w.Unload(); }, {"W3.unload", "W2.activate"}},
+        {"hide", [](W3& w) { w.Hide(); }, {"W2.activate"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        open<W1>();
+        open<W2>();
+        W3& w3 = open<W3>();
+        events().clear();
+        c.leave(w3);
+        settle();
+        EXPECT_EQ(events(), c.expected);
+        EXPECT_EQ(platform::activeForm(), loaded<W2>());
+        platform::unloadAll();
+        settle();
+        events().clear();
+    }
+}
+
+TEST_F(Registry, ShowingAnotherWindowInTheSameHandlerWinsOverTheFallback) {
+    open<W1>();
+    W2& chooser = open<W2>();
+    events().clear();
+    // A chooser's picture click: show the game, then unload the chooser itself.
+    window<W3>().Show();
+    chooser.Unload();
+    settle();
+    EXPECT_EQ(events(), (std::vector<std::string>{"W3.load", "W2.unload", "W3.activate"}));
+    EXPECT_EQ(platform::activeForm(), loaded<W3>());
+}
+
+TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {
+    W1& w1 = open<W1>();
+    open<W2>();
+    w1.Show();
+    settle();
+    EXPECT_EQ(events(), (std::vector<std::string>{"W1.load", "W1.activate", "W2.load", "W2.activate", "W1.activate"}));
+}
+
+TEST_F(Registry, MessageBoxesActivateNothing) {
+    open<W1>();
+    events().clear();
+    boxes.expect("Hello", platform::vbOK);
+    platform::MsgBox("Hello");
+    settle();
+    EXPECT_TRUE(events().empty());
+}
+
+TEST_F(Registry, ProgramEndsWhenNoWindowIsVisible) {
+    W1& w1 = open<W1>();
+    W2& w2 = open<W2>();
+    w1.Hide();
+    settle();
+    EXPECT_FALSE(programEnded());
+    w2.Unload();
+    settle();
+    EXPECT_TRUE(programEnded()) << "a hidden window does not keep the program alive";
+    EXPECT_EQ(loaded<W1>(), &w1);
+}
+
+TEST_F(Registry, HidingAndShowingInOneHandlerDoesNotEndTheProgram) {
+    W1& w1 = open<W1>();
+    w1.Hide();
+    window<W2>().Show();
+    settle();
+    EXPECT_FALSE(programEnded());
+}
+
+TEST_F(Registry, WindowsAreParentlessSoDisablingOneLeavesTheOthers) {
+    W1& w1 = open<W1>();
+    W2& w2 = open<W2>();
+    w1.Enabled = false;
+    EXPECT_FALSE(w1.topLevel()->isEnabled());
+    EXPECT_TRUE(w2.topLevel()->isEnabled());
+    EXPECT_EQ(w2.topLevel()->parentWidget(), nullptr);
+}
+
+TEST_F(Registry, CentredWindowIsPlacedOnTheTestScreenAtItsFirstShow) {
+    setScreen(800, 600);
+    W1& w = window<W1>();
+    w.StartUpPosition = platform::vbStartUpScreen;
+    w.Move(0, 0, 6000, 3000);
+    w.Show();
+    EXPECT_DOUBLE_EQ(w.Left, (800 * 15 - 6000) / 2.0);
+    EXPECT_DOUBLE_EQ(w.Top, (600 * 15 - 3000) / 2.0);
+}
+
+TEST_F(Registry, MaximizedWindowTakesTheTestScreen) {
+    W1& w = window<W1>();
+    w.WindowState = platform::vbMaximized;
+    w.Show();
+    EXPECT_DOUBLE_EQ(w.Width, 1024 * 15);
+    EXPECT_DOUBLE_EQ(w.Height, 768 * 15);
+}
+
+TEST_F(Registry, ClientAreaIsTheOuterSizeLessAFixedAllowance) {
+    W1& w = window<W1>();
+    w.Move(0, 0, 4800, 3600);
+    const double plain = w.ScaleHeight();
+    EXPECT_DOUBLE_EQ(w.ScaleWidth(), 4800 - 120);
+    EXPECT_DOUBLE_EQ(plain, 3600 - 405);
+    platform::Menu file{w, "File"};
+    EXPECT_LT(w.ScaleHeight(), plain) << "a menu bar takes its share";
+}
+
+}  // namespace
+}  // namespace gp

@@ -1,0 +1,236 @@
+#include "support/window_test.h"
+
+#include "platform/chance.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/scheduler.h"
+#include "platform/services.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <atomic>
+#include <string>
+#include <unistd.h>
+
+#ifndef GP_PROGRAM_DIR
+#define GP_PROGRAM_DIR ""
+#endif
+
+namespace gp {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Control;
+using platform::Form;
+
+struct Point {
+    double x, y;
+};
+
+fs::path freshFolder() {
+    static std::atomic<int> count{0};
+    const fs::path folder = fs::temp_directory_path() /
+                            ("gamepack-test-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+bool executable(const fs::directory_entry& entry) {
+    return (entry.status().permissions() & fs::perms::owner_exec) != fs::perms::none;
+}
+
+// The built program folder's data (not its programs), so windows find their pictures, sounds and
+// default settings as they do in a real run.
+void copyProgramData(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (from.empty() || !fs::is_directory(from, ec)) return;
+    for (const auto& entry : fs::directory_iterator(from, ec)) {
+        if (entry.is_directory())
+            fs::copy(entry.path(), to / entry.path().filename(), fs::copy_options::recursive, ec);
+        else if (entry.is_regular_file() && !executable(entry))
+            fs::copy_file(entry.path(), to / entry.path().filename(), ec);
+    }
+}
+
+Point centre(const Control& c) { return {c.windowX() + c.Width / 2, c.windowY() + c.Height / 2}; }
+
+// A point where the control is the frontmost one under the pointer, its centre if possible.
+std::optional<Point> exposedPoint(Control& c) {
+    Form& form = c.form();
+    const auto frontmost = [&](Point p) { return platform::input::hitTest(form, p.x, p.y) == &c; };
+    if (frontmost(centre(c))) return centre(c);
+    constexpr int kSteps = 24;
+    for (int i = 0; i < kSteps; ++i)
+        for (int j = 0; j < kSteps; ++j) {
+            const Point p{c.windowX() + (i + 0.5) * c.Width / kSteps, c.windowY() + (j + 0.5) * c.Height / kSteps};
+            if (frontmost(p)) return p;
+        }
+    return std::nullopt;
+}
+
+std::string name(const Control* c) { return c ? c->describe() : "the window's background"; }
+
+bool usable(const Form& form, const std::string& what) {
+    if (!form.isLoaded()) {
+        ADD_FAILURE() << what << ": its window is not loaded";
+        return false;
+    }
+    if (!form.Visible) {
+        ADD_FAILURE() << what << ": its window is hidden";
+        return false;
+    }
+    return true;
+}
+
+// Where the user would press the control: where it shows; hidden or disabled ones at their centre.
+std::optional<Point> pressPoint(Control& c) {
+    if (!c.takesPointer()) return centre(c);
+    if (auto p = exposedPoint(c)) return p;
+    ADD_FAILURE() << name(&c) << " is covered everywhere, at its centre by "
+                  << name(platform::input::hitTest(c.form(), centre(c).x, centre(c).y));
+    return std::nullopt;
+}
+
+}  // namespace
+
+void WindowTest::SetUp() {
+    folder_ = freshFolder();
+    copyProgramData(GP_PROGRAM_DIR, folder_);
+    for (const char* sub : {"Data", "Images", "Sounds"}) fs::create_directories(folder_ / sub);
+    platform::setProgramFolder(folder_);
+    platform::setScreenSize(platform::ScreenSize{1024, 768});
+    platform::setFixedSeed(20240611u);
+    platform::Randomize();
+    platform::scheduler::useVirtualClock(true);
+    platform::setFollowUserActivation(false);
+    platform::setQuitHook([this] { ended_ = true; });
+}
+
+void WindowTest::TearDown() {
+    platform::unloadAll();
+    settle();
+    boxes.verifyAllUsed();
+    platform::setQuitHook({});
+    platform::setFollowUserActivation(true);
+    platform::scheduler::useVirtualClock(false);
+    platform::setFixedSeed(std::nullopt);
+    platform::setScreenSize(std::nullopt);
+    platform::setProgramFolder({});
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+}
+
+void WindowTest::click(Control& control) {
+    Form& form = control.form();
+    if (!usable(form, "click on " + name(&control))) return;
+    const auto p = pressPoint(control);
+    if (!p) return;
+    platform::input::press(form, p->x, p->y, platform::vbLeftButton);
+    platform::input::release(form, p->x, p->y, platform::vbLeftButton);
+    settle();
+}
+
+void WindowTest::clickAt(Form& form, double x, double y) {
+    if (!usable(form, "click on a window")) return;
+    platform::input::press(form, x, y, platform::vbLeftButton);
+    platform::input::release(form, x, y, platform::vbLeftButton);
+    settle();
+}
+
+void WindowTest::mouseMove(Control& control) {
+    Form& form = control.form();
+    if (!usable(form, "mouse move onto " + name(&control))) return;
+    const auto p = pressPoint(control);
+    if (!p) return;
+    platform::input::move(form, p->x, p->y);
+    settle();
+}
+
+void WindowTest::drag(Control& source, Control& target, std::optional<double> x, std::optional<double> y) {
+    Form& form = source.form();
+    if (!usable(form, "drag of " + name(&source))) return;
+    const auto from = pressPoint(source);
+    if (!from) return;
+    const Point to{target.windowX() + x.value_or(target.Width / 2), target.windowY() + y.value_or(target.Height / 2)};
+    platform::input::move(form, from->x, from->y);
+    platform::input::press(form, from->x, from->y, platform::vbLeftButton);
+    platform::input::move(form, to.x, to.y, platform::vbLeftButton);
+    // Checked at the release: the press may have brought a drop zone to the front.
+    Control* front = platform::input::hitTest(form, to.x, to.y);
+    if (front != &target)
+        ADD_FAILURE() << "the drop onto " << name(&target) << " lands on " << name(front);
+    platform::input::release(form, to.x, to.y, platform::vbLeftButton);
+    settle();
+}
+
+void WindowTest::dragTo(Control& source, double x, double y) {
+    Form& form = source.form();
+    if (!usable(form, "drag of " + name(&source))) return;
+    const auto from = pressPoint(source);
+    if (!from) return;
+    platform::input::move(form, from->x, from->y);
+    platform::input::press(form, from->x, from->y, platform::vbLeftButton);
+    platform::input::move(form, x, y, platform::vbLeftButton);
+    if (Control* front = platform::input::hitTest(form, x, y))
+        ADD_FAILURE() << "the drop onto the window's background lands on " << name(front);
+    platform::input::release(form, x, y, platform::vbLeftButton);
+    settle();
+}
+
+void WindowTest::chooseMenu(platform::Menu& item) {
+    item.userChoose();
+    settle();
+}
+
+void WindowTest::close(Form& form) {
+    if (!form.isLoaded()) {
+        ADD_FAILURE() << "closing a window that is not loaded";
+        return;
+    }
+    form.topLevel()->close();
+    settle();
+}
+
+void WindowTest::doubleClick(platform::ListBox& list) {
+    if (!usable(list.form(), "double-click on " + name(&list))) return;
+    if (list.takesPointer()) list.userDoubleClick();
+    settle();
+}
+
+void WindowTest::clickNode(platform::TreeView& tree, std::string_view text) {
+    if (!usable(tree.form(), "click in " + name(&tree))) return;
+    for (int i = 1; i <= tree.Count(); ++i) {
+        platform::Node& node = tree.Nodes(i);
+        if (node.Text.get() != text) continue;
+        if (tree.takesPointer()) tree.userClickNode(&node);
+        settle();
+        return;
+    }
+    ADD_FAILURE() << "no entry \"" << text << "\" in the tree";
+}
+
+void WindowTest::keyUp(platform::TreeView& tree, int keyCode) {
+    if (!usable(tree.form(), "key on " + name(&tree))) return;
+    if (tree.takesPointer()) tree.userKeyUp(keyCode);
+    settle();
+}
+
+void WindowTest::advance(int ms) {
+    // One millisecond at a time, so that what a tick posts runs before the next tick, as in a run.
+    for (int i = 0; i < ms; ++i) {
+        platform::scheduler::advance(1);
+        platform::runPosted();
+    }
+    settle();
+}
+
+void WindowTest::settle() {
+    QCoreApplication::processEvents();
+    platform::runPosted();
+}
+
+void WindowTest::setScreen(int widthPx, int heightPx) { platform::setScreenSize(platform::ScreenSize{widthPx, heightPx}); }
+
+}  // namespace gp
