@@ -1,0 +1,24 @@
+#include "common/backs.h"
+
+#include "common/cards.h"
+
+#include "platform/light_controls.h"
+
+namespace common {
+
+void facesized(platform::Image& image) {
+    image.Picture = platform::LoadPicture(facefile(1));
+    image.Stretch = true;
+}
+
+void facesizedback(platform::Image& image, bool sideways) {
+    facesized(image);
+    if (sideways) {
+        const double width = image.Width;
+        image.Width = image.Height.get();
+        image.Height = width;
+    }
+    image.Picture = platform::LoadPicture(sideways ? sidebackfile : backfile);
+}
+
+}  // namespace common
