@@ -8,7 +8,12 @@ namespace platform {
 
 ListBox::ListBox(Container& parent)
     : StyledControl(parent, Layer::Windowed, vbWindowText, vbWindowBackground), list_(new QListWidget(parent.canvas())) {
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) { selectionMoved(row); });
+    // The selection, not the current row: a list taking the focus gets a current row that the user
+    // never chose.
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] {
+        const QList<QListWidgetItem*> chosen = list_->selectedItems();
+        selectionMoved(chosen.isEmpty() ? -1 : list_->row(chosen.front()));
+    });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this] { userDoubleClick(); });
     attachWidget(list_);
     applyStyle();
@@ -55,6 +60,7 @@ void ListBox::propertyChanged(const void* p) {
     {
         const QSignalBlocker quiet(list_);
         list_->setCurrentRow(ListIndex);
+        if (ListIndex < 0) list_->clearSelection();
     }
     raiseClick();
 }
