@@ -1,30 +1,18 @@
-#include "platform/boxes.h"
+#include "art/icons.h"
 #include "platform/form.h"
+#include "shell/form6.h"
 
 #include <QApplication>
-
-namespace {
-
-// Stands in for the main window until the shell provides it.
-class MainWindow : public platform::Form {
-public:
-    MainWindow() {
-        Caption = platform::kProgramTitle;
-        MinButton = true;
-        MaxButton = true;
-        Sizable = true;
-        BackColor = platform::RGB(0, 64, 64);
-        WindowState = platform::vbMaximized;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The program ends when its last visible window goes, not when Qt's last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::window<MainWindow>().Show();
+    platform::setProgramIcon(art::programIcon(64));
+    const art::CursorArt cursor = art::gameCursor();
+    platform::setProgramCursor(cursor.pixmap, cursor.hotSpot.x(), cursor.hotSpot.y());
+
+    platform::window<Form6>();
     const int code = QApplication::exec();
     platform::unloadAll();
     return code;

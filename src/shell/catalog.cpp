@@ -1,0 +1,92 @@
+#include "shell/catalog.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/form.h"
+
+// Only the game windows that are built are reached; the others' entries open nothing yet.
+#if defined(GP_HAS_HEARTS) && __has_include("games/hearts/hearts.h")
+#define GP_OPENS_HEARTS 1
+#include "games/hearts/hearts.h"
+#endif
+#if defined(GP_HAS_GOLF) && __has_include("games/golf/golf.h")
+#define GP_OPENS_GOLF 1
+#include "games/golf/golf.h"
+#endif
+
+namespace shell {
+namespace {
+
+template <class Window>
+void show() {
+    platform::window<Window>().Show();
+}
+
+#ifdef GP_OPENS_HEARTS
+constexpr Opener openHearts = &show<hearts>;
+#else
+constexpr Opener openHearts = nullptr;
+#endif
+#ifdef GP_OPENS_GOLF
+constexpr Opener openGolf = &show<golf>;
+#else
+constexpr Opener openGolf = nullptr;
+#endif
+
+constexpr std::array<GroupEntry, 3> kGroups{{
+    {"card", "Multi Player Card Games", 1},
+    {"solcard", "Solitaire Card Games", 3},
+    {"board", "Other Games", 2},
+}};
+
+constexpr std::array<GameEntry, 24> kGames{{
+    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
+    {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", openHearts},
+    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
+    {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
+    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
+    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
+    {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
+     "compmemory", nullptr},
+    {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
+     "compmemory", nullptr},
+    {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
+     "scorememory", nullptr},
+    {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
+     "interlockpuzzle", nullptr},
+    {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
+    {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
+    {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", openGolf},
+    {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
+     nullptr},
+    {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
+    {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
+    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
+    {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
+    {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
+    {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
+    {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
+    {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
+    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", nullptr},
+    {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
+}};
+
+template <class Table, class Field>
+auto findBy(const Table& table, Field field, std::string_view value) -> decltype(&table[0]) {
+    auto found = std::ranges::find(table, value, field);
+    return found == table.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::span<const GroupEntry> groups() { return kGroups; }
+std::span<const GameEntry> games() { return kGames; }
+
+const GroupEntry* groupByText(std::string_view text) { return findBy(kGroups, &GroupEntry::text, text); }
+const GameEntry* gameByText(std::string_view text) { return findBy(kGames, &GameEntry::text, text); }
+const GameEntry* gameByCaption(std::string_view caption) {
+    return findBy(kGames, &GameEntry::caption, caption);
+}
+
+}  // namespace shell

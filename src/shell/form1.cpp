@@ -1,0 +1,119 @@
+#include "shell/form1.h"
+
+#include "shell/clientsize.h"
+
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "platform/services.h"
+#include "shell/form2.h"
+#include "shell/form3.h"
+#include "shell/form4.h"
+#include "shell/form5.h"
+#include "shell/form6.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct RulebookItem {
+    platform::Menu Form1::*item;
+    std::string_view page;
+};
+
+// Three captions differ from their pages: "Towers of Hanoi", "Card Memorization (Score)", "Accordion".
+constexpr std::array<RulebookItem, 21> kRulebook{{
+    {&Form1::spades, "spades"},
+    {&Form1::hearts, "hearts"},
+    {&Form1::crazy8s, "crazy8s"},
+    {&Form1::war, "war"},
+    {&Form1::euchre, "euchre"},
+    {&Form1::gin, "gin"},
+    {&Form1::compmemory, "compmemory"},
+    {&Form1::backgammon, "backgammon"},
+    {&Form1::colormem, "colormem"},
+    {&Form1::foreaft, "foreaft"},
+    {&Form1::tictactoe, "tictactoe"},
+    {&Form1::towers, "hanoi"},
+    {&Form1::seawar, "seawar"},
+    {&Form1::hangman, "hangman"},
+    {&Form1::cardmemscore, "scorememory"},
+    {&Form1::interlockpuzzle, "interlockpuzzle"},
+    {&Form1::nestor, "nestor"},
+    {&Form1::calculation, "calculation"},
+    {&Form1::golf, "golf"},
+    {&Form1::fortythieves, "fortythieves"},
+    {&Form1::Accordian, "accordian"},
+}};
+
+// The program has no web site of its own: Help shows the pages that come with it.
+constexpr std::string_view kAboutPage = "\\Data\\about.html";
+constexpr std::string_view kContactPage = "\\Data\\contact.html";
+
+}  // namespace
+
+Form1::Form1() {
+    Caption = "Tolvane Game Pack v 1.0";
+    shell::setclientsize(*this, 11010, 7575);
+    BackColor = platform::RGB(0, 64, 64);
+    MinButton = true;
+    MaxButton = true;
+    Sizable = true;
+    WindowState = platform::vbMaximized;
+
+    txtres.Move(1680, 7320, 2895, 285);
+    txtres.Text = "Text1";
+    txtres.Visible = false;
+
+    Label3.Move(4560, 4080, 6255, 1215);
+    Label3.Caption = "Loading Game List...";
+    Label3.Font.Name = "Verdana";
+    Label3.Font.Size = 15.75;
+    Label3.Alignment = platform::vbCenter;
+    Label3.ForeColor = platform::RGB(255, 255, 0);
+    Label3.BackColor = platform::RGB(0, 64, 64);
+
+    Label1.Move(1080, 120, 2775, 255);
+    Label1.Caption = "Guest";
+    Label1.Visible = false;
+
+    on(selectgame.Click, &Form1::selectgame_Click);
+    on(change.Click, &Form1::change_Click);
+    on(changedeck.Click, &Form1::changedeck_Click);
+    on(exit.Click, &Form1::exit_Click);
+    on(website.Click, &Form1::website_Click);
+    on(con.Click, &Form1::con_Click);
+    for (const RulebookItem& entry : kRulebook)
+        (this->*entry.item).Click = [page = entry.page] { common::showrules(page); };
+}
+
+void Form1::Form_Load() {
+    common::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    scale = choice.scale;
+    if (common::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
+    Label3.Caption = "";
+    common::scaleit(Label3, scale);
+}
+
+void Form1::Form_Unload(int&) {
+    platform::unload<Form2>();
+    platform::unload<Form6>();
+    platform::unload<Form3>();
+    platform::unload<Form4>();
+    platform::unload<Form5>();
+}
+
+void Form1::selectgame_Click() {
+    Label3.Caption = "Loading Game List...";
+    platform::window<Form2>().Show();
+}
+
+void Form1::change_Click() { platform::window<Form3>().Show(); }
+
+void Form1::changedeck_Click() { platform::window<Form4>().Show(); }
+
+void Form1::exit_Click() { Unload(); }
+
+void Form1::website_Click() { platform::openBrowser(kAboutPage); }
+
+void Form1::con_Click() { platform::openBrowser(kContactPage); }
