@@ -57,10 +57,4 @@ void drawCardBody(QPainter& painter, const QRectF& rect, double radius, const QC
     painter.restore();
 }
 
-QColor mix(const QColor& a, const QColor& b, double t) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t,
-                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
-}
-
 }  // namespace art

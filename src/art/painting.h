@@ -31,7 +31,4 @@ void drawFittedText(QPainter& painter, const QString& text, const QRectF& box, c
 void drawCardBody(QPainter& painter, const QRectF& rect, double radius,
                   const QColor& fill = Qt::white, const QColor& edge = QColor(70, 70, 70));
 
-// A colour between two others (t from 0 to 1).
-QColor mix(const QColor& a, const QColor& b, double t);
-
 }  // namespace art

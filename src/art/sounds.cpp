@@ -141,7 +141,11 @@ std::vector<std::string_view> soundNames() {
 
 QByteArray soundFile(std::string_view name) {
     for (const Recipe& r : recipes())
-        if (r.name == name) return wavFile(toPcm(r.make()), kRate);
+        if (r.name == name) {
+            Samples samples = r.make();
+            fadeOut(samples, 0.01);
+            return wavFile(toPcm(samples), kRate);
+        }
     return {};
 }
 

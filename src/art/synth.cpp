@@ -84,6 +84,11 @@ void envelope(Samples& s, double attack, double decay) {
     }
 }
 
+void fadeOut(Samples& s, double seconds) {
+    const size_t n = std::min(s.size(), frames(seconds));
+    for (size_t i = 0; i < n; ++i) s[s.size() - 1 - i] *= static_cast<double>(i) / n;
+}
+
 void mixInto(Samples& dst, const Samples& src, double at, double gain) {
     const size_t start = frames(at);
     if (dst.size() < start + src.size()) dst.resize(start + src.size(), 0.0);

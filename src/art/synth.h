@@ -25,6 +25,9 @@ void highPass(Samples& s, double cutoffHz);
 // Rises linearly over attack seconds, then dies away exponentially with the given time constant.
 void envelope(Samples& s, double attack, double decay);
 
+// Brings the last seconds down to silence, so that the end makes no click.
+void fadeOut(Samples& s, double seconds);
+
 // Adds src into dst from the given time on, scaled; dst grows as needed.
 void mixInto(Samples& dst, const Samples& src, double at, double gain = 1);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -30,6 +31,7 @@ TEST(ArtSounds, EachIsAValidAudibleShortWave) {
         EXPECT_LT(seconds, 2.5);
         EXPECT_GT(wav.peak, 16000) << "too quiet";
         EXPECT_LT(wav.peak, 32000) << "clipped";
+        EXPECT_LT(std::abs(wav.last), wav.peak / 100) << "ends with a click";
     }
 }
 

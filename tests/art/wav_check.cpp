@@ -27,5 +27,6 @@ WavCheck checkWav(const QByteArray& b) {
     w.samples = static_cast<int>(length / 2);
     for (int i = 0; i < w.samples; ++i)
         w.peak = std::max(w.peak, std::abs(static_cast<int>(qFromLittleEndian<qint16>(b.constData() + 44 + 2 * i))));
+    if (w.samples > 0) w.last = qFromLittleEndian<qint16>(b.constData() + 44 + 2 * (w.samples - 1));
     return w;
 }

@@ -10,6 +10,7 @@ struct WavCheck {
     int sampleRate = 0;
     int samples = 0;
     int peak = 0;  // the largest absolute sample value
+    int last = 0;  // the final sample
 };
 
 WavCheck checkWav(const QByteArray& bytes);
