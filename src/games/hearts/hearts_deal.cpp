@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "common/cards.h"
+
 namespace heartsrules {
+
+void suitAndRank(HeartsTable& t, int slot) {
+    const int code = t.deckorder[slot];
+    if (code < 1 || code > 52) return;
+    t.cardsuit[slot] = common::suitof(code);
+    t.cardrank[slot] = common::rankof(code);
+}
 
 void beginDeal(HeartsTable& t) {
     t.passphase = -1;

@@ -11,6 +11,9 @@
 // The state changes of a deal, a new game and the pass.
 namespace heartsrules {
 
+// The suit word and rank (1 to 13) of the card in a slot, from its code.
+void suitAndRank(HeartsTable& t, int slot);
+
 // A deal: passing opens, the hand's point cards clear and every slot is tagged with its seat.
 void beginDeal(HeartsTable& t);
 // The layout's reset: no cards chosen, hearts unbroken, suit counts and shuffle marks clear.

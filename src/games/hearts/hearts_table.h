@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,8 @@ inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
 
 struct HeartsTable {
-    std::array<int, 53> deckorder{};          // card code in each slot
-    std::array<int, 53> cardused{};           // the shuffle's marks, by code
+    std::array<std::int16_t, 53> deckorder{}; // card code in each slot
+    std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
     std::array<std::string, 53> cardsuit{};   // suit word of each slot
     std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
     std::array<int, 53> tag{};                // seat while held, 10 + seat once played

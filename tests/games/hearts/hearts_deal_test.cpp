@@ -31,7 +31,7 @@ TEST(HeartsDeal, LayoutAndNewGameResetTheirOwnState) {
     EXPECT_EQ(t.passslots, (std::array<int, 4>{}));
     EXPECT_EQ(t.heartsbroken, 0);
     EXPECT_EQ(t.heartcount, (std::array<int, 5>{}));
-    EXPECT_EQ(t.cardused, (std::array<int, 53>{}));
+    EXPECT_EQ(t.cardused, (std::array<std::int16_t, 53>{}));
     EXPECT_EQ(t.gamescore[2], 30) << "a layout keeps the totals";
     newGameState(t);
     EXPECT_EQ(t.gamescore, (std::array<int, 5>{}));
@@ -97,4 +97,27 @@ TEST(HeartsPass, NoExchangeWithoutThreeCardsOrWithoutAPass) {
     choosePassCard(t, 42, Row::Hand);
     EXPECT_EQ(exchangePass(t, 4), (std::array<int, 3>{}));
     EXPECT_EQ(t.deckorder, before);
+}
+
+TEST(HeartsDeal, EachSlotTakesTheSuitAndRankOfItsCode) {
+    const struct { int code; const char* suit; int rank; } cases[] = {
+        {1, "spades", 1}, {12, "spades", 12}, {13, "spades", 13}, {14, "clubs", 1}, {15, "clubs", 2},
+        {26, "clubs", 13}, {27, "diamonds", 1}, {37, "diamonds", 11}, {39, "diamonds", 13},
+        {40, "hearts", 1}, {52, "hearts", 13}};
+    for (auto c : cases) {
+        HeartsTable t;
+        t.deckorder[7] = static_cast<std::int16_t>(c.code);
+        suitAndRank(t, 7);
+        EXPECT_EQ(t.cardsuit[7], c.suit) << c.code;
+        EXPECT_EQ(t.cardrank[7], c.rank) << c.code;
+    }
+    for (int outside : {0, 53}) {
+        HeartsTable t;
+        t.cardsuit[7] = "kept";
+        t.cardrank[7] = 9;
+        t.deckorder[7] = static_cast<std::int16_t>(outside);
+        suitAndRank(t, 7);
+        EXPECT_EQ(t.cardsuit[7], "kept");
+        EXPECT_EQ(t.cardrank[7], 9);
+    }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "games/hearts/hearts_deal.h"
 #include "games/hearts/hearts_play.h"
 #include "games/hearts/hearts_table.h"
 
@@ -33,10 +34,8 @@ inline std::vector<int> codes(const std::string& names) {
 
 // Puts a code into a slot with the suit word and rank the deal gives it (aces still 1).
 inline void put(HeartsTable& t, int slot, int c) {
-    static const char* words[] = {"spades", "clubs", "diamonds", "hearts"};
-    t.deckorder[slot] = c;
-    t.cardsuit[slot] = words[(c - 1) / 13];
-    t.cardrank[slot] = (c - 1) % 13 + 1;
+    t.deckorder[slot] = static_cast<std::int16_t>(c);
+    heartsrules::suitAndRank(t, slot);
 }
 
 inline int slotOf(const HeartsTable& t, const std::string& name) {

@@ -1,0 +1,446 @@
+#include "games/hearts/hearts.h"
+
+#include "games/hearts/hearts_computer.h"
+#include "games/hearts/hearts_deal.h"
+#include "games/hearts/hearts_layout.h"
+#include "games/hearts/hearts_play.h"
+#include "games/hearts/hearts_scoring.h"
+#include "games/hearts/heartsscore.h"
+
+#include "common/cards.h"
+#include "common/deck.h"
+#include "common/locks.h"
+#include "common/mainwindow.h"
+#include "common/names.h"
+#include "common/question.h"
+#include "common/rndnum.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/settings.h"
+#include "common/sound.h"
+#include "platform/boxes.h"
+#include "platform/chance.h"
+#include "platform/files.h"
+
+#include <string>
+
+using namespace platform;
+using namespace heartsrules;
+
+namespace {
+
+constexpr std::string_view kFlick = "flick.wav";
+constexpr std::string_view kPageTurn = "pageturn.wav";
+constexpr std::string_view kJackRuleFile = "\\jackrule.dat";
+constexpr double kUserTop = 3960;  // the user's card in the trick
+constexpr double kUserLeft = 4560;
+
+void designLabel(Label& label, double left, double top) {
+    label.Move(left, top, 1815, 255);
+    label.Caption = "Your Name";
+    label.Alignment = vbCenter;
+    label.ForeColor = RGB(255, 255, 128);
+    label.BackColor = vbMenuText;
+}
+
+}  // namespace
+
+hearts::hearts() {
+    design();
+    on(Image1.Click, &hearts::Image1_Click);
+    on(Image1.MouseMove, &hearts::Image1_MouseMove);
+    on(Command1.Click, &hearts::Command1_Click);
+    on(Timer1.Tick, &hearts::Timer1_Timer);
+    on(Timer2.Tick, &hearts::Timer2_Timer);
+    on(Timer3.Tick, &hearts::Timer3_Timer);
+    on(newgame1.Click, &hearts::newgame1_Click);
+    on(exit.Click, &hearts::exit_Click);
+    on(showscore.Click, &hearts::showscore_Click);
+    on(jackrule.Click, &hearts::jackrule_Click);
+    on(onsound.Click, &hearts::onsound_Click);
+    on(off.Click, &hearts::off_Click);
+    on(rules.Click, &hearts::rules_Click);
+}
+
+void hearts::design() {
+    Caption = "Hearts";
+    Width = 10605;
+    Height = 8160;
+    BackColor = RGB(0, 128, 0);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    Image1[0].Move(-1560, 7200);
+    designLabel(Label5, 4440, 7440);
+    designLabel(Label6, 4440, 240);
+    designLabel(Label7, 8520, 1440);
+    designLabel(Label8, 240, 1440);
+    for (Label* total : {&Label1, &Label2, &Label3, &Label4}) total->Visible = false;
+
+    Command1.Caption = "Pass Left";
+    Command1.Move(4320, 4680, 2055, 495);
+    Command1.Font.Name = "Verdana";
+    Command1.Font.Size = 9.75;
+    Command1.Font.Bold = true;
+    for (CommandButton* unused : {&Command2, &Command3, &Command4, &Command5}) unused->Visible = false;
+
+    Text4.Text = "Text1";
+    Text2.Text = "Text2";
+    for (TextBox* hidden : {&Text1, &Text2, &Text4, &txtres}) hidden->Visible = false;
+    RichTextBox1.Visible = false;
+    RichTextBox9.Visible = false;
+}
+
+void hearts::Form_Load() {
+    Randomize();
+    Label5.Caption = common::playername();
+    common::lockmain();
+    const common::SeatNames names = common::pickseats();
+    Label6.Caption = std::string(names.top);
+    Label7.Caption = std::string(names.right);
+    Label8.Caption = std::string(names.left);
+    common::soundswitch(RichTextBox9, onsound, off, "hearts");
+    setscale();
+    setcards();
+    setcardbacks();
+    startupstuff();
+    scalewindow();
+    setcards();
+    setcardbacks();
+    startupstuff();
+}
+
+void hearts::setscale() {
+    const common::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f});
+    scale = choice.scale;
+    if (!common::smallscreen(choice)) return;
+    for (Label* name : {&Label5, &Label6, &Label7, &Label8}) name->Font.Size = 7;
+    Command1.Font.Size = 8;
+}
+
+// The window, the template card, the name labels and the button shrink once, at load; the cards
+// take the template's scaled size at the next deal.
+void hearts::scalewindow() {
+    common::scaleit(*this, scale);
+    if (scale == 0.74f) {
+        Width = Width + 800;
+        Height = Height + 1000;
+    }
+    Image1[0].Stretch = true;
+    Image1[0].Height = Image1[0].Height * double(scale);
+    Image1[0].Width = Image1[0].Width * double(scale);
+    for (Label* name : {&Label5, &Label6, &Label7, &Label8}) common::scaleit(*name, scale);
+    common::scaleit(Command1, scale);
+}
+
+void hearts::Form_Activate() { common::lockmain(); }
+
+void hearts::Form_Unload(int&) {
+    // The table is closing: its score window must not deal a next hand on the way out.
+    Text4.Text = "";
+    common::releasemain();
+    platform::unload<heartsscore>();
+}
+
+void hearts::setcards() {
+    beginDeal(table);
+    showtags();
+    common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
+        if (slot < 40) return;
+        table.curslot = slot;
+        setcardsup();
+    });
+}
+
+void hearts::dealKnown(const std::array<std::int16_t, 52>& order) {
+    beginDeal(table);
+    showtags();
+    for (int slot = 1; slot <= 52; ++slot) {
+        table.deckorder[slot] = order[static_cast<std::size_t>(slot - 1)];
+        table.curslot = slot;
+        if (slot >= 40) setcardsup();
+    }
+    setcardbacks();
+}
+
+void hearts::setcardbacks() {
+    clearLayoutState(table);
+    Image1[0].Picture = LoadPicture(common::facefile(1));
+    for (int slot = 1; slot <= 52; ++slot) layslot(slot);
+    // A new table always reacts to the user, whatever the last hand left disabled.
+    enablecards(true);
+}
+
+// A slot in its fan at the template's size, upright or sideways, later slots in front.
+void hearts::layslot(int slot) {
+    Image& card = Image1[slot];
+    card.Stretch = true;
+    const bool side = sideways(slot);
+    card.Width = side ? Image1[0].Height.get() : Image1[0].Width.get();
+    card.Height = side ? Image1[0].Width.get() : Image1[0].Height.get();
+    if (side) card.Picture = LoadPicture(common::sidebackfile);
+    if (slot >= 27 && slot <= 39) card.Picture = LoadPicture(common::backfile);
+    const Place place = fanPlace(slot, scale);
+    card.Left = place.left;
+    card.Top = place.top;
+    card.ZOrder(0);
+}
+
+void hearts::startupstuff() {
+    newGameState(table);
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Timer3.Enabled = false;
+    Command1.Visible = true;
+    Command1.Caption = std::string(passCaption(1));
+    std::string rule;
+    common::readsetting(rule, kJackRuleFile);
+    RichTextBox1.Text = rule;
+    jackrule.Checked = jackruleon();
+    Command1.Enabled = false;
+    for (Label* total : {&Label1, &Label2, &Label3, &Label4}) total->Caption = "0";
+}
+
+void hearts::setcardsup() {
+    const int code = table.deckorder[table.curslot];
+    if (code < 1 || code > 52) return;
+    Image1[table.curslot].Picture = LoadPicture(common::facefile(code));
+}
+
+void hearts::setcardsup2() { suitAndRank(table, table.curslot); }
+
+void hearts::cardcount() {
+    heartsrules::cardcount(table);
+    showtags();
+}
+
+void hearts::showtags() {
+    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Tag = std::to_string(table.tag[slot]);
+}
+
+void hearts::enablecards(bool on) {
+    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Enabled = on;
+}
+
+// Every card of the seat held behind a played one closes the gap it left.
+void hearts::closeup(int seat, int slot) {
+    const Place step = closeUpStep(seat, scale);
+    for (int later = slot + 1; later < firstSlot(seat) + 13; ++later) {
+        if (!isHeld(table, later)) continue;
+        Image1[later].Left = Image1[later].Left + step.left;
+        Image1[later].Top = Image1[later].Top + step.top;
+    }
+}
+
+void hearts::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
+
+void hearts::Image1_MouseMove(int Index, int, int, double, double) { Text2.Text = std::to_string(Index); }
+
+void hearts::Image1_Click(int Index) {
+    if (table.passstate == 4) table.passphase = 0;
+    if (table.passphase == -1) {
+        playsound(kFlick);
+        Image& card = Image1[Index];
+        if (const auto row = choosePassCard(table, Index, rowOf(card.Top, scale)))
+            card.Top = scaled(*row == Row::Raised ? kRaisedRow : kHandRow, scale);
+        Command1.Enabled = table.passcount == 3;
+        return;
+    }
+    if (!playUser(table, Index)) return;
+    Image& card = Image1[Index];
+    card.Top = scaled(kUserTop, scale);
+    card.Left = scaled(kUserLeft, scale);
+    card.ZOrder(0);
+    enablecards(false);
+    showtags();
+    playsound(kFlick);
+    Timer1.Enabled = true;
+    closeup(kUser, Index);
+    if (table.turn == table.leader) {
+        Timer1.Enabled = false;
+        Timer2.Enabled = true;
+    }
+}
+
+void hearts::Command1_Click() {
+    pressButton(table);
+    Text4.Text = "";
+    if (Command1.Caption.get() == passCaption(4))
+        starthand();
+    else
+        pass();
+}
+
+void hearts::pass() {
+    for (int slot : exchangePass(table, passOfCaption(Command1.Caption.get()))) {
+        if (!slot) continue;
+        table.curslot = slot;
+        setcardsup();
+    }
+    Command1.Caption = std::string(passCaption(4));
+}
+
+void hearts::starthand() {
+    Command1.Visible = false;
+    for (table.curslot = 1; table.curslot <= 52; ++table.curslot) setcardsup2();
+    for (int slot = 40; slot <= 52; ++slot) Image1[slot].Top = scaled(kHandRow, scale);
+    const Opening opening = startHand(table);
+    showtags();
+    leadtwoofclubs(opening.slot, opening.seat);
+    if (table.turn != kUser) Timer1.Enabled = true;
+}
+
+// A computer seat holding the two of clubs plays it at once; the user must click it.
+void hearts::leadtwoofclubs(int slot, int seat) {
+    if (!slot) return;
+    if (seat == kUser) {
+        playsound(kFlick);
+        return;
+    }
+    Image& card = Image1[slot];
+    if (seat != 1) {
+        card.Height = Image1[52].Height.get();
+        card.Width = Image1[52].Width.get();
+    }
+    const Place place = trickPlace(seat, scale);
+    card.Left = place.left;
+    card.Top = place.top;
+    card.ZOrder(0);
+    table.curslot = slot;
+    setcardsup();
+    closeup(seat, slot);
+    if (seat != 1) playsound(kFlick);
+}
+
+void hearts::Timer1_Timer() {
+    playsound(kFlick);
+    const int seat = table.turn;
+    if (seat == 1 || seat == 2 || seat == 4) {
+        if (!computerplays(seat)) return;
+        table.turn = nextTurn(seat);
+    }
+    if (table.turn == kUser) Timer1.Enabled = false;
+    if (table.turn == table.leader) {
+        Timer1.Enabled = false;
+        Timer2.Enabled = true;
+    }
+}
+
+// One computer card: chosen by the rules, turned face up and put into the trick.
+bool hearts::computerplays(int seat) {
+    const int slot = decide(table, seat, jackruleon(), [](int n) { return common::rndnum(n); });
+    if (!slotOfSeat(seat, slot)) {
+        // Only a seat without cards gets here; the table cannot go on.
+        Timer1.Enabled = false;
+        MsgBox("error on " + std::to_string(seat));
+        MsgBox(std::to_string(slot));
+        return false;
+    }
+    recordPlay(table, seat, slot);
+    Image& card = Image1[slot];
+    if (seat != 1) {
+        card.Height = Image1[39].Height.get();
+        card.Width = Image1[39].Width.get();
+    }
+    table.curslot = slot;
+    setcardsup();
+    const Place place = trickPlace(seat, scale);
+    card.Left = place.left;
+    card.Top = place.top;
+    card.ZOrder(0);
+    showtags();
+    closeup(seat, slot);
+    return true;
+}
+
+void hearts::Timer2_Timer() {
+    judgeTrick(table);
+    playsound(kPageTurn);
+    Timer2.Enabled = false;
+    Timer3.Enabled = true;
+}
+
+void hearts::Timer3_Timer() {
+    const int winner = table.winner;
+    if (winner < 1 || winner > 4 || !table.trickslot[winner]) return;
+    const Place step = sweepStep(winner);
+    const Image& lead = Image1[table.trickslot[winner]];
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (!table.trickslot[seat]) continue;
+        Image& card = Image1[table.trickslot[seat]];
+        card.Left = card.Left + step.left;
+        card.Top = card.Top + step.top;
+    }
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (!table.trickslot[seat]) continue;
+        Image& card = Image1[table.trickslot[seat]];
+        card.Top = lead.Top.get();
+        card.Left = lead.Left.get();
+    }
+    if (!sweptOff(winner, {lead.Left, lead.Top})) return;
+    const bool handover = scoreTrick(table, jackruleon());
+    showtags();
+    Text4.Text = "D";
+    enablecards(true);
+    Timer3.Enabled = false;
+    if (handover) {
+        Timer1.Enabled = false;
+        scoreit();
+        return;
+    }
+    if (winner != kUser) Timer1.Enabled = true;
+}
+
+void hearts::scoreit() {
+    settleMoon(table, jackruleon());
+    Label* totals[] = {&Label1, &Label2, &Label3, &Label4};
+    for (int seat = 1; seat <= 4; ++seat) totals[seat - 1]->Caption = std::to_string(table.gamescore[seat]);
+    heartsscore* open = loaded<heartsscore>();
+    if (open) open->showtotals();
+    if (const int winner = gameWinner(table)) {
+        window<heartsscore>().Show();
+        const Label* names[] = {&Label6, &Label7, &Label5, &Label8};
+        if (common::playagain(names[winner - 1]->Caption + " Wins! Play again?")) {
+            Text4.Text = "";
+            newgame1_Click();
+            return;
+        }
+    }
+    window<heartsscore>().Show();
+    advancePass(table);
+    Text1.Text = std::to_string(table.passstate);
+}
+
+void hearts::newgame1_Click() {
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Timer3.Enabled = false;
+    // Nothing of an interrupted trick or hand carries over into the new game.
+    clearTrick(table);
+    Text4.Text = "";
+    table.passstate = 1;
+    setcards();
+    setcardbacks();
+    startupstuff();
+}
+
+void hearts::exit_Click() { Unload(); }
+
+void hearts::showscore_Click() {
+    Text4.Text = "";
+    window<heartsscore>().Show();
+}
+
+// The tick always shows whether the rule is in force.
+void hearts::jackrule_Click() {
+    std::string rule = RichTextBox1.Text;
+    common::writesetting(rule, jackruleon() ? "NO" : "YES", kJackRuleFile);
+    RichTextBox1.Text = rule;
+    jackrule.Checked = jackruleon();
+}
+
+void hearts::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "hearts", true); }
+
+void hearts::off_Click() { common::setsound(RichTextBox9, onsound, off, "hearts", false); }
+
+void hearts::rules_Click() { common::showrules("hearts"); }

@@ -1,0 +1,101 @@
+#include "hearts_fixture.h"
+
+#include "platform/files.h"
+
+#include <set>
+
+void HeartsTest::SetUp() {
+    gp::WindowTest::SetUp();
+    platform::writeSetting("\\Data\\heartssound.dat", "YES");
+}
+
+hearts& HeartsTest::openTable() {
+    open<gp::mainstandin>();
+    return open<hearts>();
+}
+
+std::array<std::int16_t, 52> HeartsTest::dealOf(const heartstest::Seats& seats) {
+    std::array<std::int16_t, 52> order{};
+    std::set<int> free;
+    for (int c = 1; c <= 52; ++c) free.insert(c);
+    const std::pair<int, const std::string*> hands[] = {
+        {1, &seats.top}, {2, &seats.right}, {3, &seats.user}, {4, &seats.left}};
+    for (auto [seat, names] : hands) {
+        int slot = heartsrules::firstSlot(seat);
+        for (int c : heartstest::codes(*names)) {
+            order[static_cast<std::size_t>(slot++ - 1)] = static_cast<std::int16_t>(c);
+            free.erase(c);
+        }
+    }
+    for (auto& c : order) {
+        if (c) continue;
+        c = static_cast<std::int16_t>(*free.begin());
+        free.erase(free.begin());
+    }
+    return order;
+}
+
+hearts& HeartsTest::openWith(const heartstest::Seats& seats) {
+    hearts& h = openTable();
+    h.dealKnown(dealOf(seats));
+    return h;
+}
+
+hearts& HeartsTest::openWithoutPass(const heartstest::Seats& seats) {
+    hearts& h = openTable();
+    nextHand(h, "4");
+    h.dealKnown(dealOf(seats));
+    return h;
+}
+
+void HeartsTest::nextHand(hearts& h, const char* state) {
+    h.table.passstate = platform::toInt(state);
+    h.Text1.Text = state;
+    h.Text4.Text = "D";
+    platform::window<heartsscore>().Show();
+    settle();
+    close(platform::window<heartsscore>());
+}
+
+void HeartsTest::passAndStart(hearts& h) {
+    if (h.Command1.Caption.get() != "Start Hand") {
+        for (int slot : {40, 41, 42}) click(h.Image1[slot]);
+        click(h.Command1);
+    }
+    click(h.Command1);
+}
+
+bool HeartsTest::idle(const hearts& h) {
+    return !h.Timer1.Enabled && !h.Timer2.Enabled && !h.Timer3.Enabled;
+}
+
+void HeartsTest::runUntilUser(hearts& h) {
+    for (int waited = 0; waited < 60000; waited += 50) {
+        if (!h.handinplay() || (h.table.turn == heartsrules::kUser && idle(h))) return;
+        advance(50);
+    }
+    ADD_FAILURE() << "the table never came back to the user";
+}
+
+int HeartsTest::playUserCard(hearts& h) {
+    for (int slot = 40; slot <= 52; ++slot) {
+        if (!heartsrules::isHeld(h.table, slot)) continue;
+        click(h.Image1[slot]);
+        if (!heartsrules::isHeld(h.table, slot)) return slot;
+    }
+    ADD_FAILURE() << "no card of the user's hand could be played";
+    return 0;
+}
+
+void HeartsTest::playHand(hearts& h) {
+    for (int trick = 0; trick < 13 && h.handinplay() && !HasFailure(); ++trick) {
+        runUntilUser(h);
+        if (h.handinplay()) playUserCard(h);
+    }
+    runUntilUser(h);
+}
+
+bool HeartsTest::showsFile(const platform::Control& c, std::string_view file) {
+    const platform::Picture expected = platform::LoadPicture(file);
+    return expected && c.Picture.get() && c.Picture->image() == expected.image();
+}

@@ -1,0 +1,87 @@
+#include "hearts_fixture.h"
+
+#include <string>
+
+namespace {
+
+using HeartsScore = HeartsTest;
+
+TEST_F(HeartsScore, FromTheMenuItShowsTheTotalsAndClosingOnlyFreesTheTable) {
+    hearts& h = openTable();
+    const auto deal = h.table.deckorder;
+    h.Text4.Text = "D";
+    chooseMenu(h.showscore);
+    heartsscore* score = platform::loaded<heartsscore>();
+    ASSERT_NE(score, nullptr);
+    EXPECT_EQ(score->Caption.get(), "Hearts Score");
+    EXPECT_FALSE(h.Enabled);
+    EXPECT_EQ(h.Text4.Text.get(), "") << "the menu clears the hand-played flag";
+    EXPECT_EQ(score->Label1.Caption.get(), h.Label6.Caption + ": 0");
+    EXPECT_EQ(score->Label2.Caption.get(), h.Label7.Caption + ": 0");
+    EXPECT_EQ(score->Label3.Caption.get(), "Guest: 0");
+    EXPECT_EQ(score->Label4.Caption.get(), h.Label8.Caption + ": 0");
+    close(*score);
+    EXPECT_EQ(platform::loaded<heartsscore>(), nullptr);
+    EXPECT_TRUE(h.Enabled);
+    EXPECT_EQ(h.table.deckorder, deal);
+    EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
+}
+
+TEST_F(HeartsScore, LinesCarryTheUsersNameAndNegativeTotals) {
+    open<gp::mainstandin>().Label1.Caption = "Marit";
+    hearts& h = open<hearts>();
+    h.Label2.Caption = "-10";
+    h.Label3.Caption = "26";
+    chooseMenu(h.showscore);
+    const heartsscore& score = platform::window<heartsscore>();
+    EXPECT_EQ(score.Label2.Caption.get(), h.Label7.Caption + ": -10");
+    EXPECT_EQ(score.Label3.Caption.get(), "Marit: 26");
+}
+
+TEST_F(HeartsScore, ClosedAfterAHandItDealsTheNextWithItsPass) {
+    const struct { const char* text; const char* caption; bool enabled; } cases[] = {
+        {"1", "Pass Left", false}, {"2", "Pass Right", false}, {"3", "Pass Foward", false},
+        {"4", "Start Hand", true}, {"x", "Start Hand", true}};
+    hearts& h = openTable();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto deal = h.table.deckorder;
+        h.Command1.Visible = false;
+        h.Text1.Text = c.text;
+        h.Text4.Text = "D";
+        platform::window<heartsscore>().Show();
+        settle();
+        EXPECT_FALSE(h.Enabled);
+        close(platform::window<heartsscore>());
+        EXPECT_TRUE(h.Enabled);
+        EXPECT_NE(h.table.deckorder, deal) << "a fresh hand";
+        EXPECT_EQ(h.Command1.Caption.get(), c.caption);
+        EXPECT_TRUE(h.Command1.Visible);
+        EXPECT_EQ(h.Command1.Enabled.get(), c.enabled);
+        EXPECT_EQ(h.Text4.Text.get(), "D") << "only the button clears the flag";
+    }
+}
+
+TEST_F(HeartsScore, OpenedFromTheMenuDuringAHandItNeverDeals) {
+    hearts& h = openWithoutPass({"3C", "5C", "AC 2D 3D", "2C"});
+    click(h.Command1);
+    runUntilUser(h);
+    playUserCard(h);
+    runUntilUser(h);
+    ASSERT_EQ(h.table.leader, 3) << "the user won the first trick and leads";
+    playUserCard(h);
+    chooseMenu(h.showscore);
+    advance(6000);
+    ASSERT_EQ(h.Text4.Text.get(), "D") << "a trick ended while the totals were shown";
+    const auto deal = h.table.deckorder;
+    const int tricksleft = h.table.tricksleft;
+    close(platform::window<heartsscore>());
+    EXPECT_EQ(h.table.deckorder, deal);
+    EXPECT_EQ(h.table.tricksleft, tricksleft);
+    EXPECT_TRUE(h.handinplay());
+    EXPECT_FALSE(h.Command1.Visible);
+    runUntilUser(h);
+    EXPECT_NE(playUserCard(h), 0) << "the hand plays on";
+}
+
+}  // namespace
