@@ -48,7 +48,8 @@ void Menu::propertyChanged(const void*) { apply(); }
 void Menu::apply() {
     const bool separator = Caption.get() == "-";
     action_->setSeparator(separator);
-    action_->setText(QString::fromStdString(Caption));
+    // A separator carries no text: some styles would draw it beside the line.
+    action_->setText(separator ? QString() : QString::fromStdString(Caption));
     action_->setCheckable(Checked);
     action_->setChecked(Checked);
     action_->setEnabled(Enabled);
