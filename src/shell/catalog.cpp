@@ -6,12 +6,10 @@
 #include "platform/form.h"
 
 // Only the game windows that are built are reached; the others' entries open nothing yet.
-#if defined(GP_HAS_HEARTS) && __has_include("games/hearts/hearts.h")
-#define GP_OPENS_HEARTS 1
+#ifdef GP_HAS_HEARTS
 #include "games/hearts/hearts.h"
 #endif
-#if defined(GP_HAS_GOLF) && __has_include("games/golf/golf.h")
-#define GP_OPENS_GOLF 1
+#ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
 
@@ -23,12 +21,12 @@ void show() {
     platform::window<Window>().Show();
 }
 
-#ifdef GP_OPENS_HEARTS
+#ifdef GP_HAS_HEARTS
 constexpr Opener openHearts = &show<hearts>;
 #else
 constexpr Opener openHearts = nullptr;
 #endif
-#ifdef GP_OPENS_GOLF
+#ifdef GP_HAS_GOLF
 constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;

@@ -5,6 +5,7 @@
 #include "common/locks.h"
 #include "common/settings.h"
 #include "common/stock.h"
+#include "shell/clientsize.h"
 
 #include <array>
 #include <string>
@@ -52,6 +53,8 @@ Form4::Form4() {
     Caption = "Select Card Deck";
     Width = 6600;
     Height = 2745;
+    // The client area holds the option buttons under the backs, with the row's margin below them.
+    shell::setclientsize(*this, ScaleWidth(), 2595);
     StartUpPosition = platform::vbStartUpScreen;
     BackColor = kTable;
 

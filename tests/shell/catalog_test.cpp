@@ -88,4 +88,18 @@ TEST(Catalog, LookupByTextTellsGamesFromGroups) {
     EXPECT_EQ(shell::gameByText("Card Memorization")->picture, "cardmemscorepic");
 }
 
+TEST(Catalog, EveryBuiltGameWindowAndNoOtherOpens) {
+    std::set<std::string_view> opening;
+    for (const auto& game : shell::games())
+        if (game.open) opening.insert(game.text);
+    std::set<std::string_view> built;
+#ifdef GP_HAS_HEARTS
+    built.insert("Hearts");
+#endif
+#ifdef GP_HAS_GOLF
+    built.insert("Golf");
+#endif
+    EXPECT_EQ(opening, built);
+}
+
 }  // namespace

@@ -70,6 +70,8 @@ TEST_F(DeckChooser, ShowsDesignsFourTwoOneFiveLeftToRight) {
         EXPECT_TRUE(back->Visible);
         EXPECT_LT(back->Left + back->Width, decks.Width);
     }
+    for (const platform::OptionButton* option : {&decks.Option4, &decks.Option1, &decks.Option2, &decks.Option5})
+        EXPECT_LE(option->Top + option->Height, decks.ScaleHeight());
     EXPECT_FALSE(decks.Image11.Visible);
     EXPECT_FALSE(decks.Option3.Visible);
     EXPECT_GE(decks.Frame1.Top, decks.Height);
