@@ -28,16 +28,18 @@ struct Design {
 // In the order of the option buttons, which is the order the choice is looked for.
 // Left to right the window shows designs 4, 2, 1 and 5; design 3 lies beyond its right edge.
 constexpr std::array<Design, 5> kDesigns{{
-    {2, &Form4::Option1, &Form4::Frame1, {&Form4::Image1, &Form4::Image2, &Form4::Image3, &Form4::Image4, &Form4::Image5},
-     2280, 2160, 1800, 240, true},
-    {1, &Form4::Option2, &Form4::Frame2, {&Form4::Image6, &Form4::Image7, &Form4::Image8, &Form4::Image9, &Form4::Image10},
-     3840, 2160, 3360, 240, true},
+    {2, &Form4::Option1, &Form4::Frame1,
+     {&Form4::Image1, &Form4::Image2, &Form4::Image3, &Form4::Image4, &Form4::Image5}, 2280, 2160, 1800, 240, true},
+    {1, &Form4::Option2, &Form4::Frame2,
+     {&Form4::Image6, &Form4::Image7, &Form4::Image8, &Form4::Image9, &Form4::Image10}, 3840, 2160, 3360, 240, true},
     {3, &Form4::Option3, &Form4::Frame3,
-     {&Form4::Image11, &Form4::Image12, &Form4::Image13, &Form4::Image14, &Form4::Image15}, 8280, 3120, 7800, 1200, false},
+     {&Form4::Image11, &Form4::Image12, &Form4::Image13, &Form4::Image14, &Form4::Image15}, 8280, 3120, 7800, 1200,
+     false},
     {4, &Form4::Option4, &Form4::Frame4,
      {&Form4::Image16, &Form4::Image17, &Form4::Image18, &Form4::Image19, &Form4::Image20}, 720, 2160, 240, 240, true},
     {5, &Form4::Option5, &Form4::Frame5,
-     {&Form4::Image21, &Form4::Image22, &Form4::Image23, &Form4::Image24, &Form4::Image25}, 5520, 2160, 4920, 240, true},
+     {&Form4::Image21, &Form4::Image22, &Form4::Image23, &Form4::Image24, &Form4::Image25}, 5520, 2160, 4920, 240,
+     true},
 }};
 
 // The five files the card games load, in the order the pictures are saved.
@@ -45,7 +47,7 @@ constexpr std::array<std::string_view, 5> kDeckFiles{common::backfile, common::s
                                                      common::stockhalf, common::stockthin};
 
 constexpr std::string_view kDesignFile = "\\Data\\carddeck.dat";
-const platform::Color kTable = platform::RGB(0, 128, 0);
+constexpr platform::Color kTable = platform::RGB(0, 128, 0);
 
 }  // namespace
 
