@@ -25,14 +25,17 @@ void die(QPainter& p, const QRectF& box, int value, const QColor& body, const QC
     p.drawRoundedRect(box, box.width() * 0.18, box.width() * 0.18);
     const double q = box.width() / 4;
     const QPointF c = box.center();
-    std::vector<QPointF> spots;
-    if (value % 2 == 1) spots.push_back(c);
-    if (value >= 2) spots.insert(spots.end(), {c + QPointF(-q, -q), c + QPointF(q, q)});
-    if (value >= 4) spots.insert(spots.end(), {c + QPointF(q, -q), c + QPointF(-q, q)});
-    if (value == 6) spots.insert(spots.end(), {c + QPointF(-q, 0), c + QPointF(q, 0)});
+    const double r = box.width() * 0.09;
     p.setPen(Qt::NoPen);
     p.setBrush(pip);
-    for (QPointF s : spots) p.drawEllipse(s, box.width() * 0.09, box.width() * 0.09);
+    const auto pair = [&](QPointF offset) {
+        p.drawEllipse(c + offset, r, r);
+        p.drawEllipse(c - offset, r, r);
+    };
+    if (value % 2 == 1) p.drawEllipse(c, r, r);
+    if (value >= 2) pair(QPointF(-q, -q));
+    if (value >= 4) pair(QPointF(q, -q));
+    if (value == 6) pair(QPointF(-q, 0));
 }
 
 // Backgammon's points, numbered as the user moves: 1 at the lower right, 24 at the upper right.
