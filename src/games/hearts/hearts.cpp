@@ -20,7 +20,6 @@
 #include "common/sound.h"
 #include "platform/boxes.h"
 #include "platform/chance.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -395,8 +394,8 @@ void hearts::scoreit() {
     settleMoon(table, jackruleon());
     Label* totals[] = {&Label1, &Label2, &Label3, &Label4};
     for (int seat = 1; seat <= 4; ++seat) totals[seat - 1]->Caption = std::to_string(table.gamescore[seat]);
-    heartsscore* open = loaded<heartsscore>();
-    if (open) open->showtotals();
+    // A score window opened from the menu during this hand must not go on showing the old totals.
+    if (heartsscore* open = loaded<heartsscore>()) open->showtotals();
     if (const int winner = gameWinner(table)) {
         window<heartsscore>().Show();
         const Label* names[] = {&Label6, &Label7, &Label5, &Label8};
