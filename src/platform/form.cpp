@@ -135,8 +135,13 @@ void Form::killTimers() {
     for (Timer* timer : timers_) timer->kill();
 }
 
+// A shown maximized window keeps the size the window system gave it.
 void Form::applyGeometry() {
-    if (WindowState == vbMaximized && Visible) return;
+    if (WindowState == vbMaximized && Visible && placed_) return;
+    setWidgetGeometry();
+}
+
+void Form::setWidgetGeometry() {
     const int w = std::max(1, px(Width - kFrameWidthTwips));
     const int h = std::max(1, px(Height - kFrameHeightTwips));
     if (Sizable) {
@@ -170,6 +175,8 @@ void Form::placeAtFirstShow() {
         Top.setQuietly(0);
         Width.setQuietly(screenWidthTwips());
         Height.setQuietly(screenHeightTwips());
+        // Covers the screen even where no window manager maximizes it.
+        setWidgetGeometry();
         return;
     }
     if (StartUpPosition == vbStartUpScreen)

@@ -107,6 +107,7 @@ private:
     friend class Registry;
     bool unload(bool mayRefuse);
     void applyGeometry();
+    void setWidgetGeometry();
     void applyFrameButtons();
     void placeAtFirstShow();
     void showNow();
