@@ -6,18 +6,9 @@
 #include <QPainter>
 
 namespace platform {
-namespace {
-
-// A frame's widget is the canvas of what it holds, and paints its own border and caption.
-class FrameWidget : public ContainerWidget {
-public:
-    FrameWidget(Frame& frame, QWidget* parent) : ContainerWidget(frame, parent) {}
-};
-
-}  // namespace
-
+// A frame's widget is the canvas of what it holds; paintBackground draws its border and caption.
 Frame::Frame(Container& parent) : StyledControl(parent, Layer::Windowed, vbButtonText, vbButtonFace) {
-    auto* widget = new FrameWidget(*this, parent.canvas());
+    auto* widget = new ContainerWidget(*this, parent.canvas());
     setContainerParts(&parent.form(), widget);
     attachWidget(widget);
     applyStyle();
