@@ -130,6 +130,9 @@ void hearts::scalewindow() {
     Image1[0].Width = Image1[0].Width * double(scale);
     for (Label* name : {&Label5, &Label6, &Label7, &Label8}) common::scaleit(*name, scale);
     common::scaleit(Command1, scale);
+    // The design height leaves the user's own name below the client area; grow just enough to show it.
+    const double nameBottom = Label5.Top + Label5.Height + 60 * double(scale);
+    if (ScaleHeight() < nameBottom) Height = Height + (nameBottom - ScaleHeight());
 }
 
 void hearts::Form_Activate() { common::lockmain(); }

@@ -30,7 +30,10 @@ TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
         EXPECT_EQ(h.scale, c.scale);
         EXPECT_EQ(h.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
         EXPECT_NEAR(h.Width, 10605 * s + c.extraWidth, 0.01);
-        EXPECT_NEAR(h.Height, 8160 * s + c.extraHeight, 0.01);
+        // At least the design height, and tall enough to show the user's name below the hand.
+        EXPECT_GE(h.Height, 8160 * s + c.extraHeight - 0.01);
+        EXPECT_GE(h.ScaleHeight(), h.Label5.Top + h.Label5.Height);
+        EXPECT_LT(h.Height, 8160 * s + c.extraHeight + 400);
         const double cardWidth = 1065 * s, cardHeight = 1440 * s;
         for (int slot = 1; slot <= 52; ++slot) {
             const bool side = slot <= 26;
