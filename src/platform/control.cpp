@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 
+#include <QAbstractButton>
 #include <QPalette>
 #include <QWidget>
 
@@ -172,8 +173,10 @@ void StyledControl::applyStyle() {
             palette.setColor(role, ForeColor->toQColor());
     }
     if (!BackColor->isSystem()) {
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        for (auto role : {QPalette::Window, QPalette::Button})
             palette.setColor(role, BackColor->toQColor());
+        // Option and check marks keep their light well, as on the classic platform.
+        if (!qobject_cast<QAbstractButton*>(w)) palette.setColor(QPalette::Base, BackColor->toQColor());
         w->setAutoFillBackground(true);
     }
     w->setPalette(palette);
