@@ -127,6 +127,11 @@ double Form::ScaleHeight() const {
     return Height - kFrameHeightTwips - (widget_->hasMenuBar() ? kMenuBarTwips : 0);
 }
 
+void Form::setClientSize(double width, double height) {
+    Width = Width + (width - ScaleWidth());
+    Height = Height + (height - ScaleHeight());
+}
+
 void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
 
 void Form::unregisterTimer(Timer* timer) { std::erase(timers_, timer); }

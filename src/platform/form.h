@@ -65,6 +65,8 @@ public:
     // The client area below the menu bar, in twips.
     double ScaleWidth() const;
     double ScaleHeight() const;
+    // Sizes the window from the client area it must hold, for designs that give that area.
+    void setClientSize(double width, double height);
     bool isLoaded() const { return loaded_; }
 
     // Events. Form_Activate runs when the window becomes the active program window.

@@ -1,6 +1,5 @@
 #include "shell/form1.h"
 
-#include "shell/clientsize.h"
 
 #include "common/rules.h"
 #include "common/scaling.h"
@@ -54,7 +53,7 @@ constexpr std::string_view kContactPage = "\\Data\\contact.html";
 
 Form1::Form1() {
     Caption = "Tolvane Game Pack v 1.0";
-    shell::setclientsize(*this, 11010, 7575);
+    setClientSize(11010, 7575);
     BackColor = platform::RGB(0, 64, 64);
     MinButton = true;
     MaxButton = true;

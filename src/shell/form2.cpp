@@ -5,7 +5,6 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "shell/catalog.h"
-#include "shell/clientsize.h"
 #include "shell/form1.h"
 
 #include <array>
@@ -54,7 +53,7 @@ Form2::Form2() {
     Caption = "Select Game (Click Picture to Play Game)";
     Move(1380, 1515, 9945, 5790);
     // The two frames reach 5535 twips down: the client area holds them, with a margin below.
-    shell::setclientsize(*this, ScaleWidth(), 5655);
+    setClientSize(ScaleWidth(), 5655);
     StartUpPosition = platform::vbStartUpScreen;
 
     txtres.Move(-2640, 5760, 3135, 285);

@@ -4,14 +4,13 @@
 #include "common/scaling.h"
 #include "common/users.h"
 #include "platform/boxes.h"
-#include "shell/clientsize.h"
 #include "shell/form1.h"
 
 Form3::Form3() {
     Caption = "Log in";
     Move(4770, 435, 4050, 5520);
     // The client area holds the Log In button with a margin below it, also once scaled down.
-    shell::setclientsize(*this, ScaleWidth(), 5535);
+    setClientSize(ScaleWidth(), 5535);
 
     txtres.Visible = false;
     List1.Move(240, 240, 3495, 3570);

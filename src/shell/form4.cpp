@@ -5,7 +5,6 @@
 #include "common/locks.h"
 #include "common/settings.h"
 #include "common/stock.h"
-#include "shell/clientsize.h"
 
 #include <array>
 #include <string>
@@ -56,7 +55,7 @@ Form4::Form4() {
     Width = 6600;
     Height = 2745;
     // The client area holds the option buttons under the backs, with the row's margin below them.
-    shell::setclientsize(*this, ScaleWidth(), 2595);
+    setClientSize(ScaleWidth(), 2595);
     StartUpPosition = platform::vbStartUpScreen;
     BackColor = kTable;
 

@@ -1,10 +1,9 @@
 #include "shell/form5.h"
 
-#include "shell/clientsize.h"
 
 Form5::Form5() {
     Caption = "Game Rules";
-    shell::setclientsize(*this, 5070, 5700);
+    setClientSize(5070, 5700);
     StartUpPosition = platform::vbStartUpScreen;
 
     WebBrowser1.Move(120, 120, 4815, 5295);

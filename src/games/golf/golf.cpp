@@ -20,8 +20,6 @@ using golfrules::kWasteCard;
 namespace {
 
 // The design's client area is 9420 x 6600 twips; the window's size adds its borders, title and menu bar.
-constexpr double kOuterWidth = 9420 + 120;
-constexpr double kOuterHeight = 6600 + 405 + 300;
 constexpr double kCardWidth = 975;
 constexpr double kCardHeight = 1335;
 // Above the visible area: where the stock cards wait and where the design keeps its spare pictures.
@@ -48,8 +46,7 @@ golf::golf() {
 // shows the cards at their design size instead of the faces' natural size.
 void golf::design() {
     Caption = "Golf";
-    Width = kOuterWidth;
-    Height = kOuterHeight;
+    setClientSize(9420, 6600);
     BackColor = RGB(0, 128, 0);
     MousePointer = vbCustom;
     StartUpPosition = vbStartUpScreen;
