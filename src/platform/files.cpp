@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -109,6 +110,8 @@ double toDouble(std::string_view text, double fallback) {
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return fallback;
+    // "inf" and "nan" parse, but no setting means them, and they poison any arithmetic after.
+    if (!std::isfinite(value)) return fallback;
     return value;
 }
 

@@ -81,3 +81,10 @@ TEST(NumberConversion, BadTextGivesTheDefault) {
     EXPECT_DOUBLE_EQ(toDouble("1.5"), 1.5);
     EXPECT_DOUBLE_EQ(toDouble("x", 2.0), 2.0);
 }
+
+TEST(NumberConversion, NonFiniteTextGivesTheDefault) {
+    for (const char* text : {"inf", "-inf", "infinity", "nan", "NAN", "1e999"}) {
+        SCOPED_TRACE(text);
+        EXPECT_DOUBLE_EQ(toDouble(text, 2.5), 2.5);
+    }
+}
