@@ -61,6 +61,17 @@ TEST_F(Pictures, FullPathsInsideAndOutsideTheProgramFolderLoad) {
     EXPECT_TRUE(platform::LoadPicture(programDir().string() + "\\Images\\a.gif"));
 }
 
+TEST_F(Pictures, AFolderBesideTheProgramFolderIsNotMistakenForIt) {
+    // Its name begins with the program folder's name, as "/opt/game2" begins with "/opt/game".
+    const std::filesystem::path sibling = programDir().string() + "-saved";
+    std::filesystem::create_directories(sibling);
+    std::ofstream((sibling / "a.bmp").string(), std::ios::binary) << encoded(card(), "BMP").toStdString();
+    const platform::Picture p = platform::LoadPicture((sibling / "a.bmp").string());
+    std::filesystem::remove_all(sibling);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p.widthPx(), 71);
+}
+
 TEST_F(Pictures, MissingOrUndecodableFilesGiveTheEmptyPictureAndSaySo) {
     put("\\Images\\broken.gif", QByteArray("this is no picture"));
     for (const char* file : {"\\Images\\nothere.gif", "\\Images\\broken.gif"}) {
