@@ -48,7 +48,7 @@ public:
     T& Load(int index) {
         if (exists(index)) return (*this)[index];
         T& member = add(index);
-        if (members_.size() > 1) member.copyFrom(*members_.begin()->second);
+        if (const T* lowest = lowestOtherThan(index)) member.copyFrom(*lowest);
         member.Visible = false;
         return member;
     }
@@ -67,6 +67,11 @@ public:
     auto end() const { return members_.end(); }
 
 private:
+    const T* lowestOtherThan(int index) const {
+        for (const auto& [i, member] : members_)
+            if (i != index) return member.get();
+        return nullptr;
+    }
     T& add(int index) {
         auto member = std::make_unique<T>(parent_);
         member->setIndex(index);

@@ -65,6 +65,16 @@ TEST_F(Arrays, LoadedMemberCopiesTheLowestOneHiddenAndInFront) {
     EXPECT_EQ(clicks(), std::vector<std::string>{"slot 7"}) << "a new member lies in front of the template";
 }
 
+TEST_F(Arrays, MemberLoadedBelowTheOthersCopiesTheLowestExistingOne) {
+    s->slot.Unload(0);
+    s->slot[1].Tag = "first";
+    platform::Image& again = s->slot.Load(0);
+    EXPECT_EQ(again.Tag, "first");
+    EXPECT_EQ(again.Left, 1500);
+    EXPECT_EQ(again.Width, 1065);
+    EXPECT_EQ(again.Height, 1440);
+}
+
 TEST_F(Arrays, UnloadedMemberIsGoneAndCanBeLoadedAnew) {
     s->slot[3].Tag = "changed";
     s->slot.Unload(3);
