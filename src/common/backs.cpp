@@ -12,8 +12,10 @@ void facesized(platform::Image& image) {
 }
 
 void facesizedback(platform::Image& image, bool sideways) {
+    // A card that already stretches keeps its size, and a sideways one is already turned.
+    const bool sized = image.Stretch;
     facesized(image);
-    if (sideways) {
+    if (sideways && !sized) {
         const double width = image.Width;
         image.Width = image.Height.get();
         image.Height = width;

@@ -52,3 +52,13 @@ TEST_F(Backs, AStretchedImageKeepsItsSize) {
     EXPECT_EQ(t.upright.Width.get(), 800);
     EXPECT_EQ(t.upright.Height.get(), 1100);
 }
+
+TEST_F(Backs, ASecondDealKeepsASidewaysCardSideways) {
+    auto& t = open<backtable>();
+    for (int deal = 1; deal <= 2; ++deal) {
+        SCOPED_TRACE(deal);
+        common::facesizedback(t.sideways, true);
+        EXPECT_EQ(t.sideways.Width.get(), 96 * 15);
+        EXPECT_EQ(t.sideways.Height.get(), 71 * 15);
+    }
+}
