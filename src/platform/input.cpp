@@ -3,8 +3,10 @@
 #include "platform/form.h"
 #include "platform/form_widget.h"
 #include "platform/registry.h"
+#include "platform/services.h"
 
 #include <QRectF>
+#include <QWidget>
 
 namespace platform::input {
 namespace {
@@ -61,6 +63,16 @@ Control* hitIn(const Container& container, double x, double y) {
 
 bool accepts(const Form& form) { return form.isLoaded() && form.Visible && form.Enabled; }
 
+// Outside its client area the window shows nothing: no control lies there (whatever reaches past
+// the edge is clipped) and it is not the window's background.
+bool inClient(const Form& form, double x, double y) {
+    const QWidget* canvas = form.canvas();
+    return x >= 0 && y >= 0 && x < canvas->width() * kTwipsPerPixel && y < canvas->height() * kTwipsPerPixel;
+}
+
+// The frontmost control under the pointer during a drag; null outside the client area.
+Control* dragTarget(Form& form, double x, double y) { return inClient(form, x, y) ? hitTest(form, x, y) : nullptr; }
+
 void showOutline() {
     Drag& d = pointer().drag;
     auto* widget = static_cast<FormWidget*>(d.form->topLevel());
@@ -90,7 +102,7 @@ void dragMove(Form& form, double x, double y) {
     d.pointerX = x;
     d.pointerY = y;
     showOutline();
-    Control* under = hitTest(form, x, y);
+    Control* under = dragTarget(form, x, y);
     Control& source = *d.source;
     if (under != d.over) {
         Control* left = d.over;
@@ -109,9 +121,9 @@ void drop(Form& form, double x, double y) {
     showOutline();
     pointer().drag = Drag{};
     Control& source = *d.source;
-    if (Control* target = hitTest(form, x, y)) {
+    if (Control* target = dragTarget(form, x, y)) {
         target->raiseDragDrop(source, x - target->windowX(), y - target->windowY());
-    } else if (form.isLoaded()) {
+    } else if (form.isLoaded() && inClient(form, x, y)) {
         detail::HandlerGuard guard;
         form.Form_DragDrop(source, x, y);
     }

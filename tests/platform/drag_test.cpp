@@ -3,6 +3,8 @@
 
 #include "platform/input.h"
 
+#include <QWidget>
+
 #include <gtest/gtest-spi.h>
 
 namespace gp {
@@ -87,6 +89,24 @@ TEST_F(Drag, ReleaseOverTheBackgroundGoesToTheWindow) {
     dragTo(t->card[3], 8000, 6000);
     EXPECT_EQ(fromPress(events()), (std::vector<std::string>{"card3.move", "card3.over0", "card3.over1",
                                                              "form.drop from 3 at 8000,6000", "drag ended 3"}));
+}
+
+TEST_F(Drag, ReleaseOutsideTheWindowDropsNowhere) {
+    // The third card reaches past the right edge of the client area, where the user cannot see it.
+    const double clientWidth = t->canvas()->width() * 15.0;
+    t->card[3].Left = clientWidth - 500;
+    struct Case {
+        double x, y;
+    };
+    for (const Case c : {Case{4500, -600}, Case{-300, 2000}, Case{clientWidth + 100, 1000}}) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        events().clear();
+        platform::input::press(*t, 1300, 700, platform::vbLeftButton);
+        platform::input::move(*t, c.x, c.y, platform::vbLeftButton);
+        platform::input::release(*t, c.x, c.y, platform::vbLeftButton);
+        settle();
+        EXPECT_EQ(events(), (std::vector<std::string>{"card2.move", "card2.over0", "card2.over1", "drag ended 2"}));
+    }
 }
 
 TEST_F(Drag, ManualModeAndPictureLessControlsNeedNoDragToClick) {
