@@ -85,6 +85,12 @@ TEST_F(Drag, DropZoneBehindACardFailsTheGesture) {
     EXPECT_NONFATAL_FAILURE(drag(t->card[3], t->zone), "lands on Image(1)");
 }
 
+TEST_F(Drag, DropZoneOutsideTheClientAreaFailsTheGesture) {
+    t->zone.Move(t->canvas()->width() * 15.0 + 300, 600, 1065, 1440);
+    EXPECT_NONFATAL_FAILURE(drag(t->card[3], t->zone), "outside the window's client area");
+    EXPECT_NONFATAL_FAILURE(dragTo(t->card[3], 4000, -300), "outside the window's client area");
+}
+
 TEST_F(Drag, ReleaseOverTheBackgroundGoesToTheWindow) {
     dragTo(t->card[3], 8000, 6000);
     EXPECT_EQ(fromPress(events()), (std::vector<std::string>{"card3.move", "card3.over0", "card3.over1",

@@ -72,6 +72,20 @@ std::optional<Point> exposedPoint(Control& c) {
 
 std::string name(const Control* c) { return c ? c->describe() : "the window's background"; }
 
+// A drop outside the client area lands nowhere, as the user's would.
+bool inClient(const Form& form, Point p) {
+    const QWidget* canvas = form.canvas();
+    const double width = canvas->width() * platform::kTwipsPerPixel;
+    const double height = canvas->height() * platform::kTwipsPerPixel;
+    return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height;
+}
+
+void expectInClient(const Form& form, Point p, const std::string& what) {
+    if (!inClient(form, p))
+        ADD_FAILURE() << "the drop onto " << what << " at " << p.x << ", " << p.y
+                      << " lies outside the window's client area";
+}
+
 bool usable(const Form& form, const std::string& what) {
     if (!form.isLoaded()) {
         ADD_FAILURE() << what << ": its window is not loaded";
@@ -157,6 +171,7 @@ void WindowTest::drag(Control& source, Control& target, std::optional<double> x,
     platform::input::move(form, from->x, from->y);
     platform::input::press(form, from->x, from->y, platform::vbLeftButton);
     platform::input::move(form, to.x, to.y, platform::vbLeftButton);
+    expectInClient(form, to, name(&target));
     // Checked at the release: the press may have brought a drop zone to the front.
     Control* front = platform::input::hitTest(form, to.x, to.y);
     if (front != &target)
@@ -173,6 +188,7 @@ void WindowTest::dragTo(Control& source, double x, double y) {
     platform::input::move(form, from->x, from->y);
     platform::input::press(form, from->x, from->y, platform::vbLeftButton);
     platform::input::move(form, x, y, platform::vbLeftButton);
+    expectInClient(form, {x, y}, name(nullptr));
     if (Control* front = platform::input::hitTest(form, x, y))
         ADD_FAILURE() << "the drop onto the window's background lands on " << name(front);
     platform::input::release(form, x, y, platform::vbLeftButton);
