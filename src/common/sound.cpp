@@ -27,7 +27,9 @@ void soundswitch(platform::RichTextBox& holder, platform::Menu& onsound, platfor
 void setsound(platform::RichTextBox& holder, platform::Menu& onsound, platform::Menu& off,
               std::string_view switchname, bool on) {
     tick(onsound, off, on);
-    writesetting(holder, on ? kSoundOn : kSoundOff, switchfile(switchname));
+    if (writesetting(holder, on ? kSoundOn : kSoundOff, switchfile(switchname))) return;
+    // The file kept its old value and the holder read it back: the ticks say what sounds will do.
+    tick(onsound, off, soundon(holder.Text.get()));
 }
 
 void playsound(const platform::RichTextBox& holder, platform::MediaPlayer& player, std::string_view wave) {

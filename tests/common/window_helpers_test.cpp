@@ -103,6 +103,20 @@ TEST_F(WindowHelpers, OnAndOffWriteTheSwitchAndDecideEverySound) {
     EXPECT_EQ(switchBytes(), "YES\r\n");
 }
 
+TEST_F(WindowHelpers, AFailedSwitchWriteLeavesTheTicksTellingWhatSoundsDo) {
+    putSwitch("YES\r\n");
+    auto& g = open<minigame>();
+    // A folder where the temporary file would go makes the write fail.
+    std::filesystem::create_directories(programDir() / "Data" / "golfsound.dat.tmp");
+    testing::internal::CaptureStderr();
+    chooseMenu(g.off);
+    testing::internal::GetCapturedStderr();
+    g.flick();
+    const bool heard = !sounds.played().empty();
+    EXPECT_EQ(g.onsound.Checked.get(), heard);
+    EXPECT_EQ(g.off.Checked.get(), !heard);
+}
+
 TEST_F(WindowHelpers, SoundDecisionsReadTheHolderNotTheFile) {
     putSwitch("YES\r\n");
     auto& g = open<minigame>();
