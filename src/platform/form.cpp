@@ -180,8 +180,9 @@ void Form::placeAtFirstShow() {
         Top.setQuietly(0);
         Width.setQuietly(screenWidthTwips());
         Height.setQuietly(screenHeightTwips());
-        // Covers the screen even where no window manager maximizes it.
+        // Covers the screen even where no window manager maximizes it (and so draws no frame).
         setWidgetGeometry();
+        widget_->resize(screenSize().widthPx, screenSize().heightPx);
         return;
     }
     if (StartUpPosition == vbStartUpScreen)
