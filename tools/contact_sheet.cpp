@@ -2,6 +2,7 @@
 
 #include "art/card_face.h"
 #include "art/chooser.h"
+#include "art/color_pads.h"
 #include "art/deck.h"
 #include "art/icons.h"
 #include "art/painting.h"
@@ -84,6 +85,14 @@ Section chooser() {
     return s;
 }
 
+Section colorPads() {
+    Section s{"Color Memorization pads, normal and lit", {}};
+    for (int pad = 1; pad <= 4; ++pad)
+        for (bool lit : {false, true})
+            s.entries.push_back({QString("pad %1%2").arg(pad).arg(lit ? " lit" : ""), art::colorPad(pad, lit)});
+    return s;
+}
+
 Section icons() {
     Section s{"Program icon and game cursor", {}};
     for (int size : {16, 32, 48, 64}) s.entries.push_back({QString("icon %1").arg(size), art::programIcon(size)});
@@ -119,7 +128,7 @@ Section sounds() {
     return s;
 }
 
-std::vector<Section> sections() { return {faces(), decks(), chooser(), icons(), sounds()}; }
+std::vector<Section> sections() { return {faces(), decks(), chooser(), colorPads(), icons(), sounds()}; }
 
 }  // namespace
 

@@ -12,6 +12,12 @@
 #ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
+#ifdef GP_HAS_MEMORY
+#include "games/memory/colorgame.h"
+#include "games/memory/memorycompbig.h"
+#include "games/memory/memorycompsmall.h"
+#include "games/memory/memoryscorebig.h"
+#endif
 
 namespace shell {
 namespace {
@@ -31,6 +37,17 @@ constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;
 #endif
+#ifdef GP_HAS_MEMORY
+constexpr Opener openMemorySmall = &show<memorycompsmall>;
+constexpr Opener openMemoryBig = &show<memorycompbig>;
+constexpr Opener openMemoryTimed = &show<memoryscorebig>;
+constexpr Opener openColor = &show<colorgame>;
+#else
+constexpr Opener openMemorySmall = nullptr;
+constexpr Opener openMemoryBig = nullptr;
+constexpr Opener openMemoryTimed = nullptr;
+constexpr Opener openColor = nullptr;
+#endif
 
 constexpr std::array<GroupEntry, 3> kGroups{{
     {"card", "Multi Player Card Games", 1},
@@ -46,11 +63,11 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
-     "compmemory", nullptr},
+     "compmemory", openMemorySmall},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
-     "compmemory", nullptr},
+     "compmemory", openMemoryBig},
     {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
-     "scorememory", nullptr},
+     "scorememory", openMemoryTimed},
     {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
      "interlockpuzzle", nullptr},
     {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
@@ -60,7 +77,7 @@ constexpr std::array<GameEntry, 24> kGames{{
      nullptr},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
-    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
+    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", openColor},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},

@@ -99,6 +99,11 @@ TEST(Catalog, EveryBuiltGameWindowAndNoOtherOpens) {
 #ifdef GP_HAS_GOLF
     built.insert("Golf");
 #endif
+#ifdef GP_HAS_MEMORY
+    for (const char* memory : {"Card Memorization (Small)", "Card Memorization (Big)", "Card Memorization",
+                               "Color Memorization"})
+        built.insert(memory);
+#endif
     EXPECT_EQ(opening, built);
 }
 
