@@ -55,11 +55,15 @@ ScriptedBoxes::~ScriptedBoxes() {
 }
 
 void ScriptedBoxes::expect(std::string match, int answer) {
-    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}});
+    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, {}});
+}
+
+void ScriptedBoxes::expect(std::string match, int answer, std::function<void()> whileOpen) {
+    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, std::move(whileOpen)});
 }
 
 void ScriptedBoxes::expectInput(std::string text, std::string match) {
-    script_.push_back({BoxRequest::Kind::Input, std::move(match), {platform::vbOK, std::move(text)}});
+    script_.push_back({BoxRequest::Kind::Input, std::move(match), {platform::vbOK, std::move(text)}, {}});
 }
 
 void ScriptedBoxes::verifyAllUsed() {
@@ -88,6 +92,7 @@ BoxReply ScriptedBoxes::answer(const BoxRequest& request) {
                       << describe(request) << answered;
         return fallback(request);
     }
+    if (next.whileOpen) next.whileOpen();
     return next.reply;
 }
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
 
     void expect(std::string match, int answer);                  // a message box: vbOK, vbYes or vbNo
+    // The same, running whileOpen while the box waits for its answer (the clock moving on, say).
+    void expect(std::string match, int answer, std::function<void()> whileOpen);
     void expectInput(std::string text, std::string match = {});  // an input box; empty text is Cancel
     // Fails the test for each answer not yet used, and forgets them.
     void verifyAllUsed();
@@ -34,6 +37,7 @@ private:
         platform::BoxRequest::Kind kind;
         std::string match;
         platform::BoxReply reply;
+        std::function<void()> whileOpen;
     };
     platform::BoxReply answer(const platform::BoxRequest& request);
 

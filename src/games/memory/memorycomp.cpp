@@ -14,6 +14,7 @@
 #include "platform/boxes.h"
 #include "platform/chance.h"
 
+#include <algorithm>
 #include <string>
 
 using namespace platform;
@@ -25,8 +26,6 @@ constexpr std::string_view kSkillFile = "\\conskill.dat";
 constexpr std::string_view kSwitch = "memorycomp";
 constexpr std::string_view kFlick = "flick.wav";
 constexpr int kNotice = vbOKOnly + vbInformation;
-
-int draw(int n) { return common::rndnum(n); }
 
 void designLabel(Label& label, double left, double top, double width, const char* caption) {
     label.Move(left, top, width, 255);
@@ -42,7 +41,8 @@ memorycomp::memorycomp(const BoardDesign& design)
     : table(design.board),
       Image1(*this, 1, cardsOn(design.board)),
       skill(*this, std::string(design.skillCaption)),
-      board_(design) {
+      board_(design),
+      draw_([](int n) { return common::rndnum(n); }) {
     this->design();
     on(Image1.Click, &memorycomp::Image1_Click);
     on(Timer1.Tick, &memorycomp::Timer1_Timer);
@@ -99,6 +99,12 @@ void memorycomp::scalewindow(const common::ScaleChoice& choice) {
     }
     memorycards::scalecards(Image1, scale);
     for (Label* label : {&Label1, &Label3, &Label2, &Label4}) common::scaleit(*label, scale);
+    // The frame does not shrink with the window: on the smallest screen the labels would lose an
+    // edge, so the window grows just enough to hold them.
+    const double right = std::max(Label1.Left + Label1.Width, Label3.Left + Label3.Width);
+    const double bottom = Label4.Top + Label4.Height + 60 * double(scale);
+    if (ScaleWidth() < right) Width = Width + (right - ScaleWidth());
+    if (ScaleHeight() < bottom) Height = Height + (bottom - ScaleHeight());
 }
 
 void memorycomp::Form_Activate() { common::lockmain(); }
@@ -175,7 +181,7 @@ void memorycomp::Timer1_Timer() {
     playsound();
     memorycards::facedown(Image1, Image2, table.firstcard);
     memorycards::facedown(Image1, Image2, table.secondcard);
-    computerFirst(table, skilllevel(), draw);
+    computerFirst(table, skilllevel(), draw_);
     memorycards::showface(Image1, table, table.cardindex);
     Timer2.Enabled = true;
 }
@@ -185,7 +191,7 @@ void memorycomp::Timer1_Timer() {
 void memorycomp::Timer2_Timer() {
     Timer2.Enabled = false;
     playsound();
-    const Outcome outcome = computerSecond(table, skilllevel(), draw);
+    const Outcome outcome = computerSecond(table, skilllevel(), draw_);
     memorycards::showface(Image1, table, table.cardindex);
     if (outcome == Outcome::Miss) {
         Timer3.Enabled = true;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Card Memorization against a named computer opponent. The big and the small board are one
@@ -20,6 +21,8 @@ public:
     void newgame_Click();
     // The same with a deal chosen by the caller: the pair codes of positions 1..N.
     void dealKnown(const std::vector<std::int16_t>& order);
+    // The computer's random picks come from `draw` (a test's script) instead of rndnum.
+    void drawWith(memoryrules::Draw draw) { draw_ = std::move(draw); }
 
     memoryrules::MemoryTable table;
     float scale = 1;
@@ -94,4 +97,5 @@ private:
     void rules_Click();
 
     const BoardDesign board_;
+    memoryrules::Draw draw_;
 };
