@@ -1,5 +1,7 @@
 #include "common/scaling.h"
 
+#include "platform/form.h"
+
 #include <cmath>
 
 namespace common {
@@ -54,6 +56,11 @@ Geometry scaled(Geometry g, float scale) {
     g.Top *= scale;
     g.Left *= scale;
     return g;
+}
+
+void holdclient(platform::Form& window, double right, double bottom) {
+    if (window.ScaleWidth() < right) window.Width = window.Width + (right - window.ScaleWidth());
+    if (window.ScaleHeight() < bottom) window.Height = window.Height + (bottom - window.ScaleHeight());
 }
 
 }  // namespace common

@@ -2,6 +2,10 @@
 
 #include "platform/services.h"
 
+namespace platform {
+class Form;
+}
+
 #include <string>
 #include <string_view>
 
@@ -62,5 +66,10 @@ void scaleit(Object& object, float scale) {
     object.Top = object.Top * double(scale);
     object.Left = object.Left * double(scale);
 }
+
+// The frame allowance does not shrink with a scaled window, so its client area can end up short of
+// the controls it was designed to hold: the window grows just enough for its client area to
+// reach `right` and `bottom` (client twips), and never shrinks.
+void holdclient(platform::Form& window, double right, double bottom);
 
 }  // namespace common

@@ -13,6 +13,7 @@
 #include "common/sound.h"
 #include "platform/chance.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -113,11 +114,15 @@ void colorgame::scalewindow() {
     scale = choice.scale;
     if (common::smallscreen(choice)) Label1.Font.Size = 10;
     common::scaleit(*this, scale);
+    double bottom = 0;
     for (auto& [pad, image] : main) {
         image->Stretch = true;
         common::scaleit(*image, scale);
+        bottom = std::max(bottom, image->Top + image->Height);
     }
     common::scaleit(Label1, scale);
+    // On the smallest screen the lower pads would lose their edge to the frame.
+    common::holdclient(*this, ScaleWidth(), bottom);
 }
 
 void colorgame::Form_Activate() {

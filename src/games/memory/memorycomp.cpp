@@ -99,12 +99,9 @@ void memorycomp::scalewindow(const common::ScaleChoice& choice) {
     }
     memorycards::scalecards(Image1, scale);
     for (Label* label : {&Label1, &Label3, &Label2, &Label4}) common::scaleit(*label, scale);
-    // The frame does not shrink with the window: on the smallest screen the labels would lose an
-    // edge, so the window grows just enough to hold them.
-    const double right = std::max(Label1.Left + Label1.Width, Label3.Left + Label3.Width);
-    const double bottom = Label4.Top + Label4.Height + 60 * double(scale);
-    if (ScaleWidth() < right) Width = Width + (right - ScaleWidth());
-    if (ScaleHeight() < bottom) Height = Height + (bottom - ScaleHeight());
+    // On the smallest screen the labels would lose an edge to the frame.
+    common::holdclient(*this, std::max(Label1.Left + Label1.Width, Label3.Left + Label3.Width),
+                       Label4.Top + Label4.Height + 60 * double(scale));
 }
 
 void memorycomp::Form_Activate() { common::lockmain(); }
