@@ -5,19 +5,13 @@
 
 #include "platform/form.h"
 
-// Only the game windows that are built are reached; the others' entries open nothing yet.
-#ifdef GP_HAS_HEARTS
-#include "games/hearts/hearts.h"
-#endif
-#ifdef GP_HAS_GOLF
+// One line per game window that the chooser opens.
 #include "games/golf/golf.h"
-#endif
-#ifdef GP_HAS_MEMORY
+#include "games/hearts/hearts.h"
 #include "games/memory/colorgame.h"
 #include "games/memory/memorycompbig.h"
 #include "games/memory/memorycompsmall.h"
 #include "games/memory/memoryscorebig.h"
-#endif
 
 namespace shell {
 namespace {
@@ -27,28 +21,6 @@ void show() {
     platform::window<Window>().Show();
 }
 
-#ifdef GP_HAS_HEARTS
-constexpr Opener openHearts = &show<hearts>;
-#else
-constexpr Opener openHearts = nullptr;
-#endif
-#ifdef GP_HAS_GOLF
-constexpr Opener openGolf = &show<golf>;
-#else
-constexpr Opener openGolf = nullptr;
-#endif
-#ifdef GP_HAS_MEMORY
-constexpr Opener openMemorySmall = &show<memorycompsmall>;
-constexpr Opener openMemoryBig = &show<memorycompbig>;
-constexpr Opener openMemoryTimed = &show<memoryscorebig>;
-constexpr Opener openColor = &show<colorgame>;
-#else
-constexpr Opener openMemorySmall = nullptr;
-constexpr Opener openMemoryBig = nullptr;
-constexpr Opener openMemoryTimed = nullptr;
-constexpr Opener openColor = nullptr;
-#endif
-
 constexpr std::array<GroupEntry, 3> kGroups{{
     {"card", "Multi Player Card Games", 1},
     {"solcard", "Solitaire Card Games", 3},
@@ -57,27 +29,28 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 
 constexpr std::array<GameEntry, 24> kGames{{
     {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
-    {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", openHearts},
+    {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
-     "compmemory", openMemorySmall},
+     "compmemory", &show<memorycompsmall>},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
-     "compmemory", openMemoryBig},
+     "compmemory", &show<memorycompbig>},
     {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
-     "scorememory", openMemoryTimed},
+     "scorememory", &show<memoryscorebig>},
     {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
      "interlockpuzzle", nullptr},
     {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
     {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
-    {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", openGolf},
+    {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      nullptr},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
-    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", openColor},
+    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem",
+     &show<colorgame>},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
