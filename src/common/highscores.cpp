@@ -1,5 +1,7 @@
 #include "common/highscores.h"
 
+#include "common/locks.h"
+
 #include <array>
 #include <string>
 
@@ -27,7 +29,7 @@ void designLabel(Label& label, const std::string& caption, double left, double t
 
 }  // namespace
 
-HighScoresWindow::HighScoresWindow(const HighScoresDesign& design) {
+HighScoresWindow::HighScoresWindow(const HighScoresDesign& design) : namesInPlaces_(design.namesInPlaces) {
     Caption = "High Scores";
     MousePointer = vbCustom;
     StartUpPosition = vbStartUpScreen;
@@ -56,22 +58,25 @@ HighScoresWindow::HighScoresWindow(const HighScoresDesign& design) {
 }
 
 void HighScoresWindow::showtable(const TopThree& table) {
+    Label* places[] = {&Label3, &Label4, &Label5};
     Label* names[] = {&firstname, &secondname, &thirdname};
     Label* scores[] = {&firstscore, &secondscore, &thirdscore};
     for (std::size_t k = 0; k < table.size(); ++k) {
         names[k]->Caption = table[k].name;
+        names[k]->Visible = !namesInPlaces_;
+        if (namesInPlaces_) places[k]->Caption = std::to_string(k + 1) + ".) " + table[k].name;
         scores[k]->Caption = table[k].value;
     }
 }
 
-void HighScoresWindow::showtableinplaces(const TopThree& table) {
-    showtable(table);
-    Label* places[] = {&Label3, &Label4, &Label5};
-    Label* names[] = {&firstname, &secondname, &thirdname};
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        places[k]->Caption = std::to_string(k + 1) + ".) " + table[k].name;
-        names[k]->Visible = false;
-    }
+platform::Form* HighScoresWindow::game() const { return owner().loaded ? owner().loaded() : nullptr; }
+
+void HighScoresWindow::Form_Load() {
+    platform::Form* owning = game();
+    if (owning && owner().table) showtable(owner().table());
+    lockowner(owning);
 }
+
+void HighScoresWindow::Form_Unload(int&) { releaseowner(game()); }
 
 }  // namespace common

@@ -5,15 +5,28 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <functional>
+
 // The small "High Scores" window of a game with a top-three table: two bold headings, three rows
-// of place, name and value, and two lines between the rows. Each game's window derives from it,
-// fills it from its game window's holders and locks that window while it is open.
+// of place, name and value, and two lines between the rows. Each game's window derives from it;
+// at its load it fills the rows from its game window's holders and locks that window until it
+// unloads.
 namespace common {
 
 struct HighScoresDesign {
     double width;        // the design's width in twips; the height holds the three rows
     double headingLeft;  // of the "Name:" heading
     double placeLeft;    // of the "1.)" .. "3.)" labels
+    // The names written into the place labels ("1.) " and the name), standing in for the name
+    // labels, instead of beside them.
+    bool namesInPlaces;
+};
+
+// What a top-three window needs of its game window, which connects itself when it is made: the
+// game window while it is loaded (null otherwise) and the table its holders keep.
+struct HighScoresOwner {
+    std::function<platform::Form*()> loaded;
+    std::function<TopThree()> table;
 };
 
 class HighScoresWindow : public platform::Form {
@@ -25,14 +38,20 @@ public:
     platform::Label firstscore{*this}, secondscore{*this}, thirdscore{*this};
     platform::Line Line1{*this}, Line2{*this};
 
-    // The three rows: each name beside its place, and its value.
+    // The three rows, as the design places the names.
     void showtable(const TopThree& table);
-    // The same with the names written into the place labels ("1.) " and the name), which then
-    // stand in for the name labels.
-    void showtableinplaces(const TopThree& table);
 
 protected:
     explicit HighScoresWindow(const HighScoresDesign& design);
+    // The game window this one belongs to, as it connected itself.
+    virtual const HighScoresOwner& owner() const = 0;
+
+private:
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    platform::Form* game() const;
+
+    bool namesInPlaces_;
 };
 
 }  // namespace common

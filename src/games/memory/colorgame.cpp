@@ -48,6 +48,13 @@ void restart(Timer& timer) {
 
 colorgame::colorgame() {
     design();
+    colorgamescores::connect({
+        [] { return static_cast<Form*>(loaded<colorgame>()); },
+        [] {
+            colorgame* game = loaded<colorgame>();
+            return game ? game->scores() : common::TopThree{};
+        },
+    });
     on(main.Click, &colorgame::main_Click);
     on(Timer1.Tick, &colorgame::Timer1_Timer);
     on(Timer2.Tick, &colorgame::Timer2_Timer);

@@ -1,18 +1,16 @@
 #include "games/memory/colorgamescores.h"
 
-#include "games/memory/colorgame.h"
+namespace {
 
-#include "common/locks.h"
-
-using platform::loaded;
-
-colorgamescores::colorgamescores() : HighScoresWindow({5205, 480, 480}) {}
-
-void colorgamescores::Form_Load() {
-    colorgame* game = loaded<colorgame>();
-    if (game) showtableinplaces(game->scores());
-    common::lockowner(game);
+common::HighScoresOwner& connected() {
+    static common::HighScoresOwner game;
+    return game;
 }
 
-// The game window becomes active again and reloads the table from its files.
-void colorgamescores::Form_Unload(int&) { common::releaseowner(loaded<colorgame>()); }
+}  // namespace
+
+colorgamescores::colorgamescores() : HighScoresWindow({5205, 480, 480, true}) {}
+
+void colorgamescores::connect(common::HighScoresOwner game) { connected() = std::move(game); }
+
+const common::HighScoresOwner& colorgamescores::owner() const { return connected(); }

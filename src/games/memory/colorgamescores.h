@@ -3,12 +3,15 @@
 #include "common/highscores.h"
 
 // "High Scores" of Color Memorization: the three best scores as the game window colorgame holds
-// them, shown while that window is locked.
+// them, shown while that window is locked. Closing it makes the game window active again, which
+// reloads the table from its files.
 class colorgamescores : public common::HighScoresWindow {
 public:
     colorgamescores();
 
+    // The game window makes itself known when it is made.
+    static void connect(common::HighScoresOwner game);
+
 private:
-    void Form_Load() override;
-    void Form_Unload(int& Cancel) override;
+    const common::HighScoresOwner& owner() const override;
 };

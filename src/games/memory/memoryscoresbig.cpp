@@ -1,17 +1,16 @@
 #include "games/memory/memoryscoresbig.h"
 
-#include "games/memory/memoryscorebig.h"
+namespace {
 
-#include "common/locks.h"
-
-using platform::loaded;
-
-memoryscoresbig::memoryscoresbig() : HighScoresWindow({4695, 240, 120}) {}
-
-void memoryscoresbig::Form_Load() {
-    memoryscorebig* game = loaded<memoryscorebig>();
-    common::lockowner(game);
-    if (game) showtable(game->scores());
+common::HighScoresOwner& connected() {
+    static common::HighScoresOwner game;
+    return game;
 }
 
-void memoryscoresbig::Form_Unload(int&) { common::releaseowner(loaded<memoryscorebig>()); }
+}  // namespace
+
+memoryscoresbig::memoryscoresbig() : HighScoresWindow({4695, 240, 120, false}) {}
+
+void memoryscoresbig::connect(common::HighScoresOwner game) { connected() = std::move(game); }
+
+const common::HighScoresOwner& memoryscoresbig::owner() const { return connected(); }

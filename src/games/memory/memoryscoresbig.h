@@ -8,7 +8,9 @@ class memoryscoresbig : public common::HighScoresWindow {
 public:
     memoryscoresbig();
 
+    // The game window makes itself known when it is made.
+    static void connect(common::HighScoresOwner game);
+
 private:
-    void Form_Load() override;
-    void Form_Unload(int& Cancel) override;
+    const common::HighScoresOwner& owner() const override;
 };

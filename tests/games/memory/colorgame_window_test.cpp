@@ -11,6 +11,7 @@ namespace {
 
 class ColorGame : public MemoryTest {
 protected:
+    ColorGame() : MemoryTest("color") {}
     colorgame& openColor(const char* speed = "MED") {
         platform::writeSetting("\\colorspeed.dat", speed);
         return openGame<colorgame>();

@@ -9,12 +9,6 @@
 #include <fstream>
 #include <iterator>
 
-void MemoryTest::SetUp() {
-    gp::WindowTest::SetUp();
-    for (const char* name : {"memorycomp", "memoryscore", "color"})
-        platform::writeSetting("\\Data\\" + std::string(name) + "sound.dat", "YES");
-}
-
 std::vector<std::int16_t> MemoryTest::inOrder(int cards) {
     std::vector<std::int16_t> order;
     for (int code = 1; code <= cards; ++code) order.push_back(static_cast<std::int16_t>(code));
@@ -32,11 +26,6 @@ memoryrules::Draw MemoryTest::picks(std::initializer_list<int> values) {
         picks_.pop_front();
         return pick;
     };
-}
-
-bool MemoryTest::showsFile(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
 }
 
 bool MemoryTest::showsBack(const platform::Control& c) { return showsFile(c, common::backfile); }

@@ -2,9 +2,8 @@
 
 #include "games/memory/memory_turns.h"
 
-#include "common/support/standins.h"
 #include "platform/control.h"
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 
 #include <cstdint>
 #include <deque>
@@ -13,18 +12,12 @@
 #include <string_view>
 #include <vector>
 
-// Window tests of the memory games: a stand-in main window, sound on, and deals, draws and
-// sequences chosen by the test.
-class MemoryTest : public gp::WindowTest {
+// Window tests of the memory games: the game-window fixture with the game's sound switch, and
+// deals, draws and tables chosen by the test.
+class MemoryTest : public gp::GameWindowTest {
 protected:
-    void SetUp() override;
+    explicit MemoryTest(std::string switchname) : GameWindowTest(std::move(switchname)) {}
 
-    // The main window stand-in, then the game window.
-    template <class W>
-    W& openGame() {
-        open<gp::mainstandin>();
-        return open<W>();
-    }
     gp::mainstandin& mainWindow() { return platform::window<gp::mainstandin>(); }
 
     // The deal in code order: positions 2k - 1 and 2k hold pair k.
@@ -34,7 +27,6 @@ protected:
     memoryrules::Draw picks(std::initializer_list<int> values);
     bool picksSpent() const { return picks_.empty(); }
 
-    static bool showsFile(const platform::Control& c, std::string_view file);
     static bool showsBack(const platform::Control& c);
     static bool showsFace(const platform::Control& c, int code) { return showsFile(c, memoryrules::pairface(code)); }
 
@@ -43,8 +35,6 @@ protected:
     // The six files of a top-three table: names of ranks 1 to 3, then their values.
     void storeTable(std::string_view prefix, const std::vector<std::string>& six);
     std::vector<std::string> storedTable(std::string_view prefix);
-
-    gp::CommonStandIns standins;
 
 private:
     std::deque<int> picks_;

@@ -13,8 +13,6 @@ using namespace memoryrules;
 
 namespace {
 
-using MemoryBoards = MemoryTest;
-
 constexpr int kNotice = 64;
 
 bool idle(const memorycomp& w) { return !w.Timer1.Enabled && !w.Timer2.Enabled && !w.Timer3.Enabled; }
@@ -36,6 +34,7 @@ std::set<int> allCardsBut(int cards, std::set<int> without) {
 
 class MemoryComp : public MemoryTest {
 protected:
+    MemoryComp() : MemoryTest("memorycomp") {}
     memorycomp& openBoard(bool big) {
         if (big) return openGame<memorycompbig>();
         return openGame<memorycompsmall>();

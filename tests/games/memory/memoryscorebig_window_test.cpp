@@ -13,6 +13,7 @@ namespace {
 
 class MemoryTimed : public MemoryTest {
 protected:
+    MemoryTimed() : MemoryTest("memoryscore") {}
     memoryscorebig& openTimed() {
         memoryscorebig& w = openGame<memoryscorebig>();
         w.dealKnown(inOrder(24));
