@@ -37,12 +37,8 @@ constexpr std::array<PadPlace, kPads> kPadPlaces{{
 }};
 // Where the pictures wait, right of the visible area.
 constexpr double kOutOfSight = 7000;
-
-// A timer started again from a full interval, even while it runs.
-void restart(Timer& timer) {
-    timer.Enabled = false;
-    timer.Enabled = true;
-}
+constexpr int kLitMs = 300;
+constexpr int kDarkBetweenStepsMs = 60;
 
 }  // namespace
 
@@ -169,11 +165,15 @@ void colorgame::normalpads() {
     for (auto& [pad, image] : main) image->Picture = normal[pad - 1]->Picture.get();
 }
 
-// Every lighting shows for the full un-lighting interval, or until the next playback step.
-void colorgame::light(int pad) {
+// Every lighting restarts the un-lighting, so a pad shows for its whole time or until the next
+// playback step. In a playback it goes dark a moment before the next step: a pad played twice in
+// a row must show twice, even at the fastest speed, where a step is no longer than a lighting.
+void colorgame::light(int pad, int ms) {
     const Image* lit[] = {&yellowlight, &greenlight, &redlight, &bluelight};
     main[pad].Picture = lit[pad - 1]->Picture.get();
-    restart(Timer2);
+    Timer2.Enabled = false;
+    Timer2.Interval = ms;
+    Timer2.Enabled = true;
 }
 
 // The pads stay disabled from the start of every pause until the playback hands over: a click in
@@ -201,7 +201,7 @@ void colorgame::Timer1_Timer() {
         enablepads(true);
         return;
     }
-    light(step.pad);
+    light(step.pad, std::min(kLitMs, Timer1.Interval - kDarkBetweenStepsMs));
 }
 
 void colorgame::Timer2_Timer() {
@@ -211,7 +211,7 @@ void colorgame::Timer2_Timer() {
 
 void colorgame::main_Click(int Index) {
     const Judged judged = judgeClick(game, Index, [this] { return drawpad(); });
-    light(Index);
+    light(Index, kLitMs);
     if (judged == Judged::Right) {
         common::playsound(RichTextBox9, player, "waterdrop.wav");
         return;

@@ -72,7 +72,7 @@ private:
     int drawpad();
     void enablepads(bool on);
     void normalpads();
-    void light(int pad);
+    void light(int pad, int ms);
     void tickspeed();
     void setspeed(std::string_view word);
 

@@ -169,19 +169,23 @@ TEST_F(ColorGame, APlaybackTakesLevelPlusTwoTicksAtEachSpeed) {
     }
 }
 
-TEST_F(ColorGame, EachLightingShowsItsFullTimeOrUntilTheNextStep) {
+TEST_F(ColorGame, EachLightingShowsItsFullTimeOrUntilJustBeforeTheNextStep) {
     colorgame& w = openColor("FAST");
     w.dealKnown({1, 2, 3});
     climb(w, {1, 2, 3}, 1);
     advance(1000 + 300);
     ASSERT_EQ(litPad(w), 1);
-    advance(300);
-    EXPECT_EQ(litPad(w), 2) << "the next step lights its pad";
-    advance(299);
-    EXPECT_EQ(litPad(w), 2) << "and it stays lit for its whole step";
+    advance(239);
+    EXPECT_EQ(litPad(w), 1);
     advance(1);
-    EXPECT_EQ(litPad(w), 0);
+    EXPECT_EQ(litPad(w), 0) << "dark a moment before the next step";
+    advance(60);
+    EXPECT_EQ(litPad(w), 2) << "the next step lights its pad";
+    advance(239);
+    EXPECT_EQ(litPad(w), 2) << "and it is not put out by the previous lighting's timer";
+    advance(61);
     EXPECT_TRUE(padsEnabled(w));
+    EXPECT_TRUE(allNormal(w));
 
     // A second click restarts the un-lighting: the pad clicked last shows its full 300 ms.
     click(w.main[1]);
@@ -191,6 +195,33 @@ TEST_F(ColorGame, EachLightingShowsItsFullTimeOrUntilTheNextStep) {
     EXPECT_TRUE(isLit(w, 2));
     advance(1);
     EXPECT_TRUE(allNormal(w));
+}
+
+TEST_F(ColorGame, APadPlayedTwiceInARowShowsTwiceAtEverySpeed) {
+    for (const char* speed : {"FAST", "MED", "SLOW"}) {
+        SCOPED_TRACE(speed);
+        colorgame& w = openColor(speed);
+        const std::vector<int> sequence{4, 4, 4, 2};
+        w.dealKnown(sequence);
+        climb(w, sequence, 3);
+        EXPECT_EQ(watchPlayback(w), sequence);
+        closeColor(w);
+    }
+}
+
+TEST_F(ColorGame, AtMediumAndSlowAPadShowsItsFullThreeHundredMilliseconds) {
+    for (const auto& [speed, interval] : {std::pair("MED", 500), std::pair("SLOW", 800)}) {
+        SCOPED_TRACE(speed);
+        colorgame& w = openColor(speed);
+        w.dealKnown({3});
+        advance(1000 + interval);
+        ASSERT_EQ(litPad(w), 3);
+        advance(299);
+        EXPECT_EQ(litPad(w), 3);
+        advance(1);
+        EXPECT_EQ(litPad(w), 0);
+        closeColor(w);
+    }
 }
 
 TEST_F(ColorGame, ThePadsTakeNoClickFromTheStartOfEveryPause) {
