@@ -1,6 +1,7 @@
 #include "art/picture_files.h"
 
 #include "art/card_face.h"
+#include "art/sea_war.h"
 
 namespace art {
 
@@ -24,6 +25,7 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
             files.push_back({faceFileName(suit, rank), false, [=] { return cardFace(suit, rank); }});
     for (DeckPicture picture : kDeckPictures)
         files.push_back({deckFileName(picture), true, [=] { return deckPicture(deckDesign, picture); }});
+    files.push_back({"bluewater.bmp", false, seaWater});
     return files;
 }
 

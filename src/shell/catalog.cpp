@@ -12,6 +12,9 @@
 #ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
+#ifdef GP_HAS_SEAWAR
+#include "games/seawar/seawar.h"
+#endif
 
 namespace shell {
 namespace {
@@ -30,6 +33,11 @@ constexpr Opener openHearts = nullptr;
 constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;
+#endif
+#ifdef GP_HAS_SEAWAR
+constexpr Opener openSeaWar = &show<seawar>;
+#else
+constexpr Opener openSeaWar = nullptr;
 #endif
 
 constexpr std::array<GroupEntry, 3> kGroups{{
@@ -66,7 +74,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", nullptr},
+    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", openSeaWar},
     {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
 }};
 
