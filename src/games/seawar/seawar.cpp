@@ -50,6 +50,9 @@ std::string twipsText(double twips) {
     return ec == std::errc{} ? std::string(text, end) : std::string("0");
 }
 
+// One of five controls by ship number, cruiser first.
+Image& byship(int ship, std::initializer_list<Image*> ships) { return **(ships.begin() + (ship - 1)); }
+
 void verdana(StyledControl& control, double size) {
     control.Font.Name = "Verdana";
     control.Font.Size = size;
@@ -84,24 +87,18 @@ seawar::seawar() {
 }
 
 Image& seawar::shippicture(int ship) {
-    Image* ships[] = {&cruiserside, &destroyerside, &subside, &battleshipside, &accside};
-    return *ships[ship - 1];
+    return byship(ship, {&cruiserside, &destroyerside, &subside, &battleshipside, &accside});
 }
 
 Image& seawar::docktemplate(int ship) {
-    Image* ships[] = {&cruiserdis, &destroyerdis, &submarinedis, &battleshipdis, &accdis};
-    return *ships[ship - 1];
+    return byship(ship, {&cruiserdis, &destroyerdis, &submarinedis, &battleshipdis, &accdis});
 }
 
 Image& seawar::sidetemplate(int ship) {
-    Image* ships[] = {&cruiserside1, &destroyerside1, &subside1, &battleshipside1, &accside1};
-    return *ships[ship - 1];
+    return byship(ship, {&cruiserside1, &destroyerside1, &subside1, &battleshipside1, &accside1});
 }
 
-Image& seawar::uptemplate(int ship) {
-    Image* ships[] = {&cruiserup, &destroyerup, &subup, &battleshipup, &accup};
-    return *ships[ship - 1];
-}
+Image& seawar::uptemplate(int ship) { return byship(ship, {&cruiserup, &destroyerup, &subup, &battleshipup, &accup}); }
 
 void seawar::design() {
     Caption = "Sea War";
