@@ -1,0 +1,86 @@
+#pragma once
+
+#include "games/euchre/euchre_bidding.h"
+#include "games/euchre/euchre_deal.h"
+#include "games/euchre/euchre_table.h"
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Euchre tables from card names such as "JH", "TD", "9S", "AC" (codes: spades 1-6, hearts 7-12,
+// clubs 13-18, diamonds 19-24, each ace, king, queen, jack, ten, nine).
+namespace euchretest {
+
+using euchrerules::EuchreTable;
+
+inline int code(const std::string& name) {
+    static const std::string ranks = "AKQJT9";
+    static const std::string suits = "SHCD";
+    const auto rank = name.size() == 2 ? ranks.find(name[0]) : std::string::npos;
+    const auto suit = name.size() == 2 ? suits.find(name[1]) : std::string::npos;
+    if (rank == std::string::npos || suit == std::string::npos) throw std::invalid_argument("bad card " + name);
+    return int(suit) * 6 + int(rank) + 1;
+}
+
+inline std::vector<int> codes(const std::string& names) {
+    std::istringstream in(names);
+    std::vector<int> out;
+    for (std::string name; in >> name;) out.push_back(code(name));
+    return out;
+}
+
+// The named cards of each seat in its first slots and the turned card in slot 21; every other
+// slot takes the cards nobody was given, in code order.
+struct Deal {
+    std::string top{}, right{}, user{}, left{}, turned{};
+};
+
+inline std::array<std::int16_t, 24> order(const Deal& deal) {
+    std::array<std::int16_t, 24> slots{};
+    std::set<int> free;
+    for (int c = 1; c <= 24; ++c) free.insert(c);
+    const std::pair<int, const std::string*> hands[] = {
+        {1, &deal.top}, {2, &deal.right}, {3, &deal.user}, {4, &deal.left}};
+    auto put = [&](int slot, int c) {
+        if (!free.erase(c)) throw std::invalid_argument("card dealt twice");
+        slots[static_cast<std::size_t>(slot - 1)] = static_cast<std::int16_t>(c);
+    };
+    for (auto [seat, names] : hands) {
+        int slot = euchrerules::firstSlot(seat);
+        for (int c : codes(*names)) put(slot++, c);
+    }
+    for (int c : codes(deal.turned)) put(euchrerules::kTurnedSlot, c);
+    for (auto& c : slots) {
+        if (c) continue;
+        c = static_cast<std::int16_t>(*free.begin());
+        free.erase(free.begin());
+    }
+    return slots;
+}
+
+// A table dealt as the deal says, counted as making trump counts it.
+inline EuchreTable table(const Deal& deal, int dealer = 1) {
+    EuchreTable t;
+    euchrerules::beginDeal(t, dealer);
+    const auto slots = order(deal);
+    for (t.dealslot = 1; t.dealslot <= 24; ++t.dealslot) {
+        t.deckorder[static_cast<std::size_t>(t.dealslot)] = slots[static_cast<std::size_t>(t.dealslot - 1)];
+        euchrerules::zzz(t);
+    }
+    euchrerules::finishDeal(t);
+    euchrerules::rainman(t);
+    return t;
+}
+
+inline int slotOf(const EuchreTable& t, const std::string& name) {
+    for (int slot = 1; slot <= 24; ++slot)
+        if (t.deckorder[static_cast<std::size_t>(slot)] == code(name)) return slot;
+    throw std::invalid_argument("card not dealt " + name);
+}
+
+}  // namespace euchretest
