@@ -12,6 +12,9 @@
 #ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
+#ifdef GP_HAS_EUCHRE
+#include "games/euchre/euchre.h"
+#endif
 
 namespace shell {
 namespace {
@@ -31,6 +34,11 @@ constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;
 #endif
+#ifdef GP_HAS_EUCHRE
+constexpr Opener openEuchre = &show<euchre>;
+#else
+constexpr Opener openEuchre = nullptr;
+#endif
 
 constexpr std::array<GroupEntry, 3> kGroups{{
     {"card", "Multi Player Card Games", 1},
@@ -43,7 +51,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", openHearts},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
-    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
+    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", openEuchre},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
      "compmemory", nullptr},
