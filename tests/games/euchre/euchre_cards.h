@@ -34,42 +34,42 @@ inline std::vector<int> codes(const std::string& names) {
     return out;
 }
 
-// The named cards of each seat in its first slots and the turned card in slot 21; every other
+// The named cards of each seat in its first codesBySlot and the turned card in slot 21; every other
 // slot takes the cards nobody was given, in code order.
 struct Deal {
     std::string top{}, right{}, user{}, left{}, turned{};
 };
 
 inline std::array<std::int16_t, 24> order(const Deal& deal) {
-    std::array<std::int16_t, 24> slots{};
+    std::array<std::int16_t, 24> codesBySlot{};
     std::set<int> free;
     for (int c = 1; c <= 24; ++c) free.insert(c);
     const std::pair<int, const std::string*> hands[] = {
         {1, &deal.top}, {2, &deal.right}, {3, &deal.user}, {4, &deal.left}};
     auto put = [&](int slot, int c) {
         if (!free.erase(c)) throw std::invalid_argument("card dealt twice");
-        slots[static_cast<std::size_t>(slot - 1)] = static_cast<std::int16_t>(c);
+        codesBySlot[static_cast<std::size_t>(slot - 1)] = static_cast<std::int16_t>(c);
     };
     for (auto [seat, names] : hands) {
         int slot = euchrerules::firstSlot(seat);
         for (int c : codes(*names)) put(slot++, c);
     }
     for (int c : codes(deal.turned)) put(euchrerules::kTurnedSlot, c);
-    for (auto& c : slots) {
+    for (auto& c : codesBySlot) {
         if (c) continue;
         c = static_cast<std::int16_t>(*free.begin());
         free.erase(free.begin());
     }
-    return slots;
+    return codesBySlot;
 }
 
 // A table dealt as the deal says, counted as making trump counts it.
 inline EuchreTable table(const Deal& deal, int dealer = 1) {
     EuchreTable t;
     euchrerules::beginDeal(t, dealer);
-    const auto slots = order(deal);
+    const auto codesBySlot = order(deal);
     for (t.dealslot = 1; t.dealslot <= 24; ++t.dealslot) {
-        t.deckorder[static_cast<std::size_t>(t.dealslot)] = slots[static_cast<std::size_t>(t.dealslot - 1)];
+        t.deckorder[static_cast<std::size_t>(t.dealslot)] = codesBySlot[static_cast<std::size_t>(t.dealslot - 1)];
         euchrerules::zzz(t);
     }
     euchrerules::finishDeal(t);

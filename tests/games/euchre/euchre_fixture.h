@@ -1,0 +1,36 @@
+#pragma once
+
+#include "games/euchre/euchre.h"
+#include "games/euchre/euchrescore.h"
+
+#include "common/support/standins.h"
+#include "euchre_cards.h"
+#include "support/window_test.h"
+
+#include <string_view>
+
+// Euchre window tests: a stand-in main window, sound on, and deals chosen by the test.
+class EuchreTest : public gp::WindowTest {
+protected:
+    void SetUp() override;
+
+    // The main window stand-in, then the table as the chooser opens it: a random first hand
+    // whose bidding starts at once.
+    euchre& openTable();
+    // The table with a known first hand dealt by `dealer`; its bidding starts as the window is
+    // first shown, so the boxes it asks must be scripted first.
+    euchre& openDealt(int dealer, const euchretest::Deal& deal);
+    // The hand the score window has just dealt, replaced by a known one of the same dealer.
+    void redeal(euchre& e, const euchretest::Deal& deal);
+
+    // Lets the clock run until the user must play, or the hand is over.
+    void runUntilUser(euchre& e);
+    // Clicks the user's cards from the left until one is played; returns its slot.
+    int playUserCard(euchre& e);
+    // Plays the rest of the hand; the score window opens at its end.
+    void playHand(euchre& e);
+
+    static bool showsFile(const platform::Control& c, std::string_view file);
+
+    gp::CommonStandIns standins;
+};
