@@ -1,5 +1,7 @@
 #include "euchre_fixture.h"
 
+#include "common/rndnum.h"
+#include "platform/chance.h"
 #include "platform/files.h"
 
 void EuchreTest::SetUp() {
@@ -59,4 +61,14 @@ void EuchreTest::playHand(euchre& e) {
 bool EuchreTest::showsFile(const platform::Control& c, std::string_view file) {
     const platform::Picture expected = platform::LoadPicture(file);
     return expected && c.Picture.get() && c.Picture->image() == expected.image();
+}
+
+void EuchreTest::nextGameDealtBy(int dealer) {
+    for (std::uint32_t seed = 1;; ++seed) {
+        platform::Randomize(seed);
+        for (int name = 0; name < 3; ++name) common::rndnum(2);
+        if (common::rndnum(4) != dealer) continue;
+        platform::Randomize(seed);
+        return;
+    }
 }

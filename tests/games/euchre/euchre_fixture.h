@@ -30,6 +30,10 @@ protected:
     // Plays the rest of the hand; the score window opens at its end.
     void playHand(euchre& e);
 
+    // Seeds the generator so that the next new game, which draws three names and then the dealer,
+    // is dealt by `dealer`.
+    static void nextGameDealtBy(int dealer);
+
     static bool showsFile(const platform::Control& c, std::string_view file);
 
     gp::CommonStandIns standins;
