@@ -137,14 +137,15 @@ void euchre::design() {
     Frame1.ForeColor = vbBlack;
     Frame1.BackColor = kTable;
     Frame1.Visible = false;
-    Label10.Move(0, 120, 1575, 255);
+    // Below the frame's caption, which a label at 120 twips would half cover.
+    Label10.Move(0, 240, 1575, 255);
     Label10.Caption = "Pass";
     Label10.Alignment = vbCenter;
     Label10.Font.Name = "Verdana";
     Label10.Font.Size = 12;
     Label10.Font.Bold = true;
     Label10.ForeColor = vbYellow;
-    Label10.BackColor = kTable;
+    Label10.BackStyle = vbTransparent;  // the frame's table colour shows, its border lines too
     const std::pair<Image*, art::Suit> buttons[] = {{&Image9, art::Suit::Hearts}, {&Image6, art::Suit::Spades},
                                                    {&Image8, art::Suit::Clubs}, {&Image7, art::Suit::Diamonds}};
     double left = 120;
