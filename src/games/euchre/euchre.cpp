@@ -61,6 +61,19 @@ void tableLabel(Label& label, double left, double top, double width, const char*
 
 euchre::euchre() {
     design();
+    euchrescore::connect({
+        [] { return static_cast<Form*>(loaded<euchre>()); },
+        [] {
+            const euchre* table = loaded<euchre>();
+            return table ? table->scorecaptions() : std::array<std::string, 4>{};
+        },
+        [] {
+            if (euchre* table = loaded<euchre>()) table->nexthand();
+        },
+        [] {
+            if (euchre* table = loaded<euchre>()) table->nnew();
+        },
+    });
     on(Image1.Click, &euchre::Image1_Click);
     on(Image6.Click, &euchre::Image6_Click);
     on(Image7.Click, &euchre::Image7_Click);
@@ -659,6 +672,19 @@ void euchre::nnew() {
 }
 
 void euchre::newgame_Click() { nnew(); }
+
+// The deal moves one seat on, then the next hand is dealt and its trump made.
+void euchre::nexthand() {
+    const int dealer = toInt(Text6.Text.get());
+    if (dealer >= 1 && dealer <= 4) Text6.Text = std::to_string(nextSeat(dealer));
+    startup();
+    sstart();
+}
+
+std::array<std::string, 4> euchre::scorecaptions() const {
+    return {Label11.Caption + "/" + Label12.Caption.get(), Label13.Caption + "/" + Label14.Caption.get(),
+            Text4.Text.get(), Text5.Text.get()};
+}
 
 void euchre::startgame_Click() { sstart(); }
 

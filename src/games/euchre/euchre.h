@@ -30,6 +30,10 @@ public:
     void resetit();
     // A new game: new names, a drawn dealer, points 0 to 0, a fresh deal and making trump.
     void nnew();
+    // After a hand: the next dealer deals the next hand, and its trump is made.
+    void nexthand();
+    // The score window's lines: both teams' names ("user/partner"), then their points.
+    std::array<std::string, 4> scorecaptions() const;
     void startgame_Click();
     // The face and suit of the card in slot `dealslot`, and the face of the slot named by Text1.
     void zzz();

@@ -1,11 +1,19 @@
 #include "games/euchre/euchrescore.h"
 
-#include "games/euchre/euchre.h"
-
 #include "common/locks.h"
-#include "platform/files.h"
 
 using namespace platform;
+
+namespace {
+
+EuchreScoreTable& owner() {
+    static EuchreScoreTable connected;
+    return connected;
+}
+
+Form* table() { return owner().loaded ? owner().loaded() : nullptr; }
+
+}  // namespace
 
 euchrescore::euchrescore() {
     Caption = "Score";
@@ -27,34 +35,32 @@ euchrescore::euchrescore() {
     Text1.Text = "Text1";
 }
 
+void euchrescore::connect(EuchreScoreTable table) { owner() = std::move(table); }
+
 void euchrescore::Form_Load() {
-    common::lockowner(loaded<euchre>());
+    common::lockowner(table());
     showpoints();
 }
 
 void euchrescore::showpoints() {
-    const euchre* table = loaded<euchre>();
-    if (!table) return;
-    Label1.Caption = table->Label11.Caption + "/" + table->Label12.Caption.get();
-    Label2.Caption = table->Label13.Caption + "/" + table->Label14.Caption.get();
-    Label3.Caption = table->Text4.Text.get();
-    Label4.Caption = table->Text5.Text.get();
+    if (!table()) return;
+    const std::array<std::string, 4> captions = owner().captions();
+    Label1.Caption = captions[0];
+    Label2.Caption = captions[1];
+    Label3.Caption = captions[2];
+    Label4.Caption = captions[3];
 }
 
 void euchrescore::Form_Unload(int&) {
-    euchre* table = loaded<euchre>();
-    common::releaseowner(table);
+    common::releaseowner(table());
     const std::string flag = Text1.Text;
     Text1.Text = "Text1";
-    if (!table) return;
+    if (!table()) return;
     if (flag == "DONE") {
         Hide();
-        const int dealer = toInt(table->Text6.Text.get());
-        if (dealer >= 1 && dealer <= 4) table->Text6.Text = std::to_string(dealer % 4 + 1);
-        table->startup();
-        table->sstart();
+        owner().nexthand();
     } else if (flag == "OVER") {
         Hide();
-        table->nnew();
+        owner().newgame();
     }
 }

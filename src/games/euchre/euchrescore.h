@@ -3,12 +3,28 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
-// The points of the two Euchre teams. Closed after a hand ("DONE") it deals the next with the next
-// dealer; after the last hand of a game ("OVER") it starts a new game; opened from the menu it
-// only gives the table back.
+#include <array>
+#include <functional>
+#include <string>
+
+// What the score window needs of the Euchre table, which connects itself when it is made: the
+// table window while it is loaded (null otherwise), the two teams' names and points, the next
+// hand (the next dealer, the deal and making trump) and a new game.
+struct EuchreScoreTable {
+    std::function<platform::Form*()> loaded;
+    std::function<std::array<std::string, 4>()> captions;
+    std::function<void()> nexthand;
+    std::function<void()> newgame;
+};
+
+// The points of the two Euchre teams. Closed after a hand ("DONE") it has the next hand dealt by
+// the next dealer; after the last hand of a game ("OVER") it has a new game started; opened from
+// the menu it only gives the table back.
 class euchrescore : public platform::Form {
 public:
     euchrescore();
+
+    static void connect(EuchreScoreTable table);
 
     // The team names and points from the table.
     void showpoints();
