@@ -3,6 +3,7 @@
 #include "games/euchre/euchre_bidding.h"
 #include "games/euchre/euchre_deal.h"
 #include "games/euchre/euchre_table.h"
+#include "support/card_names.h"
 
 #include <array>
 #include <cstdint>
@@ -12,19 +13,19 @@
 #include <string>
 #include <vector>
 
-// Euchre tables from card names such as "JH", "TD", "9S", "AC" (codes: spades 1-6, hearts 7-12,
-// clubs 13-18, diamonds 19-24, each ace, king, queen, jack, ten, nine).
+// Euchre tables from card names such as "JH", "TD", "9S", "AC", read by the shared card names and
+// numbered in the Euchre deck (spades 1-6, hearts 7-12, clubs 13-18, diamonds 19-24, each ace,
+// king, queen, jack, ten, nine).
 namespace euchretest {
 
 using euchrerules::EuchreTable;
 
 inline int code(const std::string& name) {
-    static const std::string ranks = "AKQJT9";
-    static const std::string suits = "SHCD";
-    const auto rank = name.size() == 2 ? ranks.find(name[0]) : std::string::npos;
-    const auto suit = name.size() == 2 ? suits.find(name[1]) : std::string::npos;
-    if (rank == std::string::npos || suit == std::string::npos) throw std::invalid_argument("bad card " + name);
-    return int(suit) * 6 + int(rank) + 1;
+    const int full = gp::cardCode(name, common::SuitOrder::File);
+    const int rank = common::rankof(full);
+    const int value = rank == 1 ? 14 : rank;
+    if (value < 9) throw std::invalid_argument("no card of the Euchre deck: " + name);
+    return euchrerules::suitIndex(common::suitof(full)) * 6 + (14 - value) + 1;
 }
 
 inline std::vector<int> codes(const std::string& names) {

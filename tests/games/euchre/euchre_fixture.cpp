@@ -4,15 +4,7 @@
 #include "platform/chance.h"
 #include "platform/files.h"
 
-void EuchreTest::SetUp() {
-    gp::WindowTest::SetUp();
-    platform::writeSetting("\\Data\\euchresound.dat", "YES");
-}
-
-euchre& EuchreTest::openTable() {
-    open<gp::mainstandin>();
-    return open<euchre>();
-}
+euchre& EuchreTest::openTable() { return openGame<euchre>(); }
 
 euchre& EuchreTest::openDealt(int dealer, const euchretest::Deal& deal) {
     open<gp::mainstandin>();
@@ -58,10 +50,6 @@ void EuchreTest::playHand(euchre& e) {
     runUntilUser(e);
 }
 
-bool EuchreTest::showsFile(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
-}
 
 void EuchreTest::nextGameDealtBy(int dealer) {
     for (std::uint32_t seed = 1;; ++seed) {

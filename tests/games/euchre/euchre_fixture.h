@@ -3,16 +3,15 @@
 #include "games/euchre/euchre.h"
 #include "games/euchre/euchrescore.h"
 
-#include "common/support/standins.h"
 #include "euchre_cards.h"
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 
 #include <string_view>
 
-// Euchre window tests: a stand-in main window, sound on, and deals chosen by the test.
-class EuchreTest : public gp::WindowTest {
+// Euchre window tests: the game-window fixture with deals chosen by the test.
+class EuchreTest : public gp::GameWindowTest {
 protected:
-    void SetUp() override;
+    EuchreTest() : gp::GameWindowTest("euchre") {}
 
     // The main window stand-in, then the table as the chooser opens it: a random first hand
     // whose bidding starts at once.
@@ -33,8 +32,4 @@ protected:
     // Seeds the generator so that the next new game, which draws three names and then the dealer,
     // is dealt by `dealer`.
     static void nextGameDealtBy(int dealer);
-
-    static bool showsFile(const platform::Control& c, std::string_view file);
-
-    gp::CommonStandIns standins;
 };
