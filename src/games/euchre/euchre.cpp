@@ -183,7 +183,17 @@ void euchre::Form_Load() {
     Text8.Text = std::string(kFirstActivation);
     common::readsetting(RichTextBox1, kPlayToFile);
     tickplayto();
-    const common::SeatNames names = common::pickseats();
+    seatplayers(common::oppnames[1]);
+    setscale();
+    startup();
+    scalewindow();
+    Image5.Visible = false;
+}
+
+// Every game's players: names for the computer seats, the user's name, a drawn dealer and no
+// points yet.
+void euchre::seatplayers(std::string_view partnerSecond) {
+    const common::SeatNames names = common::pickseats(partnerSecond);
     Label12.Caption = std::string(names.top);
     Label13.Caption = std::string(names.right);
     Label14.Caption = std::string(names.left);
@@ -194,10 +204,6 @@ void euchre::Form_Load() {
     Text4.Text = "0";
     Text5.Text = "0";
     table.teampoints = {0, toInt(Text4.Text.get()), toInt(Text5.Text.get())};
-    setscale();
-    startup();
-    scalewindow();
-    Image5.Visible = false;
 }
 
 void euchre::setscale() {
@@ -654,17 +660,7 @@ void euchre::nnew() {
     newgame.Enabled = false;
     for (int slot = 6; slot <= kSlots; ++slot) Image1[slot].Top = -10000;
     clearremarks();
-    const common::SeatNames names = common::pickseats(common::kEuchrePartnerName);
-    Label12.Caption = std::string(names.top);
-    Label13.Caption = std::string(names.right);
-    Label14.Caption = std::string(names.left);
-    for (Image* button : {&Image6, &Image7, &Image8}) button->Move(button->Left, button->Top, Image9.Width, Image9.Height);
-    Label11.Caption = common::playername();
-    table.dealer = common::rndnum(4);
-    Text6.Text = std::to_string(table.dealer);
-    Text4.Text = "0";
-    Text5.Text = "0";
-    table.teampoints = {0, toInt(Text4.Text.get()), toInt(Text5.Text.get())};
+    seatplayers(common::kEuchrePartnerName);
     startup();
     startgame.Enabled = true;
     startgame_Click();

@@ -99,6 +99,7 @@ private:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
+    void seatplayers(std::string_view partnerSecond);
     void setscale();
     void scalewindow();
     void deal(const std::array<std::int16_t, 24>* known);

@@ -11,10 +11,6 @@ using platform::vbYes;
 
 namespace {
 
-// No seat holds three of the turned nine of diamonds, and no computer seat three of any suit:
-// round two ends with the last computer seat to speak naming hearts, the first suit it holds two of.
-const euchretest::Deal kQuietDeal{"AH KH AC KC AS", "QH JH QC JC KS", "AD KD QD JD TD", "TH 9H TC 9C QS", "9D"};
-
 class EuchreBidding : public EuchreTest {
 protected:
     // Runs making trump a second at a time, the user passing in both rounds, and tells who spoke

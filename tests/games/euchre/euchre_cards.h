@@ -2,6 +2,7 @@
 
 #include "games/euchre/euchre_bidding.h"
 #include "games/euchre/euchre_deal.h"
+#include "games/euchre/euchre_play.h"
 #include "games/euchre/euchre_table.h"
 #include "support/card_names.h"
 
@@ -75,6 +76,18 @@ inline EuchreTable table(const Deal& deal, int dealer = 1) {
     }
     euchrerules::finishDeal(t);
     euchrerules::rainman(t);
+    return t;
+}
+
+// The same table with trump made and play begun, `seat` to play to a trick led in `led` by `leader`.
+inline EuchreTable inPlay(const Deal& deal, const char* trump, int seat, int leader, const char* led = "") {
+    EuchreTable t = table(deal);
+    t.trump = trump;
+    euchrerules::makeBowers(t);
+    euchrerules::beginPlay(t, false);
+    t.leader = leader;
+    t.turn = seat;
+    t.leadsuit = led;
     return t;
 }
 

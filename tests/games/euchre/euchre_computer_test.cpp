@@ -24,18 +24,6 @@ Draw always(int r) {
     };
 }
 
-// Trump made, play begun, seat `seat` to play to a trick led in `led` by `leader`.
-EuchreTable toPlay(const Deal& deal, const char* trump, int seat, int leader, const char* led = "") {
-    EuchreTable t = euchretest::table(deal);
-    t.trump = trump;
-    makeBowers(t);
-    beginPlay(t, false);
-    t.leader = leader;
-    t.turn = seat;
-    t.leadsuit = led;
-    return t;
-}
-
 TEST(EuchreComputer, AFollowerPlaysTheLeadSuitElseTrumpFromItsLowestSlot) {
     const struct { const char* name; const char* hand; const char* trump; const char* led; const char* card; } cases[] = {
         {"the lower slot of two hearts, whatever the ranks", "9C 9H AS AH KD", "clubs", "hearts", "9H"},
@@ -45,7 +33,7 @@ TEST(EuchreComputer, AFollowerPlaysTheLeadSuitElseTrumpFromItsLowestSlot) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EuchreTable t = toPlay({c.hand}, c.trump, 1, 4, c.led);
+        EuchreTable t = euchretest::inPlay({c.hand}, c.trump, 1, 4, c.led);
         const ComputerCard card = chooseCard(t, 1, noDraw);
         EXPECT_EQ(card.slot, slotOf(t, c.card));
         EXPECT_FALSE(card.error);
@@ -60,14 +48,14 @@ TEST(EuchreComputer, FindrandomStartsTheCycleAtTheDrawnSuit) {
         {"AD KD QD TD 9D", 4, "diamonds"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.hand) + " drawn " + std::to_string(c.r));
-        EuchreTable t = toPlay({c.hand}, "clubs", 1, 1);
+        EuchreTable t = euchretest::inPlay({c.hand}, "clubs", 1, 1);
         findrandom(t, always(c.r));
         EXPECT_EQ(t.compsuit, c.suit);
     }
 }
 
 TEST(EuchreComputer, FindrandomKeepsTheOldSuitForASeatWithNoCards) {
-    EuchreTable t = toPlay({"AH"}, "clubs", 1, 1);
+    EuchreTable t = euchretest::inPlay({"AH"}, "clubs", 1, 1);
     t.suitcount = {};
     t.compsuit = "clubs";
     findrandom(t, always(1));
@@ -75,7 +63,7 @@ TEST(EuchreComputer, FindrandomKeepsTheOldSuitForASeatWithNoCards) {
 }
 
 TEST(EuchreComputer, ALeaderDrawsItsSuitAndALeftBowerLeadMakesTrumpTheLead) {
-    EuchreTable t = toPlay({"JC AH KH AD KD"}, "spades", 1, 1);
+    EuchreTable t = euchretest::inPlay({"JC AH KH AD KD"}, "spades", 1, 1);
     const ComputerCard card = chooseCard(t, 1, always(4));
     ASSERT_EQ(card.slot, slotOf(t, "JC")) << "spades first: the left bower is a spade";
     EXPECT_EQ(recordComputerCard(t, 1, card.slot), 1) << "the seat's first back";
@@ -89,7 +77,7 @@ TEST(EuchreComputer, ALeaderDrawsItsSuitAndALeftBowerLeadMakesTrumpTheLead) {
 TEST(EuchreComputer, TheTurnPassesRoundTheTableAndOverTheLonePartner) {
     const struct { int seat; bool alone; int next; } cases[] = {{1, false, 2}, {2, false, 3}, {4, false, 1}, {4, true, 2}};
     for (const auto& c : cases) {
-        EuchreTable t = toPlay({"AH", "KH", "", "QH"}, "clubs", c.seat, kUser, "hearts");
+        EuchreTable t = euchretest::inPlay({"AH", "KH", "", "QH"}, "clubs", c.seat, kUser, "hearts");
         t.alone = c.alone ? -1 : 0;
         const ComputerCard card = chooseCard(t, c.seat, noDraw);
         recordComputerCard(t, c.seat, card.slot);
@@ -98,7 +86,7 @@ TEST(EuchreComputer, TheTurnPassesRoundTheTableAndOverTheLonePartner) {
 }
 
 TEST(EuchreComputer, ASeatWhoseCountsDisagreeWithItsHandPlaysItsFirstCardStillHeld) {
-    EuchreTable t = toPlay({"AS KS QS TS 9S"}, "clubs", 1, 4, "hearts");
+    EuchreTable t = euchretest::inPlay({"AS KS QS TS 9S"}, "clubs", 1, 4, "hearts");
     *suitcount(t, 1, "hearts") = 1;  // counts one heart the hand does not hold
     t.tag[11] = kOutOfPlay;
     const ComputerCard follower = chooseCard(t, 1, noDraw);

@@ -8,6 +8,10 @@
 
 #include <string_view>
 
+// No seat holds three of the turned nine of diamonds, and no computer seat three of any suit:
+// round two ends with the last computer seat to speak naming hearts, the first suit it holds two of.
+inline const euchretest::Deal kQuietDeal{"AH KH AC KC AS", "QH JH QC JC KS", "AD KD QD JD TD", "TH 9H TC 9C QS", "9D"};
+
 // Euchre window tests: the game-window fixture with deals chosen by the test.
 class EuchreTest : public gp::GameWindowTest {
 protected:

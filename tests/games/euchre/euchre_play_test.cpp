@@ -6,21 +6,10 @@
 
 using namespace euchrerules;
 using euchretest::Deal;
+using euchretest::inPlay;
 using euchretest::slotOf;
 
 namespace {
-
-// A table with trump made and play begun, the user to play.
-EuchreTable inPlay(const Deal& deal, const char* trump, int leader = kUser, const char* leadsuit = "") {
-    EuchreTable t = euchretest::table(deal);
-    t.trump = trump;
-    makeBowers(t);
-    beginPlay(t, false);
-    t.leader = leader;
-    t.turn = kUser;
-    t.leadsuit = leadsuit;
-    return t;
-}
 
 TEST(EuchreStart, TheLeftBowerBecomesTrumpAndIsCountedThere) {
     const struct { const char* trump; const char* hand; const char* right; const char* printed; } cases[] = {
@@ -81,13 +70,13 @@ TEST(EuchreUserPlay, TheUserFollowsTheLeadSuitWithTheLeftBowerCountedAsTrump) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const EuchreTable t = inPlay({"", "", c.user}, c.trump, 2, c.led);
+        const EuchreTable t = inPlay({"", "", c.user}, c.trump, kUser, 2, c.led);
         EXPECT_EQ(userMayPlay(t, slotOf(t, c.card)), c.plays);
     }
 }
 
 TEST(EuchreUserPlay, AClickCountsOnlyOnTheUsersHeldCardsAtTheUsersTurnDuringPlay) {
-    EuchreTable t = inPlay({"", "", "AH KH QH JH TH"}, "clubs");
+    EuchreTable t = inPlay({"", "", "AH KH QH JH TH"}, "clubs", kUser, kUser);
     EXPECT_TRUE(userMayClick(t, 1));
     EXPECT_FALSE(userMayClick(t, 6)) << "not the user's slot";
     t.turn = 4;
@@ -103,7 +92,7 @@ TEST(EuchreUserPlay, AClickCountsOnlyOnTheUsersHeldCardsAtTheUsersTurnDuringPlay
 }
 
 TEST(EuchreUserPlay, PlayingACardClosesTheRowBehindIt) {
-    EuchreTable t = inPlay({"", "", "AH KH QH JH TH"}, "clubs");
+    EuchreTable t = inPlay({"", "", "AH KH QH JH TH"}, "clubs", kUser, kUser);
     const UserPlay second = playUser(t, 2);
     ASSERT_TRUE(second.played);
     EXPECT_EQ(second.shifted, (std::vector<int>{3, 4, 5}));
@@ -124,7 +113,7 @@ TEST(EuchreUserPlay, PlayingACardClosesTheRowBehindIt) {
 }
 
 TEST(EuchreUserPlay, LeadingTheLeftBowerLeadsTrump) {
-    EuchreTable t = inPlay({"", "", "JC AH KH QH TH"}, "spades");
+    EuchreTable t = inPlay({"", "", "JC AH KH QH TH"}, "spades", kUser, kUser);
     ASSERT_TRUE(playUser(t, slotOf(t, "JC")).played);
     EXPECT_EQ(t.leadsuit, "spades");
     EXPECT_EQ(t.tricksuit[kUser], "clubs") << "recorded by its printed suit";

@@ -159,11 +159,10 @@ TEST_F(EuchrePlay, NewGameAtEachStageLeavesNoTickOfTheOldHand) {
         bool frame;
         platform::Timer euchre::*running;
     };
-    const euchretest::Deal quiet{"AH KH AC KC AS", "QH JH QC JC KS", "AD KD QD JD TD", "TH 9H TC 9C QS", "9D"};
     const Stage stages[] = {
-        {"round one", 1, &quiet, 0, 0, false, &euchre::Timer1},
-        {"between the rounds", 3, &quiet, vbNo, 3, false, &euchre::Timer3},
-        {"Pick Suit up", 2, &quiet, vbNo, 6, true, nullptr},
+        {"round one", 1, &kQuietDeal, 0, 0, false, &euchre::Timer1},
+        {"between the rounds", 3, &kQuietDeal, vbNo, 3, false, &euchre::Timer3},
+        {"Pick Suit up", 2, &kQuietDeal, vbNo, 6, true, nullptr},
         {"mid-trick at the user's turn", 1, &kTrickDeal, vbYes, 2, false, nullptr},
         {"the pause after the user's card", 3, &kTrickDeal, vbYes, 6, false, &euchre::Timer6},
     };

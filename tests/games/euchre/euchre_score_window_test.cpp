@@ -11,8 +11,6 @@ using platform::vbYes;
 
 namespace {
 
-const euchretest::Deal kQuietDeal{"AH KH AC KC AS", "QH JH QC JC KS", "AD KD QD JD TD", "TH 9H TC 9C QS", "9D"};
-
 class EuchreScore : public EuchreTest {
 protected:
     // A table in the middle of a hand dealt by `dealer`, its bidding stopped.

@@ -12,9 +12,6 @@ using namespace euchrerules;
 
 namespace {
 
-// A first hand that nobody takes in round one: no seat holds three of the turned nine of diamonds.
-const euchretest::Deal kQuietDeal{"AH KH AC KC AS", "QH JH QC JC KS", "AD KD QD JD TD", "TH 9H TC 9C QS", "9D"};
-
 TEST_F(EuchreTest, TheTableIsLaidOutAtEachScreenSize) {
     const struct { int width, height; float scale; double extraWidth, font; } cases[] = {
         {1024, 768, 1.0f, 0, 9.75}, {800, 600, 0.89f, 0, 7}, {640, 480, 0.68f, 900, 7}};
