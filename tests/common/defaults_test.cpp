@@ -46,6 +46,8 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
 }
 
+TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }
+
 TEST(ShippedDefaults, SeaWarStartsInClassicWithARandomFirstMove) {
     EXPECT_EQ(shipped("seawartype.dat"), "Classic\r\n");
     EXPECT_EQ(shipped("battleshipfirst.dat"), "1\r\n");
