@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/tricktable.h"
+
 // The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
 // Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
 namespace heartsrules {
 
-inline constexpr int kUser = 3;
+inline constexpr int kUser = common::kUserSeat;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -44,9 +46,9 @@ struct HeartsTable {
 };
 
 // The seat a slot belongs to for the whole hand, and the first slot of a seat's thirteen.
-int seatOfSlot(int slot);
-int firstSlot(int seat);
-inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
+using common::firstSlot;
+using common::seatOfSlot;
+using common::slotOfSeat;
 inline bool isHeld(const HeartsTable& t, int slot) { return t.tag[slot] < 10; }
 
 // A seat's count of one suit; any other word has no count.
