@@ -12,6 +12,9 @@
 #ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
+#ifdef GP_HAS_SPADES
+#include "games/spades/spades.h"
+#endif
 
 namespace shell {
 namespace {
@@ -31,6 +34,11 @@ constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;
 #endif
+#ifdef GP_HAS_SPADES
+constexpr Opener openSpades = &show<spades>;
+#else
+constexpr Opener openSpades = nullptr;
+#endif
 
 constexpr std::array<GroupEntry, 3> kGroups{{
     {"card", "Multi Player Card Games", 1},
@@ -39,7 +47,7 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 }};
 
 constexpr std::array<GameEntry, 24> kGames{{
-    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
+    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", openSpades},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", openHearts},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
