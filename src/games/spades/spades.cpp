@@ -151,7 +151,6 @@ void spades::design() {
 
 void spades::Form_Load() {
     Randomize();
-    window<Spadescore>().Text1.Text = "";
     const common::SeatNames names = common::pickseats();
     Label16.Caption = std::string(names.top);
     Label17.Caption = std::string(names.right);
@@ -488,7 +487,8 @@ void spades::scorecard_Click() {
 
 void spades::start_Click() {
     thisisdone();
-    window<Spadescore>().Text1.Text = "";
+    // A score window that is not open carries no flag; touching it would only load it hidden.
+    if (Spadescore* score = loaded<Spadescore>()) score->Text1.Text = "";
     table.startflag = 5;
 }
 
