@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <ranges>
 
 // The four-seat trick table of Hearts and Spades: who sits where, which picture slots each hand
 // holds, where a played card lies and how a finished trick leaves the table. Positions are twips of
@@ -10,11 +11,18 @@ namespace common {
 
 // Seats clockwise from the top: 1 top, 2 right, 3 the user (bottom), 4 left.
 inline constexpr int kUserSeat = 3;
+inline constexpr int kHandSize = 13;
 
 // Slots 1-13 hold the left hand, 14-26 the right, 27-39 the top and 40-52 the user's.
 int seatOfSlot(int slot);
 int firstSlot(int seat);
+inline auto slotsOf(int seat) { return std::views::iota(firstSlot(seat), firstSlot(seat) + kHandSize); }
 inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
+
+// A played card's tag tells the seat that played it (or, after the trick, the seat that took it);
+// any smaller tag is a card still held.
+inline constexpr int playedTag(int seat) { return 10 + seat; }
+inline constexpr bool isPlayedTag(int tag) { return tag >= playedTag(0); }
 // Play passes 1, 2, 3, 4, 1; any other value stays.
 int nextSeat(int seat);
 

@@ -1,30 +1,25 @@
 #pragma once
 
-#include <sstream>
-#include <stdexcept>
-#include <string>
+#include "common/cards.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string_view>
 #include <vector>
 
-// Card names for tests that choose their cards: "QS", "TD", "2C", "AH" name the file-order codes
-// (spades 1-13, clubs 14-26, diamonds 27-39, hearts 40-52).
+// Cards named as a player writes them, for tests that lay out a chosen table.
 namespace gp {
 
-inline int cardcode(const std::string& name) {
-    static const std::string ranks = "A23456789TJQK";
-    static const std::string suits = "SCDH";
-    if (name.size() != 2) throw std::invalid_argument("bad card " + name);
-    const auto rank = ranks.find(name[0]);
-    const auto suit = suits.find(name[1]);
-    if (rank == std::string::npos || suit == std::string::npos) throw std::invalid_argument("bad card " + name);
-    return int(suit) * 13 + int(rank) + 1;
-}
+// The code of a card name: the rank "A", "2" .. "10" (or "T"), "J", "Q", "K" and the suit letter
+// "S", "C", "D", "H", counted in the given order of suits: "QS" is 12 in either order, "10H" is
+// 49 in file order and 23 in window order. A name that is not a card throws std::invalid_argument.
+int cardCode(std::string_view name, common::SuitOrder order);
+// The codes of names separated by spaces, such as "2C AH 10D".
+std::vector<int> cardCodes(std::string_view names, common::SuitOrder order);
 
-// Names separated by blanks, in order.
-inline std::vector<int> cardcodes(const std::string& names) {
-    std::istringstream in(names);
-    std::vector<int> out;
-    for (std::string name; in >> name;) out.push_back(cardcode(name));
-    return out;
-}
+// A deck order (positions 1..52 at [0]..[51]) with the given codes at the given positions; the
+// codes nobody placed fill the other positions in ascending order. A code placed twice throws.
+std::array<std::int16_t, 52> completeDeck(const std::map<int, int>& placed);
 
 }  // namespace gp

@@ -1,15 +1,17 @@
 #include "games/hearts/hearts_table.h"
 
+#include "common/cards.h"
+
 namespace heartsrules {
 namespace {
 
 using Counts = std::array<int, 5> HeartsTable::*;
 
 Counts countsOf(std::string_view suit) {
-    if (suit == "hearts") return &HeartsTable::heartcount;
-    if (suit == "clubs") return &HeartsTable::clubcount;
-    if (suit == "spades") return &HeartsTable::spadecount;
-    if (suit == "diamonds") return &HeartsTable::diamondcount;
+    if (suit == common::kHearts) return &HeartsTable::heartcount;
+    if (suit == common::kClubs) return &HeartsTable::clubcount;
+    if (suit == common::kSpades) return &HeartsTable::spadecount;
+    if (suit == common::kDiamonds) return &HeartsTable::diamondcount;
     return nullptr;
 }
 
@@ -23,6 +25,13 @@ int* suitcount(HeartsTable& t, int seat, std::string_view suit) {
 int suitcountOf(const HeartsTable& t, int seat, std::string_view suit) {
     const Counts counts = countsOf(suit);
     return counts ? (t.*counts)[seat] : 0;
+}
+
+void clearSuitCounts(HeartsTable& t) {
+    t.heartcount.fill(0);
+    t.clubcount.fill(0);
+    t.spadecount.fill(0);
+    t.diamondcount.fill(0);
 }
 
 }  // namespace heartsrules

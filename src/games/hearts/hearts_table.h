@@ -12,7 +12,9 @@
 // Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
 namespace heartsrules {
 
+inline constexpr int kTop = 1;
 inline constexpr int kUser = common::kUserSeat;
+inline constexpr int kHandSize = common::kHandSize;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -22,7 +24,7 @@ struct HeartsTable {
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
     std::array<std::string, 53> cardsuit{};   // suit word of each slot
     std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
-    std::array<int, 53> tag{};                // seat while held, 10 + seat once played
+    std::array<int, 53> tag{};                // seat while held, playedTag(seat) once played
 
     int curslot = 0;
     int pickslot = 0;
@@ -45,14 +47,20 @@ struct HeartsTable {
     std::array<int, 5> gamescore{}, pointcards{};
 };
 
-// The seat a slot belongs to for the whole hand, and the first slot of a seat's thirteen.
+// The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of
+// them; a played card's tag.
 using common::firstSlot;
+using common::isPlayedTag;
+using common::playedTag;
 using common::seatOfSlot;
 using common::slotOfSeat;
-inline bool isHeld(const HeartsTable& t, int slot) { return t.tag[slot] < 10; }
+using common::slotsOf;
+inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.
 int* suitcount(HeartsTable& t, int seat, std::string_view suit);
 int suitcountOf(const HeartsTable& t, int seat, std::string_view suit);
+// Every seat's four suit counts back to none.
+void clearSuitCounts(HeartsTable& t);
 
 }  // namespace heartsrules

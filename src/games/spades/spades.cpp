@@ -79,6 +79,19 @@ void designCircles(ControlArray<Shape>& row, double top) {
 
 spades::spades() {
     design();
+    Spadescore::connect({
+        [] { return static_cast<Form*>(loaded<spades>()); },
+        [] {
+            const spades* table = loaded<spades>();
+            return table ? table->RichTextBox1.Text.get() : std::string();
+        },
+        [] {
+            if (spades* table = loaded<spades>()) table->thisisdone();
+        },
+        [] {
+            if (spades* table = loaded<spades>()) table->nexthand();
+        },
+    });
     on(Image1.Click, &spades::Image1_Click);
     on(Command3.Click, &spades::Command3_Click);
     on(Command5.Click, &spades::Command5_Click);
@@ -319,7 +332,7 @@ void spades::enablecards(bool on) {
 // Every card of the seat held behind a played one closes the gap it left.
 void spades::closeup(int seat, int slot) {
     const Place step = closeUpStep(seat, scale);
-    for (int later = slot + 1; later < firstSlot(seat) + 13; ++later) {
+    for (int later = slot + 1; later < firstSlot(seat) + kHandSize; ++later) {
         if (!isHeld(table, later)) continue;
         Image1[later].Left = Image1[later].Left + step.left;
         Image1[later].Top = Image1[later].Top + step.top;
@@ -507,6 +520,13 @@ void spades::stopplay() {
 void spades::thisisdone() {
     stopplay();
     newGame(table);
+    setcards();
+    setcardbacks();
+    startmeup();
+    morestuff();
+}
+
+void spades::nexthand() {
     setcards();
     setcardbacks();
     startmeup();

@@ -23,6 +23,8 @@ public:
     void morestuff();
     // A new game: totals cleared and the first hand dealt.
     void thisisdone();
+    // The next hand of the game, as the score window deals it.
+    void nexthand();
     // The suit and rank, and the face, of the card in slot `table.loopslot`.
     void suitnum();
     void setcards22();

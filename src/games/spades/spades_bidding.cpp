@@ -17,7 +17,7 @@ constexpr int kMostTheirTeamBids = 5;
 constexpr int kHiSpades = 12;
 
 int ownBid(const SpadesTable& t, int seat) {
-    return spadesPart(suitcountOf(t, seat, "spades")) + highPart(t.highcards[seat]);
+    return spadesPart(suitcountOf(t, seat, kSpades)) + highPart(t.highcards[seat]);
 }
 
 void chooseNil(SpadesTable& t) {
@@ -54,7 +54,7 @@ void countsuits(SpadesTable& t) {
     }
     t.highcards.fill(0);
     for (int seat : {1, 2, 4}) {
-        for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot) {
+        for (int slot : slotsOf(seat)) {
             const int rank = t.cardrank[slot];
             if (rank == kKing || rank == kAce || rank == kQueen) ++t.highcards[seat];
         }
@@ -130,19 +130,19 @@ std::optional<Row> tradeClick(SpadesTable& t, Row current) {
 
 Gift chooseGift(const SpadesTable& t) {
     const int first = firstSlot(kPartner);
-    if (suitcountOf(t, kPartner, "spades") >= kHiSpades) return {{first, first + 1}, true};
+    if (suitcountOf(t, kPartner, kSpades) >= kHiSpades) return {{first, first + 1}, true};
     int highest = 0;
-    for (int slot = first; slot < first + 13; ++slot)
-        if (t.cardsuit[slot] != "spades") highest = std::max(highest, aceHigh(t.cardrank[slot]));
+    for (int slot : slotsOf(kPartner))
+        if (t.cardsuit[slot] != kSpades) highest = std::max(highest, aceHigh(t.cardrank[slot]));
     std::vector<int> order;
-    for (int slot = first; slot < first + 13; ++slot)
-        if (t.cardsuit[slot] != "spades" && aceHigh(t.cardrank[slot]) < highest) order.push_back(slot);
+    for (int slot : slotsOf(kPartner))
+        if (t.cardsuit[slot] != kSpades && aceHigh(t.cardrank[slot]) < highest) order.push_back(slot);
     // Too few below the highest: the rest of the hand by rank, the non-spades before the spades.
     std::vector<int> rest;
-    for (int slot = first; slot < first + 13; ++slot)
+    for (int slot : slotsOf(kPartner))
         if (std::find(order.begin(), order.end(), slot) == order.end()) rest.push_back(slot);
     std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) {
-        const bool spadeA = t.cardsuit[a] == "spades", spadeB = t.cardsuit[b] == "spades";
+        const bool spadeA = t.cardsuit[a] == kSpades, spadeB = t.cardsuit[b] == kSpades;
         if (spadeA != spadeB) return spadeB;
         return aceHigh(t.cardrank[a]) < aceHigh(t.cardrank[b]);
     });

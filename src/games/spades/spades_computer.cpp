@@ -14,14 +14,14 @@ int teamTricks(const SpadesTable& t, int seat) {
 // The seat's lowest held card of any suit, the first of it in slot order.
 int lowestHeld(const SpadesTable& t, int seat) {
     int best = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+    for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && (!best || t.cardrank[slot] < t.cardrank[best])) best = slot;
     return best;
 }
 
 int randomHeld(const SpadesTable& t, int seat, const Draw& rndnum) {
     bool any = false;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot) any = any || isHeld(t, slot);
+    for (int slot : slotsOf(seat)) any = any || isHeld(t, slot);
     if (!any) return 0;
     int slot = 0;
     do {
@@ -34,18 +34,18 @@ int randomHeld(const SpadesTable& t, int seat, const Draw& rndnum) {
 
 void chooseSuit(SpadesTable& t, int seat) {
     const std::string led = t.tricksuit[t.leader];
-    const bool follows = (led == "clubs" && holds(t, seat, led)) ||
-                         (led == "spades" && holds(t, seat, led) && t.spadesbroken == -1) ||
-                         (led == "diamonds" && holds(t, seat, led)) || (led == "hearts" && holds(t, seat, led));
+    const bool follows = (led == kClubs && holds(t, seat, led)) ||
+                         (led == kSpades && holds(t, seat, led) && t.spadesbroken == -1) ||
+                         (led == kDiamonds && holds(t, seat, led)) || (led == kHearts && holds(t, seat, led));
     if (follows) {
         t.compsuit = led;
         return;
     }
-    const bool mayTrump = holds(t, seat, "spades") && t.leader != seat && t.trickswon[seat] < t.bid[seat];
-    for (std::string_view suit : {"hearts", "clubs", "diamonds"})
+    const bool mayTrump = holds(t, seat, kSpades) && t.leader != seat && t.trickswon[seat] < t.bid[seat];
+    for (std::string_view suit : {kHearts, kClubs, kDiamonds})
         if (holds(t, seat, suit)) t.compsuit = suit;
-    if (suitcountOf(t, seat, "spades") == t.cardsleft || mayTrump) {
-        t.compsuit = "spades";
+    if (suitcountOf(t, seat, kSpades) == t.cardsleft || mayTrump) {
+        t.compsuit = kSpades;
         t.spadesbroken = -1;
     }
 }
@@ -54,12 +54,12 @@ void judgeChance(SpadesTable& t, int seat) {
     t.cantwin = 0;
     if (t.leader == seat) return;
     const std::string& led = t.tricksuit[t.leader];
-    if (t.compsuit != led && t.compsuit != "spades") t.cantwin = 1;
+    if (t.compsuit != led && t.compsuit != kSpades) t.cantwin = 1;
     const int best = highestOf(t, seat, t.compsuit);
     const int bestRank = best ? t.cardrank[best] : 0;
     for (int other = 1; other <= 4; ++other) {
         if (other == seat) continue;
-        const bool counts = t.tricksuit[other] == "spades" || t.tricksuit[other] == t.compsuit;
+        const bool counts = t.tricksuit[other] == kSpades || t.tricksuit[other] == t.compsuit;
         if (counts && t.trickvalue[other] > bestRank) t.cantwin = 1;
     }
 }

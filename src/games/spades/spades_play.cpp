@@ -3,12 +3,12 @@
 namespace spadesrules {
 
 void recordPlay(SpadesTable& t, int seat, int slot) {
-    if (t.cardsuit[slot] == "spades") t.spadesbroken = -1;
+    if (t.cardsuit[slot] == kSpades) t.spadesbroken = -1;
     t.trickslot[seat] = slot;
     lowerSuitcount(t, seat, t.cardsuit[slot]);
     t.tricksuit[seat] = t.cardsuit[slot];
     t.trickvalue[seat] = t.cardrank[slot];
-    t.tag[slot] = 10 + seat;
+    t.tag[slot] = playedTag(seat);
 }
 
 bool userMayPlay(const SpadesTable& t, int slot) {
@@ -16,8 +16,8 @@ bool userMayPlay(const SpadesTable& t, int slot) {
     if (t.turn != kUser || t.tradephase != 0 || t.bidding) return false;
     const std::string& suit = t.cardsuit[slot];
     if (t.leader == kUser) {
-        const bool onlySpades = suitcountOf(t, kUser, "spades") == t.cardsleft;
-        return suit != "spades" || t.spadesbroken != 0 || onlySpades;
+        const bool onlySpades = suitcountOf(t, kUser, kSpades) == t.cardsleft;
+        return suit != kSpades || t.spadesbroken != 0 || onlySpades;
     }
     const std::string& led = t.tricksuit[t.leader];
     return suit == led || suitcountOf(t, kUser, led) < 1;

@@ -27,8 +27,8 @@ void scoreNils(SpadesTable& t) {
 int judgeTrick(SpadesTable& t) {
     const std::string led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat) {
-        if (t.tricksuit[seat] == "spades") t.trickvalue[seat] += 260;
-        if (t.tricksuit[seat] == led && led != "spades") t.trickvalue[seat] += 130;
+        if (t.tricksuit[seat] == kSpades) t.trickvalue[seat] += 260;
+        if (t.tricksuit[seat] == led && led != kSpades) t.trickvalue[seat] += 130;
     }
     t.winner = common::trickwinner(t.trickvalue);
     t.bestvalue = t.trickvalue[t.winner];

@@ -24,7 +24,7 @@ void lowerSuitcount(SpadesTable& t, int seat, std::string_view suit) {
 
 int highestOf(const SpadesTable& t, int seat, std::string_view suit) {
     int best = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+    for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && t.cardsuit[slot] == suit && t.cardrank[slot] > (best ? t.cardrank[best] : 0))
             best = slot;
     return best;
@@ -32,7 +32,7 @@ int highestOf(const SpadesTable& t, int seat, std::string_view suit) {
 
 int lowestOf(const SpadesTable& t, int seat, std::string_view suit) {
     int best = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+    for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && t.cardsuit[slot] == suit && (!best || t.cardrank[slot] < t.cardrank[best]))
             best = slot;
     return best;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/cards.h"
 #include "common/tricktable.h"
 
 // The state of the Spades table, shared by the window and the plain rules. Arrays by slot run
@@ -16,8 +17,16 @@
 namespace spadesrules {
 
 using common::firstSlot;
+using common::isPlayedTag;
+using common::kClubs;
+using common::kDiamonds;
+using common::kHandSize;
+using common::kHearts;
+using common::kSpades;
+using common::playedTag;
 using common::seatOfSlot;
 using common::slotOfSeat;
+using common::slotsOf;
 
 inline constexpr int kPartner = 1;
 inline constexpr int kUser = common::kUserSeat;
@@ -34,7 +43,7 @@ struct SpadesTable {
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
     std::array<std::string, 53> cardsuit{};   // suit word of each slot
     std::array<int, 53> cardrank{};           // 1..13; aces 14 once the user has bid
-    std::array<int, 53> tag{};                // 1 while held, 10 + seat once played
+    std::array<int, 53> tag{};                // kHeld while held, playedTag(seat) once played
 
     int spadesbroken = 0;                     // -1 once a spade has been played this hand
     int dealer = 0;
@@ -64,7 +73,7 @@ struct SpadesTable {
 
 int teamOf(int seat);
 int partnerOf(int seat);
-inline bool isHeld(const SpadesTable& t, int slot) { return t.tag[slot] < 10; }
+inline bool isHeld(const SpadesTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of a suit, by suit word; any other word counts nothing.
 int suitcountOf(const SpadesTable& t, int seat, std::string_view suit);

@@ -1,6 +1,5 @@
 #include "games/spades/spadescore.h"
 
-#include "games/spades/spades.h"
 #include "games/spades/spades_scoring.h"
 
 #include "common/locks.h"
@@ -10,6 +9,13 @@
 using namespace platform;
 
 namespace {
+
+SpadesScoreTable& owner() {
+    static SpadesScoreTable connected;
+    return connected;
+}
+
+Form* table() { return owner().loaded ? owner().loaded() : nullptr; }
 
 void designLabel(Label& label, std::string caption, double left, double top, double width) {
     label.Move(left, top, width, 375);
@@ -44,10 +50,12 @@ Spadescore::Spadescore() {
     Text1.Visible = false;
 }
 
-void Spadescore::Form_Activate() { common::lockowner(loaded<spades>()); }
+void Spadescore::connect(SpadesScoreTable table) { owner() = std::move(table); }
+
+void Spadescore::Form_Activate() { common::lockowner(table()); }
 
 void Spadescore::Form_Unload(int&) {
-    common::releaseowner(loaded<spades>());
+    common::releaseowner(table());
     if (Text1.Text.get() == "DONE") {
         Hide();
         decide();
@@ -57,23 +65,19 @@ void Spadescore::Form_Unload(int&) {
 
 // After a hand: a team at the target wins, one at minus the target loses, or the next hand follows.
 void Spadescore::decide() {
-    spades* table = loaded<spades>();
-    if (!table) return;
+    if (!table()) return;
     const int ourscore = toInt(Label8.Caption.get(), 0);
-    const int target = spadesrules::targetOf(table->RichTextBox1.Text.get());
+    const int target = spadesrules::targetOf(owner().target());
     const int theirscore = toInt(Label7.Caption.get(), 0);
     switch (spadesrules::ending(ourscore, theirscore, target)) {
     case spadesrules::Ending::Won:
-        if (common::playagain("You Win, Play again?", common::kPlayAgain)) table->thisisdone();
+        if (common::playagain("You Win, Play again?", common::kPlayAgain)) owner().newgame();
         return;
     case spadesrules::Ending::Lost:
-        if (common::playagain("You Lost, Play again?", common::kPlayAgain)) table->thisisdone();
+        if (common::playagain("You Lost, Play again?", common::kPlayAgain)) owner().newgame();
         return;
     case spadesrules::Ending::NextHand:
-        table->setcards();
-        table->setcardbacks();
-        table->startmeup();
-        table->morestuff();
+        owner().nexthand();
         return;
     }
 }

@@ -15,8 +15,9 @@ namespace heartstest {
 
 using heartsrules::HeartsTable;
 
-inline int code(const std::string& name) { return gp::cardcode(name); }
-inline std::vector<int> codes(const std::string& names) { return gp::cardcodes(names); }
+inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+
+inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, common::SuitOrder::File); }
 
 // Puts a code into a slot with the suit word and rank the deal gives it (aces still 1).
 inline void put(HeartsTable& t, int slot, int c) {
@@ -57,13 +58,13 @@ inline HeartsTable table(const Seats& seats, int tricksleft = 12) {
             used[spare] = true;
             const int slot = heartsrules::firstSlot(seat) + k;
             put(t, slot, spare);
-            t.tag[slot] = 10 + seat;
+            t.tag[slot] = heartsrules::playedTag(seat);
         }
     }
     for (int slot = 1; slot <= 52; ++slot) {
         if (t.cardrank[slot] == 1) t.cardrank[slot] = 14;
         const int seat = heartsrules::seatOfSlot(slot);
-        if (t.tag[slot] >= 10) continue;
+        if (heartsrules::isPlayedTag(t.tag[slot])) continue;
         t.tag[slot] = seat;
         ++*heartsrules::suitcount(t, seat, t.cardsuit[slot]);
         ++t.cardsleft[seat];

@@ -115,12 +115,12 @@ TEST_F(SpadesBidding, TheTradeRaisesTwoCardsAndGivesThemForThePartnersTwo) {
     EXPECT_EQ(s.Label14.Caption.get(), "Blind Nil");
     EXPECT_EQ(s.Command5.Caption.get(), "Start");
     // Neither king lies below the partner's highest card: it gives them both all the same.
-    EXPECT_EQ(s.table.deckorder[50], gp::cardcode("KH"));
-    EXPECT_EQ(s.table.deckorder[52], gp::cardcode("KD"));
-    EXPECT_EQ(s.table.deckorder[27], gp::cardcode("QC"));
-    EXPECT_EQ(s.table.deckorder[28], gp::cardcode("AC"));
-    EXPECT_TRUE(showsFile(s.Image1[50], common::facefile(gp::cardcode("KH"))));
-    EXPECT_TRUE(showsFile(s.Image1[52], common::facefile(gp::cardcode("KD"))));
+    EXPECT_EQ(s.table.deckorder[50], spadestest::code("KH"));
+    EXPECT_EQ(s.table.deckorder[52], spadestest::code("KD"));
+    EXPECT_EQ(s.table.deckorder[27], spadestest::code("QC"));
+    EXPECT_EQ(s.table.deckorder[28], spadestest::code("AC"));
+    EXPECT_TRUE(showsFile(s.Image1[50], common::facefile(spadestest::code("KH"))));
+    EXPECT_TRUE(showsFile(s.Image1[52], common::facefile(spadestest::code("KD"))));
     EXPECT_TRUE(showsFile(s.Image1[27], common::backfile)) << "the partner's hand stays hidden";
     EXPECT_EQ(s.Image1[50].Top, top - 100) << "the cards received stay raised";
     EXPECT_EQ(s.table.cardrank[50], 13);
@@ -149,10 +149,10 @@ TEST_F(SpadesBidding, APartnerWithTwelveSpadesSaysHiAndGivesItsFirstTwoSlots) {
     ASSERT_EQ(boxes.shown().back().prompt, "HI");
     EXPECT_EQ(boxes.shown().back().style, 0);
     EXPECT_EQ(boxes.shown().back().title, "Tolvane Game Pack v 1.0") << "untitled: the program's title";
-    EXPECT_EQ(s.table.deckorder[40], gp::cardcode("AS"));
-    EXPECT_EQ(s.table.deckorder[41], gp::cardcode("KS"));
-    EXPECT_EQ(s.table.deckorder[27], gp::cardcode("2C"));
-    EXPECT_EQ(s.table.deckorder[28], gp::cardcode("3C"));
+    EXPECT_EQ(s.table.deckorder[40], spadestest::code("AS"));
+    EXPECT_EQ(s.table.deckorder[41], spadestest::code("KS"));
+    EXPECT_EQ(s.table.deckorder[27], spadestest::code("2C"));
+    EXPECT_EQ(s.table.deckorder[28], spadestest::code("3C"));
     EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, "spades"), 2);
     EXPECT_EQ(spadesrules::suitcountOf(s.table, 1, "spades"), 10);
 }
@@ -175,8 +175,8 @@ TEST_F(SpadesBidding, ASecondBlindNilInTheSameOpeningTradesAgain) {
     click(s.Image1[46]);
     boxes.expect("HI", platform::vbOK);
     click(s.Command5);
-    EXPECT_EQ(s.table.deckorder[45], gp::cardcode("AS"));
-    EXPECT_EQ(s.table.deckorder[46], gp::cardcode("KS"));
+    EXPECT_EQ(s.table.deckorder[45], spadestest::code("AS"));
+    EXPECT_EQ(s.table.deckorder[46], spadestest::code("KS"));
     EXPECT_EQ(s.table.giveslots, (std::array<int, 3>{0, 27, 28}));
 }
 

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <set>
+#include <vector>
 #include <stdexcept>
 #include <string>
 
@@ -24,25 +26,18 @@ struct Seats {
 
 // A whole deal, by slot 1..52: the named cards in each seat's first slots, the rest of the deck
 // filling the free slots (left, right, top, then the user's) in code order.
+inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, common::SuitOrder::File); }
+inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+
 inline std::array<std::int16_t, 52> dealOf(const Seats& seats) {
-    std::array<std::int16_t, 52> order{};
-    std::set<int> free;
-    for (int c = 1; c <= 52; ++c) free.insert(c);
+    std::map<int, int> placed;
     const std::pair<int, const std::string*> hands[] = {
         {1, &seats.top}, {2, &seats.right}, {3, &seats.user}, {4, &seats.left}};
     for (auto [seat, names] : hands) {
         int slot = spadesrules::firstSlot(seat);
-        for (int c : gp::cardcodes(*names)) {
-            if (!free.erase(c)) throw std::invalid_argument("card dealt twice");
-            order[static_cast<std::size_t>(slot++ - 1)] = static_cast<std::int16_t>(c);
-        }
+        for (int c : codes(*names)) placed[slot++] = c;
     }
-    for (auto& c : order) {
-        if (c) continue;
-        c = static_cast<std::int16_t>(*free.begin());
-        free.erase(free.begin());
-    }
-    return order;
+    return gp::completeDeck(placed);
 }
 
 // A table right after the deal: every card held, suits and ranks as dealt (aces 1), counted.
@@ -66,10 +61,10 @@ inline SpadesTable inPlay(const Seats& seats, int cardsleft) {
     std::set<int> named;
     SpadesTable t = dealt(seats);
     for (const std::string* names : {&seats.top, &seats.right, &seats.user, &seats.left})
-        for (int c : gp::cardcodes(*names)) named.insert(c);
+        for (int c : codes(*names)) named.insert(c);
     for (int slot = 1; slot <= 52; ++slot) {
         if (t.cardrank[slot] == 1) t.cardrank[slot] = 14;
-        if (!named.count(t.deckorder[slot])) t.tag[slot] = 10 + spadesrules::seatOfSlot(slot);
+        if (!named.count(t.deckorder[slot])) t.tag[slot] = spadesrules::playedTag(spadesrules::seatOfSlot(slot));
     }
     for (auto& counts : t.suitcount) counts.fill(0);
     for (int slot = 1; slot <= 52; ++slot)
@@ -80,7 +75,7 @@ inline SpadesTable inPlay(const Seats& seats, int cardsleft) {
 
 inline int slotOf(const SpadesTable& t, const std::string& name) {
     for (int slot = 1; slot <= 52; ++slot)
-        if (t.deckorder[slot] == gp::cardcode(name)) return slot;
+        if (t.deckorder[slot] == code(name)) return slot;
     throw std::invalid_argument("card not dealt " + name);
 }
 

@@ -2,23 +2,15 @@
 
 #include "games/spades/spades_play.h"
 
-#include "platform/files.h"
-
 #include <algorithm>
 #include <vector>
 
 using spadesrules::isHeld;
 using spadesrules::kUser;
 
-void SpadesTest::SetUp() {
-    gp::WindowTest::SetUp();
-    platform::writeSetting("\\Data\\spadessound.dat", "YES");
-}
-
 spades& SpadesTest::openTable() {
-    open<gp::mainstandin>();
     boxes.expect("Bidding", platform::vbOK);
-    return open<spades>();
+    return openGame<spades>();
 }
 
 spades& SpadesTest::openWith(const spadestest::Seats& seats, int dealer) {
@@ -86,9 +78,4 @@ void SpadesTest::playHand(spades& s) {
         if (!handDone()) playUserCard(s);
     }
     runUntilUser(s);
-}
-
-bool SpadesTest::showsFile(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
 }

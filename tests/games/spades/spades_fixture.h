@@ -3,18 +3,17 @@
 #include "games/spades/spades.h"
 #include "games/spades/spadescore.h"
 
-#include "common/support/standins.h"
 #include "spades_builder.h"
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-// Spades window tests: a stand-in main window, sound on, and deals chosen by the test.
-class SpadesTest : public gp::WindowTest {
+// Spades window tests: deals chosen by the test.
+class SpadesTest : public gp::GameWindowTest {
 protected:
-    void SetUp() override;
+    SpadesTest() : GameWindowTest("spades") {}
 
     // The main window stand-in, then the table, whose first activation starts a game and shows
     // the partner's suggestion.
@@ -40,7 +39,4 @@ protected:
     void playHand(spades& s);
     // The held user slot of the named card.
     static int slotOf(const spades& s, const std::string& card) { return spadestest::slotOf(s.table, card); }
-    static bool showsFile(const platform::Control& c, std::string_view file);
-
-    gp::CommonStandIns standins;
 };

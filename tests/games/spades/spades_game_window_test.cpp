@@ -45,8 +45,8 @@ TEST_F(SpadesGame, AWholeGameToTwoHundredWithABlindNilHand) {
     boxes.expect("HI", platform::vbOK);
     click(s.Command5);
     click(s.Command5);
-    EXPECT_EQ(s.table.deckorder[40], gp::cardcode("2S"));
-    EXPECT_EQ(s.table.deckorder[41], gp::cardcode("3S"));
+    EXPECT_EQ(s.table.deckorder[40], spadestest::code("2S"));
+    EXPECT_EQ(s.table.deckorder[41], spadestest::code("3S"));
     EXPECT_EQ(s.Label14.Caption.get(), "Blind Nil");
     bid(s, 13);
     playHand(s);
