@@ -19,6 +19,7 @@
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "common/trickcards.h"
 #include "platform/boxes.h"
 #include "platform/chance.h"
 
@@ -330,14 +331,7 @@ void spades::enablecards(bool on) {
 }
 
 // Every card of the seat held behind a played one closes the gap it left.
-void spades::closeup(int seat, int slot) {
-    const Place step = closeUpStep(seat, scale);
-    for (int later = slot + 1; later < firstSlot(seat) + kHandSize; ++later) {
-        if (!isHeld(table, later)) continue;
-        Image1[later].Left = Image1[later].Left + step.left;
-        Image1[later].Top = Image1[later].Top + step.top;
-    }
-}
+void spades::closeup(int seat, int slot) { common::closegap(Image1, table.tag, seat, slot, scale); }
 
 void spades::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
 
@@ -361,13 +355,7 @@ void spades::Image1_Click(int Index) {
         return;
     }
     if (!playUser(table, Index)) return;
-    Image& card = Image1[Index];
-    const Place spot = trickPlace(kUser, scale);
-    card.Top = spot.top;
-    card.Left = spot.left;
-    card.ZOrder(0);
-    playsound(kFlick);
-    showtags();
+    placeintrick(kUser, Index);
     Timer1.Enabled = true;
     if (trickComplete(table)) {
         Timer1.Enabled = false;
@@ -426,14 +414,20 @@ bool spades::computerplays(int seat) {
     }
     table.loopslot = slot;
     setcards22();
+    placeintrick(seat, slot);
+    closeup(seat, slot);
+    return true;
+}
+
+// A played card goes to its seat's place in the trick, in front of the table, with its sound.
+void spades::placeintrick(int seat, int slot) {
+    Image& card = Image1[slot];
     const Place place = trickPlace(seat, scale);
     card.Left = place.left;
     card.Top = place.top;
     card.ZOrder(0);
     playsound(kFlick);
     showtags();
-    closeup(seat, slot);
-    return true;
 }
 
 void spades::Timer2_Timer() {
@@ -449,21 +443,7 @@ void spades::Timer3_Timer() {
         Timer3.Enabled = false;
         return;
     }
-    const Place step = sweepStep(table.winner);
-    for (int seat = 1; seat <= 4; ++seat) {
-        Image& card = Image1[table.trickslot[seat]];
-        card.Left = card.Left + step.left;
-        card.Top = card.Top + step.top;
-    }
-    const Image& lead = Image1[table.trickslot[table.winner]];
-    for (int seat = 1; seat <= 4; ++seat) {
-        Image& card = Image1[table.trickslot[seat]];
-        card.Top = lead.Top.get();
-        card.Left = lead.Left.get();
-    }
-    const Image& last = Image1[table.trickslot[4]];
-    if (!sweptOff(table.winner, {last.Left, last.Top})) return;
-    booktrick();
+    if (common::sweeptick(Image1, table.trickslot, table.winner)) booktrick();
 }
 
 // The swept trick is counted: the winner's circle, the trick labels, then the next lead or the

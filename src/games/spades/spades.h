@@ -89,6 +89,7 @@ private:
     void closeup(int seat, int slot);
     void stopplay();
     bool computerplays(int seat);
+    void placeintrick(int seat, int slot);
     void booktrick();
     void playsound(std::string_view wave);
     void settarget(std::string_view target);
