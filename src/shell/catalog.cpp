@@ -10,6 +10,7 @@
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
+#include "games/spades/spades.h"
 
 namespace shell {
 namespace {
@@ -26,7 +27,7 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 }};
 
 constexpr std::array<GameEntry, 24> kGames{{
-    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
+    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", &show<spades>},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
