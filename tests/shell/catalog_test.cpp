@@ -94,8 +94,8 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     for (const auto& game : shell::games())
         if (game.open) openers.insert(game.open);
     EXPECT_GE(openers.size(), std::size_t{GP_GAME_LIBRARIES});
-    for (std::string_view text : {"Hearts", "Golf", "Card Memorization (Small)", "Card Memorization (Big)",
-                                  "Card Memorization", "Color Memorization"})
+    for (std::string_view text : {"Hearts", "Golf", "Euchre", "Spades", "Sea War", "Card Memorization (Small)",
+                                  "Card Memorization (Big)", "Card Memorization", "Color Memorization"})
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;
 }
 
