@@ -6,6 +6,7 @@
 #include "platform/form.h"
 
 #include <functional>
+#include <utility>
 
 // The small "High Scores" window of a game with a top-three table: two bold headings, three rows
 // of place, name and value, and two lines between the rows. Each game's window derives from it;
@@ -52,6 +53,23 @@ private:
     platform::Form* game() const;
 
     bool namesInPlaces_;
+};
+
+// A top-three window of its own class, which its game window connects when it is made.
+template <class Window>
+class ConnectedHighScores : public HighScoresWindow {
+public:
+    static void connect(HighScoresOwner game) { connected() = std::move(game); }
+
+protected:
+    using HighScoresWindow::HighScoresWindow;
+
+private:
+    const HighScoresOwner& owner() const override { return connected(); }
+    static HighScoresOwner& connected() {
+        static HighScoresOwner game;
+        return game;
+    }
 };
 
 }  // namespace common

@@ -16,23 +16,21 @@ common::HighScoresOwner gameOwner() {
             [] { return platform::loaded<scoregame>()->table; }};
 }
 
-class besidenames : public common::HighScoresWindow {
+class besidenames : public common::ConnectedHighScores<besidenames> {
 public:
-    besidenames() : HighScoresWindow({4695, 240, 120, false}), owner_(gameOwner()) {}
-    const common::HighScoresOwner& owner() const override { return owner_; }
-    common::HighScoresOwner owner_;
+    besidenames() : ConnectedHighScores({4695, 240, 120, false}) {}
 };
 
-class innames : public common::HighScoresWindow {
+class innames : public common::ConnectedHighScores<innames> {
 public:
-    innames() : HighScoresWindow({5205, 480, 480, true}), owner_(gameOwner()) {}
-    const common::HighScoresOwner& owner() const override { return owner_; }
-    common::HighScoresOwner owner_;
+    innames() : ConnectedHighScores({5205, 480, 480, true}) {}
 };
 
 using HighScores = gp::WindowTest;
 
 TEST_F(HighScores, TheRowsShowTheGamesTableAndTheGameIsLockedWhileTheyAreOpen) {
+    besidenames::connect(gameOwner());
+    innames::connect(gameOwner());
     scoregame& game = open<scoregame>();
     besidenames& beside = open<besidenames>();
     EXPECT_EQ(beside.Caption.get(), "High Scores");
@@ -67,6 +65,7 @@ TEST_F(HighScores, TheRowsShowTheGamesTableAndTheGameIsLockedWhileTheyAreOpen) {
 }
 
 TEST_F(HighScores, WithoutItsGameWindowItShowsTheDesignAndLocksNothing) {
+    besidenames::connect(gameOwner());
     besidenames& beside = open<besidenames>();
     EXPECT_EQ(beside.firstname.Caption.get(), "Name:");
     EXPECT_EQ(beside.firstscore.Caption.get(), "Score:");

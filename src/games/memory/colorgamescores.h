@@ -5,13 +5,7 @@
 // "High Scores" of Color Memorization: the three best scores as the game window colorgame holds
 // them, shown while that window is locked. Closing it makes the game window active again, which
 // reloads the table from its files.
-class colorgamescores : public common::HighScoresWindow {
+class colorgamescores : public common::ConnectedHighScores<colorgamescores> {
 public:
     colorgamescores();
-
-    // The game window makes itself known when it is made.
-    static void connect(common::HighScoresOwner game);
-
-private:
-    const common::HighScoresOwner& owner() const override;
 };

@@ -4,13 +4,7 @@
 
 // "High Scores" of Card Memorization against the clock: the three fastest games as the game
 // window memoryscorebig holds them, shown while that window is locked.
-class memoryscoresbig : public common::HighScoresWindow {
+class memoryscoresbig : public common::ConnectedHighScores<memoryscoresbig> {
 public:
     memoryscoresbig();
-
-    // The game window makes itself known when it is made.
-    static void connect(common::HighScoresOwner game);
-
-private:
-    const common::HighScoresOwner& owner() const override;
 };

@@ -1,25 +1,17 @@
 #include "games/memory/memory_color.h"
 
+#include "scripted.h"
+
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <vector>
 
 using namespace colorrules;
 
 namespace {
 
-// Pads drawn from a list; running out fails the test.
-Draw padsFrom(std::deque<int>& pads) {
-    return [&pads] {
-        if (pads.empty()) {
-            ADD_FAILURE() << "more pads drawn than scripted";
-            return 1;
-        }
-        const int pad = pads.front();
-        pads.pop_front();
-        return pad;
-    };
+Draw padsFrom(Scripted& pads) {
+    return [&pads] { return pads.next(); };
 }
 
 // The pads a whole playback lights, and its number of ticks with the hand-over.
@@ -39,7 +31,7 @@ std::vector<int> playBack(ColorTable& t, int& ticks) {
 }
 
 TEST(ColorRules, EachPlaybackShowsTheWholeSequenceInLevelPlusTwoTicks) {
-    std::deque<int> pads{3, 1, 4, 4, 2, 1};
+    Scripted pads{3, 1, 4, 4, 2, 1};
     ColorTable t;
     newGame(t, padsFrom(pads));
     const std::vector<std::vector<int>> expected{{3}, {3, 1}, {3, 1, 4}, {3, 1, 4, 4}, {3, 1, 4, 4, 2}};
@@ -81,7 +73,7 @@ TEST(ColorRules, ClicksAreJudgedAgainstTheSequenceInOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::deque<int> pads{2, 4, 1, 3};
+        Scripted pads{2, 4, 1, 3};
         ColorTable t;
         newGame(t, padsFrom(pads));
         judgeClick(t, 2, padsFrom(pads));
@@ -100,7 +92,7 @@ TEST(ColorRules, ClicksAreJudgedAgainstTheSequenceInOrder) {
 }
 
 TEST(ColorRules, ANewGameStartsOverWithOnePadAndNoClicksCounted) {
-    std::deque<int> pads{1, 2, 3, 4};
+    Scripted pads{1, 2, 3, 4};
     ColorTable t;
     newGame(t, padsFrom(pads));
     judgeClick(t, 1, padsFrom(pads));  // level 1: 1, 2
@@ -131,14 +123,14 @@ TEST(ColorRules, ScoresPassSixteenBits) {
 }
 
 TEST(ColorRules, ASequenceGrowsWithoutAFixedEnd) {
-    std::deque<int> pads;
-    for (int k = 0; k < 1200; ++k) pads.push_back(k % 4 + 1);
+    int drawn = 0;
+    const Draw cycling = [&drawn] { return drawn++ % 4 + 1; };
     ColorTable t;
-    newGame(t, padsFrom(pads));
+    newGame(t, cycling);
     for (int level = 0; level < 1100; ++level) {
         int ticks = 0;
         playBack(t, ticks);
-        for (int k = 0; k <= level; ++k) judgeClick(t, k % 4 + 1, padsFrom(pads));
+        for (int k = 0; k <= level; ++k) judgeClick(t, k % 4 + 1, cycling);
     }
     EXPECT_EQ(t.level, 1100);
     EXPECT_EQ(score(t), 1100000);

@@ -5,8 +5,9 @@
 #include "platform/control.h"
 #include "support/game_window_test.h"
 
+#include "scripted.h"
+
 #include <cstdint>
-#include <deque>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -25,7 +26,7 @@ protected:
 
     // Picks for the computer, taken in order; running out fails the test.
     memoryrules::Draw picks(std::initializer_list<int> values);
-    bool picksSpent() const { return picks_.empty(); }
+    bool picksSpent() const { return picks_.spent(); }
 
     static bool showsBack(const platform::Control& c);
     static bool showsFace(const platform::Control& c, int code) { return showsFile(c, memoryrules::pairface(code)); }
@@ -37,5 +38,5 @@ protected:
     std::vector<std::string> storedTable(std::string_view prefix);
 
 private:
-    std::deque<int> picks_;
+    Scripted picks_;
 };

@@ -1,34 +1,29 @@
 #include "games/memory/memory_turns.h"
 
+#include "scripted.h"
+
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <set>
 
 using namespace memoryrules;
 
 namespace {
 
-// The draws a test chooses, in order; running out of them fails the test.
+// The draws a test chooses, over the whole board.
 class Draws {
 public:
-    Draws(std::initializer_list<int> values) : values_(values) {}
+    Draws(std::initializer_list<int> values) : script_(values) {}
     Draw draw(int expectedN) {
         return [this, expectedN](int n) {
             EXPECT_EQ(n, expectedN) << "draws are made over the whole board";
-            if (values_.empty()) {
-                ADD_FAILURE() << "more draws than scripted";
-                return 1;
-            }
-            const int v = values_.front();
-            values_.pop_front();
-            return v;
+            return script_.next();
         };
     }
-    bool spent() const { return values_.empty(); }
+    bool spent() const { return script_.spent(); }
 
 private:
-    std::deque<int> values_;
+    Scripted script_;
 };
 
 // A board dealt in code order: positions 2k - 1 and 2k hold pair k.
