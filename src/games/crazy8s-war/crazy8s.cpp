@@ -19,7 +19,6 @@
 #include "platform/chance.h"
 #include "platform/files.h"
 
-#include <algorithm>
 #include <string>
 
 using namespace platform;
