@@ -11,6 +11,7 @@
 #include "games/euchre/euchre.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
+#include "games/seawar/seawar.h"
 #include "games/spades/spades.h"
 
 namespace shell {
@@ -55,7 +56,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", nullptr},
+    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
     {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
 }};
 
