@@ -9,6 +9,7 @@
 #include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
 #include "common/rules.h"
@@ -32,14 +33,6 @@ constexpr Color kTable = RGB(0, 128, 0);
 constexpr float kSmallest = 0.78f;  // the factor at 640 x 480
 // Below the user's last row of cards, inside the window.
 constexpr double kBottomMargin = 120;
-
-void designName(Label& label, double top) {
-    label.Move(3960, top, 1695, 255);
-    label.Caption = "Your Name";
-    label.Alignment = vbCenter;
-    label.ForeColor = RGB(255, 255, 128);
-    label.BackColor = vbMenuText;
-}
 
 }  // namespace
 
@@ -81,8 +74,8 @@ void crazy8s::design() {
     Command1.Move(3480, 2760, 1365, 1695);
     Command1.Stretch = true;
     Image2.Move(5040, 2880, 1575, 2055);
-    designName(Label2, 2280);
-    designName(Label1, 4920);
+    common::namelabel(Label2, 3960, 2280, 1695);
+    common::namelabel(Label1, 3960, 4920, 1695);
     Frame2.Move(0, 0, 9735, 2175);
     Frame2.BackColor = kTable;
     Frame2.BorderStyle = vbBSNone;

@@ -7,6 +7,7 @@
 #include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
 #include "common/rules.h"
@@ -29,14 +30,6 @@ constexpr Color kTable = RGB(0, 128, 0);
 constexpr float kSmallest = 0.78f;  // the factor at 640 x 480
 constexpr int kBattle = 1500;       // the pause before a battle is judged
 constexpr int kCollecting = 1;      // the battle timer's pace while won cards are handed over
-
-void designName(Label& label, double left, double top) {
-    label.Move(left, top, 1695, 255);
-    label.Caption = "Your Name";
-    label.Alignment = vbCenter;
-    label.ForeColor = RGB(255, 255, 128);
-    label.BackColor = vbMenuText;
-}
 
 void designCorner(Frame& frame, double left, double top, double width, double height) {
     frame.Move(left, top, width, height);
@@ -72,12 +65,12 @@ void wargame::design() {
     designCorner(Frame1, 0, 0, 2895, 3375);
     compdeck.Move(720, 720, 1455, 1815);
     compdeck.Stretch = true;
-    designName(Label2, 720, 2880);
+    common::namelabel(Label2, 720, 2880, 1695);
     designCorner(Frame2, 6600, 3840, 3135, 3855);
     yourdeck.Move(480, 120, 1335, 1695);
     yourdeck.Stretch = true;
     yourdeck.MousePointer = vbCustom;
-    designName(Label1, 480, 2280);
+    common::namelabel(Label1, 480, 2280, 1695);
     for (auto& [k, card] : Image1) {
         card->Move(0, 0, 1215, 1695);
         card->Stretch = true;
