@@ -135,10 +135,7 @@ void crazy8s::newgame_Click() {
 }
 
 void crazy8s::dealKnown(const std::array<std::int16_t, 52>& order) {
-    for (int k = 1; k <= kCards; ++k) {
-        table.deckorder[k] = order[k - 1];
-        table.cardused[k] = -1;
-    }
+    common::knowndeal(table.deckorder, table.cardused, order);
     deal_Click();
 }
 

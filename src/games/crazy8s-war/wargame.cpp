@@ -116,10 +116,7 @@ void wargame::startmeup() {
 }
 
 void wargame::dealKnown(const std::array<std::int16_t, 52>& order) {
-    for (int k = 1; k <= kCards; ++k) {
-        table.deckorder[k] = order[k - 1];
-        table.cardused[k] = -1;
-    }
+    common::knowndeal(table.deckorder, table.cardused, order);
     lay();
 }
 
