@@ -63,6 +63,21 @@ private:
     }
 };
 
+// A dialog that, as it unloads, hands a step over to after its unload: the step notes whether the
+// dialog is still loaded and, when asked, shows W3.
+class HandsOver : public platform::Form {
+public:
+    static inline bool showNext = false;
+    void Form_Unload(int&) override {
+        note("handsover.unload");
+        platform::afterHandler([] {
+            note(platform::loaded<HandsOver>() ? "step, dialog still loaded" : "step, dialog gone");
+            if (showNext) platform::window<W3>().Show();
+        });
+        platform::afterHandler([] { note("second step"); });
+    }
+};
+
 // A table of both layers. Back to front in the light layer: shape, card(1..3), line, zone,
 // label; in the window's windowed layer the button and the frame, which holds an image and a label.
 class Table : public platform::Form {
