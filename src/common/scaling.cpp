@@ -56,4 +56,6 @@ Geometry scaled(Geometry g, float scale) {
     return g;
 }
 
+double scaled(double twips, float scale) { return twips * double(scale); }
+
 }  // namespace common

@@ -44,3 +44,7 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     };
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
 }
+
+TEST(ShippedDefaults, GameOptionsAsTheProgramWritesThem) {
+    EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n");
+}
