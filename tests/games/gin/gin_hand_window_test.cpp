@@ -76,20 +76,39 @@ TEST_F(GinHand, TheUsersGinEndsTheHandAndClosingTheScoreDealsTheNext) {
     EXPECT_EQ(g.Timer1.Enabled.get(), g.table.turn == ginrules::kComputer);
 }
 
-TEST_F(GinHand, ADealtHandEndsOnceTheUsersGinFirst) {
-    boxes.expect("You have reached Gin", platform::vbOK);
-    gin& g = openWith("AH 2H 3H 4D 5D 6D 7C 8C 9C TC", "AS 2S 3S 4C 5C 6C 7D 8D 9D TD", "KS", "", 4,
-                      ginrules::kComputer);
-    EXPECT_EQ(boxes.shown().size(), 1u) << "the computer's gin is not reported as well";
-    EXPECT_EQ(g.Text4.Text.get(), "25");
-    EXPECT_EQ(g.Text5.Text.get(), "0");
-    EXPECT_EQ(g.table.turn, 0) << "no first player";
-    EXPECT_FALSE(g.Timer1.Enabled) << "no computer turn behind the score window";
-    EXPECT_FALSE(g.Label1.Font.Bold || g.Label2.Font.Bold);
-    ASSERT_NE(score(), nullptr);
-    expectScore(*score(), g, {"0", "25", "0", "0"}, "DONE");
-    advance(3000);
-    EXPECT_EQ(boxes.shown().size(), 1u);
+TEST_F(GinHand, ADealtGinEndsTheHandOnceTheUsersFirstAndNobodyPlaysOn) {
+    const char* computersGin = "AH 2H 3H 4D 5D 6D 7C 8C 9C TC";
+    const struct {
+        const char* what;
+        const char* user;
+        const char* message;
+        ScoreLines lines;
+    } cases[] = {
+        {"both gin: only the user's counts", "AS 2S 3S 4C 5C 6C 7D 8D 9D TD", "You have reached Gin",
+         {"0", "25", "0", "0"}},
+        {"the computer's gin", "AS 2S 3S 4C 5C 6C 7D 8D 9D KD", " has reached Gin", {"10", "0", "35", "0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t before = boxes.shown().size();
+        boxes.expect(c.message, platform::vbOK);
+        gin& g = openWith(computersGin, c.user, "KS", "", 4, ginrules::kComputer);
+        ASSERT_EQ(boxes.shown().size(), before + 1) << "one end of the hand is reported";
+        EXPECT_EQ(boxes.shown().back().title, "Gin");
+        if (c.lines.unmatched != "0") {
+            EXPECT_EQ(boxes.shown().back().prompt, g.Label2.Caption + " has reached Gin");
+        }
+        EXPECT_EQ(g.table.turn, 0) << "no first player";
+        EXPECT_FALSE(g.Timer1.Enabled) << "no computer turn behind the score window";
+        EXPECT_FALSE(g.Label1.Font.Bold || g.Label2.Font.Bold);
+        expectComputerFaceUp(g);
+        ASSERT_NE(score(), nullptr);
+        expectScore(*score(), g, c.lines, "DONE");
+        advance(3000);
+        EXPECT_EQ(boxes.shown().size(), before + 1);
+        g.Unload();
+        settle();
+    }
 }
 
 TEST_F(GinHand, TheComputersDealtKnockLetsTheUserLayOffAndUndercut) {
