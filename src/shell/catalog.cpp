@@ -6,6 +6,7 @@
 #include "platform/form.h"
 
 // One line per game window that the chooser opens.
+#include "games/euchre/euchre.h"
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
@@ -29,7 +30,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
-    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
+    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
      "compmemory", nullptr},

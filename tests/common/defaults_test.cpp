@@ -45,6 +45,6 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
 }
 
-TEST(ShippedDefaults, GameOptionsAsTheProgramWritesThem) {
-    EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n");
-}
+TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }
+
+TEST(ShippedDefaults, GinPlaysToOneHundred) { EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n"); }
