@@ -21,7 +21,9 @@
 #include "platform/boxes.h"
 #include "platform/chance.h"
 #include "platform/files.h"
+#include "platform/services.h"
 
+#include <algorithm>
 #include <string>
 
 using namespace platform;
@@ -161,6 +163,10 @@ void gin::scalewindow() {
     // The design height leaves Knock and Continue below the client area; grow just enough to show them.
     const double buttonsBottom = Command5.Top + Command5.Height + common::scaled(60, scale);
     if (ScaleHeight() < buttonsBottom) Height = Height + (buttonsBottom - ScaleHeight());
+    // At its own place the small screen's window would reach below the screen and cut the buttons
+    // off; it moves up as far as it must, never above the top.
+    const double below = Top + Height - screenHeightTwips();
+    if (below > 0) Top = std::max(0.0, Top - below);
 }
 
 void gin::Form_Activate() {
