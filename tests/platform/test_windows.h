@@ -19,7 +19,8 @@ template <int N>
 class Logged : public platform::Form {
 public:
     Logged() { Caption = name(); }
-    static std::string name() { return "W" + std::to_string(N); }
+    // Appended rather than added: GCC 12's optimiser warns falsely about a literal + std::string.
+    static std::string name() { return std::string("W").append(std::to_string(N)); }
     int counter = 0;  // window state: zero in every fresh window
     static inline bool refuse = false;
 

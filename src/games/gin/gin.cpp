@@ -130,10 +130,13 @@ void gin::Form_Load() {
     startgamee_Click();
 }
 
-// Exactly "75", "100" or "150" ticks its item; any other text ticks none, and the target then
-// counts as 100 until the menu writes the file.
 void gin::readplayto() {
     common::readsetting(RichTextBox1, kPlayToFile);
+    tickplayto();
+}
+
+// Exactly "75", "100" or "150" ticks its item; any other text ticks none.
+void gin::tickplayto() {
     const std::string& text = RichTextBox1.Text;
     to75.Checked = text == "75";
     to100.Checked = text == "100";
@@ -194,8 +197,6 @@ void gin::Form_Unload(int&) {
 }
 
 void gin::startgamee_Click() {
-    Command5.Enabled = false;
-    Command8.Enabled = false;
     table.gamescore = {};
     Text4.Text = "0";
     Text5.Text = "0";
@@ -218,7 +219,6 @@ void gin::dealKnown(const std::array<std::int16_t, 52>& order, int knockmood, in
 // A pending computer turn belongs to the hand being replaced: nothing of it may run in the new one.
 void gin::begindeal() {
     Timer1.Enabled = false;
-    for (auto& [slot, card] : Image1) card->Enabled = true;
     beginDeal(table, common::rndnum(2, 3));
     Command5.Enabled = false;
     Command8.Enabled = false;
@@ -248,8 +248,9 @@ void gin::laydeal(int first) {
     showturn();
     resetstuff();
     if (!table.handover) {
-        const int drawn = common::rndnum(2);
-        table.turn = firstPlayer(first ? first : drawn, table.gamescore[kUser], table.gamescore[kComputer], target());
+        const int drawnFirst = common::rndnum(2);
+        table.turn = firstPlayer(first ? first : drawnFirst, table.gamescore[kUser], table.gamescore[kComputer],
+                                 target());
         showturn();
         if (table.turn == kComputer) Timer1.Enabled = true;
     }
@@ -410,8 +411,7 @@ void gin::Command8_Click() {
 // The computer's whole turn: a card from the pile or the stock, then its discard, shown face up
 // once any end of the hand it brought has been settled.
 void gin::Timer1_Timer() {
-    const bool fromPile = takesPile(table);
-    const int slot = fromPile ? takePile(table, kComputer) : drawStock(table, kComputer);
+    const int slot = takesPile(table) ? takePile(table, kComputer) : drawStock(table, kComputer);
     if (!slot) {
         handend(HandEnd::DeadHand);
         return;
@@ -444,11 +444,10 @@ void gin::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, 
 
 void gin::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
 
+// The tick follows the file as read back: it shows the target in force.
 void gin::choosetarget(std::string_view value) {
-    to75.Checked = value == "75";
-    to100.Checked = value == "100";
-    to150.Checked = value == "150";
     common::writesetting(RichTextBox1, value, kPlayToFile);
+    tickplayto();
 }
 
 void gin::to75_Click() { choosetarget("75"); }

@@ -77,6 +77,7 @@ private:
     void setscale();
     void scalewindow();
     void readplayto();
+    void tickplayto();
     void begindeal();
     void laydeal(int first);
     void place(int slot);
