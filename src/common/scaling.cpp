@@ -57,6 +57,6 @@ Geometry scaled(Geometry g, float scale) {
     return g;
 }
 
-double scaled(double twips, float scale) { return twips * double(scale); }
+double scaled(double twips, float scale) { return static_cast<float>(twips) * scale; }
 
 }  // namespace common

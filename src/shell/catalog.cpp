@@ -10,6 +10,8 @@
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
+#include "games/seawar/seawar.h"
+#include "games/spades/spades.h"
 
 namespace shell {
 namespace {
@@ -26,7 +28,7 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 }};
 
 constexpr std::array<GameEntry, 24> kGames{{
-    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
+    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", &show<spades>},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
@@ -53,7 +55,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", nullptr},
+    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
     {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
 }};
 

@@ -11,6 +11,7 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
+#include "common/options.h"
 #include "common/question.h"
 #include "common/rndnum.h"
 #include "common/rules.h"
@@ -130,17 +131,14 @@ void gin::Form_Load() {
     startgamee_Click();
 }
 
+// Exactly "75", "100" or "150" ticks its item; any other text ticks none.
 void gin::readplayto() {
     common::readsetting(RichTextBox1, kPlayToFile);
-    tickplayto();
+    common::tickoption(RichTextBox1.Text.get(), playtoitems());
 }
 
-// Exactly "75", "100" or "150" ticks its item; any other text ticks none.
-void gin::tickplayto() {
-    const std::string& text = RichTextBox1.Text;
-    to75.Checked = text == "75";
-    to100.Checked = text == "100";
-    to150.Checked = text == "150";
+std::array<common::OptionItem, 3> gin::playtoitems() {
+    return {{{"75", &to75}, {"100", &to100}, {"150", &to150}}};
 }
 
 int gin::target() const { return toInt(RichTextBox1.Text.get(), kDefaultTarget); }
@@ -444,16 +442,10 @@ void gin::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, 
 
 void gin::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
 
-// The tick follows the file as read back: it shows the target in force.
-void gin::choosetarget(std::string_view value) {
-    common::writesetting(RichTextBox1, value, kPlayToFile);
-    tickplayto();
-}
+void gin::to75_Click() { common::settingradio(RichTextBox1, "75", kPlayToFile, playtoitems()); }
 
-void gin::to75_Click() { choosetarget("75"); }
+void gin::to100_Click() { common::settingradio(RichTextBox1, "100", kPlayToFile, playtoitems()); }
 
-void gin::to100_Click() { choosetarget("100"); }
-
-void gin::to150_Click() { choosetarget("150"); }
+void gin::to150_Click() { common::settingradio(RichTextBox1, "150", kPlayToFile, playtoitems()); }
 
 void gin::rules_Click() { common::showrules(kGame); }

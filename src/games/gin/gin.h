@@ -4,12 +4,12 @@
 #include "games/gin/gin_table.h"
 #include "games/gin/ginscore.h"
 
+#include "common/options.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 // The Gin Rummy table: the user against one computer player, ten cards each, a stock and a
 // discard pile, played to 75, 100 or 150. The rules live in plain functions over `table`; the
@@ -77,7 +77,7 @@ private:
     void setscale();
     void scalewindow();
     void readplayto();
-    void tickplayto();
+    std::array<common::OptionItem, 3> playtoitems();
     void begindeal();
     void laydeal(int first);
     void place(int slot);
@@ -89,7 +89,6 @@ private:
     void userdiscard(int slot);
     void handend(ginrules::HandEnd end);
     void showscore();
-    void choosetarget(std::string_view value);
     void playsound();
 
     void Image1_Click(int Index);
