@@ -7,6 +7,7 @@
 
 // One line per game window that the chooser opens.
 #include "games/euchre/euchre.h"
+#include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
@@ -32,7 +33,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
-    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
+    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
      "compmemory", nullptr},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
