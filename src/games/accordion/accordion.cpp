@@ -188,12 +188,12 @@ void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
     setpics();
 }
 
-// An accepted move: its sound, the slots after the move, and the row redrawn in front of them.
-// Position 1 is never emptied, so Image1 keeps its visibility; from now on it drags as well.
+// An accepted move: its sound, the slots after the move, and the row in front of them (the drop
+// handler copies the pictures). Position 1 is never emptied, so Image1 keeps its visibility; from
+// now on it drags as well.
 void Accordian::closegap() {
     common::playsound(RichTextBox9, player, kFlick);
     showslots();
-    setpics();
     mirrorvisibility(2);
     for (auto& [k, image] : Image) image->DragMode = vbAutomatic;
     rowtofront();
