@@ -116,7 +116,7 @@ void Accordian::dealKnown(const std::array<std::int16_t, 52>& order) {
 }
 
 // Everything of a new deal but the shuffle: the stock full, every card in the stock, the slots
-// and the row off the table. No visibility but the stock's changes.
+// and the row off the table. Only the stock's visibility changes.
 void Accordian::lay() {
     movable();
     accordionrules::lay(table);
