@@ -150,6 +150,8 @@ std::vector<Form*> loadedForms();
 Form* activeForm();
 // Unloads every window (their Form_Unload runs; refusals are overruled), at the end of a run.
 void unloadAll();
+// Whether unloadAll is at work: a window unloaded then must start nothing (a deal, a question).
+bool runEnding();
 
 // The program's look: its icon and its custom mouse cursor (vbCustom).
 void setProgramIcon(const Picture& icon);

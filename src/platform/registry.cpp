@@ -35,6 +35,7 @@ struct State {
     bool posted = false;
     bool checkEnd = false;
     bool followUser = true;
+    bool ending = false;
     std::function<void()> quitHook;
 };
 
@@ -244,8 +245,10 @@ std::vector<Form*> loadedForms() {
 Form* activeForm() { return state().active; }
 
 void unloadAll() {
-    while (!state().forms.empty()) Registry::forceUnload(*state().forms.back().form);
     State& s = state();
+    s.ending = true;
+    while (!s.forms.empty()) Registry::forceUnload(*s.forms.back().form);
+    s.ending = false;
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
     s.checkEnd = false;
@@ -268,6 +271,8 @@ void runPosted() {
         endIfNoneVisible();
     }
 }
+
+bool runEnding() { return state().ending; }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
 

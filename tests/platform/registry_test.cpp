@@ -117,6 +117,23 @@ TEST_F(Registry, LeavingTheActiveWindowActivatesTheMostRecentVisibleOne) {
     }
 }
 
+// Records, at each unload, whether the run was ending.
+class EndWatcher : public platform::Form {
+public:
+    static inline std::vector<bool> ending;
+    void Form_Unload(int&) override { ending.push_back(platform::runEnding()); }
+};
+
+TEST_F(Registry, AWindowUnloadedAtTheEndOfTheRunKnowsTheRunIsEnding) {
+    EndWatcher::ending.clear();
+    window<EndWatcher>().Unload();
+    window<EndWatcher>();
+    EXPECT_FALSE(platform::runEnding());
+    platform::unloadAll();
+    EXPECT_FALSE(platform::runEnding());
+    EXPECT_EQ(EndWatcher::ending, (std::vector<bool>{false, true}));
+}
+
 TEST_F(Registry, ShowingAnotherWindowInTheSameHandlerWinsOverTheFallback) {
     open<W1>();
     W2& chooser = open<W2>();
