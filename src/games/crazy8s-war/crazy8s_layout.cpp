@@ -1,5 +1,7 @@
 #include "games/crazy8s-war/crazy8s_layout.h"
 
+#include "common/scaling.h"
+
 #include <array>
 #include <cmath>
 
@@ -20,7 +22,7 @@ int columnof(int slot) { return (slot - 1) % kPerRow; }
 
 }  // namespace
 
-double nearest(double design, float scale) { return std::nearbyint(design * double(scale)); }
+double nearest(double design, float scale) { return std::nearbyint(common::scaled(design, scale)); }
 
 Place userslot(int slot, float scale) {
     return {nearest(kFirstLeft + kColumnStep * columnof(slot), scale),
@@ -32,9 +34,9 @@ Place compslot(int slot, float scale) {
 }
 
 Place backslot(int k, float scale) {
-    return {userslot(columnof(k) + 1, scale).left, kBackTop * double(scale) - kBackRowStep * rowof(k)};
+    return {userslot(columnof(k) + 1, scale).left, common::scaled(kBackTop, scale) - kBackRowStep * rowof(k)};
 }
 
-Place pileplace(float scale) { return {5040 * double(scale), 2880 * double(scale)}; }
+Place pileplace(float scale) { return {common::scaled(5040, scale), common::scaled(2880, scale)}; }
 
 }  // namespace crazy8srules
