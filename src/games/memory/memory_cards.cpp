@@ -38,10 +38,7 @@ void deal(Cards& cards, platform::Image& back, MemoryTable& t) {
 }
 
 void dealKnown(Cards& cards, platform::Image& back, MemoryTable& t, const std::vector<std::int16_t>& order) {
-    for (int position = 1; position <= t.cards; ++position) {
-        t.deckorder[position] = order.at(static_cast<std::size_t>(position - 1));
-        t.cardused[position] = -1;
-    }
+    common::knowndeal(t.deckorder, t.cardused, order);
     lay(cards, back);
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
 #include "common/rndnum.h"
@@ -26,14 +27,6 @@ constexpr std::string_view kSkillFile = "\\conskill.dat";
 constexpr std::string_view kSwitch = "memorycomp";
 constexpr std::string_view kFlick = "flick.wav";
 constexpr int kNotice = vbOKOnly + vbInformation;
-
-void designLabel(Label& label, double left, double top, double width, const char* caption) {
-    label.Move(left, top, width, 255);
-    label.Caption = caption;
-    label.Alignment = vbCenter;
-    label.ForeColor = RGB(255, 255, 128);
-    label.BackColor = vbMenuText;
-}
 
 }  // namespace
 
@@ -66,10 +59,13 @@ void memorycomp::design() {
     MousePointer = vbCustom;
     StartUpPosition = vbStartUpScreen;
     memorycards::design(Image1, board_.board);
-    designLabel(Label1, board_.name.left, board_.name.top, board_.name.width, "Your Name");
-    designLabel(Label3, board_.pairs.left, board_.pairs.top, board_.pairs.width, "0");
-    designLabel(Label2, board_.oppName.left, board_.oppName.top, board_.oppName.width, "Comp Name");
-    designLabel(Label4, board_.oppPairs.left, board_.oppPairs.top, board_.oppPairs.width, "0");
+    common::namelabel(Label1, board_.name.left, board_.name.top, board_.name.width);
+    common::namelabel(Label3, board_.pairs.left, board_.pairs.top, board_.pairs.width);
+    common::namelabel(Label2, board_.oppName.left, board_.oppName.top, board_.oppName.width);
+    common::namelabel(Label4, board_.oppPairs.left, board_.oppPairs.top, board_.oppPairs.width);
+    Label3.Caption = "0";
+    Label2.Caption = "Comp Name";
+    Label4.Caption = "0";
     Image2.Visible = false;
     medium.Checked = true;
     for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox9}) hidden->Visible = false;

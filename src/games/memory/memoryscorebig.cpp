@@ -6,6 +6,7 @@
 
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
@@ -27,14 +28,6 @@ constexpr std::string_view kFlick = "flick.wav";
 // The client area holds the board and, below it, the name and the clock side by side.
 constexpr double kClientWidth = 9960;
 constexpr double kClientHeight = 8295;
-
-void designLabel(Label& label, double left, const char* caption) {
-    label.Move(left, 7800, 1695, 255);
-    label.Caption = caption;
-    label.Alignment = vbCenter;
-    label.ForeColor = RGB(255, 255, 128);
-    label.BackColor = vbMenuText;
-}
 
 }  // namespace
 
@@ -65,8 +58,9 @@ void memoryscorebig::design() {
     MousePointer = vbCustom;
     StartUpPosition = vbStartUpScreen;
     memorycards::design(Image1, Board::Timed);
-    designLabel(Label1, 3000, "Your Name");
-    designLabel(Label3, 4680, "0");
+    common::namelabel(Label1, 3000, 7800, 1695);
+    common::namelabel(Label3, 4680, 7800, 1695);
+    Label3.Caption = "0";
     Image2.Visible = false;
     for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox3, &RichTextBox4, &RichTextBox5,
                                 &RichTextBox6, &RichTextBox7})
