@@ -6,7 +6,6 @@
 #include "platform/form.h"
 
 #include <functional>
-#include <utility>
 
 // The small "High Scores" window of a game with a top-three table: two bold headings, three rows
 // of place, name and value, and two lines between the rows. Each game's window derives from it;
@@ -59,13 +58,26 @@ private:
 template <class Window>
 class ConnectedHighScores : public HighScoresWindow {
 public:
-    static void connect(HighScoresOwner game) { connected() = std::move(game); }
+    // Connects the game window class Game, whose scores() gives the table its holders keep.
+    template <class Game>
+    static void connectgame() {
+        connected() = {&gameform<Game>, &gametable<Game>};
+    }
 
 protected:
     using HighScoresWindow::HighScoresWindow;
 
 private:
     const HighScoresOwner& owner() const override { return connected(); }
+    template <class Game>
+    static platform::Form* gameform() {
+        return platform::loaded<Game>();
+    }
+    template <class Game>
+    static TopThree gametable() {
+        if (Game* game = platform::loaded<Game>()) return game->scores();
+        return {};
+    }
     static HighScoresOwner& connected() {
         static HighScoresOwner game;
         return game;

@@ -9,12 +9,8 @@ namespace {
 class scoregame : public platform::Form {
 public:
     common::TopThree table{{{"Ann", "3000"}, {"Bob", "2000"}, {"Cy", "1000"}}};
+    common::TopThree scores() { return table; }
 };
-
-common::HighScoresOwner gameOwner() {
-    return {[] { return static_cast<platform::Form*>(platform::loaded<scoregame>()); },
-            [] { return platform::loaded<scoregame>()->table; }};
-}
 
 class besidenames : public common::ConnectedHighScores<besidenames> {
 public:
@@ -29,8 +25,8 @@ public:
 using HighScores = gp::WindowTest;
 
 TEST_F(HighScores, TheRowsShowTheGamesTableAndTheGameIsLockedWhileTheyAreOpen) {
-    besidenames::connect(gameOwner());
-    innames::connect(gameOwner());
+    besidenames::connectgame<scoregame>();
+    innames::connectgame<scoregame>();
     scoregame& game = open<scoregame>();
     besidenames& beside = open<besidenames>();
     EXPECT_EQ(beside.Caption.get(), "High Scores");
@@ -65,7 +61,7 @@ TEST_F(HighScores, TheRowsShowTheGamesTableAndTheGameIsLockedWhileTheyAreOpen) {
 }
 
 TEST_F(HighScores, WithoutItsGameWindowItShowsTheDesignAndLocksNothing) {
-    besidenames::connect(gameOwner());
+    besidenames::connectgame<scoregame>();
     besidenames& beside = open<besidenames>();
     EXPECT_EQ(beside.firstname.Caption.get(), "Name:");
     EXPECT_EQ(beside.firstscore.Caption.get(), "Score:");

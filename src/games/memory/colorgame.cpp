@@ -44,13 +44,7 @@ constexpr int kDarkBetweenStepsMs = 60;
 
 colorgame::colorgame() {
     design();
-    colorgamescores::connect({
-        [] { return static_cast<Form*>(loaded<colorgame>()); },
-        [] {
-            colorgame* game = loaded<colorgame>();
-            return game ? game->scores() : common::TopThree{};
-        },
-    });
+    colorgamescores::connectgame<colorgame>();
     on(main.Click, &colorgame::main_Click);
     on(Timer1.Tick, &colorgame::Timer1_Timer);
     on(Timer2.Tick, &colorgame::Timer2_Timer);

@@ -33,13 +33,7 @@ constexpr double kClientHeight = 8295;
 
 memoryscorebig::memoryscorebig() {
     design();
-    memoryscoresbig::connect({
-        [] { return static_cast<Form*>(loaded<memoryscorebig>()); },
-        [] {
-            memoryscorebig* game = loaded<memoryscorebig>();
-            return game ? game->scores() : common::TopThree{};
-        },
-    });
+    memoryscoresbig::connectgame<memoryscorebig>();
     on(Image1.Click, &memoryscorebig::Image1_Click);
     on(Timer3.Tick, &memoryscorebig::Timer3_Timer);
     on(Timer4.Tick, &memoryscorebig::Timer4_Timer);
