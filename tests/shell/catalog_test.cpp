@@ -97,6 +97,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     for (std::string_view text : {
              "Accordion",
              "Euchre",
+             "Forty Thieves",
              "Gin Rummy",
              "Golf",
              "Hearts",

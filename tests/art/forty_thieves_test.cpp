@@ -1,0 +1,19 @@
+#include "art/forty_thieves.h"
+
+#include "art/painting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FortyThievesPicture, TheEmptyFoundationIsAMaroonCardOnTheTable) {
+    const QImage field = art::emptyFoundation();
+    EXPECT_EQ(field.size(), QSize(71, 96)) << "the size of a face";
+    EXPECT_EQ(field.pixelColor(0, 0), art::kTableGreen) << "rounded corners show the table";
+    EXPECT_EQ(field.pixelColor(70, 95), art::kTableGreen);
+    EXPECT_EQ(field.pixelColor(35, 48), QColor(128, 0, 0));
+    EXPECT_EQ(field.pixelColor(35, 0), QColor(128, 0, 0).darker(170)) << "a dark edge";
+    EXPECT_GT(field.pixelColor(5, 48).red(), 128) << "a lighter inner rim";
+}
+
+}  // namespace
