@@ -10,6 +10,7 @@
 #include "common/stock.h"
 #include "platform/chance.h"
 #include "platform/files.h"
+#include "platform/services.h"
 
 #include <algorithm>
 #include <string>
@@ -211,6 +212,20 @@ void fortythieves::showtable() {
     std::ranges::sort(raised, {}, &std::pair<int, Control*>::first);
     for (const auto& [when, control] : raised) control->ZOrder(0);
     shownraise = table.raisecount;
+    fitcolumns();
+}
+
+// The design's height shows a column of about a dozen cards. A deeper column grows the window
+// downward, and up the screen where it must, so that its top card stays in sight and in reach.
+void fortythieves::fitcolumns() {
+    double bottom = 0;
+    for (int c = 1; c <= kColumns; ++c)
+        for (int k : ft::columncards(table, c)) bottom = std::max(bottom, Image1[k].Top + Image1[k].Height);
+    const double missing = bottom - ScaleHeight();
+    if (missing <= 0) return;
+    const double screen = screenHeightTwips();
+    Height = std::min(Height + missing, screen);
+    if (Top + Height > screen) Top = std::max(0.0, screen - Height);
 }
 
 int fortythieves::dragged() const { return toInt(Text1.Text.get(), 0); }

@@ -59,6 +59,7 @@ private:
     void placeholders();
     void reallydeal();
     void showtable();
+    void fitcolumns();
     int dragged() const;
     void flick();
 

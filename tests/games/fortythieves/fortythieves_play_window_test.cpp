@@ -230,6 +230,43 @@ public:
     void clickStock(fortythieves& w) { turn(w); }
 };
 
+// The longest column a game can build: a king dealt on top and the twelve cards below it. The
+// window grows downward as the column grows, moving up where the screen ends, so that the top card
+// stays whole in sight; at 640 x 480 the design's height already holds it.
+TEST_F(FortyThievesTest, ALongColumnGrowsTheWindowToKeepItsTopCardInSight) {
+    const struct {
+        int width;
+        int height;
+        bool grows;
+    } cases[] = {{1024, 768, true}, {800, 600, true}, {640, 480, false}};
+    const char* hearts[] = {"QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H", "AH"};
+    std::map<int, int> deal{{at(1, 4), code("KH")}, {41, code("2C")}};
+    for (int i = 0; i < 12; ++i) deal[42 + i] = code(hearts[i]);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        setScreen(c.width, c.height);
+        auto& w = openWith(deal);
+        const double designHeight = w.Height;
+        const double designWidth = w.Width;
+        int on = at(1, 4);
+        for (int k = 42; k <= 53; ++k) {
+            turn(w);
+            drag(w.Image1[k], w.Image1[on]);
+            on = k;
+            const platform::Image& top = w.Image1[k];
+            EXPECT_EQ(top.Tag.get(), "101");
+            EXPECT_LE(top.Top + top.Height, w.ScaleHeight()) << k;
+            EXPECT_GE(w.Top, 0);
+            EXPECT_LE(w.Top + w.Height, c.height * 15);
+        }
+        EXPECT_EQ(ft::columncards(w.table, 1).size(), 16u);
+        EXPECT_EQ(w.Height > designHeight, c.grows);
+        EXPECT_EQ(w.Width, designWidth);
+        w.Unload();
+        settle();
+    }
+}
+
 // A simple player: foundations first, then a free card onto the next higher card of its suit
 // (never one that already lies on such a card), then the waste's card into an empty column, then
 // the stock. Every move goes through the window's drag and click.
