@@ -96,6 +96,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     EXPECT_GE(openers.size(), std::size_t{GP_GAME_LIBRARIES});
     for (std::string_view text : {
              "Accordion",
+             "Crazy 8s",
              "Euchre",
              "Forty Thieves",
              "Gin Rummy",
@@ -103,6 +104,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Hearts",
              "Sea War",
              "Spades",
+             "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;
 }
