@@ -3,6 +3,7 @@
 #include "games/fortythieves/fortythieves_rules.h"
 
 #include "common/cards.h"
+#include "common/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
@@ -177,7 +178,8 @@ void fortythieves::newgame_Click() {
 
 void fortythieves::dealKnown(const std::array<std::int16_t, kCards>& order) {
     clearthetable();
-    for (int k = 1; k <= kCards; ++k) ft::givecard(table, k, order[k - 1]);
+    common::knowndeal(table.deckorder, table.cardused, order);
+    for (int k = 1; k <= kCards; ++k) ft::givecard(table, k, table.deckorder[k]);
     showfaces(1, kCards);
     redeal();
 }
