@@ -3,13 +3,10 @@
 #include "games/spades/spades_layout.h"
 #include "games/spades/spades_play.h"
 #include "games/spades/spades_scoring.h"
-#include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <QWidget>
 
 #include <cstdint>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,27 +23,9 @@ constexpr platform::Color kTrickCircle = platform::RGB(255, 255, 0);
 // keep its cards.
 class SpadesRandomPlay : public SpadesTest {
 protected:
-    void TearDown() override {
-        platform::unloadAll();
-        settle();
-        // The fixture's own script answers boxes again.
-        { gp::ScriptedBoxes restore; }
-        SpadesTest::TearDown();
-    }
+    gp::RandomPlay play;
 
-    std::mt19937 gestures;
-    int boxesShown = 0;
-
-    void answerBoxesAtRandom() {
-        platform::setBoxHook([this](const platform::BoxRequest& request) {
-            ++boxesShown;
-            const bool yesNo = (request.style & 7) == platform::vbYesNo;
-            if (!yesNo) return platform::BoxReply{platform::vbOK, {}};
-            return platform::BoxReply{pick(2) ? platform::vbYes : platform::vbNo, {}};
-        });
-    }
-
-    int pick(int n) { return static_cast<int>(gestures() % static_cast<std::uint32_t>(n)); }
+    int pick(int n) { return play.pick(n); }
 
     spades& openAgain() {
         if (!platform::loaded<gp::mainstandin>()) open<gp::mainstandin>();
@@ -222,9 +201,7 @@ protected:
 
     void run(std::uint32_t seed, int steps) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        gestures.seed(seed);
-        platform::Randomize(seed);
-        answerBoxesAtRandom();
+        play.seed(seed);
         for (int n = 0; n < steps && !HasFatalFailure(); ++n) {
             spades* s = platform::loaded<spades>();
             if (!s) {
@@ -240,10 +217,10 @@ protected:
             if (HasFailure()) break;
         }
         // The run ends with the table in whatever state it is: nothing more is dealt or asked.
-        const int before = boxesShown;
+        const std::size_t before = play.prompts().size();
         platform::unloadAll();
         settle();
-        EXPECT_EQ(boxesShown, before);
+        EXPECT_EQ(play.prompts().size(), before);
     }
 };
 
