@@ -161,8 +161,13 @@ void setProgramCursor(const Picture& cursor, int hotX, int hotY);
 void setQuitHook(std::function<void()> hook);
 // Whether the user's own clicks and window switches activate windows (off in tests).
 void setFollowUserActivation(bool on);
-// Runs what is posted for "after the current handler": activations and the disposal of unloaded
-// windows and controls.
+// Runs what is posted for "after the current handler": calls, activations and the disposal of
+// unloaded windows and controls.
 void runPosted();
+
+// Runs the call once the current handler has returned, in the order given and before the window
+// that the handler showed, or left active, becomes active; outside any handler it runs at once.
+// A window that must not act inside its own unload hands the rest of its work over this way.
+void afterHandler(std::function<void()> call);
 
 }  // namespace platform

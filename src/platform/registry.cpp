@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <deque>
 
 namespace platform {
 
@@ -31,6 +32,7 @@ struct State {
     Form* pending = nullptr;              // to become active after the current handler
     Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
     std::vector<std::shared_ptr<void>> graveyard;
+    std::deque<std::function<void()>> calls;  // run after the current handler, before activation
     int depth = 0;
     bool posted = false;
     bool checkEnd = false;
@@ -157,7 +159,8 @@ HandlerGuard::~HandlerGuard() { leaveHandler(); }
 void enterHandler() { ++state().depth; }
 
 void leaveHandler() {
-    if (--state().depth == 0 && (!state().graveyard.empty() || state().pending || state().checkEnd))
+    State& s = state();
+    if (--s.depth == 0 && (!s.graveyard.empty() || !s.calls.empty() || s.pending || s.checkEnd))
         schedulePosted();
 }
 
@@ -251,6 +254,7 @@ void unloadAll() {
     s.ending = false;
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
+    s.calls.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
 }
@@ -259,6 +263,13 @@ void runPosted() {
     State& s = state();
     if (s.depth > 0) return;
     for (int round = 0; round < 1000; ++round) {
+        if (!s.calls.empty()) {
+            const std::function<void()> call = std::move(s.calls.front());
+            s.calls.pop_front();
+            detail::HandlerGuard guard;
+            call();
+            continue;
+        }
         if (s.pending) {
             activateNow();
             continue;
@@ -273,6 +284,16 @@ void runPosted() {
 }
 
 bool runEnding() { return state().ending; }
+
+void afterHandler(std::function<void()> call) {
+    if (!detail::inHandler()) {
+        detail::HandlerGuard guard;
+        call();
+        return;
+    }
+    state().calls.push_back(std::move(call));
+    detail::schedulePosted();
+}
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
 

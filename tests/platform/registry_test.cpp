@@ -146,6 +146,31 @@ TEST_F(Registry, ShowingAnotherWindowInTheSameHandlerWinsOverTheFallback) {
     EXPECT_EQ(platform::activeForm(), loaded<W3>());
 }
 
+TEST_F(Registry, AStepHandedOverRunsAfterTheUnloadAndBeforeTheNextActivation) {
+    for (const bool showNext : {false, true}) {
+        SCOPED_TRACE(showNext ? "the step shows another window" : "the owner comes back");
+        HandsOver::showNext = showNext;
+        open<W1>();
+        HandsOver& dialog = open<HandsOver>();
+        events().clear();
+        close(dialog);
+        const std::vector<std::string> expected =
+            showNext ? std::vector<std::string>{"handsover.unload", "step, dialog gone", "W3.load", "second step",
+                                                "W3.activate"}
+                     : std::vector<std::string>{"handsover.unload", "step, dialog gone", "second step", "W1.activate"};
+        EXPECT_EQ(events(), expected);
+        EXPECT_EQ(platform::activeForm(), showNext ? static_cast<platform::Form*>(loaded<W3>()) : loaded<W1>());
+        platform::unloadAll();
+        settle();
+    }
+}
+
+TEST_F(Registry, AStepHandedOverOutsideAnyHandlerRunsAtOnce) {
+    int runs = 0;
+    platform::afterHandler([&] { ++runs; });
+    EXPECT_EQ(runs, 1);
+}
+
 TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {
     W1& w1 = open<W1>();
     open<W2>();
