@@ -23,8 +23,9 @@ protected:
 
     // The cards in automatic drag mode.
     static std::set<int> draggable(const fortythieves& w);
-    // Every card picture shows the table's card: place, tag, visibility, drag mode and its face.
-    static void expectMirrorsTable(const fortythieves& w);
+    // Every card picture shows the table's card: place, tag, visibility, drag mode and (unless
+    // told otherwise, as comparing pixels is slow) its face.
+    static void expectMirrorsTable(const fortythieves& w, bool faces = true);
     // Whether the control is the frontmost one at its own centre.
     static bool onTop(fortythieves& w, const platform::Control& c);
 };

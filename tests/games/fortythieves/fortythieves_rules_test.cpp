@@ -1,6 +1,7 @@
 #include "games/fortythieves/fortythieves_rules.h"
 
 #include "fortythieves_decks.h"
+#include "fortythieves_piles.h"
 
 #include "common/cards.h"
 #include "common/stock.h"
@@ -19,6 +20,7 @@ namespace {
 
 using namespace fortythievesrules;
 using fortythievestest::at;
+using fortythievestest::expectWholeTable;
 using fortythievestest::code;
 using fortythievestest::second;
 
@@ -507,56 +509,6 @@ TEST(FortyThievesTableau, AColumnOfNineteenRefusesAnotherCard) {
         EXPECT_TRUE(droponcard(t, 20, 19));
         EXPECT_EQ(t.card[2].tag, 1900 + c);
         EXPECT_EQ(t.card[20].tag, 100 + c);
-    }
-}
-
-// Every card lies in exactly one pile, each pile numbered without gaps; only the free cards drag.
-void expectWholeTable(const FortyThievesTable& t, const std::map<int, Card>& onFoundation) {
-    std::map<int, int> seen;
-    for (int c = 1; c <= kColumns; ++c) {
-        const std::vector<int> column = columncards(t, c);
-        EXPECT_LE(column.size(), 19u);
-        for (std::size_t i = 0; i < column.size(); ++i) {
-            const Card& card = t.card[column[i]];
-            EXPECT_EQ(card.tag, int(column.size() - i) * 100 + c);
-            EXPECT_TRUE(card.Visible);
-            EXPECT_EQ(card.draggable, i + 1 == column.size()) << column[i];
-            ++seen[column[i]];
-        }
-    }
-    std::vector<int> stock, waste;
-    int foundation = 0;
-    for (int k = 1; k <= kCards; ++k) {
-        const Card& card = t.card[k];
-        if (card.onfoundation) {
-            ++foundation;
-            ++seen[k];
-            ASSERT_TRUE(onFoundation.count(k)) << k;
-            EXPECT_EQ(card, onFoundation.at(k)) << "a foundation card is never touched again";
-            EXPECT_FALSE(card.draggable);
-        } else if (card.tag > 2000 && card.tag < 4000) {
-            stock.push_back(card.tag);
-            ++seen[k];
-            EXPECT_FALSE(card.Visible);
-        } else if (card.tag > 4000) {
-            waste.push_back(card.tag);
-            ++seen[k];
-            EXPECT_TRUE(card.draggable);
-        }
-    }
-    EXPECT_EQ(seen.size(), 104u);
-    for (const auto& [k, times] : seen) EXPECT_EQ(times, 1) << k;
-    std::ranges::sort(stock);
-    std::ranges::sort(waste);
-    for (std::size_t i = 0; i < stock.size(); ++i) EXPECT_EQ(stock[i], 2001 + int(i));
-    for (std::size_t i = 0; i < waste.size(); ++i) EXPECT_EQ(waste[i], 4001 + int(i));
-    EXPECT_EQ(int(stock.size()), t.stockleft);
-    int built = 0;
-    for (int f = 1; f <= kFoundations; ++f) built += t.nextrank[f] - 1;
-    EXPECT_EQ(built, foundation);
-    if (!waste.empty()) {
-        EXPECT_EQ(t.card[t.wastetop].tag, 4001);
-        EXPECT_TRUE(t.card[t.wastetop].Visible);
     }
 }
 
