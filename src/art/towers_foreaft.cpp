@@ -65,9 +65,9 @@ QImage hanoiPeg() {
     smooth(p);
     const double centre = 115;
     // The base: the rim of a round board seen from a little above, then its top.
-    const QRectF top(centre - 106, 272, 212, 48);
+    const QRectF top(centre - 106, 254, 212, 36);
     QPainterPath rim;
-    rim.addRoundedRect(QRectF(top.left(), top.center().y(), top.width(), 38), 16, 16);
+    rim.addRoundedRect(QRectF(top.left(), top.center().y(), top.width(), 30), 14, 14);
     p.fillPath(rim, litFromAbove(rim.boundingRect(), kWood.darker(130)));
     grain(p, rim, kWood.darker(130), 11, false);
     QPainterPath board;
@@ -82,7 +82,7 @@ QImage hanoiPeg() {
     p.drawEllipse(top);
     // The post, rounded at its top, with its foot on the middle of the board.
     QPainterPath post;
-    post.addRoundedRect(QRectF(centre - 8, 12, 16, 286), 8, 8);
+    post.addRoundedRect(QRectF(centre - 8, 12, 16, 262), 8, 8);
     QLinearGradient postLight(centre - 8, 0, centre + 8, 0);
     postLight.setColorAt(0, kWood.darker(150));
     postLight.setColorAt(0.35, kWood.lighter(150));
