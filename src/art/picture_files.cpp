@@ -4,6 +4,7 @@
 #include "art/euchre_pictures.h"
 #include "art/forty_thieves.h"
 #include "art/sea_war.h"
+#include "art/towers_foreaft.h"
 
 namespace art {
 
@@ -37,6 +38,7 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"arrowright.bmp", false, [] { return arrowPicture(Arrow::Right); }});
     files.push_back({"bluewater.bmp", false, seaWater});
     files.push_back({"maroon.bmp", false, emptyFoundation});
+    files.push_back({"white.bmp", false, whiteCell});
     return files;
 }
 
