@@ -100,9 +100,11 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Euchre",
              "Gin Rummy",
              "Golf",
+             "Hangman",
              "Hearts",
              "Sea War",
              "Spades",
+             "Tic-Tac-Toe",
              "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;

@@ -87,7 +87,10 @@ Ending usermove(TicTacToeTable& t, int cell) {
     t.tag[cell] = t.playermark;
     ++t.playermoves;
     if (anyline(t.tag)) return Ending::Win;
-    if (marksplaced(t) >= kCells) return Ending::Cat;
+    if (marksplaced(t) >= kCells) {
+        t.catgame = true;
+        return Ending::Cat;
+    }
     return Ending::None;
 }
 

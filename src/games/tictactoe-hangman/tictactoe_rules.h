@@ -35,7 +35,8 @@ void newgamestate(TicTacToeTable& t);
 // of one of the two. The computer takes the other.
 void dealmarks(TicTacToeTable& t, std::string_view playas, const Draw& draw);
 
-// The user's mark in an empty cell: a complete line wins, a ninth mark without one is a Cat.
+// The user's mark in an empty cell: a complete line wins, a ninth mark without one is a Cat (and
+// `catgame` is set).
 Ending usermove(TicTacToeTable& t, int cell);
 
 // The computer's choice of cell (`compcell`), counting the mark it is about to place: on an empty
