@@ -35,8 +35,6 @@ constexpr double kBoardTop = 600;
 constexpr double kColumnStep = 1440;
 constexpr double kRowStep = 1320;
 
-int draw(int n) { return common::rndnum(n); }
-
 std::string_view cellfile(int mark) {
     if (mark == kX) return "\\Images\\greenx.bmp";
     if (mark == kO) return "\\Images\\greeno.bmp";
@@ -58,7 +56,7 @@ void designLabel(Label& label, double top, bool bold) {
 
 }  // namespace
 
-tictactoe::tictactoe() {
+tictactoe::tictactoe() : draw([](int n) { return common::rndnum(n); }) {
     design();
     tictacsettings::connect({
         [] { return static_cast<Form*>(loaded<tictactoe>()); },

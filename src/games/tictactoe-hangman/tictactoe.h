@@ -27,6 +27,8 @@ public:
     void compturn();
 
     tictactoerules::TicTacToeTable table;
+    // Every random choice of the game: the marks of a random deal and the computer's chance cells.
+    tictactoerules::Draw draw;
     float scale = 1;
     std::string playername;
     std::string oppname;  // the opponent of the current match
