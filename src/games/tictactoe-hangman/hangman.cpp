@@ -133,9 +133,11 @@ void hangman::setscale() {
 
 void hangman::scalewindow() {
     common::scaleit(*this, scale);
+    // The extra room at 640 x 480 stops at the screen's edge, where the window's close box would
+    // otherwise be lost.
     if (common::screenkind(txtres.Text.get()) == common::ScreenKind::At640x480) {
-        Height = Height + 200;
-        Width = Width + 1800;
+        Height = std::min(Height + 200, std::max(Height.get(), screenHeightTwips()));
+        Width = std::min(Width + 1800, std::max(Width.get(), screenWidthTwips()));
     }
     for (auto& [i, button] : Command1) common::scaleit(*button, scale);
     for (auto& [i, tile] : space) common::scaleit(*tile, scale);
