@@ -143,12 +143,7 @@ void hangman::scalewindow() {
     for (auto& [i, tile] : space) common::scaleit(*tile, scale);
     for (Control* c : std::initializer_list<Control*>{&Label1, &Label2, &Label3, &Image1, &Image2})
         common::scaleit(*c, scale);
-    for (Line* line : {&Line1, &Line2, &Line3, &Line4}) {
-        line->X1 = line->X1 * double(scale);
-        line->X2 = line->X2 * double(scale);
-        line->Y1 = line->Y1 * double(scale);
-        line->Y2 = line->Y2 * double(scale);
-    }
+    for (Line* line : {&Line1, &Line2, &Line3, &Line4}) common::scaleline(*line, scale);
 }
 
 void hangman::Form_Activate() { common::lockmain(); }

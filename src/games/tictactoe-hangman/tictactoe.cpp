@@ -135,12 +135,7 @@ void tictactoe::setscale() {
 void tictactoe::scalewindow() {
     common::scaleit(*this, scale);
     for (auto& [cell, picture] : Picture1) common::scaleit(*picture, scale);
-    for (auto& [k, line] : Line1) {
-        line->X1 = line->X1 * double(scale);
-        line->X2 = line->X2 * double(scale);
-        line->Y1 = line->Y1 * double(scale);
-        line->Y2 = line->Y2 * double(scale);
-    }
+    for (auto& [k, line] : Line1) common::scaleline(*line, scale);
     common::scaleit(Image1, scale);
     for (Label* label : {&Label1, &Label2, &Label3, &Label4}) common::scaleit(*label, scale);
 }
