@@ -4,6 +4,7 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <set>
 
 using platform::vbNo;
 using platform::vbOK;
@@ -157,6 +158,17 @@ TEST_F(TicTacToeTest, NewGameCancelsAPendingMoveAndXOpensTheNewMatch) {
     advance(1);
     EXPECT_EQ(board(w), "..X......");
     EXPECT_EQ(enabled(w), emptyCells(w));
+}
+
+TEST_F(TicTacToeTest, EveryMatchDrawsItsOpponentFromTheSix) {
+    tictactoe& w = openTicTac();
+    std::set<std::string> opponents;
+    for (int match = 0; match < 60; ++match) {
+        chooseMenu(w.newgame2);
+        const std::string label = w.Label2.Caption.get();
+        opponents.insert(label.substr(0, label.size() - std::string_view(": O's").size()));
+    }
+    EXPECT_EQ(opponents, std::set<std::string>(common::oppnames.begin(), common::oppnames.end()));
 }
 
 TEST_F(TicTacToeTest, ARandomMarkIsDealtAnewForEveryGame) {
