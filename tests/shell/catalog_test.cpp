@@ -98,6 +98,8 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Accordion",
              "Crazy 8s",
              "Euchre",
+             "Fore and Aft",
+             "Forty Thieves",
              "Gin Rummy",
              "Golf",
              "Hangman",
@@ -105,6 +107,9 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Sea War",
              "Spades",
              "Tic-Tac-Toe",
+             "Towers of Hanoi (Small)",
+             "Towers of Hanoi (Medium)",
+             "Towers of Hanoi (Large)",
              "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;
