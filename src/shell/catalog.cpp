@@ -10,6 +10,7 @@
 #include "games/crazy8s-war/crazy8s.h"
 #include "games/crazy8s-war/wargame.h"
 #include "games/euchre/euchre.h"
+#include "games/fortythieves/fortythieves.h"
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
@@ -51,7 +52,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
-     nullptr},
+     &show<fortythieves>},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},

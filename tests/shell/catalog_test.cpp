@@ -99,6 +99,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Crazy 8s",
              "Euchre",
              "Fore and Aft",
+             "Forty Thieves",
              "Gin Rummy",
              "Golf",
              "Hearts",
