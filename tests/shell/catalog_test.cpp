@@ -96,10 +96,13 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     EXPECT_GE(openers.size(), std::size_t{GP_GAME_LIBRARIES});
     for (std::string_view text : {
              "Accordion",
+             "Calculation",
              "Euchre",
              "Gin Rummy",
              "Golf",
              "Hearts",
+             "Interlock Puzzle",
+             "Nestor",
              "Sea War",
              "Spades",
          })
