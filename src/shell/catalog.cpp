@@ -7,6 +7,8 @@
 
 // One line per game window that the chooser opens.
 #include "games/accordion/accordion.h"
+#include "games/crazy8s-war/crazy8s.h"
+#include "games/crazy8s-war/wargame.h"
 #include "games/euchre/euchre.h"
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
@@ -34,8 +36,8 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 constexpr std::array<GameEntry, 24> kGames{{
     {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", &show<spades>},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
-    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
-    {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
+    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", &show<crazy8s>},
+    {"J4", "card", "War", "warpic", "How to play War", "war", &show<wargame>},
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
