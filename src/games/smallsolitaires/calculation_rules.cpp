@@ -14,7 +14,6 @@ constexpr std::int16_t kUsed = -1;
 constexpr int kKing = 13;
 
 void clear(CalculationTable& t) {
-    t.cardused.fill(0);
     t.pilecount.fill(0);
     t.foundneed = {0, 2, 4, 6, 8};
     t.closed.fill(false);
@@ -60,6 +59,7 @@ bool valid(int i, int last) { return i >= 1 && i <= last; }
 
 void startmeup(CalculationTable& t) {
     clear(t);
+    t.cardused.fill(0);
     placestarters(t);
     for (int i = kFirstStock; i <= kCards; ++i)
         t.deckorder[i] = static_cast<std::int16_t>(common::drawfree(t.cardused, kCards));
@@ -69,14 +69,8 @@ void startmeup(CalculationTable& t) {
 void startmeup(CalculationTable& t, const std::array<std::int16_t, kCards>& order) {
     if (!std::equal(kStarters.begin(), kStarters.end(), order.begin()))
         throw std::invalid_argument("a Calculation deal starts with the four starters");
+    common::knowndeal(t.deckorder, t.cardused, order);
     clear(t);
-    for (int i = 1; i <= kCards; ++i) {
-        const int code = order[i - 1];
-        if (!valid(code, kCards) || t.cardused[code] == kUsed)
-            throw std::invalid_argument("a Calculation deal holds every code once");
-        t.deckorder[i] = static_cast<std::int16_t>(code);
-        t.cardused[code] = kUsed;
-    }
     lay(t);
 }
 

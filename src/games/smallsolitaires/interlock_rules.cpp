@@ -8,7 +8,6 @@
 namespace interlockrules {
 namespace {
 
-constexpr std::int16_t kUsed = -1;
 constexpr int kWidth = 3;
 
 // The cards' tags and the faces' cells follow the deal: card image i on the i-th cell but the blank.
@@ -32,14 +31,7 @@ void makecards(InterlockTable& t) {
 
 void deal(InterlockTable& t, int blank, const std::array<std::int16_t, kCards>& faces) {
     if (blank < 1 || blank > kCells) throw std::invalid_argument("the blank is one of the nine cells");
-    t.cardused.fill(0);
-    for (int i = 1; i <= kCards; ++i) {
-        const int face = faces[i - 1];
-        if (face < 1 || face > kCards || t.cardused[face] == kUsed)
-            throw std::invalid_argument("an Interlock deal shows every face once");
-        t.deckorder[i] = static_cast<std::int16_t>(face);
-        t.cardused[face] = kUsed;
-    }
+    common::knowndeal(t.deckorder, t.cardused, faces);
     t.blankcell = static_cast<std::int16_t>(blank);
     setcells(t);
 }

@@ -1,6 +1,7 @@
 #include "games/smallsolitaires/nestor_rules.h"
 
 #include "common/cards.h"
+#include "common/deck.h"
 
 #include <algorithm>
 #include <bitset>
@@ -70,18 +71,14 @@ void setcards(NestorTable& t, const Draw& draw) {
 }
 
 void setdeal(NestorTable& t, const std::array<std::int16_t, kCards>& order) {
-    t.cardused.fill(0);
-    for (int p = 1; p <= kCards; ++p) {
-        const int code = order[p - 1];
-        if (!valid(code) || t.cardused[code] == kUsed)
-            throw std::invalid_argument("a Nestor deal holds every code once");
-        t.deckorder[p] = static_cast<std::int16_t>(code);
-        t.cardrank[p] = static_cast<std::int16_t>(common::rankof(code));
-        t.cardused[code] = kUsed;
+    for (int p = 1; p <= kColumnCards; ++p) {
         const int top = p - (p - 1) % kRows;
-        if (p <= kColumnCards && std::find(&t.cardrank[top], &t.cardrank[p], t.cardrank[p]) != &t.cardrank[p])
-            throw std::invalid_argument("a Nestor column holds each rank once");
+        for (int above = top; above < p; ++above)
+            if (common::rankof(order[above - 1]) == common::rankof(order[p - 1]))
+                throw std::invalid_argument("a Nestor column holds each rank once");
     }
+    common::knowndeal(t.deckorder, t.cardused, order);
+    for (int p = 1; p <= kCards; ++p) t.cardrank[p] = static_cast<std::int16_t>(common::rankof(t.deckorder[p]));
 }
 
 void lay(NestorTable& t) {
