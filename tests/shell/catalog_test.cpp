@@ -99,6 +99,8 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Calculation",
              "Crazy 8s",
              "Euchre",
+             "Fore and Aft",
+             "Forty Thieves",
              "Gin Rummy",
              "Golf",
              "Hearts",
@@ -106,6 +108,9 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Nestor",
              "Sea War",
              "Spades",
+             "Towers of Hanoi (Small)",
+             "Towers of Hanoi (Medium)",
+             "Towers of Hanoi (Large)",
              "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;
