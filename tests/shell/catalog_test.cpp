@@ -96,6 +96,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     EXPECT_GE(openers.size(), std::size_t{GP_GAME_LIBRARIES});
     for (std::string_view text : {
              "Accordion",
+             "Calculation",
              "Card Memorization",
              "Card Memorization (Big)",
              "Card Memorization (Small)",
@@ -106,9 +107,13 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Forty Thieves",
              "Gin Rummy",
              "Golf",
+             "Hangman",
              "Hearts",
+             "Interlock Puzzle",
+             "Nestor",
              "Sea War",
              "Spades",
+             "Tic-Tac-Toe",
              "Towers of Hanoi (Small)",
              "Towers of Hanoi (Medium)",
              "Towers of Hanoi (Large)",
