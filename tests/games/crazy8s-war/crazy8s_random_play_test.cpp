@@ -209,13 +209,22 @@ protected:
     }
 };
 
+struct ScreenRun {
+    std::uint32_t seed;
+    int width, height;
+};
+
 TEST_F(Crazy8sRandomPlay, TheTableAlwaysAnswersAndHoldsEveryCardOnce) {
-    for (std::uint32_t seed : {81u, 82u, 83u, 84u}) {
-        run(seed, 3000);
+    // The last two runs at the two small screens, where the window and its cards shrink.
+    const ScreenRun runs[] = {{81u, 1024, 768}, {82u, 1024, 768}, {83u, 800, 600}, {84u, 640, 480}};
+    for (const ScreenRun& r : runs) {
+        setScreen(r.width, r.height);
+        run(r.seed, 3000);
         if (HasFailure()) break;
     }
     // The runs reach what they are for: games played to their end, and the table's notices.
-    for (const char* prompt : {"You Win, Keep Playing?", "You Lost, Keep Playing?", "The Suit is now hearts", "The suit is now spades"}) {
+    for (const char* prompt :
+         {"You Win, Keep Playing?", "You Lost, Keep Playing?", "The Suit is now hearts", "The suit is now spades"}) {
         EXPECT_NE(std::find(play.prompts().begin(), play.prompts().end(), prompt), play.prompts().end()) << prompt;
     }
 }

@@ -153,13 +153,23 @@ protected:
     }
 };
 
+struct ScreenRun {
+    std::uint32_t seed;
+    int width, height;
+};
+
 TEST_F(WarRandomPlay, TheTableAlwaysAnswersAndHoldsEveryCardOnce) {
-    for (std::uint32_t seed : {91u, 92u, 93u, 94u}) {
-        run(seed, 3000);
+    // The last two runs at the two small screens, where the window and its cards shrink.
+    const ScreenRun runs[] = {{91u, 1024, 768}, {92u, 1024, 768}, {93u, 800, 600}, {94u, 640, 480}};
+    for (const ScreenRun& r : runs) {
+        setScreen(r.width, r.height);
+        run(r.seed, 3000);
         if (HasFailure()) break;
     }
     // The runs reach what they are for: games played to their end, and the table's notices.
-    for (const char* prompt : {"You Win! Play again?", "You Lost! Play again?", "The Computer does not have enough cards for a war", "You do not have enough cards for a war"}) {
+    for (const char* prompt : {"You Win! Play again?", "You Lost! Play again?",
+                               "The Computer does not have enough cards for a war",
+                               "You do not have enough cards for a war"}) {
         EXPECT_NE(std::find(play.prompts().begin(), play.prompts().end(), prompt), play.prompts().end()) << prompt;
     }
 }
