@@ -1,5 +1,6 @@
 #include "art/picture_files.h"
 
+#include "art/backgammon_pictures.h"
 #include "art/card_face.h"
 
 namespace art {
@@ -24,6 +25,8 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
             files.push_back({faceFileName(suit, rank), false, [=] { return cardFace(suit, rank); }});
     for (DeckPicture picture : kDeckPictures)
         files.push_back({deckFileName(picture), true, [=] { return deckPicture(deckDesign, picture); }});
+    for (const BoardFile& board : backgammonBoardFiles())
+        files.push_back({board.name, false, [scale = board.scale] { return backgammonBoard(scale); }});
     return files;
 }
 
