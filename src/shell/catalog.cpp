@@ -12,6 +12,9 @@
 #ifdef GP_HAS_GOLF
 #include "games/golf/golf.h"
 #endif
+#ifdef GP_HAS_BACKGAMMON
+#include "games/backgammon/backgammon.h"
+#endif
 
 namespace shell {
 namespace {
@@ -30,6 +33,11 @@ constexpr Opener openHearts = nullptr;
 constexpr Opener openGolf = &show<golf>;
 #else
 constexpr Opener openGolf = nullptr;
+#endif
+#ifdef GP_HAS_BACKGAMMON
+constexpr Opener openBackgammon = &show<backgammon>;
+#else
+constexpr Opener openBackgammon = nullptr;
 #endif
 
 constexpr std::array<GroupEntry, 3> kGroups{{
@@ -59,7 +67,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      nullptr},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
-    {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
+    {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", openBackgammon},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},

@@ -99,6 +99,9 @@ TEST(Catalog, EveryBuiltGameWindowAndNoOtherOpens) {
 #ifdef GP_HAS_GOLF
     built.insert("Golf");
 #endif
+#ifdef GP_HAS_BACKGAMMON
+    built.insert("Backgammon");
+#endif
     EXPECT_EQ(opening, built);
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "games/backgammon/backgammon.h"
+
+#include "board_builder.h"
+#include "common/support/standins.h"
+#include "support/window_test.h"
+
+#include <set>
+#include <string_view>
+
+// Backgammon window tests: a stand-in main window, sound on, the user rolling first unless a test
+// writes another first-roll setting, and boards set directly.
+class BackgammonTest : public gp::WindowTest {
+protected:
+    void SetUp() override;
+
+    // The main window stand-in, then the board.
+    backgammon& openBoard();
+    // Puts a board chosen by the test on the window, keeping the match.
+    static void setBoard(backgammon& b, const bgrules::BackgammonTable& board);
+    // Drags the user's checker onto a point area, or onto the bear-off tray for bgrules::kTray.
+    void move(backgammon& b, int checker, int target);
+    // The places whose markers show.
+    static std::set<int> shownMarkers(const backgammon& b);
+    // Counts the sounds of one name played so far.
+    int playedCount(std::string_view wave) const;
+    static bool showsFile(const platform::Picture& picture, std::string_view file);
+
+    gp::CommonStandIns standins;
+};
