@@ -2,6 +2,7 @@
 
 #include "games/backgammon/backgammon_computer.h"
 #include "games/backgammon/backgammon_user.h"
+#include "games/backgammon/backgammonscore.h"
 
 #include "art/backgammon_geometry.h"
 #include "art/backgammon_pictures.h"
@@ -9,9 +10,11 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/rndnum.h"
+#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "platform/boxes.h"
 #include "platform/chance.h"
 #include "platform/files.h"
 
@@ -74,10 +77,28 @@ backgammon::backgammon() {
     die2.Click = [this] { roll(); };
     diespot1.Click = [this] { roll(); };
     diespot2.Click = [this] { roll(); };
+    on(Image3.DragDrop, &backgammon::Image3_DragDrop);
+    on(Image4.Click, &backgammon::Image4_Click);
+    on(Timer1.Tick, &backgammon::Timer1_Timer);
     on(Timer2.Tick, &backgammon::Timer2_Timer);
     on(Timer3.Tick, &backgammon::Timer3_Timer);
     on(newstuff.Click, &backgammon::newstuff_Click);
     on(exit.Click, &backgammon::exit_Click);
+    on(playerfirst.Click, &backgammon::playerfirst_Click);
+    on(compfirst.Click, &backgammon::compfirst_Click);
+    on(random.Click, &backgammon::Random_Click);
+    on(yellow.Click, &backgammon::yellow_Click);
+    on(red.Click, &backgammon::red_Click);
+    on(doublecubeon.Click, &backgammon::doublecubeon_Click);
+    on(doublecubeoff.Click, &backgammon::doublecubeoff_Click);
+    on(f3.Click, &backgammon::f3_Click);
+    on(f5.Click, &backgammon::f5_Click);
+    on(f7.Click, &backgammon::f7_Click);
+    on(f9.Click, &backgammon::f9_Click);
+    on(viewscore.Click, &backgammon::viewscore_Click);
+    on(onsound.Click, &backgammon::onsound_Click);
+    on(off.Click, &backgammon::off_Click);
+    on(rules.Click, &backgammon::rules_Click);
 }
 
 void backgammon::design() {
@@ -158,11 +179,23 @@ void backgammon::Form_Load() {
     setscale();
     scalecontrols();
     common::soundswitch(RichTextBox9, onsound, off, "backgammon");
-    readoptions();
+    common::readsetting(RichTextBox3, kMatchFile);
+    tickmatch();
+    common::readsetting(RichTextBox4, kCubeFile);
+    tickcube();
+    common::readsetting(RichTextBox2, kColourFile);
+    tickcolour();
+    colourcheckers(yellow.Checked);
     stackslabs();
+    common::readsetting(RichTextBox1, kFirstRollFile);
+    tickfirst();
     Label2.Caption = std::string(common::pickname());
     startmeup();
     Label1.Caption = common::playername();
+}
+
+void backgammon::Form_Unload(int&) {
+    if (backgammonscore* score = loaded<backgammonscore>()) score->dismiss();
 }
 
 void backgammon::setscale() {
@@ -189,32 +222,34 @@ void backgammon::scalecontrols() {
     for (auto& [i, c] : Image2) common::scaleit(*c, scale);
 }
 
-// The option files as the load reads them; a text that names no option leaves the default tick.
-void backgammon::readoptions() {
-    common::readsetting(RichTextBox3, kMatchFile);
-    const std::pair<Menu*, const char*> lengths[] = {{&f3, "3"}, {&f5, "5"}, {&f7, "7"}, {&f9, "9"}};
-    for (const auto& [item, text] : lengths)
-        if (RichTextBox3.Text.get() == text)
-            for (const auto& [other, otherText] : lengths) other->Checked = other == item;
+// The ticks follow the holders' texts; a text that names no option ticks the default item, or
+// for the match length leaves the ticks as they were.
+void backgammon::tickfirst() {
+    const std::string& first = RichTextBox1.Text.get();
+    playerfirst.Checked = first == "P";
+    compfirst.Checked = first == "C";
+    random.Checked = first != "P" && first != "C";
+}
 
-    common::readsetting(RichTextBox4, kCubeFile);
+void backgammon::tickcolour() {
+    yellow.Checked = RichTextBox2.Text.get() == "Y";
+    red.Checked = !yellow.Checked;
+}
+
+// The cube shows, and can be clicked, only while it is in use.
+void backgammon::tickcube() {
     const bool cubeon = RichTextBox4.Text.get() == "ON";
     doublecubeon.Checked = cubeon;
     doublecubeoff.Checked = !cubeon;
     Image4.Visible = cubeon;
     Image4.Enabled = cubeon;
+}
 
-    common::readsetting(RichTextBox2, kColourFile);
-    const bool userYellow = RichTextBox2.Text.get() == "Y";
-    yellow.Checked = userYellow;
-    red.Checked = !userYellow;
-    colourcheckers(userYellow);
-
-    common::readsetting(RichTextBox1, kFirstRollFile);
-    const std::string& first = RichTextBox1.Text.get();
-    playerfirst.Checked = first == "P";
-    compfirst.Checked = first == "C";
-    random.Checked = first != "P" && first != "C";
+void backgammon::tickmatch() {
+    const std::pair<Menu*, const char*> lengths[] = {{&f3, "3"}, {&f5, "5"}, {&f7, "7"}, {&f9, "9"}};
+    for (const auto& [item, text] : lengths)
+        if (RichTextBox3.Text.get() == text)
+            for (const auto& [other, otherText] : lengths) other->Checked = other == item;
 }
 
 void backgammon::colourcheckers(bool userYellow) {
@@ -248,8 +283,8 @@ void backgammon::startup() {
     userturn_ = false;
     handingover_ = false;
     dcube.Enabled = true;
-    Image4.Picture = cube1.Picture.get();
     newGame(table);
+    showcube();
     hidemarkers();
     layout();
     if (firstRoller(RichTextBox1.Text.get(), [](int n) { return common::rndnum(n); }) == 1) {
@@ -411,6 +446,7 @@ void backgammon::compturn() {
     setdrags();
     table.playerpips = userpips(table);
     table.comppips = computerpips(table);
+    if (computerOffers(table, RichTextBox4.Text.get() == "ON") && !computeroffers()) return;
     for (Image* dice : {&die2, &die1, &diespot1, &diespot2}) dice->Enabled = false;
     die2.Left = geo::kComputerDie2 * double(scale);
     die1.Left = geo::kComputerDie1 * double(scale);
@@ -419,6 +455,62 @@ void backgammon::compturn() {
     showdie(die1, table.compdie1);
     showdie(die2, table.compdie2);
     Timer1.Enabled = true;
+}
+
+// The computer's double, at the start of its turn. False when the user refuses, which ends the
+// game at the stake as it stood.
+bool backgammon::computeroffers() {
+    const bool accepted = MsgBox(Label2.Caption.get() + " wants to double?", vbYesNo + vbInformation, "Double?") == vbYes;
+    table.compoffered = 1;
+    if (accepted) {
+        table.compownscube = 0;
+        doubleStake(table);
+        showcube();
+        return true;
+    }
+    for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
+    MsgBox("You Lost by not accepting the double", vbInformation, "You Lost");
+    RichTextBox1.Text = "C";
+    endgame(Side::Computer, table.cubevalue);
+    return false;
+}
+
+// One computer checker a tick; the rules choose, the window places the pictures.
+void backgammon::Timer1_Timer() {
+    const ComputerTick tick = computerTick(table);
+    if (!tick.sound.empty()) playsound(tick.sound);
+    if (tick.checker) {
+        Text6.Text = std::to_string(tick.checker);
+        Text7.Text = std::to_string(tick.to);
+        Text8.Text = std::to_string(tick.from);
+    }
+    if (tick.action == ComputerTick::Action::Move) {
+        placecomputer(tick.checker, tick.to, tick.slot);
+        Shape2[tick.checker].ZOrder(0);
+    } else if (tick.action == ComputerTick::Action::Hit) {
+        Shape2[tick.checker].Move(Shape1[tick.hit].Left, Shape1[tick.hit].Top);
+        Shape2[tick.checker].ZOrder(0);
+        placeuser(tick.hit, kUserBar, 0);
+    } else if (tick.action == ComputerTick::Action::BearOff) {
+        placecomputer(tick.checker, kComputerOff, 0);
+        Shape2[tick.checker].Visible = false;
+        Shape5[table.compoff].Visible = true;
+    }
+    for (int i = 1; i <= kCheckers; ++i) {
+        Shape1[i].Tag = std::to_string(table.playertag[i]);
+        Shape2[i].Tag = std::to_string(table.comptag[i]);
+    }
+    setdrags();
+    if (tick.won) {
+        for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
+        MsgBox("You Lost", vbInformation, "You Lost");
+        RichTextBox1.Text = "C";
+        endgame(Side::Computer, table.cubevalue * multiplier(table, Side::Computer));
+        return;
+    }
+    if (!tick.turnOver) return;
+    Timer1.Enabled = false;
+    for (Image* dice : {&diespot1, &diespot2, &die1, &die2}) dice->Enabled = true;
 }
 
 void backgammon::Image1_MouseMove(int Index, int, int, double, double) {
@@ -465,6 +557,92 @@ void backgammon::Image2_DragDrop(int Index, Control&, double, double) {
     if (turnOver(table)) handover(Timer3);
 }
 
+// Bearing off: only where the dragged checker's targets include the tray.
+void backgammon::Image3_DragDrop(Control&, double, double) {
+    const int checker = toInt(Text1.Text.get());
+    if (checker < 1 || checker > kCheckers || !userturn_ || !targets(table, checker).test(kTray)) return;
+    Text2.Text = std::to_string(kTray);
+    bearOff(table, checker);
+    Shape1[checker].Visible = false;
+    Shape4[table.playeroff].Visible = true;
+    placeuser(checker, kUserOff, 0);
+    for (int i = 1; i <= kCheckers; ++i) Shape1[i].Tag = std::to_string(table.playertag[i]);
+    hidemarkers();
+    Image3.ZOrder(0);
+    if (table.playeroff == kCheckers) {
+        for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
+        userturn_ = false;
+        MsgBox("You Win", vbInformation, "You Win");
+        RichTextBox1.Text = "P";
+        endgame(Side::User, table.cubevalue * multiplier(table, Side::User));
+        return;
+    }
+    if (turnOver(table)) handover(Timer3);
+}
+
+// The user's double, at any moment the cube is shown, the computer's turn included; the computer
+// answers at once from the pip counts.
+void backgammon::Image4_Click() {
+    table.playerpips = userpips(table);
+    table.comppips = computerpips(table);
+    if (table.compownscube == 1) return;
+    if (MsgBox("Are you sure you wish to double?", vbYesNo + vbInformation, "Double?") != vbYes) return;
+    table.compoffered = 0;
+    if (!computerRefuses(table)) {
+        table.compownscube = 1;
+        doubleStake(table);
+        showcube();
+        return;
+    }
+    for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
+    MsgBox(Label2.Caption.get() + " does not accept the double, You Win!");
+    RichTextBox1.Text = "P";
+    endgame(Side::User, table.cubevalue);
+}
+
+// Above 64 the cube keeps its last face.
+void backgammon::showcube() {
+    const std::pair<std::int64_t, const Image*> faces[] = {{1, &cube1},   {2, &cube2},   {4, &cube4}, {8, &cube8},
+                                                           {16, &cube16}, {32, &cube32}, {64, &cube64}};
+    for (const auto& [value, face] : faces)
+        if (table.cubevalue == value) Image4.Picture = face->Picture.get();
+}
+
+void backgammon::showpoints() {
+    Label3.Caption = std::to_string(table.playerscore);
+    Label4.Caption = std::to_string(table.compscore);
+    Text14.Text = std::to_string(table.compwins);
+    Text15.Text = std::to_string(table.playerwins);
+}
+
+// A game's end, however it came: the points and the game to the winner, the board closed to the
+// user, and the score window with the flag that starts the next game when it closes.
+void backgammon::endgame(Side winner, std::int64_t points) {
+    for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
+    scoreGame(table, winner, points);
+    showpoints();
+    userturn_ = false;
+    handingover_ = false;
+    setdrags();
+    openscore(true);
+}
+
+// The score window with both names and totals. A game that ends while it is already the active
+// window (opened from View Score while the computer moves) does not make it active again, so it
+// decides the match here.
+void backgammon::openscore(bool gameover) {
+    const backgammonscore* before = loaded<backgammonscore>();
+    const bool alreadyActive = before && activeForm() == before;
+    backgammonscore& score = window<backgammonscore>();
+    score.Show();
+    if (gameover) score.Text1.Text = "DONE";
+    score.Label1.Caption = Label1.Caption.get();
+    score.Label2.Caption = Label2.Caption.get();
+    score.Label3.Caption = Label3.Caption.get();
+    score.Label4.Caption = Label4.Caption.get();
+    if (gameover && alreadyActive) score.decide();
+}
+
 // However a drag ends, on a point, the tray, a label, the cube or outside the window, the handles
 // come back in front of the point areas so the checkers can be grabbed again.
 void backgammon::Form_DragEnded(Control&) {
@@ -473,3 +651,69 @@ void backgammon::Form_DragEnded(Control&) {
 }
 
 void backgammon::exit_Click() { Unload(); }
+
+void backgammon::playerfirst_Click() {
+    common::writesetting(RichTextBox1, "P", kFirstRollFile);
+    tickfirst();
+}
+
+void backgammon::compfirst_Click() {
+    common::writesetting(RichTextBox1, "C", kFirstRollFile);
+    tickfirst();
+}
+
+void backgammon::Random_Click() {
+    common::writesetting(RichTextBox1, "R", kFirstRollFile);
+    tickfirst();
+}
+
+// The checkers take the colour chosen at once, whatever the file reads back.
+void backgammon::yellow_Click() {
+    common::writesetting(RichTextBox2, "Y", kColourFile);
+    tickcolour();
+    colourcheckers(true);
+}
+
+void backgammon::red_Click() {
+    common::writesetting(RichTextBox2, "R", kColourFile);
+    tickcolour();
+    colourcheckers(false);
+}
+
+void backgammon::doublecubeon_Click() {
+    common::writesetting(RichTextBox4, "ON", kCubeFile);
+    tickcube();
+}
+
+void backgammon::doublecubeoff_Click() {
+    common::writesetting(RichTextBox4, "OFF", kCubeFile);
+    tickcube();
+}
+
+void backgammon::f3_Click() {
+    common::writesetting(RichTextBox3, "3", kMatchFile);
+    tickmatch();
+}
+
+void backgammon::f5_Click() {
+    common::writesetting(RichTextBox3, "5", kMatchFile);
+    tickmatch();
+}
+
+void backgammon::f7_Click() {
+    common::writesetting(RichTextBox3, "7", kMatchFile);
+    tickmatch();
+}
+
+void backgammon::f9_Click() {
+    common::writesetting(RichTextBox3, "9", kMatchFile);
+    tickmatch();
+}
+
+void backgammon::viewscore_Click() { openscore(false); }
+
+void backgammon::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "backgammon", true); }
+
+void backgammon::off_Click() { common::setsound(RichTextBox9, onsound, off, "backgammon", false); }
+
+void backgammon::rules_Click() { common::showrules("backgammon"); }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "games/backgammon/backgammon_scoring.h"
 #include "games/backgammon/backgammon_table.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <cstdint>
 #include <string_view>
 
 // Backgammon: the user against one named computer player. The rules live in plain functions over
@@ -102,10 +104,14 @@ public:
 private:
     void design();
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
     void Form_DragEnded(platform::Control& Source) override;
     void setscale();
     void scalecontrols();
-    void readoptions();
+    void tickfirst();
+    void tickcolour();
+    void tickcube();
+    void tickmatch();
     void colourcheckers(bool userYellow);
     void stackslabs();
 
@@ -118,15 +124,38 @@ private:
     void roll();
     void rollwith(const bgrules::Draw& draw);
     void compturn();
+    bool computeroffers();
+    void showcube();
+    void showpoints();
+    void endgame(bgrules::Side winner, std::int64_t points);
+    void openscore(bool gameover);
     void playsound(std::string_view wave);
 
     void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image1_DragOver(int Index, platform::Control& Source, double X, double Y, int State);
     void Image2_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image2_DragDrop(int Index, platform::Control& Source, double X, double Y);
+    void Image3_DragDrop(platform::Control& Source, double X, double Y);
+    void Image4_Click();
+    void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
     void exit_Click();
+    void playerfirst_Click();
+    void compfirst_Click();
+    void Random_Click();
+    void yellow_Click();
+    void red_Click();
+    void doublecubeon_Click();
+    void doublecubeoff_Click();
+    void f3_Click();
+    void f5_Click();
+    void f7_Click();
+    void f9_Click();
+    void viewscore_Click();
+    void onsound_Click();
+    void off_Click();
+    void rules_Click();
 
     bool userturn_ = false;
     bool handingover_ = false;

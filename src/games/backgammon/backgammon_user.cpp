@@ -94,6 +94,52 @@ void spendDice(BackgammonTable& t, int p, int target) {
     }
 }
 
+int spend(std::initializer_list<int*> dice) {
+    int count = 0;
+    for (int* d : dice)
+        if (d && *d) *d = 0, ++count;
+    return count;
+}
+
+// The dice of the first sum that carries the checker from p exactly off.
+int spendExact(BackgammonTable& t, int p) {
+    int* const d1 = &t.playerdie1;
+    int* const d2 = &t.playerdie2;
+    int* const d3 = &t.playerdie3;
+    int* const d4 = &t.playerdie4;
+    if (p + *d1 == kTray && p + *d2 == kTray) return spend({*d1 >= *d2 ? d2 : d1});
+    const std::array<std::array<int*, 4>, 9> sums{{
+        {d1, d2, d3, d4}, {d1, d2, d3}, {d4, d2, d3}, {d1, d2}, {d3, d4}, {d1}, {d2}, {d3}, {d4}}};
+    for (const auto& sum : sums) {
+        int total = p;
+        for (const int* d : sum)
+            if (d) total += *d;
+        if (total == kTray) return spend({sum[0], sum[1], sum[2], sum[3]});
+    }
+    return 0;
+}
+
+// The dice a bear-off from p spends, and how many. Dice all larger than the rearmost checker's
+// distance spend the smaller; otherwise an exact sum spends its dice; anything else spends the
+// smallest die that carries the checker off, so that no checker ever comes off free.
+int spendBearOff(BackgammonTable& t, int p, int dist) {
+    const auto within = [dist](int d) { return d != 0 && d <= dist; };
+    int* const d1 = &t.playerdie1;
+    int* const d2 = &t.playerdie2;
+    const bool doublesBeyond = t.playerdoubles && !within(*d1) && !within(*d2) && !within(t.playerdie3) &&
+                               !within(t.playerdie4);
+    int spent = 0;
+    if (!doublesBeyond && !within(*d1) && !within(*d2))
+        spent = spend({*d1 && *d1 < *d2 ? d1 : d2});
+    else if (!doublesBeyond)
+        spent = spendExact(t, p);
+    if (spent) return spent;
+    int* smallest = nullptr;
+    for (int* d : {d1, d2, &t.playerdie3, &t.playerdie4})
+        if (*d && p + *d >= kTray && (!smallest || *d < *smallest)) smallest = d;
+    return spend({smallest});
+}
+
 }  // namespace
 
 void rollUser(BackgammonTable& t, const Draw& draw) {
@@ -167,6 +213,25 @@ UserMove moveUser(BackgammonTable& t, int checker, int target) {
     }
     t.playerpos[checker] = static_cast<std::int16_t>(target);
     return move;
+}
+
+int bearOff(BackgammonTable& t, int checker) {
+    const int from = t.playerpos[checker];
+    const int spent = spendBearOff(t, from, kTray - rearmost(t));
+    ++t.playeroff;
+    t.playerpos[checker] = kUserOff;
+    t.playertag[checker] = kOffDepth;
+    t.movesleft -= t.playerdoubles ? spent : 1;
+    for (int i = 1; i <= kCheckers; ++i)
+        if (t.playerpos[i] == from && t.playertag[i] < kBarDepth) --t.playertag[i];
+    --t.rownum[from];
+    t.row[from] = static_cast<std::int16_t>(usercode(t.rownum[from]));
+    if (!t.playerdie1 && !t.playerdie2 && t.playerdie3 && t.playerdie4) {
+        t.playerdie1 = t.playerdie3;
+        t.playerdie2 = t.playerdie4;
+        t.playerdie3 = t.playerdie4 = 0;
+    }
+    return from;
 }
 
 void rez(BackgammonTable& t) {

@@ -36,6 +36,11 @@ struct UserMove {
 // and codes of both points, a hit of a computer blot.
 UserMove moveUser(BackgammonTable& t, int checker, int target);
 
+// Bears the user's checker off (it may go to kTray): the dice it spends, at least one, the moves
+// left, the stack it leaves. After doubles the remaining pair moves up to the first two dice.
+// Returns the point the checker left.
+int bearOff(BackgammonTable& t, int checker);
+
 // Codes that no longer match their counts: a computer point of one checker becomes a blot, an
 // empty point empty.
 void rez(BackgammonTable& t);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/backgammon/backgammon.h"
+#include "games/backgammon/backgammonscore.h"
 
 #include "board_builder.h"
 #include "common/support/standins.h"
@@ -27,5 +28,23 @@ protected:
     int playedCount(std::string_view wave) const;
     static bool showsFile(const platform::Picture& picture, std::string_view file);
 
+    // The computer moves with chosen dice until its turn is over.
+    void computerMoves(backgammon& b, int d1, int d2);
+    // The score window when it shows.
+    static backgammonscore* scoreShown();
+
+    // Plays the running game to its end through the window: rolls by clicking the dice, drags
+    // checkers to legal targets (bearing off first), lets the computer tick, and scripts each box
+    // the game will show, answering the computer's offers with `acceptOffers`. With `userDoubles`
+    // the user doubles at the first roll of the game. Stops when the score window shows.
+    struct Played {
+        int userDoubles = 0, computerOffers = 0, computerTicks = 0, userMoves = 0;
+    };
+    Played playGame(backgammon& b, bool userDoubles, bool acceptOffers);
+
     gp::CommonStandIns standins;
+
+private:
+    // Scripts the verdict box when the game ending now completes the match.
+    void expectVerdict(const backgammon& b, int gamesAfter);
 };

@@ -3,6 +3,7 @@
 #include "games/backgammon/backgammon_user.h"
 
 #include "art/backgammon_geometry.h"
+#include "platform/files.h"
 #include "platform/input.h"
 
 namespace geo = art::bgboard;
@@ -111,6 +112,7 @@ TEST_F(BackgammonTest, ACheckerOnTheBarEntersFirst) {
 }
 
 TEST_F(BackgammonTest, ARollWithNoMovePassesAtOnceAndTheComputerRollsOnce) {
+    platform::writeSetting("\\Data\\doublecube.dat", "OFF");
     backgammon& b = openBoard();
     setBoard(b, board({{kUserBar, 1}, {12, 14}}, {{4, 2}, {2, 2}, {13, 11}}));
     b.rollKnown(4, 2);
@@ -123,9 +125,11 @@ TEST_F(BackgammonTest, ARollWithNoMovePassesAtOnceAndTheComputerRollsOnce) {
     EXPECT_DOUBLE_EQ(b.die1.Left, 4680);
     EXPECT_TRUE(b.Timer1.Enabled);
     EXPECT_FALSE(b.Timer2.Enabled);
-    advance(5000);
-    EXPECT_EQ(playedCount("dice.wav"), 2) << "one roll per turn";
     for (platform::Image* dice : {&b.die1, &b.die2, &b.diespot1, &b.diespot2}) EXPECT_FALSE(dice->Enabled);
+    advance(6000);
+    EXPECT_EQ(playedCount("dice.wav"), 2) << "one roll per turn";
+    EXPECT_FALSE(b.Timer1.Enabled);
+    for (platform::Image* dice : {&b.die1, &b.die2, &b.diespot1, &b.diespot2}) EXPECT_TRUE(dice->Enabled);
 }
 
 TEST_F(BackgammonTest, TheTurnIsHandedOverOnceWhenSeveralChecksFindItOver) {
