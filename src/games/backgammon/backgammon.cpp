@@ -652,63 +652,41 @@ void backgammon::Form_DragEnded(Control&) {
 
 void backgammon::exit_Click() { Unload(); }
 
-void backgammon::playerfirst_Click() {
-    common::writesetting(RichTextBox1, "P", kFirstRollFile);
-    tickfirst();
+// An option item: the value goes through its file and back into the holder, which the ticks follow.
+void backgammon::settingradio(RichTextBox& holder, std::string_view value, std::string_view file,
+                              void (backgammon::*tick)()) {
+    common::writesetting(holder, value, file);
+    (this->*tick)();
 }
 
-void backgammon::compfirst_Click() {
-    common::writesetting(RichTextBox1, "C", kFirstRollFile);
-    tickfirst();
-}
+void backgammon::playerfirst_Click() { settingradio(RichTextBox1, "P", kFirstRollFile, &backgammon::tickfirst); }
 
-void backgammon::Random_Click() {
-    common::writesetting(RichTextBox1, "R", kFirstRollFile);
-    tickfirst();
-}
+void backgammon::compfirst_Click() { settingradio(RichTextBox1, "C", kFirstRollFile, &backgammon::tickfirst); }
+
+void backgammon::Random_Click() { settingradio(RichTextBox1, "R", kFirstRollFile, &backgammon::tickfirst); }
 
 // The checkers take the colour chosen at once, whatever the file reads back.
 void backgammon::yellow_Click() {
-    common::writesetting(RichTextBox2, "Y", kColourFile);
-    tickcolour();
+    settingradio(RichTextBox2, "Y", kColourFile, &backgammon::tickcolour);
     colourcheckers(true);
 }
 
 void backgammon::red_Click() {
-    common::writesetting(RichTextBox2, "R", kColourFile);
-    tickcolour();
+    settingradio(RichTextBox2, "R", kColourFile, &backgammon::tickcolour);
     colourcheckers(false);
 }
 
-void backgammon::doublecubeon_Click() {
-    common::writesetting(RichTextBox4, "ON", kCubeFile);
-    tickcube();
-}
+void backgammon::doublecubeon_Click() { settingradio(RichTextBox4, "ON", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::doublecubeoff_Click() {
-    common::writesetting(RichTextBox4, "OFF", kCubeFile);
-    tickcube();
-}
+void backgammon::doublecubeoff_Click() { settingradio(RichTextBox4, "OFF", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::f3_Click() {
-    common::writesetting(RichTextBox3, "3", kMatchFile);
-    tickmatch();
-}
+void backgammon::f3_Click() { settingradio(RichTextBox3, "3", kMatchFile, &backgammon::tickmatch); }
 
-void backgammon::f5_Click() {
-    common::writesetting(RichTextBox3, "5", kMatchFile);
-    tickmatch();
-}
+void backgammon::f5_Click() { settingradio(RichTextBox3, "5", kMatchFile, &backgammon::tickmatch); }
 
-void backgammon::f7_Click() {
-    common::writesetting(RichTextBox3, "7", kMatchFile);
-    tickmatch();
-}
+void backgammon::f7_Click() { settingradio(RichTextBox3, "7", kMatchFile, &backgammon::tickmatch); }
 
-void backgammon::f9_Click() {
-    common::writesetting(RichTextBox3, "9", kMatchFile);
-    tickmatch();
-}
+void backgammon::f9_Click() { settingradio(RichTextBox3, "9", kMatchFile, &backgammon::tickmatch); }
 
 void backgammon::viewscore_Click() { openscore(false); }
 

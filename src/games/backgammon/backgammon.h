@@ -112,6 +112,8 @@ private:
     void tickcolour();
     void tickcube();
     void tickmatch();
+    void settingradio(platform::RichTextBox& holder, std::string_view value, std::string_view file,
+                      void (backgammon::*tick)());
     void colourcheckers(bool userYellow);
     void stackslabs();
 

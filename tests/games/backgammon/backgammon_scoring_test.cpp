@@ -116,14 +116,7 @@ TEST(BackgammonBearOff, EveryBearOffSpendsADie) {
     };
     for (const auto& c : cases) {
         BackgammonTable t = c.table;
-        dice(t, 1, 2);
-        t.playerdie1 = c.diceBefore[0];
-        t.playerdie2 = c.diceBefore[1];
-        t.playerdie3 = c.diceBefore[2];
-        t.playerdie4 = c.diceBefore[3];
-        t.playerdoubles = c.diceBefore[3] != 0;
-        t.doublesvalue = c.diceBefore[3];
-        t.movesleft = c.movesBefore;
+        bgtest::diceLeft(t, c.diceBefore, c.movesBefore);
         const int checker = checkerOn(t, c.from);
         ASSERT_TRUE(targets(t, checker).test(kTray)) << c.name;
         const int offBefore = t.playeroff;

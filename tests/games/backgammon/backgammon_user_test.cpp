@@ -228,10 +228,6 @@ struct TurnCase {
 };
 
 TEST(BackgammonTurn, PassesWhenNothingIsLeftToPlay) {
-    const auto withDice = [](BackgammonTable t, int d1, int d2) {
-        dice(t, d1, d2);
-        return t;
-    };
     const std::vector<TurnCase> cases{
         {"dice to play", board({{1, 15}}), {5, 3, 0, 0}, 2, false},
         {"dice used up", board({{1, 15}}), {0, 0, 0, 0}, 1, true},
@@ -248,14 +244,8 @@ TEST(BackgammonTurn, PassesWhenNothingIsLeftToPlay) {
          board({{12, 15}}, {{17, 2}, {15, 2}}), {5, 3, 0, 0}, 2, true},
     };
     for (const auto& c : cases) {
-        BackgammonTable t = withDice(c.table, c.dice[0] ? c.dice[0] : 1, c.dice[1] ? c.dice[1] : 2);
-        t.playerdie1 = c.dice[0];
-        t.playerdie2 = c.dice[1];
-        t.playerdie3 = c.dice[2];
-        t.playerdie4 = c.dice[3];
-        t.playerdoubles = c.dice[2] != 0;
-        t.doublesvalue = c.dice[2];
-        t.movesleft = c.movesleft;
+        BackgammonTable t = c.table;
+        bgtest::diceLeft(t, c.dice, c.movesleft);
         EXPECT_EQ(turnOver(t), c.over) << c.name;
     }
 }

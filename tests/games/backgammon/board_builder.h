@@ -2,6 +2,8 @@
 
 #include "games/backgammon/backgammon_user.h"
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <set>
 
@@ -50,6 +52,18 @@ inline void dice(bgrules::BackgammonTable& t, int d1, int d2) {
     t.playerdoubles = d1 == d2;
     t.playerdie3 = t.playerdie4 = t.doublesvalue = t.playerdoubles ? d1 : 0;
     t.movesleft = t.playerdoubles ? 4 : 2;
+    t.firstrolldone = 1;
+}
+
+// The user's dice part-way through a turn: the four as left, doubles when the third or fourth is.
+inline void diceLeft(bgrules::BackgammonTable& t, std::array<int, 4> left, int movesleft) {
+    t.playerdie1 = left[0];
+    t.playerdie2 = left[1];
+    t.playerdie3 = left[2];
+    t.playerdie4 = left[3];
+    t.playerdoubles = left[2] || left[3];
+    t.doublesvalue = std::max(left[2], left[3]);
+    t.movesleft = movesleft;
     t.firstrolldone = 1;
 }
 
