@@ -69,6 +69,27 @@ void designSlab(Shape& slab, const geo::Box& first) {
 
 backgammon::backgammon() {
     design();
+    backgammonscore::connect({
+        [] { return static_cast<Form*>(loaded<backgammon>()); },
+        [] {
+            const backgammon* board = loaded<backgammon>();
+            return board ? board->table.playerwins + board->table.compwins : 0;
+        },
+        [] {
+            const backgammon* board = loaded<backgammon>();
+            return board ? board->RichTextBox3.Text.get() : std::string();
+        },
+        [] {
+            const backgammon* board = loaded<backgammon>();
+            return board ? board->Label2.Caption.get() : std::string();
+        },
+        [] {
+            if (backgammon* board = loaded<backgammon>()) board->startup();
+        },
+        [] {
+            if (backgammon* board = loaded<backgammon>()) board->startmeup();
+        },
+    });
     on(Image1.MouseMove, &backgammon::Image1_MouseMove);
     on(Image1.DragOver, &backgammon::Image1_DragOver);
     on(Image2.MouseMove, &backgammon::Image2_MouseMove);

@@ -1,13 +1,11 @@
 #include "games/backgammon/backgammonscore.h"
 
-#include "games/backgammon/backgammon.h"
 #include "games/backgammon/backgammon_scoring.h"
 
 #include "art/backgammon_geometry.h"
 #include "common/locks.h"
 #include "common/scaling.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 
 #include <charconv>
 #include <cstdint>
@@ -16,6 +14,13 @@
 using namespace platform;
 
 namespace {
+
+BackgammonScoreBoard& owner() {
+    static BackgammonScoreBoard connected;
+    return connected;
+}
+
+Form* board() { return owner().loaded ? owner().loaded() : nullptr; }
 
 // Points shown by a label; the game window writes them, so anything else counts as none.
 std::int64_t points(const Label& label) {
@@ -52,8 +57,10 @@ backgammonscore::backgammonscore() {
     txtres.Visible = false;
 }
 
+void backgammonscore::connect(BackgammonScoreBoard board) { owner() = std::move(board); }
+
 void backgammonscore::Form_Load() {
-    common::lockowner(loaded<backgammon>());
+    common::lockowner(board());
     const common::ScaleChoice choice =
         common::setscale(txtres, {art::bgboard::kScaleAt640, art::bgboard::kScaleAt800});
     const float scale = choice.scale;
@@ -67,14 +74,12 @@ void backgammonscore::Form_Load() {
 void backgammonscore::Form_Activate() { decide(); }
 
 void backgammonscore::decide() {
-    const backgammon* game = loaded<backgammon>();
-    if (!game) return;
-    const std::string& lengthText = game->RichTextBox3.Text.get();
+    if (!board()) return;
+    const std::string lengthText = owner().matchlength();
     const int length = bgrules::matchLength(lengthText);
-    const int played = toInt(game->Text14.Text.get()) + toInt(game->Text15.Text.get());
-    if (!length || played < length) return;
+    if (!length || owner().gamesplayed() < length) return;
     if (bgrules::userWinsMatch(points(Label3), points(Label4)))
-        MsgBox("After " + lengthText + " games you have a higher score than " + game->Label2.Caption.get() +
+        MsgBox("After " + lengthText + " games you have a higher score than " + owner().computername() +
                    ". You Win!",
                vbInformation, "You Win!");
     else
@@ -91,10 +96,10 @@ void backgammonscore::dismiss() {
 void backgammonscore::Form_Unload(int&) {
     if (dismissed_) return;
     Hide();
-    backgammon* game = loaded<backgammon>();
+    Form* game = board();
     if (!game) return;
-    if (Text1.Text.get() == "DONE") game->startup();
-    if (Text1.Text.get() == "DONE2") game->startmeup();
+    if (Text1.Text.get() == "DONE") owner().nextgame();
+    if (Text1.Text.get() == "DONE2") owner().newmatch();
     Text1.Text = "";
     common::releaseowner(game);
     game->Show();

@@ -9,15 +9,11 @@
 #include <algorithm>
 
 void BackgammonTest::SetUp() {
-    gp::WindowTest::SetUp();
-    platform::writeSetting("\\Data\\backgammonsound.dat", "YES");
+    gp::GameWindowTest::SetUp();
     platform::writeSetting("\\Data\\firstroll.dat", "P");
 }
 
-backgammon& BackgammonTest::openBoard() {
-    open<gp::mainstandin>();
-    return open<backgammon>();
-}
+backgammon& BackgammonTest::openBoard() { return openGame<backgammon>(); }
 
 void BackgammonTest::setBoard(backgammon& b, const bgrules::BackgammonTable& board) {
     bgrules::BackgammonTable t = board;
@@ -49,9 +45,9 @@ int BackgammonTest::playedCount(std::string_view wave) const {
     return static_cast<int>(std::ranges::count(sounds.played(), std::string(wave)));
 }
 
-bool BackgammonTest::showsFile(const platform::Picture& picture, std::string_view file) {
+bool BackgammonTest::boardShows(const backgammon& b, std::string_view file) {
     const platform::Picture expected = platform::LoadPicture(file);
-    return expected && picture && picture.image() == expected.image();
+    return expected && b.Picture.get() && b.Picture->image() == expected.image();
 }
 
 void BackgammonTest::computerMoves(backgammon& b, int d1, int d2) {

@@ -4,16 +4,16 @@
 #include "games/backgammon/backgammonscore.h"
 
 #include "board_builder.h"
-#include "common/support/standins.h"
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 
 #include <set>
 #include <string_view>
 
-// Backgammon window tests: a stand-in main window, sound on, the user rolling first unless a test
-// writes another first-roll setting, and boards set directly.
-class BackgammonTest : public gp::WindowTest {
+// Backgammon window tests: the game window fixture, the user rolling first unless a test writes
+// another first-roll setting, and boards set directly.
+class BackgammonTest : public gp::GameWindowTest {
 protected:
+    BackgammonTest() : gp::GameWindowTest("backgammon") {}
     void SetUp() override;
 
     // The main window stand-in, then the board.
@@ -26,7 +26,8 @@ protected:
     static std::set<int> shownMarkers(const backgammon& b);
     // Counts the sounds of one name played so far.
     int playedCount(std::string_view wave) const;
-    static bool showsFile(const platform::Picture& picture, std::string_view file);
+    // Whether the board window's own picture is the picture file's.
+    static bool boardShows(const backgammon& b, std::string_view file);
 
     // The computer moves with chosen dice until its turn is over.
     void computerMoves(backgammon& b, int d1, int d2);
@@ -41,8 +42,6 @@ protected:
         int userDoubles = 0, computerOffers = 0, computerTicks = 0, userMoves = 0;
     };
     Played playGame(backgammon& b, bool userDoubles, bool acceptOffers);
-
-    gp::CommonStandIns standins;
 
 private:
     // Scripts the verdict box when the game ending now completes the match.

@@ -32,7 +32,7 @@ TEST_F(BackgammonTest, BoardIsLaidOutAtEachScreenSize) {
         const double s = c.scale;
         EXPECT_EQ(b.scale, c.scale);
         EXPECT_EQ(b.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
-        EXPECT_TRUE(showsFile(b.Picture.get(), c.board));
+        EXPECT_TRUE(boardShows(b, c.board));
         EXPECT_EQ(b.Label1.Font.Size.get(), c.nameFont);
         EXPECT_EQ(b.Label2.Font.Size.get(), c.nameFont);
         EXPECT_NEAR(b.Label2.Top, geo::kComputerName.top * s, 0.01);
