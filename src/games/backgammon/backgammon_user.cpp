@@ -75,25 +75,6 @@ bool reachesOff(const BackgammonTable& t, int p) {
     return false;
 }
 
-// The dice a move spends: those of the first rule whose sum reaches the target.
-void spendDice(BackgammonTable& t, int p, int target) {
-    int* const d1 = &t.playerdie1;
-    int* const d2 = &t.playerdie2;
-    int* const d3 = &t.playerdie3;
-    int* const d4 = &t.playerdie4;
-    const std::array<std::array<int*, 4>, 9> rules{{
-        {d1, d2, d3, d4}, {d1, d2, d3}, {d4, d2, d3}, {d1, d2}, {d3, d4}, {d1}, {d2}, {d3}, {d4}}};
-    for (const auto& dice : rules) {
-        int sum = p;
-        for (const int* die : dice)
-            if (die) sum += *die;
-        if (sum != target) continue;
-        for (int* die : dice)
-            if (die) *die = 0;
-        return;
-    }
-}
-
 int spend(std::initializer_list<int*> dice) {
     int count = 0;
     for (int* d : dice)
@@ -101,22 +82,31 @@ int spend(std::initializer_list<int*> dice) {
     return count;
 }
 
-// The dice of the first sum that carries the checker from p exactly off.
-int spendExact(BackgammonTable& t, int p) {
+// The dice a move from p to the target spends: those of the first of these sums that reaches it.
+// Returns how many were still to play.
+int spendSum(BackgammonTable& t, int p, int target) {
     int* const d1 = &t.playerdie1;
     int* const d2 = &t.playerdie2;
     int* const d3 = &t.playerdie3;
     int* const d4 = &t.playerdie4;
-    if (p + *d1 == kTray && p + *d2 == kTray) return spend({*d1 >= *d2 ? d2 : d1});
     const std::array<std::array<int*, 4>, 9> sums{{
         {d1, d2, d3, d4}, {d1, d2, d3}, {d4, d2, d3}, {d1, d2}, {d3, d4}, {d1}, {d2}, {d3}, {d4}}};
     for (const auto& sum : sums) {
         int total = p;
         for (const int* d : sum)
             if (d) total += *d;
-        if (total == kTray) return spend({sum[0], sum[1], sum[2], sum[3]});
+        if (total == target) return spend({sum[0], sum[1], sum[2], sum[3]});
     }
     return 0;
+}
+
+// The dice of the first sum that carries the checker from p exactly off; with both dice exact,
+// the larger is kept.
+int spendExact(BackgammonTable& t, int p) {
+    int& d1 = t.playerdie1;
+    int& d2 = t.playerdie2;
+    if (p + d1 == kTray && p + d2 == kTray) return spend({d1 >= d2 ? &d2 : &d1});
+    return spendSum(t, p, kTray);
 }
 
 // The dice a bear-off from p spends, and how many. Dice all larger than the rearmost checker's
@@ -183,7 +173,7 @@ bool grabbable(const BackgammonTable& t, int checker) {
 UserMove moveUser(BackgammonTable& t, int checker, int target) {
     UserMove move{t.playerpos[checker], target, t.rownum[target], 0};
     const int from = move.from;
-    spendDice(t, from, target);
+    spendSum(t, from, target);
     for (int i = 1; i <= kCheckers; ++i) {
         if (t.playerpos[i] == target) ++t.playertag[i];
         if (t.playerpos[i] == from && t.playertag[i] < kBarDepth) --t.playertag[i];
