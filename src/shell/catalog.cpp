@@ -6,8 +6,12 @@
 #include "platform/form.h"
 
 // One line per game window that the chooser opens.
+#include "games/accordion/accordion.h"
 #include "games/backgammon/backgammon.h"
+#include "games/crazy8s-war/crazy8s.h"
+#include "games/crazy8s-war/wargame.h"
 #include "games/euchre/euchre.h"
+#include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
@@ -30,10 +34,10 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 constexpr std::array<GameEntry, 24> kGames{{
     {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", &show<spades>},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
-    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
-    {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
+    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", &show<crazy8s>},
+    {"J4", "card", "War", "warpic", "How to play War", "war", &show<wargame>},
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
-    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
+    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
      "compmemory", nullptr},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
@@ -47,7 +51,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      nullptr},
-    {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
+    {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", &show<backgammon>},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},

@@ -48,6 +48,8 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
 
 TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }
 
+TEST(ShippedDefaults, GinPlaysToOneHundred) { EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n"); }
+
 TEST(ShippedDefaults, SeaWarStartsInClassicWithARandomFirstMove) {
     EXPECT_EQ(shipped("seawartype.dat"), "Classic\r\n");
     EXPECT_EQ(shipped("battleshipfirst.dat"), "1\r\n");

@@ -1,5 +1,6 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
 #include "common/options.h"
 #include "common/question.h"
 #include "common/rules.h"
@@ -40,6 +41,7 @@ public:
     platform::MediaPlayer player{*this};
     platform::TextBox txtres{*this};
     platform::Image card{*this};
+    platform::Label Label1{*this};
 
     void Form_Load() override {
         common::lockmain();
@@ -236,4 +238,19 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
         EXPECT_DOUBLE_EQ(g.Width.get(), 6000 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.Left.get(), 1200 * double(c.scale)) << c.text;
     }
+}
+
+TEST_F(WindowHelpers, ANameLabelReadsYourNameCentredInLightYellowOnMenuText) {
+    minigame& g = open<minigame>();
+    const double defaultFontSize = g.Label1.Font.Size;
+    common::namelabel(g.Label1, 3960, 4920, 1695);
+    EXPECT_EQ(g.Label1.Caption.get(), "Your Name");
+    EXPECT_EQ(g.Label1.Left.get(), 3960);
+    EXPECT_EQ(g.Label1.Top.get(), 4920);
+    EXPECT_EQ(g.Label1.Width.get(), 1695);
+    EXPECT_EQ(g.Label1.Height.get(), 255);
+    EXPECT_EQ(g.Label1.Alignment.get(), platform::vbCenter);
+    EXPECT_EQ(g.Label1.ForeColor.get(), platform::RGB(255, 255, 128));
+    EXPECT_EQ(g.Label1.BackColor.get(), platform::vbMenuText);
+    EXPECT_EQ(g.Label1.Font.Size.get(), defaultFontSize) << "the system's font";
 }
