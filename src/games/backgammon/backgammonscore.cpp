@@ -94,7 +94,8 @@ void backgammonscore::dismiss() {
 }
 
 void backgammonscore::Form_Unload(int&) {
-    if (dismissed_) return;
+    // Unloaded with the game window, or at the end of the run before it, it starts no game.
+    if (dismissed_ || platform::runEnding()) return;
     Hide();
     Form* game = board();
     if (!game) return;
