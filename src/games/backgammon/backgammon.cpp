@@ -201,7 +201,7 @@ void backgammon::Form_Load() {
     scalecontrols();
     common::soundswitch(RichTextBox9, onsound, off, "backgammon");
     common::readsetting(RichTextBox3, kMatchFile);
-    tickmatch();
+    common::tickoption(RichTextBox3.Text.get(), matchitems());
     common::readsetting(RichTextBox4, kCubeFile);
     tickcube();
     common::readsetting(RichTextBox2, kColourFile);
@@ -243,8 +243,7 @@ void backgammon::scalecontrols() {
     for (auto& [i, c] : Image2) common::scaleit(*c, scale);
 }
 
-// The ticks follow the holders' texts; a text that names no option ticks the default item, or
-// for the match length leaves the ticks as they were.
+// The ticks follow the holders' texts; a text that names no option ticks the default item.
 void backgammon::tickfirst() {
     const std::string& first = RichTextBox1.Text.get();
     playerfirst.Checked = first == "P";
@@ -266,12 +265,8 @@ void backgammon::tickcube() {
     Image4.Enabled = cubeon;
 }
 
-void backgammon::tickmatch() {
-    const std::pair<Menu*, const char*> lengths[] = {{&f3, "3"}, {&f5, "5"}, {&f7, "7"}, {&f9, "9"}};
-    for (const auto& [item, text] : lengths)
-        if (RichTextBox3.Text.get() == text)
-            for (const auto& [other, otherText] : lengths) other->Checked = other == item;
-}
+// A match length the file does not name leaves the ticks as they were.
+std::array<common::OptionItem, 4> backgammon::matchitems() { return {{{"3", &f3}, {"5", &f5}, {"7", &f7}, {"9", &f9}}}; }
 
 void backgammon::colourcheckers(bool userYellow) {
     const Color user = userYellow ? kYellow : kRed;
@@ -673,41 +668,41 @@ void backgammon::Form_DragEnded(Control&) {
 
 void backgammon::exit_Click() { Unload(); }
 
-// An option item: the value goes through its file and back into the holder, which the ticks follow.
-void backgammon::settingradio(RichTextBox& holder, std::string_view value, std::string_view file,
-                              void (backgammon::*tick)()) {
+// An option item whose ticks fall back on a default item when the file reads back no value.
+void backgammon::choose(RichTextBox& holder, std::string_view value, std::string_view file,
+                        void (backgammon::*tick)()) {
     common::writesetting(holder, value, file);
     (this->*tick)();
 }
 
-void backgammon::playerfirst_Click() { settingradio(RichTextBox1, "P", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::playerfirst_Click() { choose(RichTextBox1, "P", kFirstRollFile, &backgammon::tickfirst); }
 
-void backgammon::compfirst_Click() { settingradio(RichTextBox1, "C", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::compfirst_Click() { choose(RichTextBox1, "C", kFirstRollFile, &backgammon::tickfirst); }
 
-void backgammon::Random_Click() { settingradio(RichTextBox1, "R", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::Random_Click() { choose(RichTextBox1, "R", kFirstRollFile, &backgammon::tickfirst); }
 
 // The checkers take the colour chosen at once, whatever the file reads back.
 void backgammon::yellow_Click() {
-    settingradio(RichTextBox2, "Y", kColourFile, &backgammon::tickcolour);
+    choose(RichTextBox2, "Y", kColourFile, &backgammon::tickcolour);
     colourcheckers(true);
 }
 
 void backgammon::red_Click() {
-    settingradio(RichTextBox2, "R", kColourFile, &backgammon::tickcolour);
+    choose(RichTextBox2, "R", kColourFile, &backgammon::tickcolour);
     colourcheckers(false);
 }
 
-void backgammon::doublecubeon_Click() { settingradio(RichTextBox4, "ON", kCubeFile, &backgammon::tickcube); }
+void backgammon::doublecubeon_Click() { choose(RichTextBox4, "ON", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::doublecubeoff_Click() { settingradio(RichTextBox4, "OFF", kCubeFile, &backgammon::tickcube); }
+void backgammon::doublecubeoff_Click() { choose(RichTextBox4, "OFF", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::f3_Click() { settingradio(RichTextBox3, "3", kMatchFile, &backgammon::tickmatch); }
+void backgammon::f3_Click() { common::settingradio(RichTextBox3, "3", kMatchFile, matchitems()); }
 
-void backgammon::f5_Click() { settingradio(RichTextBox3, "5", kMatchFile, &backgammon::tickmatch); }
+void backgammon::f5_Click() { common::settingradio(RichTextBox3, "5", kMatchFile, matchitems()); }
 
-void backgammon::f7_Click() { settingradio(RichTextBox3, "7", kMatchFile, &backgammon::tickmatch); }
+void backgammon::f7_Click() { common::settingradio(RichTextBox3, "7", kMatchFile, matchitems()); }
 
-void backgammon::f9_Click() { settingradio(RichTextBox3, "9", kMatchFile, &backgammon::tickmatch); }
+void backgammon::f9_Click() { common::settingradio(RichTextBox3, "9", kMatchFile, matchitems()); }
 
 void backgammon::viewscore_Click() { openscore(false); }
 

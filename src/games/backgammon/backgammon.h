@@ -2,9 +2,11 @@
 
 #include "games/backgammon/backgammon_scoring.h"
 #include "games/backgammon/backgammon_table.h"
+#include "common/options.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -111,9 +113,9 @@ private:
     void tickfirst();
     void tickcolour();
     void tickcube();
-    void tickmatch();
-    void settingradio(platform::RichTextBox& holder, std::string_view value, std::string_view file,
-                      void (backgammon::*tick)());
+    std::array<common::OptionItem, 4> matchitems();
+    void choose(platform::RichTextBox& holder, std::string_view value, std::string_view file,
+                void (backgammon::*tick)());
     void colourcheckers(bool userYellow);
     void stackslabs();
 
