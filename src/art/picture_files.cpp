@@ -3,7 +3,9 @@
 #include "art/backgammon_pictures.h"
 #include "art/card_face.h"
 #include "art/euchre_pictures.h"
+#include "art/forty_thieves.h"
 #include "art/sea_war.h"
+#include "art/towers_foreaft.h"
 
 namespace art {
 
@@ -38,6 +40,8 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"bluewater.bmp", false, seaWater});
     for (const BoardFile& board : backgammonBoardFiles())
         files.push_back({board.name, false, [scale = board.scale] { return backgammonBoard(scale); }});
+    files.push_back({"maroon.bmp", false, emptyFoundation});
+    files.push_back({"white.bmp", false, whiteCell});
     return files;
 }
 
