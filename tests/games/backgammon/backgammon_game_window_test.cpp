@@ -133,6 +133,27 @@ TEST_F(BackgammonTest, TheComputersLastCheckerOffWinsAndItRollsFirstNext) {
     EXPECT_FALSE(b.die1.Enabled);
 }
 
+// "R" draws the first roller of a match's first game only: every later game opens with the last
+// winner, however often the draw would have gone the other way.
+TEST_F(BackgammonTest, WithRandomTheWinnerStillRollsFirstInTheNextGame) {
+    platform::writeSetting("\\Data\\firstroll.dat", "R");
+    platform::writeSetting("\\Data\\backgammonto.dat", "9");
+    backgammon& b = openBoard();
+    boxes.allow("You Win", platform::vbOK);
+    for (int game = 1; game <= 8; ++game) {
+        SCOPED_TRACE(game);
+        setBoard(b, board({{24, 1}}, {{3, 15}}));
+        b.Timer3.Enabled = false;
+        b.rollKnown(2, 1);
+        move(b, checkerOn(b.table, 24), kTray);
+        ASSERT_NE(scoreShown(), nullptr);
+        close(*scoreShown());
+        EXPECT_TRUE(b.die1.Enabled) << "the user won the game before";
+        EXPECT_FALSE(b.Timer3.Enabled);
+    }
+    EXPECT_EQ(b.table.playerwins, 8) << "one match throughout";
+}
+
 TEST_F(BackgammonTest, TheComputerMovesOneCheckerATick) {
     backgammon& b = openBoard();
     setBoard(b, board({{22, 1}, {12, 14}}, {{kComputerBar, 1}, {13, 14}}));
