@@ -7,7 +7,9 @@ namespace {
 
 // A number's text with the blank that stands in the sign position of a number that is not negative.
 std::string numbertext(int n) {
-    return (n < 0 ? "" : " ") + std::to_string(n);
+    std::string text = n < 0 ? "" : " ";
+    text += std::to_string(n);
+    return text;
 }
 
 }  // namespace
