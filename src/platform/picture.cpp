@@ -12,8 +12,12 @@
 
 namespace platform {
 
+// Kept in the formats Qt paints straight from, so no drawing converts the picture again; for a
+// picture in one of them already this is no copy at all.
 Picture::Picture(const QImage& image) {
-    if (!image.isNull()) image_ = std::make_shared<const QImage>(image);
+    if (image.isNull()) return;
+    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    image_ = std::make_shared<const QImage>(image.convertToFormat(format));
 }
 
 Picture::Picture(const QPixmap& pixmap) : Picture(pixmap.toImage()) {}
