@@ -8,8 +8,8 @@ namespace {
 constexpr std::array<std::string_view, 13> kRankWords{
     "ace", "two", "three", "four", "five", "six", "seven",
     "eight", "nine", "ten", "jack", "queen", "king"};
-constexpr std::array<std::string_view, 4> kFileSuits{"spades", "clubs", "diamonds", "hearts"};
-constexpr std::array<std::string_view, 4> kWindowSuits{"spades", "hearts", "diamonds", "clubs"};
+constexpr std::array<std::string_view, 4> kFileSuits{kSpades, kClubs, kDiamonds, kHearts};
+constexpr std::array<std::string_view, 4> kWindowSuits{kSpades, kHearts, kDiamonds, kClubs};
 constexpr int kTwoDecks = 2 * kDeckSize;
 
 }  // namespace
@@ -32,6 +32,12 @@ std::string_view rankword(int rank) {
 std::string_view suitword(int block, SuitOrder order) {
     if (block < 0 || block > 3) return {};
     return order == SuitOrder::File ? kFileSuits[block] : kWindowSuits[block];
+}
+
+int blockofsuit(std::string_view word, SuitOrder order) {
+    for (int block = 0; block < 4; ++block)
+        if (suitword(block, order) == word) return block;
+    return -1;
 }
 
 std::string_view suitof(int code, SuitOrder order) {

@@ -9,6 +9,12 @@ namespace common {
 
 inline constexpr int kDeckSize = 52;
 
+// The suit words, as the games store and compare them.
+inline constexpr std::string_view kSpades = "spades";
+inline constexpr std::string_view kClubs = "clubs";
+inline constexpr std::string_view kDiamonds = "diamonds";
+inline constexpr std::string_view kHearts = "hearts";
+
 // Which suit each block of thirteen holds: games that load faces from files number their blocks
 // spades, clubs, diamonds, hearts; the windows that keep the faces inside them (Golf, Accordion)
 // number them spades, hearts, diamonds, clubs.
@@ -23,6 +29,8 @@ int suitblock(int code);
 std::string_view rankword(int rank);
 // The suit word of a block, 0 to 3, in the given order; empty text otherwise.
 std::string_view suitword(int block, SuitOrder order = SuitOrder::File);
+// The block of a suit word in the given order, 0 to 3; -1 for any other text.
+int blockofsuit(std::string_view word, SuitOrder order = SuitOrder::File);
 // The suit word of a code (1 to 104).
 std::string_view suitof(int code, SuitOrder order = SuitOrder::File);
 

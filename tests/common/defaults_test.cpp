@@ -44,3 +44,5 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     };
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
 }
+
+TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }

@@ -5,12 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "common/tricktable.h"
+
 // The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
 // Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
 namespace heartsrules {
 
-inline constexpr int kUser = 3;
+inline constexpr int kTop = 1;
+inline constexpr int kUser = common::kUserSeat;
+inline constexpr int kHandSize = common::kHandSize;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -20,7 +24,7 @@ struct HeartsTable {
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
     std::array<std::string, 53> cardsuit{};   // suit word of each slot
     std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
-    std::array<int, 53> tag{};                // seat while held, 10 + seat once played
+    std::array<int, 53> tag{};                // seat while held, playedTag(seat) once played
 
     int curslot = 0;
     int pickslot = 0;
@@ -43,14 +47,20 @@ struct HeartsTable {
     std::array<int, 5> gamescore{}, pointcards{};
 };
 
-// The seat a slot belongs to for the whole hand, and the first slot of a seat's thirteen.
-int seatOfSlot(int slot);
-int firstSlot(int seat);
-inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
-inline bool isHeld(const HeartsTable& t, int slot) { return t.tag[slot] < 10; }
+// The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of
+// them; a played card's tag.
+using common::firstSlot;
+using common::isPlayedTag;
+using common::playedTag;
+using common::seatOfSlot;
+using common::slotOfSeat;
+using common::slotsOf;
+inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.
 int* suitcount(HeartsTable& t, int seat, std::string_view suit);
 int suitcountOf(const HeartsTable& t, int seat, std::string_view suit);
+// Every seat's four suit counts back to none.
+void clearSuitCounts(HeartsTable& t);
 
 }  // namespace heartsrules
