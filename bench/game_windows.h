@@ -8,8 +8,10 @@
 namespace bench {
 
 inline constexpr std::string_view kGameWindows[] = {
+    "Euchre",
     "Golf",
     "Hearts",
+    "Spades",
 };
 
 }  // namespace bench
