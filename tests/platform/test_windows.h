@@ -19,7 +19,7 @@ template <int N>
 class Logged : public platform::Form {
 public:
     Logged() { Caption = name(); }
-    static std::string name() { return "W" + std::to_string(N); }
+    static std::string name() { return std::string("W").append(std::to_string(N)); }
     int counter = 0;  // window state: zero in every fresh window
     static inline bool refuse = false;
 
