@@ -2,6 +2,7 @@
 
 #include "art/card_face.h"
 #include "art/euchre_pictures.h"
+#include "art/sea_war.h"
 
 namespace art {
 
@@ -33,6 +34,7 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"arrowdown.bmp", false, [] { return arrowPicture(Arrow::Down); }});
     files.push_back({"arrowleft.bmp", false, [] { return arrowPicture(Arrow::Left); }});
     files.push_back({"arrowright.bmp", false, [] { return arrowPicture(Arrow::Right); }});
+    files.push_back({"bluewater.bmp", false, seaWater});
     return files;
 }
 

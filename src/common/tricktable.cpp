@@ -23,10 +23,6 @@ int nextSeat(int seat) {
     return seat % 4 + 1;
 }
 
-double scaled(double twips, float scale) {
-    return static_cast<float>(twips) * scale;
-}
-
 Place fanPlace(int slot, float scale, double topRow) {
     if (slot <= 13) return {scaled(360, scale), scaled(1500 + 300 * slot, scale)};
     if (slot <= 26) return {scaled(8760, scale), scaled(1500 + 300 * (slot - 13), scale)};

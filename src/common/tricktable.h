@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/scaling.h"
+
 #include <array>
 #include <ranges>
 
@@ -33,9 +35,6 @@ struct Place {
     double left = 0;
     double top = 0;
 };
-
-// A design value times the single-precision scale, as every position of the table is formed.
-double scaled(double twips, float scale);
 
 // The place of a slot in its seat's fan at the deal; the top hand's row lies at topRow design
 // twips. The side seats' cards lie sideways.

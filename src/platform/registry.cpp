@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <deque>
 
 namespace platform {
 
@@ -32,10 +33,12 @@ struct State {
     Form* pending = nullptr;              // to become active after the current handler
     Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
     std::vector<std::shared_ptr<void>> graveyard;
+    std::deque<std::function<void()>> calls;  // run after the current handler, before activation
     int depth = 0;
     bool posted = false;
     bool checkEnd = false;
     bool followUser = true;
+    bool ending = false;
     std::function<void()> quitHook;
 };
 
@@ -157,7 +160,8 @@ HandlerGuard::~HandlerGuard() { leaveHandler(); }
 void enterHandler() { ++state().depth; }
 
 void leaveHandler() {
-    if (--state().depth == 0 && (!state().graveyard.empty() || state().pending || state().checkEnd))
+    State& s = state();
+    if (--s.depth == 0 && (!s.graveyard.empty() || !s.calls.empty() || s.pending || s.checkEnd))
         schedulePosted();
 }
 
@@ -248,10 +252,13 @@ std::vector<Form*> loadedForms() {
 Form* activeForm() { return state().active; }
 
 void unloadAll() {
-    while (!state().forms.empty()) Registry::forceUnload(*state().forms.back().form);
     State& s = state();
+    s.ending = true;
+    while (!s.forms.empty()) Registry::forceUnload(*s.forms.back().form);
+    s.ending = false;
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
+    s.calls.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
 }
@@ -260,6 +267,13 @@ void runPosted() {
     State& s = state();
     if (s.depth > 0) return;
     for (int round = 0; round < 1000; ++round) {
+        if (!s.calls.empty()) {
+            const std::function<void()> call = std::move(s.calls.front());
+            s.calls.pop_front();
+            detail::HandlerGuard guard;
+            call();
+            continue;
+        }
         if (s.pending) {
             activateNow();
             continue;
@@ -271,6 +285,18 @@ void runPosted() {
         if (!s.checkEnd) return;
         endIfNoneVisible();
     }
+}
+
+bool runEnding() { return state().ending; }
+
+void afterHandler(std::function<void()> call) {
+    if (!detail::inHandler()) {
+        detail::HandlerGuard guard;
+        call();
+        return;
+    }
+    state().calls.push_back(std::move(call));
+    detail::schedulePosted();
 }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }

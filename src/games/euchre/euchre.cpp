@@ -622,7 +622,10 @@ void euchre::resetit() {
     enablecards(true);
     if (!handover) {
         pointarrow(table.leader, scale);
-        if (table.leader != kUser) Timer4.Enabled = true;
+        if (table.leader != kUser)
+            Timer4.Enabled = true;
+        else
+            newgame.Enabled = true;  // the trick handed the turn to the user, as a computer card does
         return;
     }
     scoreHand(table);

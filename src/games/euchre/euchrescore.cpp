@@ -55,7 +55,8 @@ void euchrescore::Form_Unload(int&) {
     common::releaseowner(table());
     const std::string flag = Text1.Text;
     Text1.Text = "Text1";
-    if (!table()) return;
+    // At the end of the run the table goes too: no hand or game is started on the way out.
+    if (!table() || platform::runEnding()) return;
     if (flag == "DONE") {
         Hide();
         owner().nexthand();

@@ -149,6 +149,28 @@ TEST_F(EuchrePlay, ASeatWhoseCountsDisagreeWithItsHandGivesNoticeAndPlaysItsFirs
     EXPECT_FALSE(e.compcard[6].Visible);
 }
 
+TEST_F(EuchrePlay, WinningATrickTheUserMustLeadAndMayStartANewGame) {
+    // Seat 2 leads diamonds, the user trumps with the right bower and leads the next trick; the
+    // trick's last two cards, seat 4's and the partner's, had disabled New Game.
+    const euchretest::Deal deal{"9H QS TS 9S JD", "AD KD QD TD 9D", "JC AC KC AS KS", "AH KH QH JH TH", "QC"};
+    boxes.expect("Make Trump Suit?", vbYes);
+    boxes.expect("Trump Suit is now clubs", vbOK);
+    boxes.expect("Do you wish to play alone?", vbNo);
+    euchre& e = openDealt(1, deal);
+    advance(1000);
+    ASSERT_TRUE(e.handinplay());
+    ASSERT_EQ(e.table.leader, 2);
+    runUntilUser(e);
+    click(e.Image1[slotOf(e.table, "JC")]);
+    runUntilUser(e);
+    ASSERT_EQ(e.Text2.Text.get(), "3");
+    ASSERT_EQ(e.table.leader, kUser);
+    EXPECT_TRUE(e.newgame.Enabled);
+    chooseMenu(e.newgame);
+    EXPECT_EQ(e.Text4.Text.get(), "0");
+    EXPECT_FALSE(e.handinplay()) << "a fresh deal, its trump to be made";
+}
+
 TEST_F(EuchrePlay, NewGameAtEachStageLeavesNoTickOfTheOldHand) {
     struct Stage {
         const char* name;

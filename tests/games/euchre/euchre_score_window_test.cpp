@@ -156,4 +156,22 @@ TEST_F(EuchreScore, ATargetChosenInTheFirstHandCountsAtItsEnd) {
     EXPECT_EQ(e.Text4.Text.get(), "0");
 }
 
+// At the end of the run every window is unloaded, the score window before its table: it must
+// neither deal the next hand nor start a new game, which would ask the user on the way out.
+TEST_F(EuchreScore, AtTheEndOfTheRunItStartsNothing) {
+    for (const char* flag : {"DONE", "OVER"}) {
+        SCOPED_TRACE(flag);
+        gp::ScriptedBoxes script;
+        euchre& e = midHand(1);
+        chooseMenu(e.score);
+        platform::loaded<euchrescore>()->Text1.Text = flag;
+        // Either way the next hand would be dealt by seat 2 and ask the user first.
+        nextGameDealtBy(2);
+        platform::unloadAll();
+        settle();
+        EXPECT_TRUE(script.shown().empty());
+        EXPECT_EQ(platform::loaded<euchre>(), nullptr);
+    }
+}
+
 }  // namespace
