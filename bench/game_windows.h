@@ -8,10 +8,15 @@
 namespace bench {
 
 inline constexpr std::string_view kGameWindows[] = {
+    "Accordion",
+    "Crazy 8s",
     "Euchre",
+    "Gin Rummy",
     "Golf",
     "Hearts",
+    "Sea War",
     "Spades",
+    "War",
 };
 
 }  // namespace bench
