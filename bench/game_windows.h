@@ -11,11 +11,16 @@ inline constexpr std::string_view kGameWindows[] = {
     "Accordion",
     "Crazy 8s",
     "Euchre",
+    "Fore and Aft",
+    "Forty Thieves",
     "Gin Rummy",
     "Golf",
     "Hearts",
     "Sea War",
     "Spades",
+    "Towers of Hanoi (Large)",
+    "Towers of Hanoi (Medium)",
+    "Towers of Hanoi (Small)",
     "War",
 };
 
