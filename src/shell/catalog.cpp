@@ -16,6 +16,8 @@
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
 #include "games/spades/spades.h"
+#include "games/tictactoe-hangman/hangman.h"
+#include "games/tictactoe-hangman/tictactoe.h"
 #include "games/towers-foreaft/foreaft.h"
 #include "games/towers-foreaft/towers.h"
 
@@ -57,12 +59,12 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", &show<foreaft>},
-    {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
+    {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", &show<tictactoe>},
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", &show<towers1>},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", &show<towers2>},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", &show<towers3>},
     {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
-    {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
+    {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", &show<hangman>},
 }};
 
 template <class Table, class Field>
