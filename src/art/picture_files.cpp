@@ -4,6 +4,7 @@
 #include "art/euchre_pictures.h"
 #include "art/forty_thieves.h"
 #include "art/hangman.h"
+#include "art/interlock.h"
 #include "art/sea_war.h"
 #include "art/tictactoe.h"
 #include "art/towers_foreaft.h"
@@ -54,6 +55,7 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"blank.bmp", false, gapTile});
     for (int stage = 1; stage <= 7; ++stage)
         files.push_back({QString("stage%1.bmp").arg(stage), false, [=] { return gallows(stage); }});
+    files.push_back({"darkred.bmp", false, darkRedCell});
     return files;
 }
 

@@ -15,6 +15,9 @@
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
+#include "games/smallsolitaires/calculation.h"
+#include "games/smallsolitaires/interlockpuzzle.h"
+#include "games/smallsolitaires/nestor.h"
 #include "games/spades/spades.h"
 #include "games/tictactoe-hangman/hangman.h"
 #include "games/tictactoe-hangman/tictactoe.h"
@@ -49,9 +52,9 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
      "scorememory", nullptr},
     {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
-     "interlockpuzzle", nullptr},
-    {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
-    {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
+     "interlockpuzzle", &show<interlockpuzzle>},
+    {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", &show<nestor>},
+    {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", &show<calculation>},
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      &show<fortythieves>},

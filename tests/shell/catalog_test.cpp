@@ -96,6 +96,7 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
     EXPECT_GE(openers.size(), std::size_t{GP_GAME_LIBRARIES});
     for (std::string_view text : {
              "Accordion",
+             "Calculation",
              "Crazy 8s",
              "Euchre",
              "Fore and Aft",
@@ -104,6 +105,8 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Golf",
              "Hangman",
              "Hearts",
+             "Interlock Puzzle",
+             "Nestor",
              "Sea War",
              "Spades",
              "Tic-Tac-Toe",
