@@ -9,6 +9,7 @@ namespace bench {
 
 inline constexpr std::string_view kGameWindows[] = {
     "Accordion",
+    "Calculation",
     "Crazy 8s",
     "Euchre",
     "Fore and Aft",
@@ -17,6 +18,8 @@ inline constexpr std::string_view kGameWindows[] = {
     "Golf",
     "Hangman",
     "Hearts",
+    "Interlock Puzzle",
+    "Nestor",
     "Sea War",
     "Spades",
     "Tic-Tac-Toe",
