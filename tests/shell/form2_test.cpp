@@ -1,5 +1,6 @@
 #include "shell_test.h"
 
+#include "art/chooser.h"
 #include "shell/catalog.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
@@ -69,6 +70,7 @@ TEST_F(Chooser, SelectingAGameShowsOnlyItsPictureAndCaption) {
     for (const shell::GameEntry& game : shell::games()) {
         clickNode(chooser.TreeView1, game.text);
         EXPECT_EQ(visiblePictures(chooser), std::vector<std::string>{std::string(game.picture)}) << game.text;
+        EXPECT_EQ(chooser.picture(game).Picture->image().size(), art::gamePicture(game.picture).size()) << game.text;
         EXPECT_EQ(chooser.Label1.Caption, std::string(game.caption));
         EXPECT_TRUE(chooser.Label1.Visible);
     }
