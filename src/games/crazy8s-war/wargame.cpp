@@ -138,6 +138,11 @@ void wargame::lay() {
 
 void wargame::zzz(int card) { Image1[card].Picture = LoadPicture(common::facefile(table.deckorder[card])); }
 
+// The piles close up behind every card that leaves them, so every tag follows the table.
+void wargame::showtags() {
+    for (auto& [k, card] : Image1) card->Tag = std::to_string(table.tag[k]);
+}
+
 void wargame::showpile(Image& pile, int count) {
     const std::string_view picture = pilepicture(count);
     pile.Visible = !picture.empty();
@@ -157,7 +162,7 @@ void wargame::yourdeck_Click() {
         // A card that left an earlier battle face down shows its face when it is turned again.
         zzz(card);
     }
-    for (auto& [k, card] : Image1) card->Tag = std::to_string(table.tag[k]);
+    showtags();
     Timer1.Enabled = true;
 }
 
@@ -206,9 +211,9 @@ void wargame::laywar() {
             const Place at = warplace(faces[side == Side::User ? 0 : 1], side, c.k, scale);
             card.Move(at.left, at.top);
             card.ZOrder(0);
-            card.Tag = std::to_string(table.tag[c.card]);
         }
     }
+    showtags();
     showpile(yourdeck, table.playercount);
     showpile(compdeck, table.compcount);
     common::playsound(RichTextBox9, player, kFlick);

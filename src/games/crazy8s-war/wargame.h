@@ -61,6 +61,7 @@ private:
     void lay();
     void zzz(int card);
     void showpile(platform::Image& pile, int count);
+    void showtags();
     void laywar();
     void slide(platform::Timer& timer, warrules::Side winner);
 

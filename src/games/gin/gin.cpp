@@ -358,7 +358,8 @@ void gin::Image2_Click() {
     }
     cardindex = slot;
     setcardsup();
-    place(slot);
+    // Every stock card has moved up one: each carries its new tag.
+    showtable();
     Image1[slot].ZOrder(0);
     table.drawn = -1;
 }

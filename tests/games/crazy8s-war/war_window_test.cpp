@@ -160,6 +160,10 @@ TEST_F(WarTest, EqualCardsStartAWarWhoseCardsTurnUpBeforeTheJudgement) {
     EXPECT_EQ(w.Image1[five].Top, 1360);
     EXPECT_TRUE(showsFile(w.Image1[king], common::facefile(w.table.deckorder[king])));
     EXPECT_EQ(w.Image1[king].Tag.get(), "305");
+    // The piles number from their new tops, in the cards' tags as in the table.
+    EXPECT_EQ(w.Image1[6].Tag.get(), "101");
+    EXPECT_EQ(w.Image1[32].Tag.get(), "201");
+    EXPECT_EQ(w.Image1[26].Tag.get(), "121");
     EXPECT_EQ(sounds.played().size(), 2u);
     EXPECT_TRUE(w.Timer4.Enabled);
     advance(1499);

@@ -29,6 +29,8 @@ TEST_F(GinTurn, AClickOnTheStockDrawsItsTopCardOnce) {
     EXPECT_NEAR(g.Image1[top].Top, 5520, 0.01);
     EXPECT_EQ(g.table.drawn, -1);
     EXPECT_EQ(g.table.stockcount, 30);
+    EXPECT_EQ(g.Image1[23].Tag.get(), "1") << "the stock moves up: its next card is tagged 1";
+    EXPECT_EQ(g.Image1[52].Tag.get(), "30");
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
     const auto tags = g.table.tag;
     click(g.Image2);
