@@ -1,16 +1,49 @@
 #include "platform/picture.h"
 
+#include "platform/file_reader.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
 #include <QBuffer>
 #include <QPixmap>
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <string>
+#include <unordered_map>
 
 namespace platform {
+namespace {
+
+// A picture file as it was last read: windows that lay out many cards load the same few files over
+// and over, and a file is read and decoded again only once it has changed. A file that cannot be
+// loaded is remembered too, so it is reported once, not at every card.
+struct Decoded {
+    detail::FileReader::Status status;
+    detail::FileIdentity identity;
+    std::uint64_t writtenBefore;
+    QImage image;
+};
+
+std::unordered_map<std::string, Decoded>& decodedFiles() {
+    static std::unordered_map<std::string, Decoded> files;
+    return files;
+}
+
+constexpr std::size_t kRememberedFiles = 256;
+
+QImage decode(detail::FileReader& reader, const std::filesystem::path& path) {
+    const auto bytes = reader.readAll();
+    if (!bytes) {
+        reader.report("load picture");
+        return {};
+    }
+    // No format given: Qt recognises the picture by its content, whatever the extension says.
+    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    if (image.isNull()) std::cerr << "gamepack: cannot load picture " << path << '\n';
+    return image;
+}
+
+}  // namespace
 
 Picture::Picture(const QImage& image) {
     if (!image.isNull()) image_ = std::make_shared<const QImage>(image);
@@ -31,15 +64,16 @@ std::ostream& operator<<(std::ostream& out, const Picture& p) {
 Picture LoadPicture(std::string_view file) {
     if (file.empty()) return {};
     const std::filesystem::path path = detail::filePath(file);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // No format given: Qt recognises the picture by its content, whatever the extension says.
-    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-    if (image.isNull()) {
-        std::cerr << "gamepack: cannot load picture " << path << '\n';
-        return {};
-    }
-    return Picture(image);
+    detail::FileReader reader(path, FileKind::Picture);
+    auto& files = decodedFiles();
+    const auto known = files.find(path.string());
+    if (known != files.end() && known->second.status == reader.status() &&
+        known->second.identity == reader.identity() && known->second.writtenBefore == detail::filesWritten())
+        return Picture(known->second.image);
+    const Decoded now{reader.status(), reader.identity(), detail::filesWritten(), decode(reader, path)};
+    if (files.size() >= kRememberedFiles) files.clear();
+    files.insert_or_assign(path.string(), now);
+    return Picture(now.image);
 }
 
 bool SavePicture(const Picture& picture, std::string_view file) {
