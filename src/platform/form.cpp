@@ -46,6 +46,7 @@ void Form::propertyChanged(const void* p) {
         applyGeometry();
     } else if (p == &Enabled) {
         widget_->setEnabled(Enabled);
+        detail::formEnabled(*this, Enabled);
         if (!Enabled) input::forget(this);
     } else if (p == &Visible) {
         Visible ? showNow() : hideNow();

@@ -159,6 +159,11 @@ void setProgramCursor(const Picture& cursor, int hotX, int hotY);
 void setQuitHook(std::function<void()> hook);
 // Whether the user's own clicks and window switches activate windows (off in tests).
 void setFollowUserActivation(bool on);
+// What the user's click into a window does, or the window system's switching to it: the window
+// becomes active; while another window of the program holds it disabled (the window that disabled
+// it at its load or activation, or that one's own dialog), that window comes to the front instead.
+// Tests that play as a user call it before each gesture.
+void userActivate(Form& form);
 // Runs what is posted for "after the current handler": activations and the disposal of unloaded
 // windows and controls.
 void runPosted();

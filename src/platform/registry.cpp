@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace platform {
 
@@ -30,6 +31,8 @@ struct State {
     Form* active = nullptr;
     Form* pending = nullptr;              // to become active after the current handler
     Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
+    std::vector<Form*> loading;           // windows whose Form_Load or Form_Activate is running, innermost last
+    std::unordered_map<const Form*, Form*> disabledBy;  // a disabled window and the window that disabled it
     std::vector<std::shared_ptr<void>> graveyard;
     int depth = 0;
     bool posted = false;
@@ -68,6 +71,31 @@ void bringToFront(Form& form) {
     w->activateWindow();
 }
 
+// Marks the window whose load or activation runs: a window disabled meanwhile is its owner.
+class InCharge {
+public:
+    explicit InCharge(Form& form) { state().loading.push_back(&form); }
+    ~InCharge() { state().loading.pop_back(); }
+    InCharge(const InCharge&) = delete;
+    InCharge& operator=(const InCharge&) = delete;
+};
+
+// The window that holds a disabled one: the one that disabled it, or the one holding that in turn
+// (a game's dialog over the game over the main window). Null when none is there to answer.
+Form* holderOf(const Form& form) {
+    State& s = state();
+    const Form* current = &form;
+    for (std::size_t hops = 0; hops <= s.forms.size(); ++hops) {
+        const auto found = s.disabledBy.find(current);
+        if (found == s.disabledBy.end()) return nullptr;
+        Form* holder = found->second;
+        if (!holder->isLoaded() || !holder->Visible) return nullptr;
+        if (holder->Enabled) return holder;
+        current = holder;
+    }
+    return nullptr;
+}
+
 void activateNow() {
     State& s = state();
     Form* target = s.pending;
@@ -79,6 +107,7 @@ void activateNow() {
     forgetRecent(target);
     s.recent.insert(s.recent.begin(), target);
     detail::HandlerGuard guard;
+    InCharge charge(*target);
     target->Form_Activate();
 }
 
@@ -194,9 +223,17 @@ void requestActivation(Form& form) {
 
 void formHidden(Form& form) { choosePendingAfterLeaving(form); }
 
+void formEnabled(Form& form, bool enabled) {
+    State& s = state();
+    s.disabledBy.erase(&form);
+    if (!enabled && !s.loading.empty() && s.loading.back() != &form) s.disabledBy[&form] = s.loading.back();
+}
+
 void formUnloaded(Form& form) {
     State& s = state();
     input::forget(&form);
+    s.disabledBy.erase(&form);
+    std::erase_if(s.disabledBy, [&](const auto& entry) { return entry.second == &form; });
     forgetRecent(&form);
     if (s.expectedBySystem == &form) s.expectedBySystem = nullptr;
     choosePendingAfterLeaving(form);
@@ -207,10 +244,15 @@ void formUnloaded(Form& form) {
     disposeFormLater(std::move(owned));
 }
 
+// A click on a window that another window of the program has disabled brings that other window to
+// the front, as a window waiting on its dialog does on the desktop.
 void userActivated(Form& form) {
-    State& s = state();
-    if (!s.followUser || &form == s.active || !form.Enabled || !form.Visible) return;
-    requestActivation(form);
+    if (!form.isLoaded() || !form.Visible) return;
+    if (!form.Enabled) {
+        if (Form* holder = holderOf(form)) requestActivation(*holder);
+        return;
+    }
+    if (&form != state().active) requestActivation(form);
 }
 
 bool followsUserActivation() { return state().followUser; }
@@ -223,6 +265,7 @@ Form& touch(std::type_index type, std::unique_ptr<Form> (*make)()) {
     state().forms.push_back({type, std::move(made)});
     form.markLoaded();
     HandlerGuard guard;
+    InCharge charge(form);
     form.Form_Load();
     return form;
 }
@@ -248,6 +291,7 @@ void unloadAll() {
     State& s = state();
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
+    s.disabledBy.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
 }
@@ -272,5 +316,10 @@ void runPosted() {
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
 
 void setFollowUserActivation(bool on) { state().followUser = on; }
+
+void userActivate(Form& form) {
+    detail::userActivated(form);
+    detail::schedulePosted();
+}
 
 }  // namespace platform

@@ -36,6 +36,7 @@ void requestActivation(Form& form);  // becomes active after the current handler
 void formHidden(Form& form);
 void formUnloaded(Form& form);       // takes it out of the registry and disposes of it
 void userActivated(Form& form);      // the user clicked into it or switched to it
+void formEnabled(Form& form, bool enabled);
 bool followsUserActivation();
 
 // A file name as the windows give it: program-relative ("\Images\x.gif", "/Data/x.dat"), the
