@@ -8,8 +8,8 @@ namespace {
 constexpr std::array<std::string_view, 13> kRankWords{
     "ace", "two", "three", "four", "five", "six", "seven",
     "eight", "nine", "ten", "jack", "queen", "king"};
-constexpr std::array<std::string_view, 4> kFileSuits{"spades", "clubs", "diamonds", "hearts"};
-constexpr std::array<std::string_view, 4> kWindowSuits{"spades", "hearts", "diamonds", "clubs"};
+constexpr std::array<std::string_view, 4> kFileSuits{kSpades, kClubs, kDiamonds, kHearts};
+constexpr std::array<std::string_view, 4> kWindowSuits{kSpades, kHearts, kDiamonds, kClubs};
 constexpr int kTwoDecks = 2 * kDeckSize;
 
 }  // namespace

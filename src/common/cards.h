@@ -9,6 +9,12 @@ namespace common {
 
 inline constexpr int kDeckSize = 52;
 
+// The suit words, as the games store and compare them.
+inline constexpr std::string_view kSpades = "spades";
+inline constexpr std::string_view kClubs = "clubs";
+inline constexpr std::string_view kDiamonds = "diamonds";
+inline constexpr std::string_view kHearts = "hearts";
+
 // Which suit each block of thirteen holds: games that load faces from files number their blocks
 // spades, clubs, diamonds, hearts; the windows that keep the faces inside them (Golf, Accordion)
 // number them spades, hearts, diamonds, clubs.

@@ -5,13 +5,9 @@
 
 #include "platform/form.h"
 
-// Only the game windows that are built are reached; the others' entries open nothing yet.
-#ifdef GP_HAS_HEARTS
-#include "games/hearts/hearts.h"
-#endif
-#ifdef GP_HAS_GOLF
+// One line per game window that the chooser opens.
 #include "games/golf/golf.h"
-#endif
+#include "games/hearts/hearts.h"
 
 namespace shell {
 namespace {
@@ -21,17 +17,6 @@ void show() {
     platform::window<Window>().Show();
 }
 
-#ifdef GP_HAS_HEARTS
-constexpr Opener openHearts = &show<hearts>;
-#else
-constexpr Opener openHearts = nullptr;
-#endif
-#ifdef GP_HAS_GOLF
-constexpr Opener openGolf = &show<golf>;
-#else
-constexpr Opener openGolf = nullptr;
-#endif
-
 constexpr std::array<GroupEntry, 3> kGroups{{
     {"card", "Multi Player Card Games", 1},
     {"solcard", "Solitaire Card Games", 3},
@@ -40,7 +25,7 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 
 constexpr std::array<GameEntry, 24> kGames{{
     {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
-    {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", openHearts},
+    {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
     {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
     {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
@@ -55,7 +40,7 @@ constexpr std::array<GameEntry, 24> kGames{{
      "interlockpuzzle", nullptr},
     {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
     {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
-    {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", openGolf},
+    {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      nullptr},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},

@@ -109,15 +109,15 @@ void golf::Form_Unload(int&) { common::releasemain(); }
 
 void golf::begin() {
     restock();
-    common::shuffledeck(deckorder, cardused, kWasteCard);
+    common::shuffledeck(table.deckorder, table.cardused, kWasteCard);
     lay();
 }
 
 void golf::dealKnown(const std::array<std::int16_t, 52>& order) {
     restock();
     for (int k = 1; k <= kWasteCard; ++k) {
-        deckorder[k] = order[k - 1];
-        cardused[k] = -1;
+        table.deckorder[k] = order[k - 1];
+        table.cardused[k] = -1;
     }
     lay();
 }
@@ -127,19 +127,26 @@ void golf::restock() {
     for (auto& [i, card] : cardpic) card->Visible = true;
     cardback.Visible = false;
     deck.Picture = LoadPicture(common::stockhalf);
-    nextdraw = golfrules::kFirstStockCard;
-    cardused.fill(0);
+    table.cardused.fill(0);
     deck.Visible = true;
 }
 
 void golf::lay() {
-    for (int k = 1; k <= kWasteCard; ++k) cardface(k, k, deckorder);
+    golfrules::lay(table);
+    for (int k = 1; k <= kWasteCard; ++k) cardface(k, k, table.deckorder);
     for (int k = golfrules::kFirstStockCard; k < kWasteCard; ++k) cardpic[k].Top = kOutOfSight;
     Image1.Picture = cardpic[kWasteCard].Picture.get();
     for (int k = 1; k <= kWasteCard; ++k) cardvalues(number, k);
     for (int k = 1; k <= kTableCards; ++k) cardpic[k].Tag = std::to_string(k);
-    for (int k = 1; k <= kTableCards; ++k)
-        cardpic[k].DragMode = golfrules::row(k) == 1 ? vbAutomatic : vbManual;
+    showtable();
+}
+
+// A card that has left its column is hidden; only the card that shows whole in its column drags.
+void golf::showtable() {
+    for (int k = 1; k <= kTableCards; ++k) {
+        cardpic[k].Visible = golfrules::onTable(table, k);
+        cardpic[k].DragMode = golfrules::exposed(table, k) ? vbAutomatic : vbManual;
+    }
 }
 
 void golf::cardface(int Index, int index2, const Ranks& card) {
@@ -155,11 +162,9 @@ void golf::cardvalues(Ranks& rank, int index) {
 void golf::cardpic_MouseMove(int, int, int, double, double) { Image2.ZOrder(0); }
 
 void golf::Image2_DragDrop(Control& Source, double, double) {
-    const int t = toInt(Source.Tag.get(), 0);
-    if (t >= 1 && t <= kTableCards && golfrules::takes(number[t], number[kWasteCard])) {
+    if (golfrules::play(table, toInt(Source.Tag.get(), 0))) {
         Image1.Picture = Source.Picture.get();
-        Source.Visible = false;
-        if (const int freed = golfrules::freedCard(t)) cardpic[freed].DragMode = vbAutomatic;
+        showtable();
     }
     common::playsound(RichTextBox9, player, kFlick);
     cardpic[kWasteCard].Picture = Image1.Picture.get();
@@ -168,16 +173,16 @@ void golf::Image2_DragDrop(Control& Source, double, double) {
 
 void golf::deck_Click() {
     common::playsound(RichTextBox9, player, kFlick);
-    if (!golfrules::canTurn(nextdraw)) return;
-    showstock(nextdraw, false);
+    if (!golfrules::canTurn(table.nextdraw)) return;
+    showstock(table.nextdraw, false);
     turn();
 }
 
 void golf::cardback_Click() {
-    if (!golfrules::canTurn(nextdraw)) return;
-    showstock(nextdraw, true);
+    if (!golfrules::canTurn(table.nextdraw)) return;
+    showstock(table.nextdraw, true);
     turn();
-    if (nextdraw >= 51) cardback.Visible = false;
+    if (table.nextdraw >= 51) cardback.Visible = false;
 }
 
 // The stock picture for the cards that the turn of card p leaves.
@@ -197,9 +202,8 @@ void golf::showstock(int p, bool fromBack) {
 }
 
 void golf::turn() {
-    cardpic[kWasteCard].Picture = cardpic[nextdraw].Picture.get();
+    cardpic[kWasteCard].Picture = cardpic[golfrules::turnStock(table)].Picture.get();
     cardvalues(number, kWasteCard);
-    ++nextdraw;
     Image1.Picture = cardpic[kWasteCard].Picture.get();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "games/golf/golf_table.h"
+
 #include "common/faces.h"
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -9,10 +11,11 @@
 
 // The Golf solitaire: 35 cards face up in seven columns of five, a stock of sixteen and a waste.
 // The bottom card of a column goes onto the waste when its rank is one above or below the waste
-// card's. Cards are told apart only by their pictures, which come from the window's own faces.
+// card's. The rules act on `table`; the window shows it, putting the window's own faces on the
+// card images and reading each rank back from its picture.
 class golf : public platform::Form {
 public:
-    using Ranks = std::array<std::int16_t, 53>;  // indexed 1..52, as the card images
+    using Ranks = golfrules::Codes;  // indexed 1..52, as the card images
 
     golf();
     // A new deal; other windows may call it.
@@ -44,10 +47,9 @@ public:
     platform::Menu help{*this, "Help"};
     platform::Menu rules{help, "Rules"};
 
-    Ranks deckorder{};
-    Ranks cardused{};
+    golfrules::GolfTable table;
+    // The rank of the face each card image shows, as `cardvalues` reads it from the picture.
     Ranks number{};
-    std::int16_t nextdraw = 0;
 
 private:
     void Form_Load() override;
@@ -59,6 +61,7 @@ private:
     void scaletable(float scale);
     void restock();
     void lay();
+    void showtable();
     void turn();
     void showstock(int p, bool fromBack);
     void cardface(int Index, int index2, const Ranks& card);

@@ -28,11 +28,10 @@ using namespace heartsrules;
 
 namespace {
 
+constexpr std::string_view kGame = "hearts";  // the sound switch's and the rules page's name
 constexpr std::string_view kFlick = "flick.wav";
 constexpr std::string_view kPageTurn = "pageturn.wav";
 constexpr std::string_view kJackRuleFile = "\\jackrule.dat";
-constexpr double kUserTop = 3960;  // the user's card in the trick
-constexpr double kUserLeft = 4560;
 
 void designLabel(Label& label, double left, double top) {
     label.Move(left, top, 1815, 255);
@@ -46,6 +45,17 @@ void designLabel(Label& label, double left, double top) {
 
 hearts::hearts() {
     design();
+    heartsscore::connect({
+        [] { return static_cast<Form*>(loaded<hearts>()); },
+        [] {
+            const hearts* table = loaded<hearts>();
+            return table ? table->scorelines() : std::array<std::string, 4>{};
+        },
+        [] {
+            hearts* table = loaded<hearts>();
+            return table && table->nexthand();
+        },
+    });
     on(Image1.Click, &hearts::Image1_Click);
     on(Image1.MouseMove, &hearts::Image1_MouseMove);
     on(Command1.Click, &hearts::Command1_Click);
@@ -98,14 +108,12 @@ void hearts::Form_Load() {
     Label6.Caption = std::string(names.top);
     Label7.Caption = std::string(names.right);
     Label8.Caption = std::string(names.left);
-    common::soundswitch(RichTextBox9, onsound, off, "hearts");
+    common::soundswitch(RichTextBox9, onsound, off, kGame);
     setscale();
-    setcards();
-    setcardbacks();
+    dealhand();
     startupstuff();
     scalewindow();
-    setcards();
-    setcardbacks();
+    dealhand();
     startupstuff();
 }
 
@@ -144,11 +152,16 @@ void hearts::Form_Unload(int&) {
     platform::unload<heartsscore>();
 }
 
+void hearts::dealhand() {
+    setcards();
+    setcardbacks();
+}
+
 void hearts::setcards() {
     beginDeal(table);
     showtags();
     common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
-        if (slot < 40) return;
+        if (!slotOfSeat(kUser, slot)) return;
         table.curslot = slot;
         setcardsup();
     });
@@ -160,7 +173,7 @@ void hearts::dealKnown(const std::array<std::int16_t, 52>& order) {
     for (int slot = 1; slot <= 52; ++slot) {
         table.deckorder[slot] = order[static_cast<std::size_t>(slot - 1)];
         table.curslot = slot;
-        if (slot >= 40) setcardsup();
+        if (slotOfSeat(kUser, slot)) setcardsup();
     }
     setcardbacks();
 }
@@ -181,7 +194,7 @@ void hearts::layslot(int slot) {
     card.Width = side ? Image1[0].Height.get() : Image1[0].Width.get();
     card.Height = side ? Image1[0].Width.get() : Image1[0].Height.get();
     if (side) card.Picture = LoadPicture(common::sidebackfile);
-    if (slot >= 27 && slot <= 39) card.Picture = LoadPicture(common::backfile);
+    if (slotOfSeat(kTop, slot)) card.Picture = LoadPicture(common::backfile);
     const Place place = fanPlace(slot, scale);
     card.Left = place.left;
     card.Top = place.top;
@@ -190,9 +203,7 @@ void hearts::layslot(int slot) {
 
 void hearts::startupstuff() {
     newGameState(table);
-    Timer1.Enabled = false;
-    Timer2.Enabled = false;
-    Timer3.Enabled = false;
+    stoptimers();
     Command1.Visible = true;
     Command1.Caption = std::string(passCaption(1));
     std::string rule;
@@ -220,6 +231,12 @@ void hearts::showtags() {
     for (int slot = 1; slot <= 52; ++slot) Image1[slot].Tag = std::to_string(table.tag[slot]);
 }
 
+void hearts::stoptimers() {
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Timer3.Enabled = false;
+}
+
 void hearts::enablecards(bool on) {
     for (int slot = 1; slot <= 52; ++slot) Image1[slot].Enabled = on;
 }
@@ -227,8 +244,8 @@ void hearts::enablecards(bool on) {
 // Every card of the seat held behind a played one closes the gap it left.
 void hearts::closeup(int seat, int slot) {
     const Place step = closeUpStep(seat, scale);
-    for (int later = slot + 1; later < firstSlot(seat) + 13; ++later) {
-        if (!isHeld(table, later)) continue;
+    for (int later : slotsOf(seat)) {
+        if (later <= slot || !isHeld(table, later)) continue;
         Image1[later].Left = Image1[later].Left + step.left;
         Image1[later].Top = Image1[later].Top + step.top;
     }
@@ -249,19 +266,13 @@ void hearts::Image1_Click(int Index) {
         return;
     }
     if (!playUser(table, Index)) return;
-    Image& card = Image1[Index];
-    card.Top = scaled(kUserTop, scale);
-    card.Left = scaled(kUserLeft, scale);
-    card.ZOrder(0);
+    placeintrick(kUser, Index);
     enablecards(false);
     showtags();
     playsound(kFlick);
     Timer1.Enabled = true;
     closeup(kUser, Index);
-    if (table.turn == table.leader) {
-        Timer1.Enabled = false;
-        Timer2.Enabled = true;
-    }
+    judgewhenfull();
 }
 
 void hearts::Command1_Click() {
@@ -285,7 +296,7 @@ void hearts::pass() {
 void hearts::starthand() {
     Command1.Visible = false;
     for (table.curslot = 1; table.curslot <= 52; ++table.curslot) setcardsup2();
-    for (int slot = 40; slot <= 52; ++slot) Image1[slot].Top = scaled(kHandRow, scale);
+    for (int slot : slotsOf(kUser)) Image1[slot].Top = scaled(kHandRow, scale);
     const Opening opening = startHand(table);
     showtags();
     leadtwoofclubs(opening.slot, opening.seat);
@@ -299,33 +310,48 @@ void hearts::leadtwoofclubs(int slot, int seat) {
         playsound(kFlick);
         return;
     }
+    computercard(seat, slot);
+    closeup(seat, slot);
+    if (seat != kTop) playsound(kFlick);
+}
+
+// A computer seat's card turns face up, upright, in the trick.
+void hearts::computercard(int seat, int slot) {
     Image& card = Image1[slot];
-    if (seat != 1) {
-        card.Height = Image1[52].Height.get();
-        card.Width = Image1[52].Width.get();
+    if (seat != kTop) {
+        card.Height = Image1[0].Height.get();
+        card.Width = Image1[0].Width.get();
     }
+    table.curslot = slot;
+    setcardsup();
+    placeintrick(seat, slot);
+}
+
+// A played card lies at its seat's place in the trick, in front of the table.
+void hearts::placeintrick(int seat, int slot) {
+    Image& card = Image1[slot];
     const Place place = trickPlace(seat, scale);
     card.Left = place.left;
     card.Top = place.top;
     card.ZOrder(0);
-    table.curslot = slot;
-    setcardsup();
-    closeup(seat, slot);
-    if (seat != 1) playsound(kFlick);
+}
+
+// The fourth card completes the trick: the computer seats stop and the trick is judged.
+void hearts::judgewhenfull() {
+    if (table.turn != table.leader) return;
+    Timer1.Enabled = false;
+    Timer2.Enabled = true;
 }
 
 void hearts::Timer1_Timer() {
     playsound(kFlick);
     const int seat = table.turn;
-    if (seat == 1 || seat == 2 || seat == 4) {
+    if (seat >= 1 && seat <= 4 && seat != kUser) {
         if (!computerplays(seat)) return;
         table.turn = nextTurn(seat);
     }
     if (table.turn == kUser) Timer1.Enabled = false;
-    if (table.turn == table.leader) {
-        Timer1.Enabled = false;
-        Timer2.Enabled = true;
-    }
+    judgewhenfull();
 }
 
 // One computer card: chosen by the rules, turned face up and put into the trick.
@@ -339,17 +365,7 @@ bool hearts::computerplays(int seat) {
         return false;
     }
     recordPlay(table, seat, slot);
-    Image& card = Image1[slot];
-    if (seat != 1) {
-        card.Height = Image1[39].Height.get();
-        card.Width = Image1[39].Width.get();
-    }
-    table.curslot = slot;
-    setcardsup();
-    const Place place = trickPlace(seat, scale);
-    card.Left = place.left;
-    card.Top = place.top;
-    card.ZOrder(0);
+    computercard(seat, slot);
     showtags();
     closeup(seat, slot);
     return true;
@@ -414,16 +430,30 @@ void hearts::scoreit() {
 }
 
 void hearts::newgame1_Click() {
-    Timer1.Enabled = false;
-    Timer2.Enabled = false;
-    Timer3.Enabled = false;
+    stoptimers();
     // Nothing of an interrupted trick or hand carries over into the new game.
     clearTrick(table);
     Text4.Text = "";
     table.passstate = 1;
-    setcards();
-    setcardbacks();
+    dealhand();
     startupstuff();
+}
+
+bool hearts::nexthand() {
+    if (Text4.Text != "D" || handinplay()) return false;
+    Command1.Visible = true;
+    Command1.Enabled = false;
+    dealhand();
+    Command1.Caption = std::string(captionOfPassText(Text1.Text.get()));
+    if (Command1.Caption.get() != passCaption(4)) return true;
+    Command1.Enabled = true;
+    Enabled = true;
+    return true;
+}
+
+std::array<std::string, 4> hearts::scorelines() const {
+    return {Label6.Caption + ": " + Label1.Caption, Label7.Caption + ": " + Label2.Caption,
+            common::playername() + ": " + Label3.Caption.get(), Label8.Caption + ": " + Label4.Caption};
 }
 
 void hearts::exit_Click() { Unload(); }
@@ -441,8 +471,8 @@ void hearts::jackrule_Click() {
     jackrule.Checked = jackruleon();
 }
 
-void hearts::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "hearts", true); }
+void hearts::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
 
-void hearts::off_Click() { common::setsound(RichTextBox9, onsound, off, "hearts", false); }
+void hearts::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
 
-void hearts::rules_Click() { common::showrules("hearts"); }
+void hearts::rules_Click() { common::showrules(kGame); }

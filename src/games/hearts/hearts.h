@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The Hearts table: the user at the bottom against three computer seats. The rules live in plain
@@ -16,7 +17,8 @@ class hearts : public platform::Form {
 public:
     hearts();
 
-    // The deal is setcards then setcardbacks; a new game adds startupstuff.
+    // The deal is setcards then setcardbacks (dealhand); a new game adds startupstuff.
+    void dealhand();
     void setcards();
     void setcardbacks();
     void startupstuff();
@@ -28,6 +30,12 @@ public:
     // Settles a hand after its last trick.
     void scoreit();
     void newgame1_Click();
+    // The next hand, asked for when the score window closes: dealt only once a finished hand
+    // has set the hand-played flag, with the pass button set for the next pass. Returns whether
+    // it dealt.
+    bool nexthand();
+    // The score window's four lines, "name: total", for the top, right, user and left seats.
+    std::array<std::string, 4> scorelines() const;
     // A deal of known cards (deckorder 1..52) in place of the shuffle.
     void dealKnown(const std::array<std::int16_t, 52>& order);
     // Whether a hand is being played: from "Start Hand" until its last trick is scored.
@@ -77,9 +85,13 @@ private:
     void scalewindow();
     void layslot(int slot);
     void showtags();
+    void stoptimers();
     void enablecards(bool on);
     void closeup(int seat, int slot);
     void leadtwoofclubs(int slot, int seat);
+    void computercard(int seat, int slot);
+    void placeintrick(int seat, int slot);
+    void judgewhenfull();
     void starthand();
     void pass();
     bool computerplays(int seat);

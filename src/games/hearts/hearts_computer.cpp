@@ -2,8 +2,15 @@
 
 #include "games/hearts/hearts_play.h"
 
+#include "common/cards.h"
+
 namespace heartsrules {
 namespace {
+
+using common::kClubs;
+using common::kDiamonds;
+using common::kHearts;
+using common::kSpades;
 
 constexpr int kJack = 11;
 constexpr int kQueen = 12;
@@ -20,7 +27,7 @@ bool heldOfSuit(const HeartsTable& t, int slot, std::string_view suit) {
 template <class Accept>
 int extremeOf(const HeartsTable& t, int seat, std::string_view suit, bool lowest, Accept accept) {
     int best = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot) {
+    for (int slot : slotsOf(seat)) {
         if (!heldOfSuit(t, slot, suit) || !accept(slot)) continue;
         if (!best || (lowest ? t.cardrank[slot] < t.cardrank[best] : t.cardrank[slot] > t.cardrank[best]))
             best = slot;
@@ -31,31 +38,31 @@ int extremeOf(const HeartsTable& t, int seat, std::string_view suit, bool lowest
 // Without a card of the led suit: diamonds before clubs before spades, hearts only as the
 // rules allow after the first trick.
 void chooseOtherSuit(HeartsTable& t, int seat) {
-    if (holds(t, seat, "spades")) t.compsuit = "spades";
-    if (holds(t, seat, "clubs")) t.compsuit = "clubs";
-    if (holds(t, seat, "diamonds")) t.compsuit = "diamonds";
+    if (holds(t, seat, kSpades)) t.compsuit = kSpades;
+    if (holds(t, seat, kClubs)) t.compsuit = kClubs;
+    if (holds(t, seat, kDiamonds)) t.compsuit = kDiamonds;
     if (t.tricksleft == kFirstTrick) return;
     if (t.heartsbroken == -1 && t.leader != seat) {
-        if (holds(t, seat, "hearts")) t.compsuit = "hearts";
+        if (holds(t, seat, kHearts)) t.compsuit = kHearts;
         return;
     }
-    if (t.heartcount[seat] == t.cardsleft[seat] && t.leader == seat && holds(t, seat, "hearts")) {
-        t.compsuit = "hearts";
+    if (t.heartcount[seat] == t.cardsleft[seat] && t.leader == seat && holds(t, seat, kHearts)) {
+        t.compsuit = kHearts;
         t.heartsbroken = -1;
     }
 }
 
 // When the user led something other than spades, a seat that cannot follow gives away the queen.
 int queenToDump(const HeartsTable& t, int seat, std::string_view led) {
-    if (t.leader != kUser || led == "spades") return 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+    if (t.leader != kUser || led == kSpades) return 0;
+    for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && t.deckorder[slot] == kQueenOfSpades) return slot;
     return 0;
 }
 
 int pickHeart(const HeartsTable& t, int seat, std::string_view led) {
-    const bool lowest = t.leader == seat || led == "hearts";
-    return extremeOf(t, seat, "hearts", lowest, [](int) { return true; });
+    const bool lowest = t.leader == seat || led == kHearts;
+    return extremeOf(t, seat, kHearts, lowest, [](int) { return true; });
 }
 
 bool dangerous(const HeartsTable& t, int seat) {
@@ -63,8 +70,8 @@ bool dangerous(const HeartsTable& t, int seat) {
     bool allHearts = true;
     for (int other = 1; other <= 4; ++other) {
         if (other == seat) continue;
-        if (t.tricksuit[other] == "spades" || t.trickvalue[other] == kQueen) return true;
-        allHearts = allHearts && t.tricksuit[other] == "hearts";
+        if (t.tricksuit[other] == kSpades || t.trickvalue[other] == kQueen) return true;
+        allHearts = allHearts && t.tricksuit[other] == kHearts;
     }
     return allHearts;
 }
@@ -75,8 +82,8 @@ int pickOfSuit(const HeartsTable& t, int seat, bool jackRule) {
     const auto accept = [&](int slot) {
         const int rank = t.cardrank[slot];
         const std::string& suit = t.cardsuit[slot];
-        if (jackRule && suit == "diamonds" && rank == kJack && t.diamondcount[seat] >= 2) return false;
-        if (suit == "spades" && rank == kQueen && t.leader == seat && t.spadecount[seat] >= 2) return false;
+        if (jackRule && suit == kDiamonds && rank == kJack && t.diamondcount[seat] >= 2) return false;
+        if (suit == kSpades && rank == kQueen && t.leader == seat && t.spadecount[seat] >= 2) return false;
         return true;
     };
     return extremeOf(t, seat, t.compsuit, dangerous(t, seat), accept);
@@ -87,7 +94,7 @@ int drawHeld(const HeartsTable& t, int seat, int times, const Draw& rndnum) {
     int slot = 0;
     for (int k = 0; k < times; ++k) {
         do {
-            slot = rndnum(13) + firstSlot(seat) - 1;
+            slot = rndnum(kHandSize) + firstSlot(seat) - 1;
         } while (!isHeld(t, slot));
     }
     return slot;
@@ -95,7 +102,7 @@ int drawHeld(const HeartsTable& t, int seat, int times, const Draw& rndnum) {
 
 int heldCount(const HeartsTable& t, int seat, const std::string* suit) {
     int count = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
+    for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && (!suit || t.cardsuit[slot] == *suit)) ++count;
     return count;
 }
@@ -108,21 +115,21 @@ int randomPick(const HeartsTable& t, int seat, const Draw& rndnum) {
 // With the rule on, a seat takes the user's jack of diamonds with the ace, king or queen
 // whenever it may play a diamond.
 int jackCapture(const HeartsTable& t, int seat, std::string_view led) {
-    if (t.tricksuit[kUser] != "diamonds" || t.trickvalue[kUser] != kJack) return 0;
+    if (t.tricksuit[kUser] != kDiamonds || t.trickvalue[kUser] != kJack) return 0;
     int taker = 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
-        if (heldOfSuit(t, slot, "diamonds") && t.cardrank[slot] >= kQueen) taker = slot;
+    for (int slot : slotsOf(seat))
+        if (heldOfSuit(t, slot, kDiamonds) && t.cardrank[slot] >= kQueen) taker = slot;
     if (!taker) return 0;
-    const bool followsDiamonds = led == "diamonds" && holds(t, seat, "diamonds");
-    const bool voidInLed = (led == "clubs" || led == "spades" || led == "hearts") && !holds(t, seat, led);
+    const bool followsDiamonds = led == kDiamonds && holds(t, seat, kDiamonds);
+    const bool voidInLed = (led == kClubs || led == kSpades || led == kHearts) && !holds(t, seat, led);
     return followsDiamonds || voidInLed ? taker : 0;
 }
 
 // The seat that puts the last card into a diamond trick plays its jack of diamonds there.
 int jackLast(const HeartsTable& t, int seat, std::string_view led) {
-    if (led != "diamonds" || t.leader != nextTurn(seat)) return 0;
-    for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
-        if (heldOfSuit(t, slot, "diamonds") && t.cardrank[slot] == kJack) return slot;
+    if (led != kDiamonds || t.leader != nextTurn(seat)) return 0;
+    for (int slot : slotsOf(seat))
+        if (heldOfSuit(t, slot, kDiamonds) && t.cardrank[slot] == kJack) return slot;
     return 0;
 }
 
@@ -137,11 +144,11 @@ int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
     } else {
         chooseOtherSuit(t, seat);
         if (const int queen = queenToDump(t, seat, led)) {
-            t.compsuit = "spades";
+            t.compsuit = kSpades;
             return t.pickslot = queen;
         }
     }
-    if (t.compsuit == "hearts") {
+    if (t.compsuit == kHearts) {
         t.pickslot = pickHeart(t, seat, led);
         // Only a hand whose counts disagree with its cards lacks the heart; it still plays a card.
         if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
@@ -151,11 +158,11 @@ int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
     if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
     if (!jackRule) return t.pickslot;
     if (const int taker = jackCapture(t, seat, led)) {
-        t.compsuit = "diamonds";
+        t.compsuit = kDiamonds;
         t.pickslot = taker;
     }
     if (const int jack = jackLast(t, seat, led)) {
-        t.compsuit = "diamonds";
+        t.compsuit = kDiamonds;
         t.pickslot = jack;
     }
     return t.pickslot;

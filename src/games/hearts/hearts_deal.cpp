@@ -25,10 +25,7 @@ void clearLayoutState(HeartsTable& t) {
     t.passcount = 0;
     t.passslots.fill(0);
     t.heartsbroken = 0;
-    t.heartcount.fill(0);
-    t.clubcount.fill(0);
-    t.spadecount.fill(0);
-    t.diamondcount.fill(0);
+    clearSuitCounts(t);
     t.cardused.fill(0);
 }
 

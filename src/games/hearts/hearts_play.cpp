@@ -1,12 +1,14 @@
 #include "games/hearts/hearts_play.h"
 
+#include "common/cards.h"
+
+#include <algorithm>
+
 namespace heartsrules {
 namespace {
 
 bool userHoldsTwoOfClubs(const HeartsTable& t) {
-    for (int slot = 40; slot <= 52; ++slot)
-        if (t.deckorder[slot] == kTwoOfClubs) return true;
-    return false;
+    return std::ranges::any_of(slotsOf(kUser), [&](int slot) { return t.deckorder[slot] == kTwoOfClubs; });
 }
 
 bool onlyHearts(const HeartsTable& t, int seat) {
@@ -16,10 +18,7 @@ bool onlyHearts(const HeartsTable& t, int seat) {
 }  // namespace
 
 void cardcount(HeartsTable& t) {
-    t.heartcount.fill(0);
-    t.clubcount.fill(0);
-    t.spadecount.fill(0);
-    t.diamondcount.fill(0);
+    clearSuitCounts(t);
     for (int slot = 1; slot <= 52; ++slot) {
         const int seat = seatOfSlot(slot);
         if (int* count = suitcount(t, seat, t.cardsuit[slot])) ++*count;
@@ -42,7 +41,7 @@ void recordPlay(HeartsTable& t, int seat, int slot) {
     if (int* count = suitcount(t, seat, t.cardsuit[slot])) --*count;
     t.tricksuit[seat] = t.cardsuit[slot];
     t.trickvalue[seat] = t.cardrank[slot] == 1 ? 14 : t.cardrank[slot];
-    t.tag[slot] = 10 + seat;
+    t.tag[slot] = playedTag(seat);
     --t.cardsleft[seat];
 }
 
@@ -67,7 +66,7 @@ Opening startHand(HeartsTable& t) {
 }
 
 bool userMayClick(const HeartsTable& t, int slot) {
-    return slot >= 40 && slot <= 52 && t.passphase == 0 && t.turn == kUser && t.handplaying && isHeld(t, slot);
+    return slotOfSeat(kUser, slot) && t.passphase == 0 && t.turn == kUser && t.handplaying && isHeld(t, slot);
 }
 
 bool legalForUser(const HeartsTable& t, int slot) {
@@ -75,10 +74,10 @@ bool legalForUser(const HeartsTable& t, int slot) {
     const std::string& suit = t.cardsuit[slot];
     const bool firstTrick = t.tricksleft == kFirstTrick;
     bool legal = suit == led || suitcountOf(t, kUser, led) < 1;
-    if (suit == "hearts" && firstTrick && !onlyHearts(t, kUser)) legal = false;
+    if (suit == common::kHearts && firstTrick && !onlyHearts(t, kUser)) legal = false;
     if (firstTrick && userHoldsTwoOfClubs(t)) legal = t.deckorder[slot] == kTwoOfClubs;
     else if (firstTrick && t.leader == kUser) legal = true;
-    if (suit == "hearts" && t.leader == kUser && t.heartsbroken == 0) legal = false;
+    if (suit == common::kHearts && t.leader == kUser && t.heartsbroken == 0) legal = false;
     return legal;
 }
 
@@ -86,7 +85,7 @@ bool playUser(HeartsTable& t, int slot) {
     if (!userMayClick(t, slot)) return false;
     if (onlyHearts(t, kUser)) t.heartsbroken = -1;
     if (!legalForUser(t, slot)) return false;
-    if (t.cardsuit[slot] == "hearts") t.heartsbroken = -1;
+    if (t.cardsuit[slot] == common::kHearts) t.heartsbroken = -1;
     recordPlay(t, kUser, slot);
     t.turn = nextTurn(kUser);
     return true;

@@ -2,6 +2,8 @@
 
 #include "games/hearts/hearts_deal.h"
 
+#include "common/cards.h"
+
 namespace heartsrules {
 
 int judgeTrick(HeartsTable& t) {
@@ -20,14 +22,14 @@ bool scoreTrick(HeartsTable& t, bool jackRule) {
     for (int seat = 1; seat <= 4; ++seat) {
         const std::string& suit = t.tricksuit[seat];
         const int rank = t.trickrank[seat];
-        if (suit == "spades" && rank == 12) t.gamescore[w] += 13;
-        else if (suit == "hearts") t.gamescore[w] += 1;
-        else if (jackRule && suit == "diamonds" && rank == 11) t.gamescore[w] -= 10;
+        if (suit == common::kSpades && rank == 12) t.gamescore[w] += 13;
+        else if (suit == common::kHearts) t.gamescore[w] += 1;
+        else if (jackRule && suit == common::kDiamonds && rank == 11) t.gamescore[w] -= 10;
         else continue;
         ++t.pointcards[w];
     }
     for (int seat = 1; seat <= 4; ++seat)
-        if (t.trickslot[seat]) t.tag[t.trickslot[seat]] = 10 + w;
+        if (t.trickslot[seat]) t.tag[t.trickslot[seat]] = playedTag(w);
     clearTrick(t);
     t.leader = t.turn = w;
     if (--t.tricksleft > 0) return false;

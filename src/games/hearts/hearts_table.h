@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,9 @@
 // Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
 namespace heartsrules {
 
+inline constexpr int kTop = 1;
 inline constexpr int kUser = 3;
+inline constexpr int kHandSize = 13;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -20,7 +23,7 @@ struct HeartsTable {
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
     std::array<std::string, 53> cardsuit{};   // suit word of each slot
     std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
-    std::array<int, 53> tag{};                // seat while held, 10 + seat once played
+    std::array<int, 53> tag{};                // seat while held, playedTag(seat) once played
 
     int curslot = 0;
     int pickslot = 0;
@@ -43,14 +46,22 @@ struct HeartsTable {
     std::array<int, 5> gamescore{}, pointcards{};
 };
 
-// The seat a slot belongs to for the whole hand, and the first slot of a seat's thirteen.
+// The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of them.
 int seatOfSlot(int slot);
 int firstSlot(int seat);
+inline auto slotsOf(int seat) { return std::views::iota(firstSlot(seat), firstSlot(seat) + kHandSize); }
 inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
-inline bool isHeld(const HeartsTable& t, int slot) { return t.tag[slot] < 10; }
+
+// A slot's tag is its seat while the card is held; once played it tells the seat that played it
+// or, after the trick, the seat that took it.
+inline constexpr int playedTag(int seat) { return 10 + seat; }
+inline constexpr bool isPlayedTag(int tag) { return tag >= playedTag(0); }
+inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.
 int* suitcount(HeartsTable& t, int seat, std::string_view suit);
 int suitcountOf(const HeartsTable& t, int seat, std::string_view suit);
+// Every seat's four suit counts back to none.
+void clearSuitCounts(HeartsTable& t);
 
 }  // namespace heartsrules

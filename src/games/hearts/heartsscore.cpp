@@ -1,12 +1,19 @@
 #include "games/hearts/heartsscore.h"
 
-#include "games/hearts/hearts.h"
-#include "games/hearts/hearts_deal.h"
-
 #include "common/locks.h"
-#include "common/mainwindow.h"
 
 using namespace platform;
+
+namespace {
+
+HeartsScoreTable& owner() {
+    static HeartsScoreTable connected;
+    return connected;
+}
+
+Form* table() { return owner().loaded ? owner().loaded() : nullptr; }
+
+}  // namespace
 
 heartsscore::heartsscore() {
     Caption = "Hearts Score";
@@ -24,37 +31,23 @@ heartsscore::heartsscore() {
     }
 }
 
+void heartsscore::connect(HeartsScoreTable table) { owner() = std::move(table); }
+
 void heartsscore::Form_Load() {
-    common::lockowner(loaded<hearts>());
+    common::lockowner(table());
     showtotals();
 }
 
 void heartsscore::showtotals() {
-    const hearts* table = loaded<hearts>();
-    if (!table) return;
-    Label1.Caption = table->Label6.Caption + ": " + table->Label1.Caption;
-    Label2.Caption = table->Label7.Caption + ": " + table->Label2.Caption;
-    Label3.Caption = common::playername() + ": " + table->Label3.Caption.get();
-    Label4.Caption = table->Label8.Caption + ": " + table->Label4.Caption;
-}
-
-void heartsscore::Form_Unload(int&) {
-    common::releaseowner(loaded<hearts>());
-    nexthand();
+    if (!table()) return;
+    const std::array<std::string, 4> lines = owner().lines();
+    Label* labels[] = {&Label1, &Label2, &Label3, &Label4};
+    for (int k = 0; k < 4; ++k) labels[k]->Caption = lines[k];
 }
 
 // Only a finished hand deals the next: a trick that ended while the totals were looked at from
 // the menu leaves its hand to be played on.
-void heartsscore::nexthand() {
-    hearts* table = loaded<hearts>();
-    if (!table || table->Text4.Text != "D" || table->handinplay()) return;
-    table->Command1.Visible = true;
-    Hide();
-    table->Command1.Enabled = false;
-    table->setcards();
-    table->setcardbacks();
-    table->Command1.Caption = std::string(heartsrules::captionOfPassText(table->Text1.Text.get()));
-    if (table->Command1.Caption.get() != heartsrules::passCaption(4)) return;
-    table->Command1.Enabled = true;
-    table->Enabled = true;
+void heartsscore::Form_Unload(int&) {
+    common::releaseowner(table());
+    if (table() && owner().nexthand()) Hide();
 }

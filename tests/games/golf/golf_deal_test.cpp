@@ -11,19 +11,19 @@ namespace {
 using platform::vbAutomatic;
 
 TEST_F(GolfTest, DealShowsEveryCardOnceAndFillsTheRanks) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     std::set<int> codes;
     for (int k = 1; k <= 52; ++k) {
-        codes.insert(g.deckorder[k]);
-        EXPECT_EQ(shown(g, g.cardpic[k]), g.deckorder[k]) << k;
-        EXPECT_EQ(g.number[k], (g.deckorder[k] - 1) % 13 + 1) << k;
+        codes.insert(g.table.deckorder[k]);
+        EXPECT_EQ(shown(g, g.cardpic[k]), g.table.deckorder[k]) << k;
         EXPECT_TRUE(g.cardpic[k].Visible) << k;
-        EXPECT_EQ(g.cardused[k], -1) << k;
+        EXPECT_EQ(g.table.cardused[k], -1) << k;
     }
     EXPECT_EQ(codes.size(), 52u);
     EXPECT_EQ(*codes.begin(), 1);
     EXPECT_EQ(*codes.rbegin(), 52);
-    EXPECT_EQ(g.Image1.Picture, g.cardpic[52].Picture);
+    EXPECT_EQ(g.table.waste, g.table.deckorder[52]);
+    expectRanksFromPictures(g);
 }
 
 TEST_F(GolfTest, CodesShowTheirFacesInWindowOrder) {
@@ -44,11 +44,11 @@ TEST_F(GolfTest, CodesShowTheirFacesInWindowOrder) {
 }
 
 TEST_F(GolfTest, DealLaysTheTableStockAndWaste) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     EXPECT_EQ(g.Caption.get(), "Golf");
     EXPECT_DOUBLE_EQ(g.ScaleWidth(), 9420);
     EXPECT_DOUBLE_EQ(g.ScaleHeight(), 6600);
-    EXPECT_EQ(g.nextdraw, 36);
+    EXPECT_EQ(g.table.nextdraw, 36);
     for (int k = 1; k <= 35; ++k) EXPECT_EQ(g.cardpic[k].Tag.get(), std::to_string(k));
     for (int k = 36; k <= 52; ++k) EXPECT_EQ(g.cardpic[k].Tag.get(), "") << k;
     for (int k = 36; k <= 51; ++k) EXPECT_DOUBLE_EQ(g.cardpic[k].Top, -1700) << k;
@@ -60,7 +60,7 @@ TEST_F(GolfTest, DealLaysTheTableStockAndWaste) {
 
 // The first deal shows the cards at the size of every later deal, not the faces' own size.
 TEST_F(GolfTest, FirstDealShowsCardsAtTheirDesignSize) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     for (int k : {1, 35, 36, 51}) {
         EXPECT_DOUBLE_EQ(g.cardpic[k].Width, 975) << k;
         EXPECT_DOUBLE_EQ(g.cardpic[k].Height, 1335) << k;
@@ -75,7 +75,7 @@ TEST_F(GolfTest, FirstDealShowsCardsAtTheirDesignSize) {
 }
 
 TEST_F(GolfTest, TableCardsLieInColumnsWithTheLowerCardInFront) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     const std::pair<int, std::pair<double, double>> places[] = {
         {1, {600, 3720}}, {7, {7800, 3720}}, {8, {600, 3360}}, {29, {600, 2280}}, {35, {7800, 2280}}};
     for (auto [k, place] : places) {
@@ -91,7 +91,7 @@ TEST_F(GolfTest, TableCardsLieInColumnsWithTheLowerCardInFront) {
 }
 
 TEST_F(GolfTest, NewGameMidGameDealsAFreshTableAtOnce) {
-    auto& g = openWith({{52, code(5, 0)}, {3, code(4, 1)}});
+    auto& g = openWith({{52, card("5S")}, {3, card("4H")}});
     drag(g.cardpic[3], g.Image2);
     for (int n = 1; n <= 15; ++n) click(g.deck);
     ASSERT_TRUE(g.cardback.Visible);
@@ -99,14 +99,13 @@ TEST_F(GolfTest, NewGameMidGameDealsAFreshTableAtOnce) {
 
     chooseMenu(g.new_);
     for (int k = 1; k <= 52; ++k) EXPECT_TRUE(g.cardpic[k].Visible) << k;
-    EXPECT_EQ(g.nextdraw, 36);
+    EXPECT_EQ(g.table.nextdraw, 36);
     EXPECT_TRUE(g.deck.Visible);
     EXPECT_TRUE(showsFile(g.deck, common::stockhalf));
     EXPECT_FALSE(g.cardback.Visible) << "one stock picture at a time";
     EXPECT_EQ(draggable(g), (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(g.Image1.Picture, g.cardpic[52].Picture);
-    EXPECT_EQ(shown(g, g.Image1), g.deckorder[52]);
-    EXPECT_EQ(g.number[52], (g.deckorder[52] - 1) % 13 + 1);
+    EXPECT_EQ(g.table.waste, g.table.deckorder[52]);
+    expectRanksFromPictures(g);
     EXPECT_TRUE(sounds.played().empty());
     EXPECT_TRUE(boxes.shown().empty());
 }

@@ -1,33 +1,8 @@
 #include "golf_fixture.h"
 
-#include "platform/files.h"
-
-void GolfTest::SetUp() {
-    gp::WindowTest::SetUp();
-    platform::writeSetting("\\Data\\golfsound.dat", "YES");
-}
-
-std::array<std::int16_t, 52> GolfTest::dealWith(const std::map<int, int>& placed) {
-    std::set<int> free;
-    for (int c = 1; c <= 52; ++c) free.insert(c);
-    for (auto [image, c] : placed) free.erase(c);
-    std::array<std::int16_t, 52> order{};
-    for (int image = 1; image <= 52; ++image) {
-        int c = 0;
-        if (auto it = placed.find(image); it != placed.end()) {
-            c = it->second;
-        } else {
-            c = *free.begin();
-            free.erase(free.begin());
-        }
-        order[static_cast<std::size_t>(image - 1)] = static_cast<std::int16_t>(c);
-    }
-    return order;
-}
-
 golf& GolfTest::openWith(const std::map<int, int>& placed) {
-    golf& g = open<golf>();
-    g.dealKnown(dealWith(placed));
+    golf& g = openGame<golf>();
+    g.dealKnown(gp::completeDeck(placed));
     return g;
 }
 
@@ -38,7 +13,9 @@ std::set<int> GolfTest::draggable(const golf& g) {
     return cards;
 }
 
-bool GolfTest::showsFile(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
+void GolfTest::expectRanksFromPictures(const golf& g) {
+    for (int k = 1; k <= 51; ++k) EXPECT_EQ(g.number[k], common::rankof(g.table.deckorder[k])) << k;
+    EXPECT_EQ(g.number[52], common::rankof(g.table.waste)) << "the waste";
+    EXPECT_EQ(shown(g, g.Image1), g.table.waste);
+    EXPECT_EQ(g.Image1.Picture, g.cardpic[52].Picture);
 }

@@ -2,30 +2,26 @@
 
 #include "games/golf/golf.h"
 
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 
-#include <array>
-#include <cstdint>
 #include <map>
 #include <set>
+#include <string_view>
 
-// Golf window tests: sound on, and tables chosen by the test.
-class GolfTest : public gp::WindowTest {
+// Golf window tests: tables chosen by the test, cards named as "5S" in the window's order of suits.
+class GolfTest : public gp::GameWindowTest {
 protected:
-    void SetUp() override;
+    GolfTest() : GameWindowTest("golf") {}
 
-    // A code in the window's order of suits: 0 spades, 1 hearts, 2 diamonds, 3 clubs.
-    static int code(int rank, int block) { return block * 13 + rank; }
-    // A deal with the given codes at the given card images (1..52); the other codes fill the
-    // remaining images in ascending order.
-    static std::array<std::int16_t, 52> dealWith(const std::map<int, int>& placed);
-    // Opens the window and deals the chosen table.
+    static int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::Window); }
+    // Opens the window and deals the given codes at the given card images (1..52); the other
+    // codes fill the remaining images in ascending order.
     golf& openWith(const std::map<int, int>& placed);
 
     // The code whose face a control shows, 0 for none.
     static int shown(const golf& g, const platform::Control& c) { return g.faces.match(c.Picture.get()); }
     // The table cards showing in automatic drag mode.
     static std::set<int> draggable(const golf& g);
-    // Whether a control shows the same pixels as a picture file of the program folder.
-    static bool showsFile(const platform::Control& c, std::string_view file);
+    // The ranks that `cardvalues` read from the pictures agree with the table's codes.
+    static void expectRanksFromPictures(const golf& g);
 };

@@ -17,7 +17,7 @@ Pile pileAfter(int turn) {
 }
 
 TEST_F(GolfTest, SixteenTurnsWalkTheStockDownToNothing) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     for (int turn = 1; turn <= 16; ++turn) {
         SCOPED_TRACE("turn " + std::to_string(turn));
         const int p = 35 + turn;
@@ -26,8 +26,9 @@ TEST_F(GolfTest, SixteenTurnsWalkTheStockDownToNothing) {
 
         EXPECT_EQ(g.Image1.Picture, card);
         EXPECT_EQ(g.cardpic[52].Picture, card);
-        EXPECT_EQ(g.number[52], g.number[p]);
-        EXPECT_EQ(g.nextdraw, p + 1);
+        EXPECT_EQ(g.table.waste, g.table.deckorder[p]);
+        expectRanksFromPictures(g);
+        EXPECT_EQ(g.table.nextdraw, p + 1);
         const Pile pile = pileAfter(turn);
         EXPECT_EQ(g.deck.Visible, pile == Pile::Half || pile == Pile::Thin);
         EXPECT_EQ(g.cardback.Visible, pile == Pile::Back);
@@ -43,7 +44,7 @@ TEST_F(GolfTest, SixteenTurnsWalkTheStockDownToNothing) {
 
 // The single back lies where the stock picture was, so the last card can be turned.
 TEST_F(GolfTest, LastStockCardIsTurnedFromABackInTheStocksPlace) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     for (int turn = 1; turn <= 15; ++turn) click(g.deck);
     ASSERT_TRUE(g.cardback.Visible);
     EXPECT_DOUBLE_EQ(g.cardback.Left, g.deck.Left);
@@ -51,12 +52,12 @@ TEST_F(GolfTest, LastStockCardIsTurnedFromABackInTheStocksPlace) {
     EXPECT_DOUBLE_EQ(g.cardback.Width, g.deck.Width);
     EXPECT_DOUBLE_EQ(g.cardback.Height, g.deck.Height);
     click(g.cardback);
-    EXPECT_EQ(g.nextdraw, 52);
+    EXPECT_EQ(g.table.nextdraw, 52);
     EXPECT_FALSE(g.cardback.Visible);
 }
 
 TEST_F(GolfTest, SpentStockTurnsNothing) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     for (int turn = 1; turn <= 15; ++turn) click(g.deck);
     click(g.cardback);
     const platform::Picture waste = g.Image1.Picture;
@@ -64,7 +65,7 @@ TEST_F(GolfTest, SpentStockTurnsNothing) {
     click(g.deck);
     click(g.cardback);
     EXPECT_EQ(g.Image1.Picture, waste);
-    EXPECT_EQ(g.nextdraw, 52);
+    EXPECT_EQ(g.table.nextdraw, 52);
     EXPECT_FALSE(g.deck.Visible);
     EXPECT_FALSE(g.cardback.Visible);
     EXPECT_TRUE(sounds.played().empty());
@@ -72,11 +73,11 @@ TEST_F(GolfTest, SpentStockTurnsNothing) {
 
 TEST_F(GolfTest, StockClicksAreSilentWithTheSoundSwitchedOff) {
     platform::writeSetting("\\Data\\golfsound.dat", "yes");
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     EXPECT_FALSE(g.onsound.Checked);
     EXPECT_TRUE(g.off.Checked);
     click(g.deck);
-    EXPECT_EQ(g.nextdraw, 37);
+    EXPECT_EQ(g.table.nextdraw, 37);
     EXPECT_TRUE(sounds.played().empty());
 }
 

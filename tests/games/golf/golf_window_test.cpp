@@ -1,6 +1,5 @@
 #include "golf_fixture.h"
 
-#include "common/mainwindow.h"
 #include "common/rules.h"
 #include "platform/files.h"
 
@@ -16,7 +15,7 @@ TEST_F(GolfTest, TableShrinksOnlyAt640x480) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         setScreen(c.width, c.height);
-        auto& g = open<golf>();
+        auto& g = openGame<golf>();
         EXPECT_DOUBLE_EQ(g.Width, 9540 * c.scale);
         EXPECT_DOUBLE_EQ(g.Height, 7305 * c.scale);
         const std::pair<const platform::Image*, std::array<double, 4>> designs[] = {
@@ -37,7 +36,7 @@ TEST_F(GolfTest, TableShrinksOnlyAt640x480) {
 }
 
 TEST_F(GolfTest, SoundMenuWritesTheSwitch) {
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     EXPECT_TRUE(g.onsound.Checked);
     EXPECT_FALSE(g.off.Checked);
     chooseMenu(g.off);
@@ -53,26 +52,19 @@ TEST_F(GolfTest, SoundMenuWritesTheSwitch) {
 }
 
 TEST_F(GolfTest, RulesShowTheGolfPage) {
-    std::vector<std::string> pages;
-    common::setrulesviewer([&](const std::string& file) { pages.push_back(file); });
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
     chooseMenu(g.rules);
-    common::setrulesviewer({});
-    EXPECT_EQ(pages, std::vector<std::string>{common::rulesfile("golf")});
+    EXPECT_EQ(standins.rulesShown(), std::vector<std::string>{common::rulesfile("golf")});
 }
 
-class mainstub : public platform::Form {};
-
 TEST_F(GolfTest, GameLocksTheMainWindowUntilItCloses) {
-    common::setmainwindow({[] { return static_cast<platform::Form*>(platform::loaded<mainstub>()); }, {}});
-    auto& main = open<mainstub>();
-    auto& g = open<golf>();
+    auto& g = openGame<golf>();
+    auto& main = platform::window<gp::mainstandin>();
     EXPECT_FALSE(main.Enabled);
     chooseMenu(g.exit);
     settle();
     EXPECT_EQ(platform::loaded<golf>(), nullptr);
     EXPECT_TRUE(main.Enabled);
-    common::setmainwindow({});
 }
 
 }  // namespace

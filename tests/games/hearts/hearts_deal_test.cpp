@@ -100,10 +100,11 @@ TEST(HeartsPass, NoExchangeWithoutThreeCardsOrWithoutAPass) {
 }
 
 TEST(HeartsDeal, EachSlotTakesTheSuitAndRankOfItsCode) {
-    const struct { int code; const char* suit; int rank; } cases[] = {
-        {1, "spades", 1}, {12, "spades", 12}, {13, "spades", 13}, {14, "clubs", 1}, {15, "clubs", 2},
-        {26, "clubs", 13}, {27, "diamonds", 1}, {37, "diamonds", 11}, {39, "diamonds", 13},
-        {40, "hearts", 1}, {52, "hearts", 13}};
+    using common::kClubs, common::kDiamonds, common::kHearts, common::kSpades;
+    const struct { int code; std::string_view suit; int rank; } cases[] = {
+        {1, kSpades, 1}, {12, kSpades, 12}, {13, kSpades, 13}, {14, kClubs, 1}, {15, kClubs, 2},
+        {26, kClubs, 13}, {27, kDiamonds, 1}, {37, kDiamonds, 11}, {39, kDiamonds, 13},
+        {40, kHearts, 1}, {52, kHearts, 13}};
     for (auto c : cases) {
         HeartsTable t;
         t.deckorder[7] = static_cast<std::int16_t>(c.code);

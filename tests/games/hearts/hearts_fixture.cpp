@@ -2,47 +2,27 @@
 
 #include "platform/files.h"
 
-#include <set>
-
-void HeartsTest::SetUp() {
-    gp::WindowTest::SetUp();
-    platform::writeSetting("\\Data\\heartssound.dat", "YES");
-}
-
-hearts& HeartsTest::openTable() {
-    open<gp::mainstandin>();
-    return open<hearts>();
-}
+#include <map>
 
 std::array<std::int16_t, 52> HeartsTest::dealOf(const heartstest::Seats& seats) {
-    std::array<std::int16_t, 52> order{};
-    std::set<int> free;
-    for (int c = 1; c <= 52; ++c) free.insert(c);
+    std::map<int, int> placed;
     const std::pair<int, const std::string*> hands[] = {
         {1, &seats.top}, {2, &seats.right}, {3, &seats.user}, {4, &seats.left}};
     for (auto [seat, names] : hands) {
         int slot = heartsrules::firstSlot(seat);
-        for (int c : heartstest::codes(*names)) {
-            order[static_cast<std::size_t>(slot++ - 1)] = static_cast<std::int16_t>(c);
-            free.erase(c);
-        }
+        for (int c : heartstest::codes(*names)) placed[slot++] = c;
     }
-    for (auto& c : order) {
-        if (c) continue;
-        c = static_cast<std::int16_t>(*free.begin());
-        free.erase(free.begin());
-    }
-    return order;
+    return gp::completeDeck(placed);
 }
 
 hearts& HeartsTest::openWith(const heartstest::Seats& seats) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     h.dealKnown(dealOf(seats));
     return h;
 }
 
 hearts& HeartsTest::openWithoutPass(const heartstest::Seats& seats) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     nextHand(h, "4");
     h.dealKnown(dealOf(seats));
     return h;
@@ -78,7 +58,7 @@ void HeartsTest::runUntilUser(hearts& h) {
 }
 
 int HeartsTest::playUserCard(hearts& h) {
-    for (int slot = 40; slot <= 52; ++slot) {
+    for (int slot : heartsrules::slotsOf(heartsrules::kUser)) {
         if (!heartsrules::isHeld(h.table, slot)) continue;
         click(h.Image1[slot]);
         if (!heartsrules::isHeld(h.table, slot)) return slot;
@@ -93,9 +73,4 @@ void HeartsTest::playHand(hearts& h) {
         if (h.handinplay()) playUserCard(h);
     }
     runUntilUser(h);
-}
-
-bool HeartsTest::showsFile(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
 }

@@ -3,22 +3,17 @@
 #include "games/hearts/hearts.h"
 #include "games/hearts/heartsscore.h"
 
-#include "common/support/standins.h"
-#include "support/window_test.h"
+#include "support/game_window_test.h"
 #include "table_builder.h"
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
-// Hearts window tests: a stand-in main window, sound on, the jack rule as shipped, and tables
-// chosen by the test.
-class HeartsTest : public gp::WindowTest {
+// Hearts window tests: the jack rule as shipped, and tables chosen by the test.
+class HeartsTest : public gp::GameWindowTest {
 protected:
-    void SetUp() override;
+    HeartsTest() : GameWindowTest("hearts") {}
 
-    // The main window stand-in, then the table.
-    hearts& openTable();
     // The table with a known deal: the named cards in each seat's first slots, the rest of the
     // deck filling the free slots in code order.
     hearts& openWith(const heartstest::Seats& seats);
@@ -39,7 +34,4 @@ protected:
     void playHand(hearts& h);
 
     static bool idle(const hearts& h);
-    static bool showsFile(const platform::Control& c, std::string_view file);
-
-    gp::CommonStandIns standins;
 };

@@ -11,7 +11,7 @@ using HeartsGame = HeartsTest;
 int totalOf(const platform::Label& label) { return platform::toInt(label.Caption.get()); }
 
 TEST_F(HeartsGame, AWholeHandEndsInTheScoreWindowAndTheNextHandPassesRight) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     passAndStart(h);
     playHand(h);
     ASSERT_FALSE(h.handinplay());
@@ -20,7 +20,7 @@ TEST_F(HeartsGame, AWholeHandEndsInTheScoreWindowAndTheNextHandPassesRight) {
     EXPECT_TRUE(score->Visible);
     EXPECT_FALSE(h.Enabled);
     EXPECT_TRUE(idle(h));
-    for (int slot = 1; slot <= 52; ++slot) EXPECT_GE(h.table.tag[slot], 11) << slot;
+    for (int slot = 1; slot <= 52; ++slot) EXPECT_TRUE(heartsrules::isPlayedTag(h.table.tag[slot])) << slot;
     const platform::Label* totals[] = {&h.Label1, &h.Label2, &h.Label3, &h.Label4};
     int sum = 0;
     for (int seat = 1; seat <= 4; ++seat) {
@@ -56,7 +56,7 @@ std::string expectedWinner(const heartsscore& score, const hearts& h) {
 
 TEST_F(HeartsGame, AWholeGameEndsAtOneHundredAndYesStartsANewOne) {
     boxes.expect("Keep Playing?", platform::vbYes);
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     for (int hand = 0; hand < 40 && boxes.shown().empty() && !HasFailure(); ++hand) {
         if (hand > 0) close(platform::window<heartsscore>());
         passAndStart(h);
@@ -81,7 +81,7 @@ TEST_F(HeartsGame, AWholeGameEndsAtOneHundredAndYesStartsANewOne) {
 }
 
 TEST_F(HeartsGame, NoPlaysOnAndTheQuestionComesBackWhileATotalStaysAtOneHundred) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     h.table.gamescore = {0, 120, 40, 30, 30};
     h.Text4.Text = "D";
     boxes.expect("Keep Playing?", platform::vbNo);
@@ -110,7 +110,7 @@ TEST_F(HeartsGame, NoPlaysOnAndTheQuestionComesBackWhileATotalStaysAtOneHundred)
 }
 
 TEST_F(HeartsGame, TheMoonGivesTheOthersTwentySix) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     h.table.gamescore = {0, 6, 16, 0, 0};
     h.table.pointcards = {0, 0, 15, 0, 0};
     h.scoreit();

@@ -11,7 +11,7 @@ namespace {
 using HeartsPass = HeartsTest;
 
 TEST_F(HeartsPass, ThreeRaisedCardsEnableThePassAndAFourthStays) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     for (int slot : {45, 41, 50}) click(h.Image1[slot]);
     for (int slot : {45, 41, 50}) EXPECT_DOUBLE_EQ(h.Image1[slot].Top, 5680);
     EXPECT_TRUE(h.Command1.Enabled);
@@ -29,7 +29,7 @@ TEST_F(HeartsPass, ThreeRaisedCardsEnableThePassAndAFourthStays) {
 TEST_F(HeartsPass, RaisingWorksAtTheSmallerScreens) {
     for (auto [width, height, scale] : {std::tuple{800, 600, 0.9f}, std::tuple{640, 480, 0.74f}}) {
         setScreen(width, height);
-        hearts& h = openTable();
+        hearts& h = openGame<hearts>();
         click(h.Image1[44]);
         EXPECT_NEAR(h.Image1[44].Top, scaled(5680, scale), 0.01);
         click(h.Image1[44]);
@@ -43,7 +43,7 @@ TEST_F(HeartsPass, RaisingWorksAtTheSmallerScreens) {
 TEST_F(HeartsPass, EachDirectionSwapsTheRaisedCardsWithThatSeat) {
     const struct { const char* state; const char* caption; std::array<int, 3> targets; } cases[] = {
         {"1", "Pass Left", {11, 12, 13}}, {"2", "Pass Right", {24, 25, 26}}, {"3", "Pass Foward", {37, 38, 39}}};
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         if (std::string(c.state) != "1") nextHand(h, c.state);
@@ -76,14 +76,14 @@ TEST_F(HeartsPass, EachDirectionSwapsTheRaisedCardsWithThatSeat) {
 }
 
 TEST_F(HeartsPass, AHandWithoutPassingStartsAtOnceAndIgnoresEarlyClicks) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     nextHand(h, "4");
     EXPECT_EQ(h.Command1.Caption.get(), "Start Hand");
     EXPECT_TRUE(h.Command1.Enabled);
     EXPECT_TRUE(h.Enabled);
     const auto tags = h.table.tag;
-    for (int slot = 40; slot <= 52; ++slot) click(h.Image1[slot]);
-    for (int slot = 40; slot <= 52; ++slot) EXPECT_DOUBLE_EQ(h.Image1[slot].Top, 5880);
+    for (int slot : heartsrules::slotsOf(heartsrules::kUser)) click(h.Image1[slot]);
+    for (int slot : heartsrules::slotsOf(heartsrules::kUser)) EXPECT_DOUBLE_EQ(h.Image1[slot].Top, 5880);
     EXPECT_EQ(h.table.tag, tags) << "no card is played before the hand starts";
     EXPECT_FALSE(h.Timer1.Enabled);
 }

@@ -58,7 +58,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_EQ(h.table.cardsleft[c.seat], 12) << "the lead counts like every play";
         int clubsHeld = 0;
         for (int s = heartsrules::firstSlot(c.seat); s < heartsrules::firstSlot(c.seat) + 13; ++s)
-            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == "clubs";
+            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == common::kClubs;
         EXPECT_EQ(h.table.clubcount[c.seat], clubsHeld);
         EXPECT_EQ(h.Timer1.Enabled.get(), c.turn != 3);
         h.Unload();

@@ -7,7 +7,7 @@ namespace {
 using HeartsScore = HeartsTest;
 
 TEST_F(HeartsScore, FromTheMenuItShowsTheTotalsAndClosingOnlyFreesTheTable) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     const auto deal = h.table.deckorder;
     h.Text4.Text = "D";
     chooseMenu(h.showscore);
@@ -42,7 +42,7 @@ TEST_F(HeartsScore, ClosedAfterAHandItDealsTheNextWithItsPass) {
     const struct { const char* text; const char* caption; bool enabled; } cases[] = {
         {"1", "Pass Left", false}, {"2", "Pass Right", false}, {"3", "Pass Foward", false},
         {"4", "Start Hand", true}, {"x", "Start Hand", true}};
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const auto deal = h.table.deckorder;

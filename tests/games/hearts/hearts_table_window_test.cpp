@@ -25,7 +25,7 @@ TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         setScreen(c.width, c.height);
-        hearts& h = openTable();
+        hearts& h = openGame<hearts>();
         const double s = c.scale;
         EXPECT_EQ(h.scale, c.scale);
         EXPECT_EQ(h.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -62,7 +62,7 @@ TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
 }
 
 TEST_F(HeartsTest, LoadDealsTheUsersFacesAndBacksElsewhere) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     EXPECT_EQ(h.Caption.get(), "Hearts");
     EXPECT_EQ(h.Label5.Caption.get(), "Guest");
     EXPECT_TRUE(h.Label6.Caption.get() == "Orvena" || h.Label6.Caption.get() == "Pelko");
@@ -92,14 +92,14 @@ TEST_F(HeartsTest, LoadDealsTheUsersFacesAndBacksElsewhere) {
 }
 
 TEST_F(HeartsTest, ExitFreesTheMainWindow) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     chooseMenu(h.exit);
     EXPECT_EQ(platform::loaded<hearts>(), nullptr);
     EXPECT_TRUE(platform::window<gp::mainstandin>().Enabled);
 }
 
 TEST_F(HeartsTest, ClosingTheTableClosesItsScoresAndAFreshTableStartsAtZero) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     chooseMenu(h.showscore);
     ASSERT_NE(platform::loaded<heartsscore>(), nullptr);
     EXPECT_FALSE(h.Enabled);
@@ -119,7 +119,7 @@ TEST_F(HeartsTest, JackRuleTickShowsExactlyWhetherTheRuleIsInForce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         platform::writeSetting("\\jackrule.dat", c.file);
-        hearts& h = openTable();
+        hearts& h = openGame<hearts>();
         EXPECT_EQ(h.jackrule.Checked.get(), c.ticked);
         EXPECT_EQ(h.jackruleon(), c.ticked);
         chooseMenu(h.jackrule);
@@ -137,7 +137,7 @@ TEST_F(HeartsTest, JackRuleTickShowsExactlyWhetherTheRuleIsInForce) {
 }
 
 TEST_F(HeartsTest, SoundMenuAndRules) {
-    hearts& h = openTable();
+    hearts& h = openGame<hearts>();
     chooseMenu(h.off);
     EXPECT_EQ(platform::readFile("\\Data\\heartssound.dat"), "NO\r\n");
     EXPECT_TRUE(h.off.Checked);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "games/hearts/hearts_deal.h"
 #include "games/hearts/hearts_play.h"
 #include "games/hearts/hearts_table.h"
+#include "support/card_names.h"
 
 // Builds Hearts tables from card names such as "QS", "TD", "2C", "AH" (file order codes:
 // spades 1-13, clubs 14-26, diamonds 27-39, hearts 40-52).
@@ -15,22 +15,9 @@ namespace heartstest {
 
 using heartsrules::HeartsTable;
 
-inline int code(const std::string& name) {
-    static const std::string ranks = "A23456789TJQK";
-    static const std::string suits = "SCDH";
-    const auto rank = ranks.find(name.at(0));
-    const auto suit = suits.find(name.at(1));
-    if (name.size() != 2 || rank == std::string::npos || suit == std::string::npos)
-        throw std::invalid_argument("bad card " + name);
-    return int(suit) * 13 + int(rank) + 1;
-}
+inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
 
-inline std::vector<int> codes(const std::string& names) {
-    std::istringstream in(names);
-    std::vector<int> out;
-    for (std::string name; in >> name;) out.push_back(code(name));
-    return out;
-}
+inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, common::SuitOrder::File); }
 
 // Puts a code into a slot with the suit word and rank the deal gives it (aces still 1).
 inline void put(HeartsTable& t, int slot, int c) {
@@ -71,13 +58,13 @@ inline HeartsTable table(const Seats& seats, int tricksleft = 12) {
             used[spare] = true;
             const int slot = heartsrules::firstSlot(seat) + k;
             put(t, slot, spare);
-            t.tag[slot] = 10 + seat;
+            t.tag[slot] = heartsrules::playedTag(seat);
         }
     }
     for (int slot = 1; slot <= 52; ++slot) {
         if (t.cardrank[slot] == 1) t.cardrank[slot] = 14;
         const int seat = heartsrules::seatOfSlot(slot);
-        if (t.tag[slot] >= 10) continue;
+        if (heartsrules::isPlayedTag(t.tag[slot])) continue;
         t.tag[slot] = seat;
         ++*heartsrules::suitcount(t, seat, t.cardsuit[slot]);
         ++t.cardsleft[seat];
