@@ -39,16 +39,25 @@ void Image::fitToPicture() {
     Height = double(Picture->heightPx()) * kTwipsPerPixel;
 }
 
+const QImage& Image::prepared(QSize size) const {
+    if (preparedFrom_ == Picture.get() && prepared_.size() == size) return prepared_;
+    preparedFrom_ = Picture.get();
+    const QImage& image = Picture->image();
+    const QImage fitted = image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    prepared_ = fitted.convertToFormat(fitted.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return prepared_;
+}
+
 void Image::paint(QPainter& painter) const {
     if (!Picture.get()) return;
     const QRectF r = pixels(*this);
     if (Stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(r, Picture->image());
+        const QSize size = r.size().toSize();
+        if (!size.isEmpty()) painter.drawImage(r.topLeft(), prepared(size));
         return;
     }
     painter.setClipRect(r);
-    painter.drawImage(r.topLeft(), Picture->image());
+    painter.drawImage(r.topLeft(), prepared(Picture->image().size()));
 }
 
 void Image::copyFrom(const Control& other) {
