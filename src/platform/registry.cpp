@@ -31,8 +31,9 @@ struct State {
     Form* active = nullptr;
     Form* pending = nullptr;              // to become active after the current handler
     Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
-    std::vector<Form*> loading;           // windows whose Form_Load or Form_Activate is running, innermost last
-    std::unordered_map<const Form*, Form*> disabledBy;  // a disabled window and the window that disabled it
+    std::vector<Form*> inCharge;          // windows whose handlers run, innermost last
+    // A disabled window and the windows that hold it so, in the order they took it.
+    std::unordered_map<const Form*, std::vector<Form*>> holders;
     std::vector<std::shared_ptr<void>> graveyard;
     int depth = 0;
     bool posted = false;
@@ -71,26 +72,27 @@ void bringToFront(Form& form) {
     w->activateWindow();
 }
 
-// Marks the window whose load or activation runs: a window disabled meanwhile is its owner.
-class InCharge {
-public:
-    explicit InCharge(Form& form) { state().loading.push_back(&form); }
-    ~InCharge() { state().loading.pop_back(); }
-    InCharge(const InCharge&) = delete;
-    InCharge& operator=(const InCharge&) = delete;
-};
+Form* windowInCharge() { return state().inCharge.empty() ? nullptr : state().inCharge.back(); }
 
-// The window that holds a disabled one: the one that disabled it, or the one holding that in turn
-// (a game's dialog over the game over the main window). Null when none is there to answer.
+void hold(const Form& owner, Form* holder) {
+    if (!holder || holder == &owner) return;
+    auto& list = state().holders[&owner];
+    std::erase(list, holder);
+    list.push_back(holder);
+}
+
+// The window to bring forward for a disabled one: the last window that took hold of it and shows,
+// or the one holding that in turn (a game's dialog over the game over the main window).
 Form* holderOf(const Form& form) {
     State& s = state();
     const Form* current = &form;
     for (std::size_t hops = 0; hops <= s.forms.size(); ++hops) {
-        const auto found = s.disabledBy.find(current);
-        if (found == s.disabledBy.end()) return nullptr;
-        Form* holder = found->second;
-        if (!holder->isLoaded() || !holder->Visible) return nullptr;
-        if (holder->Enabled) return holder;
+        const auto found = s.holders.find(current);
+        if (found == s.holders.end()) return nullptr;
+        Form* holder = nullptr;
+        for (Form* h : found->second)
+            if (h->isLoaded() && h->Visible) holder = h;
+        if (!holder || holder->Enabled) return holder;
         current = holder;
     }
     return nullptr;
@@ -106,8 +108,7 @@ void activateNow() {
     s.active = target;
     forgetRecent(target);
     s.recent.insert(s.recent.begin(), target);
-    detail::HandlerGuard guard;
-    InCharge charge(*target);
+    detail::HandlerGuard guard(target);
     target->Form_Activate();
 }
 
@@ -179,8 +180,15 @@ void watchUserActivation() {
 
 namespace detail {
 
-HandlerGuard::HandlerGuard() { enterHandler(); }
-HandlerGuard::~HandlerGuard() { leaveHandler(); }
+HandlerGuard::HandlerGuard(Form* inCharge) : charged_(inCharge != nullptr) {
+    enterHandler();
+    takeCharge(inCharge);
+}
+
+HandlerGuard::~HandlerGuard() {
+    if (charged_) state().inCharge.pop_back();
+    leaveHandler();
+}
 
 void enterHandler() { ++state().depth; }
 
@@ -223,17 +231,26 @@ void requestActivation(Form& form) {
 
 void formHidden(Form& form) { choosePendingAfterLeaving(form); }
 
+void takeCharge(Form* form) {
+    if (form) state().inCharge.push_back(form);
+}
+
+void leaveCharge(Form* form) {
+    if (form) state().inCharge.pop_back();
+}
+
 void formEnabled(Form& form, bool enabled) {
-    State& s = state();
-    s.disabledBy.erase(&form);
-    if (!enabled && !s.loading.empty() && s.loading.back() != &form) s.disabledBy[&form] = s.loading.back();
+    if (enabled)
+        state().holders.erase(&form);
+    else
+        hold(form, windowInCharge());
 }
 
 void formUnloaded(Form& form) {
     State& s = state();
     input::forget(&form);
-    s.disabledBy.erase(&form);
-    std::erase_if(s.disabledBy, [&](const auto& entry) { return entry.second == &form; });
+    s.holders.erase(&form);
+    for (auto& [owner, list] : s.holders) std::erase(list, &form);
     forgetRecent(&form);
     if (s.expectedBySystem == &form) s.expectedBySystem = nullptr;
     choosePendingAfterLeaving(form);
@@ -264,8 +281,7 @@ Form& touch(std::type_index type, std::unique_ptr<Form> (*make)()) {
     Form& form = *made;
     state().forms.push_back({type, std::move(made)});
     form.markLoaded();
-    HandlerGuard guard;
-    InCharge charge(form);
+    HandlerGuard guard(&form);
     form.Form_Load();
     return form;
 }
@@ -291,7 +307,7 @@ void unloadAll() {
     State& s = state();
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
-    s.disabledBy.clear();
+    s.holders.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
 }
@@ -316,6 +332,20 @@ void runPosted() {
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
 
 void setFollowUserActivation(bool on) { state().followUser = on; }
+
+void lockWindow(Form& owner) {
+    hold(owner, windowInCharge());
+    owner.Enabled = false;
+}
+
+void releaseWindow(Form& owner) {
+    State& s = state();
+    if (Form* releasing = windowInCharge(); releasing && s.holders.contains(&owner)) {
+        std::erase(s.holders[&owner], releasing);
+        if (!s.holders[&owner].empty()) return;
+    }
+    owner.Enabled = true;
+}
 
 void userActivate(Form& form) {
     detail::userActivated(form);

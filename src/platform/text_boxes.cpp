@@ -17,7 +17,7 @@ TextBox::TextBox(Container& parent)
 }
 
 void TextBox::typed() {
-    Guarded guard;
+    Guarded guard(&form());
     Text = edit_->text().toStdString();
 }
 

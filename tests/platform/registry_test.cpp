@@ -212,6 +212,36 @@ TEST_F(Registry, AClickOnAWindowThatAnotherHoldsDisabledBringsThatOneToTheFront)
     EXPECT_EQ(platform::activeForm(), loaded<W1>()) << "released, the window itself becomes active";
 }
 
+// Windows that lock the first window through the platform, as the shared lock helpers do.
+template <int N>
+class Locking : public platform::Form {
+public:
+    void Form_Load() override { platform::lockWindow(window<W1>()); }
+    void Form_Unload(int&) override {
+        if (W1* owner = loaded<W1>()) platform::releaseWindow(*owner);
+    }
+};
+
+class Releasing : public platform::Form {
+public:
+    void Form_Unload(int&) override { platform::releaseWindow(window<W1>()); }
+};
+
+TEST_F(Registry, AWindowStaysDisabledWhileAnyWindowThatLockedItIsOpen) {
+    W1& main = open<W1>();
+    auto& login = open<Locking<1>>();
+    auto& game = open<Locking<2>>();
+    login.Unload();
+    settle();
+    EXPECT_FALSE(main.Enabled) << "the game still holds it";
+    open<Releasing>().Unload();  // a window that locked nothing releases it, as the chooser does
+    settle();
+    EXPECT_FALSE(main.Enabled);
+    game.Unload();
+    settle();
+    EXPECT_TRUE(main.Enabled) << "released by the last window holding it";
+}
+
 TEST_F(Registry, UnderTheWindowSystemTheHolderComesToTheFront) {
     W1& main = open<W1>();
     Game& game = open<Game>();

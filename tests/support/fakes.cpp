@@ -69,8 +69,11 @@ void ScriptedBoxes::verifyAllUsed() {
     script_.clear();
 }
 
+void ScriptedBoxes::answerWith(std::function<BoxReply(const BoxRequest&)> answer) { answerer_ = std::move(answer); }
+
 BoxReply ScriptedBoxes::answer(const BoxRequest& request) {
     shown_.push_back(request);
+    if (answerer_) return answerer_(request);
     const std::string answered = "; answered " + fallbackWord(request);
     if (script_.empty()) {
         ADD_FAILURE() << "Unexpected " << describe(request) << ": nobody scripted an answer" << answered;

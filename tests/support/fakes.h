@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     void expectInput(std::string text, std::string match = {});  // an input box; empty text is Cancel
     // Fails the test for each answer not yet used, and forgets them.
     void verifyAllUsed();
+    // While set, every box is answered by the function instead of the script, as a run that plays
+    // at random answers whatever box comes; an empty function goes back to the script.
+    void answerWith(std::function<platform::BoxReply(const platform::BoxRequest&)> answer);
 
     const std::vector<platform::BoxRequest>& shown() const { return shown_; }  // every box, in order
 
@@ -38,6 +42,7 @@ private:
     platform::BoxReply answer(const platform::BoxRequest& request);
 
     std::deque<Answer> script_;
+    std::function<platform::BoxReply(const platform::BoxRequest&)> answerer_;
     std::vector<platform::BoxRequest> shown_;
     ScriptedBoxes* outer_;
 };

@@ -25,9 +25,7 @@ namespace fs = std::filesystem;
 using platform::Control;
 using platform::Form;
 
-struct Point {
-    double x, y;
-};
+using Point = ClientPoint;
 
 fs::path freshFolder() {
     static std::atomic<int> count{0};
@@ -109,6 +107,11 @@ std::optional<Point> pressPoint(Control& c) {
 }
 
 }  // namespace
+
+std::optional<ClientPoint> reachablePoint(Control& control) {
+    if (!control.takesPointer()) return std::nullopt;
+    return exposedPoint(control);
+}
 
 void WindowTest::SetUp() {
     folder_ = freshFolder();

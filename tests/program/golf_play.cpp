@@ -1,0 +1,34 @@
+#include "support/random_play.h"
+
+#include "common/mainwindow.h"
+#include "games/golf/golf.h"
+#include "games/golf/golf_rules.h"
+
+#include <array>
+
+// Golf: every card dealt once and on the table exactly where the table says.
+namespace {
+
+std::string golfHolds(golf& g) {
+    const golfrules::GolfTable& t = g.table;
+    std::array<int, 53> seen{};
+    for (int image = 1; image <= 52; ++image) {
+        const int code = t.deckorder[image];
+        if (code < 1 || code > 52) return "card image " + std::to_string(image) + " holds no card code";
+        if (++seen[code] > 1) return "card code " + std::to_string(code) + " is dealt twice";
+    }
+    std::array<int, golfrules::kTableCards + 1> placed{};
+    for (int column = 1; column <= golfrules::kColumns; ++column)
+        for (int image : t.columns[column])
+            if (image < 1 || image > golfrules::kTableCards || ++placed[image] > 1)
+                return "card image " + std::to_string(image) + " lies in the columns twice or out of them";
+    for (int image = 1; image <= golfrules::kTableCards; ++image)
+        if (g.cardpic[image].Visible != golfrules::onTable(t, image))
+            return "card image " + std::to_string(image) + (g.cardpic[image].Visible ? " shows" : " is hidden") +
+                   " though the table says otherwise";
+    return {};
+}
+
+const bool golfPlayed = gp::playRules<golf>("golf", {.locks = common::mainwindow, .holds = golfHolds});
+
+}  // namespace
