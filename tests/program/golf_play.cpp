@@ -1,10 +1,12 @@
 #include "support/random_play.h"
 
+#include "common/cards.h"
 #include "common/mainwindow.h"
 #include "games/golf/golf.h"
 #include "games/golf/golf_rules.h"
 
 #include <array>
+#include <vector>
 
 // Golf: every card dealt once and on the table exactly where the table says.
 namespace {
@@ -29,6 +31,19 @@ std::string golfHolds(golf& g) {
     return {};
 }
 
-const bool golfPlayed = gp::playRules<golf>("golf", {.locks = common::mainwindow, .holds = golfHolds});
+// The cards that fit the waste, where they are dropped, and the stock.
+std::vector<platform::Control*> golfMoves(golf& g) {
+    const golfrules::GolfTable& t = g.table;
+    std::vector<platform::Control*> moves{&g.Image2, &g.deck, &g.cardback};
+    for (int column = 1; column <= golfrules::kColumns; ++column) {
+        if (t.columns[column].empty()) continue;
+        const int image = t.columns[column].back();
+        if (golfrules::takes(common::rankof(t.deckorder[image]), common::rankof(t.waste))) moves.push_back(&g.cardpic[image]);
+    }
+    return moves;
+}
+
+const bool golfPlayed =
+    gp::playRules<golf>("golf", {.locks = common::mainwindow, .holds = golfHolds, .moves = golfMoves});
 
 }  // namespace

@@ -229,11 +229,17 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
             }
             // A drag starts from what can be dragged, where the window has something.
             if (step.gesture == Gesture::Drag && !draggable.empty()) reachable = draggable;
-            // Half the time the player makes a move the game suggests, where it suggests any.
+            // Half the time the player makes a move the game suggests, where it suggests any: a
+            // click on one, or a drag from one that can be dragged onto one that cannot.
+            std::vector<Control*> dropZones;
             if (const PlayedWindow* rules = rulesOf(*form); rules && rules->moves && below(r, 2)) {
-                std::vector<Control*> moves;
-                for (Control* c : rules->moves(*form))
-                    if (c->takesPointer()) moves.push_back(c);
+                std::vector<Control*> moves, sources;
+                for (Control* c : rules->moves(*form)) {
+                    if (!c->takesPointer()) continue;
+                    (c->DragMode == platform::vbAutomatic ? sources : dropZones).push_back(c);
+                    moves.push_back(c);
+                }
+                if (step.gesture == Gesture::Drag && !sources.empty()) moves = sources;
                 if (!moves.empty()) reachable = moves;
             }
             // Buttons, lists and boxes are what a window asks the user to use: each counts as six cards.
@@ -274,9 +280,13 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
             } else if (step.gesture == Gesture::Drag) {
                 // Onto another control where it shows, or anywhere in the window.
                 std::optional<ClientPoint> to;
-                if (Control* onto = any(r, reachable); onto && below(r, 3)) to = reachablePoint(*onto);
+                if (Control* zone = any(r, dropZones)) to = reachablePoint(*zone);
+                if (Control* onto = any(r, reachable); !to && onto && below(r, 3)) to = reachablePoint(*onto);
                 if (!to) to = anywhere;
-                what << "drag " << describe(*target) << " to " << to->x << ", " << to->y;
+                const Control* under = platform::input::hitTest(*form, to->x, to->y);
+                what << "drag " << describe(*target) << " onto "
+                     << (under ? under->describe() : "the background at " + std::to_string(int(to->x)) + ", " +
+                                                          std::to_string(int(to->y)));
                 platform::input::move(*form, at->x, at->y);
                 platform::input::press(*form, at->x, at->y, platform::vbLeftButton);
                 platform::input::move(*form, to->x, to->y, platform::vbLeftButton);
