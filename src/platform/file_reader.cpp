@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <map>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +14,22 @@ namespace platform::detail {
 namespace {
 
 std::int64_t nanoseconds(const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+
+// What was last said of each file: a window that reads a file twice while it loads says once that
+// it is damaged, until the file changes.
+struct Said {
+    FileReader::Status status;
+    FileIdentity identity;
+};
+
+bool saidBefore(const std::filesystem::path& path, FileReader::Status status, const FileIdentity& identity) {
+    static std::map<std::string, Said> said;
+    const auto [entry, fresh] = said.try_emplace(path.string(), Said{status, identity});
+    if (fresh) return false;
+    const bool same = entry->second.status == status && entry->second.identity == identity;
+    entry->second = {status, identity};
+    return same;
+}
 
 }  // namespace
 
@@ -67,7 +85,7 @@ std::optional<std::string> FileReader::readAll() {
 }
 
 void FileReader::report(std::string_view what) const {
-    if (status_ == Status::Open) return;
+    if (status_ == Status::Open || saidBefore(path_, status_, identity_)) return;
     std::cerr << "gamepack: cannot " << what << ' ' << path_ << ": ";
     switch (status_) {
     case Status::Open:

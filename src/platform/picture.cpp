@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QPixmap>
 
+#include <deque>
 #include <iostream>
 #include <string>
 #include <unordered_map>
@@ -24,8 +25,14 @@ struct Decoded {
     QImage image;
 };
 
-std::unordered_map<std::string, Decoded>& decodedFiles() {
-    static std::unordered_map<std::string, Decoded> files;
+// The files most recently read, the oldest forgotten first.
+struct DecodedFiles {
+    std::unordered_map<std::string, Decoded> byPath;
+    std::deque<std::string> order;
+};
+
+DecodedFiles& decodedFiles() {
+    static DecodedFiles files;
     return files;
 }
 
@@ -65,14 +72,21 @@ Picture LoadPicture(std::string_view file) {
     if (file.empty()) return {};
     const std::filesystem::path path = detail::filePath(file);
     detail::FileReader reader(path, FileKind::Picture);
-    auto& files = decodedFiles();
-    const auto known = files.find(path.string());
-    if (known != files.end() && known->second.status == reader.status() &&
+    DecodedFiles& files = decodedFiles();
+    const std::string key = path.string();
+    const auto known = files.byPath.find(key);
+    if (known != files.byPath.end() && known->second.status == reader.status() &&
         known->second.identity == reader.identity() && known->second.writtenBefore == detail::filesWritten())
         return Picture(known->second.image);
     const Decoded now{reader.status(), reader.identity(), detail::filesWritten(), decode(reader, path)};
-    if (files.size() >= kRememberedFiles) files.clear();
-    files.insert_or_assign(path.string(), now);
+    if (known == files.byPath.end()) {
+        files.order.push_back(key);
+        if (files.order.size() > kRememberedFiles) {
+            files.byPath.erase(files.order.front());
+            files.order.pop_front();
+        }
+    }
+    files.byPath.insert_or_assign(key, now);
     return Picture(now.image);
 }
 

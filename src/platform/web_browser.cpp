@@ -21,12 +21,14 @@ public:
     using QTextBrowser::QTextBrowser;
 
 protected:
+    // What cannot be read gives no bytes rather than nothing: given nothing, the document would
+    // open the file itself, and wait on a named pipe for good.
     QVariant loadResource(int type, const QUrl& name) override {
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
-        if (!url.isLocalFile()) return {};
+        if (!url.isLocalFile()) return QByteArray();
         const FileKind kind = type == QTextDocument::ImageResource ? FileKind::Picture : FileKind::Page;
         const auto bytes = readBytes(url.toLocalFile().toStdString(), kind);
-        if (!bytes) return {};
+        if (!bytes) return QByteArray();
         return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
 };
