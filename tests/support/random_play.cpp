@@ -138,6 +138,170 @@ namespace {
 
 std::string ruleOf(const std::string& broken) { return broken.substr(0, broken.find(':')); }
 
+struct Choice {
+    Form* form;
+    bool homeShown;
+};
+
+// The user plays mostly in the window the run is about, sometimes in the active one or any other,
+// and now and then clicks into a window that another holds disabled.
+Choice chooseWindow(std::mt19937& r, std::type_index homeType) {
+    const std::vector<Form*> shown = visibleForms();
+    std::vector<Form*> usable;
+    Form* home = nullptr;
+    bool homeShown = false;
+    for (Form* f : shown) {
+        if (f->Enabled) usable.push_back(f);
+        if (std::type_index(typeid(*f)) != homeType) continue;
+        homeShown = true;
+        if (f->Enabled) home = f;
+    }
+    Form* active = platform::activeForm();
+    const int choice = below(r, 20);
+    if (choice < 11 && home) return {home, homeShown};
+    if (choice < 16 && active && active->Visible) return {active, homeShown};
+    if (choice < 19 && !usable.empty()) return {any(r, usable), homeShown};
+    return {any(r, shown), homeShown};
+}
+
+std::vector<platform::Menu*> reachableMenus(const Form& form) {
+    std::vector<platform::Menu*> items;
+    for (platform::Menu* m : form.menus())
+        if (usableMenu(*m) && m->reachable()) items.push_back(m);
+    return items;
+}
+
+void chooseMenu(platform::Menu& m, std::ostringstream& what) {
+    what << "menu " << menuPath(m);
+    m.userChoose();
+}
+
+void clickAt(Form& form, ClientPoint at) {
+    platform::input::press(form, at.x, at.y, platform::vbLeftButton);
+    platform::input::release(form, at.x, at.y, platform::vbLeftButton);
+}
+
+// What the gesture may be aimed at: mostly what does something when used, now and then anything
+// that shows. Half the time the player makes a move the game suggests, where it suggests any: a
+// click on one, or a drag from one that can be dragged onto one that cannot (its drop zones).
+std::vector<Control*> targets(Form& form, Gesture gesture, std::mt19937& r, std::vector<Control*>& dropZones) {
+    const bool anything = below(r, 5) == 0;
+    std::vector<Control*> reachable, draggable;
+    for (Control* c : controlsOf(form)) {
+        if (!c->takesPointer() || !(anything || actionable(*c))) continue;
+        reachable.push_back(c);
+        if (c->DragMode == platform::vbAutomatic) draggable.push_back(c);
+    }
+    if (gesture == Gesture::Drag && !draggable.empty()) reachable = draggable;
+    if (const PlayedWindow* rules = rulesOf(form); rules && rules->moves && below(r, 2)) {
+        std::vector<Control*> moves, sources;
+        for (Control* c : rules->moves(form)) {
+            if (!c->takesPointer()) continue;
+            (c->DragMode == platform::vbAutomatic ? sources : dropZones).push_back(c);
+            moves.push_back(c);
+        }
+        if (gesture == Gesture::Drag && !sources.empty()) moves = sources;
+        if (!moves.empty()) reachable = moves;
+    }
+    // Buttons, lists and boxes are what a window asks the user to use: each counts as six cards.
+    std::vector<Control*> weighted;
+    for (Control* c : reachable) weighted.insert(weighted.end(), c->isLight() ? 1 : 6, c);
+    std::shuffle(weighted.begin(), weighted.end(), r);
+    return weighted;
+}
+
+// A drag onto a drop zone, another control where it shows, or anywhere in the window.
+void drag(Form& form, Control& source, ClientPoint from, const std::vector<Control*>& others,
+          const std::vector<Control*>& dropZones, ClientPoint anywhere, std::mt19937& r, std::ostringstream& what) {
+    std::optional<ClientPoint> to;
+    if (Control* zone = any(r, dropZones)) to = reachablePoint(*zone);
+    if (Control* onto = any(r, others); !to && onto && below(r, 3)) to = reachablePoint(*onto);
+    if (!to) to = anywhere;
+    const Control* under = platform::input::hitTest(form, to->x, to->y);
+    what << "drag " << describe(source) << " onto "
+         << (under ? under->describe()
+                   : "the background at " + std::to_string(int(to->x)) + ", " + std::to_string(int(to->y)));
+    platform::input::move(form, from.x, from.y);
+    platform::input::press(form, from.x, from.y, platform::vbLeftButton);
+    platform::input::move(form, to->x, to->y, platform::vbLeftButton);
+    platform::input::release(form, to->x, to->y, platform::vbLeftButton);
+}
+
+// A click as each kind of control takes one: a list entry, a drop-down entry, a tree entry or key.
+void click(Form& form, Control& target, ClientPoint at, std::mt19937& r, std::ostringstream& what) {
+    if (auto* list = dynamic_cast<platform::ListBox*>(&target)) {
+        list->ListIndex = below(r, list->ListCount() + 1) - 1;
+        const bool twice = below(r, 3) == 0;
+        what << (twice ? "double-click " : "click ") << describe(*list) << " on entry " << list->ListIndex.get();
+        if (twice)
+            list->userDoubleClick();
+        else
+            clickAt(form, at);
+    } else if (auto* combo = dynamic_cast<platform::ComboBox*>(&target)) {
+        const int entry = below(r, combo->ListCount());
+        what << "choose entry " << entry << " of " << describe(*combo);
+        combo->userChoose(entry);
+    } else if (auto* tree = dynamic_cast<platform::TreeView*>(&target); tree && below(r, 4) == 0) {
+        static const int keys[] = {13, 32, 37, 38, 39, 40};
+        const int key = keys[below(r, static_cast<int>(std::size(keys)))];
+        what << "key " << key << " in " << describe(*tree);
+        tree->userKeyUp(key);
+    } else if (tree) {
+        const int node = below(r, tree->Count() + 1);
+        what << "click entry " << node << " of " << describe(*tree);
+        tree->userClickNode(node ? &tree->Nodes(node) : nullptr);
+    } else {
+        what << "click " << describe(target);
+        clickAt(form, at);
+    }
+}
+
+// The gesture in an enabled window the user has just clicked into.
+void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream& what) {
+    const std::vector<platform::Menu*> items = reachableMenus(form);
+    if (gesture == Gesture::Close) {
+        what << "close " << nameOf(form);
+        form.topLevel()->close();
+        return;
+    }
+    if (gesture == Gesture::Menu) {
+        if (platform::Menu* m = any(r, items))
+            chooseMenu(*m, what);
+        else
+            what << "no menu item to choose in " << nameOf(form);
+        return;
+    }
+    std::vector<Control*> dropZones;
+    const std::vector<Control*> candidates = targets(form, gesture, r, dropZones);
+    Control* target = nullptr;
+    std::optional<ClientPoint> at;
+    for (Control* c : candidates)
+        if ((at = reachablePoint(*c))) {
+            target = c;
+            break;
+        }
+    const QWidget* canvas = form.canvas();
+    const ClientPoint anywhere{below(r, canvas->width()) * 15.0, below(r, canvas->height()) * 15.0};
+    if (target && gesture == Gesture::Move) {
+        what << "the pointer moves onto " << describe(*target);
+        platform::input::move(form, at->x, at->y);
+    } else if (target && gesture == Gesture::Drag) {
+        drag(form, *target, *at, candidates, dropZones, anywhere, r, what);
+    } else if (target) {
+        click(form, *target, *at, r, what);
+    } else if (std::ranges::none_of(controlsOf(form), [](const Control* c) { return actionable(*c); }) && !items.empty() && below(r, 3)) {
+        // A window with nothing to click but its menus (the main window) is used through them.
+        chooseMenu(*any(r, items), what);
+    } else if (items.empty() && below(r, 3) == 0) {
+        // A window with nothing to use, such as a score card, is soon closed.
+        what << "close " << nameOf(form);
+        form.topLevel()->close();
+    } else {
+        what << "a click on the background of " << nameOf(form);
+        clickAt(form, anywhere);
+    }
+}
+
 // The box answers of the step being played.
 std::mt19937* answering = nullptr;
 std::string* answersSaid = nullptr;
@@ -167,29 +331,10 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
     answering = &r;
     answersSaid = said;
     std::ostringstream what;
-    const std::vector<Form*> shown = visibleForms();
-    std::vector<Form*> usable;
-    for (Form* f : shown)
-        if (f->Enabled) usable.push_back(f);
-    Form* active = platform::activeForm();
-    Form* home = nullptr;
-    bool homeShown = false;
-    for (Form* f : shown) {
-        if (std::type_index(typeid(*f)) != home_) continue;
-        homeShown = true;
-        if (f->Enabled) home = f;
-    }
-    // The user plays mostly in the window the run is about, sometimes in the active one or any
-    // other, and now and then clicks into a window that another holds disabled.
-    const int choice = below(r, 20);
-    Form* form = choice < 11 && home ? home
-                 : choice < 16 && active && active->Visible ? active
-                 : choice < 19 && !usable.empty()           ? any(r, usable)
-                                                            : any(r, shown);
+    const Choice choice = chooseWindow(r, home_);
     // Once its window is closed, the user soon opens it again, as from the chooser.
-    if (!form || step.gesture == Gesture::Reopen || (!homeShown && below(r, 5) == 0)) {
+    if (!choice.form || step.gesture == Gesture::Reopen || (!choice.homeShown && below(r, 5) == 0)) {
         start();
-        settle();
         what << "the program is started again";
     } else if (step.gesture == Gesture::Advance) {
         static const int spans[] = {15, 100, 400, 1000, 1000, 1000, 2500, 6000};
@@ -197,133 +342,17 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
         advance(ms);
         what << ms << " ms pass";
     } else {
-        platform::userActivate(*form);
+        Form& form = *choice.form;
+        platform::userActivate(form);
         settle();
-        if (std::ranges::count(platform::loadedForms(), form) == 0) {
+        if (std::ranges::count(platform::loadedForms(), &form) == 0)
             what << "a click into a window that has just closed";
-        } else if (!form->Visible || !form->Enabled) {
-            what << "a click into " << nameOf(*form) << ", which is disabled";
-        } else if (step.gesture == Gesture::Close) {
-            what << "close " << nameOf(*form);
-            form->topLevel()->close();
-            settle();
-        } else if (step.gesture == Gesture::Menu) {
-            std::vector<platform::Menu*> items;
-            for (platform::Menu* m : form->menus())
-                if (usableMenu(*m) && m->reachable()) items.push_back(m);
-            if (platform::Menu* m = any(r, items)) {
-                what << "menu " << menuPath(*m);
-                m->userChoose();
-            } else {
-                what << "no menu item to choose in " << nameOf(*form);
-            }
-            settle();
-        } else {
-            // Mostly what does something when clicked; now and then anything that shows.
-            const bool anything = below(r, 5) == 0;
-            std::vector<Control*> reachable, draggable;
-            for (Control* c : controlsOf(*form)) {
-                if (!c->takesPointer() || !(anything || actionable(*c))) continue;
-                reachable.push_back(c);
-                if (c->DragMode == platform::vbAutomatic) draggable.push_back(c);
-            }
-            // A drag starts from what can be dragged, where the window has something.
-            if (step.gesture == Gesture::Drag && !draggable.empty()) reachable = draggable;
-            // Half the time the player makes a move the game suggests, where it suggests any: a
-            // click on one, or a drag from one that can be dragged onto one that cannot.
-            std::vector<Control*> dropZones;
-            if (const PlayedWindow* rules = rulesOf(*form); rules && rules->moves && below(r, 2)) {
-                std::vector<Control*> moves, sources;
-                for (Control* c : rules->moves(*form)) {
-                    if (!c->takesPointer()) continue;
-                    (c->DragMode == platform::vbAutomatic ? sources : dropZones).push_back(c);
-                    moves.push_back(c);
-                }
-                if (step.gesture == Gesture::Drag && !sources.empty()) moves = sources;
-                if (!moves.empty()) reachable = moves;
-            }
-            // Buttons, lists and boxes are what a window asks the user to use: each counts as six cards.
-            std::vector<Control*> weighted;
-            for (Control* c : reachable) weighted.insert(weighted.end(), c->isLight() ? 1 : 6, c);
-            std::shuffle(weighted.begin(), weighted.end(), r);
-            reachable = weighted;
-            Control* target = nullptr;
-            std::optional<ClientPoint> at;
-            for (Control* c : reachable)
-                if ((at = reachablePoint(*c))) {
-                    target = c;
-                    break;
-                }
-            const QWidget* canvas = form->canvas();
-            const ClientPoint anywhere{below(r, canvas->width()) * 15.0, below(r, canvas->height()) * 15.0};
-            std::vector<platform::Menu*> items;
-            for (platform::Menu* m : form->menus())
-                if (usableMenu(*m) && m->reachable()) items.push_back(m);
-            const auto all = controlsOf(*form);
-            const bool onlyMenus = std::ranges::none_of(all, [](const Control* c) { return actionable(*c); });
-            if (!target && onlyMenus && !items.empty() && below(r, 3)) {
-                // A window with nothing to click but its menus (the main window) is used through them.
-                platform::Menu* m = any(r, items);
-                what << "menu " << menuPath(*m);
-                m->userChoose();
-            } else if (!target && items.empty() && below(r, 3) == 0) {
-                // A window with nothing to use, such as a score card, is soon closed.
-                what << "close " << nameOf(*form);
-                form->topLevel()->close();
-            } else if (!target) {
-                what << "a click on the background of " << nameOf(*form);
-                platform::input::press(*form, anywhere.x, anywhere.y, platform::vbLeftButton);
-                platform::input::release(*form, anywhere.x, anywhere.y, platform::vbLeftButton);
-            } else if (step.gesture == Gesture::Move) {
-                what << "the pointer moves onto " << describe(*target);
-                platform::input::move(*form, at->x, at->y);
-            } else if (step.gesture == Gesture::Drag) {
-                // Onto another control where it shows, or anywhere in the window.
-                std::optional<ClientPoint> to;
-                if (Control* zone = any(r, dropZones)) to = reachablePoint(*zone);
-                if (Control* onto = any(r, reachable); !to && onto && below(r, 3)) to = reachablePoint(*onto);
-                if (!to) to = anywhere;
-                const Control* under = platform::input::hitTest(*form, to->x, to->y);
-                what << "drag " << describe(*target) << " onto "
-                     << (under ? under->describe() : "the background at " + std::to_string(int(to->x)) + ", " +
-                                                          std::to_string(int(to->y)));
-                platform::input::move(*form, at->x, at->y);
-                platform::input::press(*form, at->x, at->y, platform::vbLeftButton);
-                platform::input::move(*form, to->x, to->y, platform::vbLeftButton);
-                platform::input::release(*form, to->x, to->y, platform::vbLeftButton);
-            } else if (auto* list = dynamic_cast<platform::ListBox*>(target)) {
-                list->ListIndex = below(r, list->ListCount() + 1) - 1;
-                const bool twice = below(r, 3) == 0;
-                what << (twice ? "double-click " : "click ") << describe(*list) << " on entry " << list->ListIndex.get();
-                if (twice) {
-                    list->userDoubleClick();
-                } else {
-                    platform::input::press(*form, at->x, at->y, platform::vbLeftButton);
-                    platform::input::release(*form, at->x, at->y, platform::vbLeftButton);
-                }
-            } else if (auto* combo = dynamic_cast<platform::ComboBox*>(target)) {
-                const int entry = below(r, combo->ListCount());
-                what << "choose entry " << entry << " of " << describe(*combo);
-                combo->userChoose(entry);
-            } else if (auto* tree = dynamic_cast<platform::TreeView*>(target)) {
-                if (below(r, 4) == 0) {
-                    static const int keys[] = {13, 32, 37, 38, 39, 40};
-                    const int key = keys[below(r, static_cast<int>(std::size(keys)))];
-                    what << "key " << key << " in " << describe(*tree);
-                    tree->userKeyUp(key);
-                } else {
-                    const int node = below(r, tree->Count() + 1);
-                    what << "click entry " << node << " of " << describe(*tree);
-                    tree->userClickNode(node ? &tree->Nodes(node) : nullptr);
-                }
-            } else {
-                what << "click " << describe(*target);
-                platform::input::press(*form, at->x, at->y, platform::vbLeftButton);
-                platform::input::release(*form, at->x, at->y, platform::vbLeftButton);
-            }
-            settle();
-        }
+        else if (!form.Visible || !form.Enabled)
+            what << "a click into " << nameOf(form) << ", which is disabled";
+        else
+            useWindow(form, step.gesture, r, what);
     }
+    settle();
     if (said) *said = what.str() + *said;
     answering = nullptr;
     answersSaid = nullptr;
