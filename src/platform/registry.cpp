@@ -81,21 +81,31 @@ void hold(const Form& owner, Form* holder) {
     list.push_back(holder);
 }
 
-// The window to bring forward for a disabled one: the last window that took hold of it and shows,
-// or the one holding that in turn (a game's dialog over the game over the main window).
-Form* holderOf(const Form& form) {
+// The windows to bring forward, in order, for a disabled one: the last window that took hold of it
+// and shows, and, while that one is held in turn, the window holding it (a game, then its dialog
+// over the main window). Empty when no window that shows holds it.
+std::vector<Form*> holdersOf(const Form& form) {
     State& s = state();
+    std::vector<Form*> chain;
     const Form* current = &form;
-    for (std::size_t hops = 0; hops <= s.forms.size(); ++hops) {
+    while (chain.size() <= s.forms.size()) {
         const auto found = s.holders.find(current);
-        if (found == s.holders.end()) return nullptr;
+        if (found == s.holders.end()) return {};
         Form* holder = nullptr;
         for (Form* h : found->second)
             if (h->isLoaded() && h->Visible) holder = h;
-        if (!holder || holder->Enabled) return holder;
+        if (!holder) return {};
+        chain.push_back(holder);
+        if (holder->Enabled) return chain;
         current = holder;
     }
-    return nullptr;
+    return {};
+}
+
+// Above the window the window system has just raised; the last of them then becomes active.
+void raiseAll(const std::vector<Form*>& windows) {
+    if (!state().followUser) return;
+    for (Form* w : windows) w->topLevel()->raise();
 }
 
 void activateNow() {
@@ -266,7 +276,9 @@ void formUnloaded(Form& form) {
 void userActivated(Form& form) {
     if (!form.isLoaded() || !form.Visible) return;
     if (!form.Enabled) {
-        if (Form* holder = holderOf(form)) requestActivation(*holder);
+        const std::vector<Form*> holders = holdersOf(form);
+        raiseAll(holders);
+        if (!holders.empty()) requestActivation(*holders.back());
         return;
     }
     if (&form != state().active) requestActivation(form);
