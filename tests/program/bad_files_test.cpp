@@ -41,16 +41,7 @@ struct ReadFile {
     std::map<gp::Damage, std::string> otherwise = {};
 };
 
-class BadFiles : public ProgramTest, public testing::WithParamInterface<const ReadFile*> {
-public:
-    Form1& mainWindow() { return open<Form1>(); }
-    template <class T>
-    T& game() {
-        mainWindow();
-        return open<T>();
-    }
-    void choose(platform::Menu& item) { chooseMenu(item); }
-};
+class BadFiles : public ProgramTest, public testing::WithParamInterface<const ReadFile*> {};
 
 using gp::Damage;
 
@@ -126,20 +117,6 @@ std::string expected(const ReadFile& row, Damage damage) {
     return gp::keepsGoodValue(damage) ? row.goodShown : row.fallback;
 }
 
-std::vector<const ReadFile*> everyFile() {
-    std::vector<const ReadFile*> rows;
-    for (const ReadFile& row : kFiles) rows.push_back(&row);
-    return rows;
-}
-
-int linesNaming(const std::string& said, const std::string& file) {
-    int lines = 0;
-    std::size_t start = 0;
-    for (std::size_t end = said.find('\n'); end != std::string::npos; start = end + 1, end = said.find('\n', start))
-        lines += said.substr(start, end - start).find(file) != std::string::npos ? 1 : 0;
-    return lines;
-}
-
 TEST_P(BadFiles, GiveTheirFallbackAndChangeNothingElse) {
     const ReadFile& row = *GetParam();
     if (row.good) {
@@ -159,12 +136,12 @@ TEST_P(BadFiles, GiveTheirFallbackAndChangeNothingElse) {
         const std::string shown = row.read(*this);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(shown, expected(row, damage));
-        EXPECT_LE(linesNaming(said, path.filename().string()), 1) << said;
+        EXPECT_LE(gp::linesNaming(said, path.filename().string()), 1) << said;
         EXPECT_TRUE(gp::folderState(programDir(), path) == before) << "another file changed";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryReader, BadFiles, testing::ValuesIn(everyFile()),
+INSTANTIATE_TEST_SUITE_P(EveryReader, BadFiles, testing::ValuesIn(rowsOf(kFiles)),
                          [](const testing::TestParamInfo<const ReadFile*>& info) { return info.param->name; });
 
 void PrintTo(const ReadFile* row, std::ostream* out) { *out << row->file; }

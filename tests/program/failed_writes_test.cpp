@@ -1,5 +1,7 @@
 #include "program_test.h"
 
+#include "support/bad_files.h"
+
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "platform/files.h"
@@ -31,16 +33,6 @@ struct Writer {
 
 class FailedWrites : public ProgramTest, public testing::WithParamInterface<const Writer*> {
 public:
-    Form1& mainWindow() { return open<Form1>(); }
-    template <class T>
-    T& game() {
-        if (T* open = platform::loaded<T>()) return *open;
-        mainWindow();
-        return open<T>();
-    }
-    void choose(platform::Menu& item) { chooseMenu(item); }
-    void shut(platform::Form& form) { close(form); }
-    void press(platform::Control& control) { click(control); }
     Form3& login() {
         choose(mainWindow().change);
         return *platform::loaded<Form3>();
@@ -90,20 +82,6 @@ const Failure kFailures[] = {
     {"a full disk", platform::WriteStep::Write, ENOSPC},
 };
 
-std::vector<const Writer*> everyWriter() {
-    std::vector<const Writer*> rows;
-    for (const Writer& w : kWriters) rows.push_back(&w);
-    return rows;
-}
-
-int linesNaming(const std::string& said, const std::string& file) {
-    int lines = 0;
-    std::size_t start = 0;
-    for (std::size_t end = said.find('\n'); end != std::string::npos; start = end + 1, end = said.find('\n', start))
-        lines += said.substr(start, end - start).find(file) != std::string::npos ? 1 : 0;
-    return lines;
-}
-
 TEST_P(FailedWrites, KeepTheOldFileSaySoOnceAndShowWhatItHolds) {
     const Writer& row = *GetParam();
     for (const Failure& failure : kFailures) {
@@ -121,12 +99,12 @@ TEST_P(FailedWrites, KeepTheOldFileSaySoOnceAndShowWhatItHolds) {
         const std::string said = testing::internal::GetCapturedStderr();
         platform::setWriteFaults({});
         EXPECT_EQ(platform::readFile(row.file), row.old);
-        EXPECT_EQ(linesNaming(said, path.filename().string()), 1) << said;
+        EXPECT_EQ(gp::linesNaming(said, path.filename().string()), 1) << said;
         EXPECT_EQ(row.shown(*this), row.oldShown);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWriter, FailedWrites, testing::ValuesIn(everyWriter()),
+INSTANTIATE_TEST_SUITE_P(EveryWriter, FailedWrites, testing::ValuesIn(rowsOf(kWriters)),
                          [](const testing::TestParamInfo<const Writer*>& info) { return info.param->name; });
 
 void PrintTo(const Writer* row, std::ostream* out) { *out << row->file; }

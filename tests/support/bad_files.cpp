@@ -87,6 +87,13 @@ void damageFile(const fs::path& path, Damage damage, std::string_view goodText) 
     }
 }
 
+int linesNaming(std::string_view said, std::string_view file) {
+    int lines = 0;
+    for (std::size_t start = 0, end = said.find('\n'); end != std::string_view::npos; start = end + 1, end = said.find('\n', start))
+        lines += said.substr(start, end - start).find(file) != std::string_view::npos ? 1 : 0;
+    return lines;
+}
+
 FolderState folderState(const fs::path& folder, const fs::path& except) {
     FolderState state;
     std::error_code ec;

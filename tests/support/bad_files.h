@@ -35,6 +35,9 @@ bool keepsGoodValue(Damage damage);
 // file, without a line break.
 void damageFile(const std::filesystem::path& path, Damage damage, std::string_view goodText);
 
+// How many lines of what the program said on standard error name the file.
+int linesNaming(std::string_view said, std::string_view file);
+
 // Every file under the folder (not the folders) with what tells one version from another (size,
 // inode, time), to show that nothing but the damaged file changed.
 struct FolderState {
