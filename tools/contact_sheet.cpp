@@ -3,6 +3,7 @@
 #include "art/card_face.h"
 #include "art/chooser.h"
 #include "art/deck.h"
+#include "art/euchre_pictures.h"
 #include "art/icons.h"
 #include "art/painting.h"
 #include "art/sounds.h"
@@ -84,6 +85,18 @@ Section chooser() {
     return s;
 }
 
+Section euchre() {
+    Section s{"Euchre: trump pictures, arrows, suit buttons, dealer marker", {}};
+    const char* suits[] = {"spades", "clubs", "diamonds", "hearts"};
+    for (art::Suit suit : art::kSuits) s.entries.push_back({suits[static_cast<int>(suit)], art::trumpPicture(suit)});
+    const char* arrows[] = {"up", "down", "left", "right"};
+    for (art::Arrow arrow : {art::Arrow::Up, art::Arrow::Down, art::Arrow::Left, art::Arrow::Right})
+        s.entries.push_back({arrows[static_cast<int>(arrow)], art::arrowPicture(arrow)});
+    for (art::Suit suit : art::kSuits) s.entries.push_back({suits[static_cast<int>(suit)], art::suitButton(suit)});
+    s.entries.push_back({"dealer", art::dealerMarker()});
+    return s;
+}
+
 Section icons() {
     Section s{"Program icon and game cursor", {}};
     for (int size : {16, 32, 48, 64}) s.entries.push_back({QString("icon %1").arg(size), art::programIcon(size)});
@@ -119,7 +132,7 @@ Section sounds() {
     return s;
 }
 
-std::vector<Section> sections() { return {faces(), decks(), chooser(), icons(), sounds()}; }
+std::vector<Section> sections() { return {faces(), decks(), chooser(), euchre(), icons(), sounds()}; }
 
 }  // namespace
 

@@ -9,16 +9,6 @@
 namespace art::scenes {
 namespace {
 
-void marble(QPainter& p, QPointF centre, double r, const QColor& color) {
-    QRadialGradient g(centre - QPointF(r * 0.35, r * 0.35), r * 1.3);
-    g.setColorAt(0, color.lighter(190));
-    g.setColorAt(0.45, color);
-    g.setColorAt(1, color.darker(180));
-    p.setPen(QPen(color.darker(220), 0.8));
-    p.setBrush(g);
-    p.drawEllipse(centre, r, r);
-}
-
 void die(QPainter& p, const QRectF& box, int value, const QColor& body, const QColor& pip) {
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(body);
@@ -119,7 +109,7 @@ void backgammon(QPainter& p, QSize size) {
     for (const auto& s : stacks) {
         const QPointF base = pointBase(s.point, left, right, width);
         const double dir = s.point <= 12 ? -1 : 1;
-        for (int i = 0; i < s.count; ++i) marble(p, {base.x(), base.y() + dir * (14 + i * 27.5)}, 13.5, s.user ? light : dark);
+        for (int i = 0; i < s.count; ++i) drawMarble(p, {base.x(), base.y() + dir * (14 + i * 27.5)}, 13.5, s.user ? light : dark);
     }
     die(p, QRectF(330, 157, 26, 26), 5, Qt::white, Qt::black);
     die(p, QRectF(368, 155, 26, 26), 3, Qt::white, Qt::black);
@@ -161,7 +151,7 @@ void foreAndAft(QPainter& p, QSize size) {
         for (int col = 0; col < 5; ++col) {
             if (!onBoard(row, col) || (row == 2 && col == 2)) continue;
             const bool green = row <= 2 && col <= 2;
-            marble(p, {x0 + (col + 0.5) * cell, y0 + (row + 0.5) * cell}, 12, green ? QColor(0, 110, 30) : QColor(160, 0, 0));
+            drawMarble(p, {x0 + (col + 0.5) * cell, y0 + (row + 0.5) * cell}, 12, green ? QColor(0, 110, 30) : QColor(160, 0, 0));
         }
 }
 
@@ -233,7 +223,7 @@ void seaWar(QPainter& p, QSize size) {
         {1, 4, 4, true}, {1, 4, 5, true}, {1, 4, 6, false}, {1, 1, 2, false}, {1, 7, 8, false}, {1, 8, 1, true}};
     for (const auto& peg : pegs) {
         const QPointF at = grids[peg.grid] + QPointF((peg.col + 0.5) * cell, (peg.row + 0.5) * cell);
-        marble(p, at, 3.6, peg.hit ? QColor(230, 30, 30) : QColor(240, 240, 240));
+        drawMarble(p, at, 3.6, peg.hit ? QColor(230, 30, 30) : QColor(240, 240, 240));
     }
     drawCaption(p, QRectF(0, 184, size.width(), 24), "Hit!  Your turn", QColor(255, 220, 80), 13);
 }

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 namespace art {
 
@@ -55,6 +56,16 @@ void drawCardBody(QPainter& painter, const QRectF& rect, double radius, const QC
     painter.setBrush(fill);
     painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     painter.restore();
+}
+
+void drawMarble(QPainter& painter, QPointF centre, double radius, const QColor& color) {
+    QRadialGradient light(centre - QPointF(radius * 0.35, radius * 0.35), radius * 1.3);
+    light.setColorAt(0, color.lighter(190));
+    light.setColorAt(0.45, color);
+    light.setColorAt(1, color.darker(180));
+    painter.setPen(QPen(color.darker(220), 0.8));
+    painter.setBrush(light);
+    painter.drawEllipse(centre, radius, radius);
 }
 
 }  // namespace art

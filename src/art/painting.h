@@ -27,6 +27,9 @@ QFont boldFont(bool condensed = false);
 void drawFittedText(QPainter& painter, const QString& text, const QRectF& box, const QColor& color,
                     const QFont& font = boldFont());
 
+// A round piece lit from the upper left: checkers, pegs, counters.
+void drawMarble(QPainter& painter, QPointF centre, double radius, const QColor& color);
+
 // The white rounded body of a card with its thin dark edge.
 void drawCardBody(QPainter& painter, const QRectF& rect, double radius,
                   const QColor& fill = Qt::white, const QColor& edge = QColor(70, 70, 70));

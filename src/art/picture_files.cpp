@@ -1,6 +1,8 @@
 #include "art/picture_files.h"
 
 #include "art/card_face.h"
+#include "art/euchre_pictures.h"
+#include "art/sea_war.h"
 
 namespace art {
 
@@ -24,6 +26,15 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
             files.push_back({faceFileName(suit, rank), false, [=] { return cardFace(suit, rank); }});
     for (DeckPicture picture : kDeckPictures)
         files.push_back({deckFileName(picture), true, [=] { return deckPicture(deckDesign, picture); }});
+    files.push_back({"hearts.bmp", false, [] { return trumpPicture(Suit::Hearts); }});
+    files.push_back({"clubs1.bmp", false, [] { return trumpPicture(Suit::Clubs); }});
+    files.push_back({"spades.bmp", false, [] { return trumpPicture(Suit::Spades); }});
+    files.push_back({"diamonds.bmp", false, [] { return trumpPicture(Suit::Diamonds); }});
+    files.push_back({"arrowup.bmp", false, [] { return arrowPicture(Arrow::Up); }});
+    files.push_back({"arrowdown.bmp", false, [] { return arrowPicture(Arrow::Down); }});
+    files.push_back({"arrowleft.bmp", false, [] { return arrowPicture(Arrow::Left); }});
+    files.push_back({"arrowright.bmp", false, [] { return arrowPicture(Arrow::Right); }});
+    files.push_back({"bluewater.bmp", false, seaWater});
     return files;
 }
 

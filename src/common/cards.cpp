@@ -34,6 +34,12 @@ std::string_view suitword(int block, SuitOrder order) {
     return order == SuitOrder::File ? kFileSuits[block] : kWindowSuits[block];
 }
 
+int blockofsuit(std::string_view word, SuitOrder order) {
+    for (int block = 0; block < 4; ++block)
+        if (suitword(block, order) == word) return block;
+    return -1;
+}
+
 std::string_view suitof(int code, SuitOrder order) {
     if (code > kTwoDecks) return {};
     return suitword(suitblock(code), order);

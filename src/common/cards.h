@@ -29,6 +29,8 @@ int suitblock(int code);
 std::string_view rankword(int rank);
 // The suit word of a block, 0 to 3, in the given order; empty text otherwise.
 std::string_view suitword(int block, SuitOrder order = SuitOrder::File);
+// The block of a suit word in the given order, 0 to 3; -1 for any other text.
+int blockofsuit(std::string_view word, SuitOrder order = SuitOrder::File);
 // The suit word of a code (1 to 104).
 std::string_view suitof(int code, SuitOrder order = SuitOrder::File);
 

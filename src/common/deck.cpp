@@ -39,4 +39,13 @@ void shuffledeck(std::span<std::int16_t> deckorder, std::span<std::int16_t> card
     }
 }
 
+void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused,
+               std::span<const std::int16_t> order) {
+    const int n = static_cast<int>(order.size());
+    requireIndexes(deckorder, n);
+    requireIndexes(cardused, n);
+    std::copy(order.begin(), order.end(), deckorder.begin() + 1);
+    std::fill(cardused.begin() + 1, cardused.begin() + n + 1, kUsed);
+}
+
 }  // namespace common

@@ -17,4 +17,9 @@ int drawfree(std::span<std::int16_t> cardused, int n, int offset = 1);
 void shuffledeck(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused, int n,
                  const std::function<void(int position)>& dealt = {});
 
+// A deal chosen by the caller in place of the shuffle (tests lay out known tables this way): each
+// position 1..n takes the code at order[position - 1], and every code of the range is marked dealt.
+void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused,
+               std::span<const std::int16_t> order);
+
 }  // namespace common

@@ -6,8 +6,9 @@ namespace common {
 namespace {
 
 // A number's text with the blank that stands in the sign position of a number that is not negative.
+// Appended rather than added: GCC 12's optimiser warns falsely about a literal + std::string.
 std::string numbertext(int n) {
-    return (n < 0 ? "" : " ") + std::to_string(n);
+    return std::string(n < 0 ? "" : " ").append(std::to_string(n));
 }
 
 }  // namespace
@@ -55,5 +56,7 @@ Geometry scaled(Geometry g, float scale) {
     g.Left *= scale;
     return g;
 }
+
+double scaled(double twips, float scale) { return static_cast<float>(twips) * scale; }
 
 }  // namespace common

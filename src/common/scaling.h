@@ -39,6 +39,8 @@ struct Geometry {
     double Left = 0, Top = 0, Width = 0, Height = 0;
 };
 Geometry scaled(Geometry g, float scale);
+// A design value times the single-precision scale, as a game forms every position it computes.
+double scaled(double twips, float scale);
 
 // `setscale` on a window: the screen-size text goes into its hidden `txtres`, is read back and
 // compared; the result says which factor applies and whether the small-screen fonts are due.

@@ -3,14 +3,23 @@
 #include "platform/control.h"
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 // A control array: members numbered as the window's design numbers them, each raising the array's
-// events with its Index. Members can be loaded and unloaded at run time.
+// events with its Index. Members can be loaded and unloaded at run time. The members of one array
+// may lie in several containers, such as a frame and the window around it.
 namespace platform {
+
+// The members first to last of a control array that lie in one container.
+struct ArrayMembers {
+    Container& parent;
+    int first;
+    int last;
+};
 
 namespace detail {
 // Keeps a control that was unloaded inside a handler until the handler has returned.
@@ -21,8 +30,13 @@ template <class T>
 class ControlArray {
 public:
     // Members first to last exist from the design, in front of each other in that order.
-    ControlArray(Container& parent, int first, int last) : parent_(parent) {
-        for (int i = first; i <= last; ++i) add(i);
+    ControlArray(Container& parent, int first, int last) : ControlArray({{parent, first, last}}) {}
+    // Each range's members lie in its own container, in front of each other in index order.
+    ControlArray(std::initializer_list<ArrayMembers> ranges) {
+        if (ranges.size() == 0) throw std::invalid_argument("a control array needs a container");
+        home_ = &ranges.begin()->parent;
+        for (const ArrayMembers& range : ranges)
+            for (int i = range.first; i <= range.last; ++i) add(range.parent, i);
     }
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
@@ -43,12 +57,13 @@ public:
     int LBound() const { return members_.empty() ? 0 : members_.begin()->first; }
     int UBound() const { return members_.empty() ? -1 : members_.rbegin()->first; }
 
-    // A new member with the design properties of the lowest one, hidden, in front of its layer.
-    // Loading a member that exists does nothing.
+    // A new member with the design properties of the lowest one, hidden, in front of its layer in
+    // the lowest one's container. Loading a member that exists does nothing.
     T& Load(int index) {
         if (exists(index)) return (*this)[index];
-        T& member = add(index);
-        if (const T* lowest = lowestOtherThan(index)) member.copyFrom(*lowest);
+        const T* lowest = lowestOtherThan(index);
+        T& member = add(lowest ? *lowest->container() : *home_, index);
+        if (lowest) member.copyFrom(*lowest);
         member.Visible = false;
         return member;
     }
@@ -72,8 +87,8 @@ private:
             if (i != index) return member.get();
         return nullptr;
     }
-    T& add(int index) {
-        auto member = std::make_unique<T>(parent_);
+    T& add(Container& parent, int index) {
+        auto member = std::make_unique<T>(parent);
         member->setIndex(index);
         wire(*member, index);
         T& ref = *member;
@@ -95,7 +110,7 @@ private:
         };
     }
 
-    Container& parent_;
+    Container* home_ = nullptr;  // where a member goes when none is left to copy
     std::map<int, std::unique_ptr<T>> members_;
 };
 

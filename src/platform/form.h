@@ -156,6 +156,8 @@ std::vector<Form*> loadedForms();
 Form* activeForm();
 // Unloads every window (their Form_Unload runs; refusals are overruled), at the end of a run.
 void unloadAll();
+// Whether unloadAll is at work: a window unloaded then must start nothing (a deal, a question).
+bool runEnding();
 
 // The program's look: its icon and its custom mouse cursor (vbCustom).
 void setProgramIcon(const Picture& icon);
@@ -178,8 +180,13 @@ void releaseWindow(Form& owner);
 // it at its load or activation, or that one's own dialog), that window comes to the front instead.
 // Tests that play as a user call it before each gesture.
 void userActivate(Form& form);
-// Runs what is posted for "after the current handler": activations and the disposal of unloaded
-// windows and controls.
+// Runs what is posted for "after the current handler": calls, activations and the disposal of
+// unloaded windows and controls.
 void runPosted();
+
+// Runs the call once the current handler has returned, in the order given and before the window
+// that the handler showed, or left active, becomes active; outside any handler it runs at once.
+// A window that must not act inside its own unload hands the rest of its work over this way.
+void afterHandler(std::function<void()> call);
 
 }  // namespace platform

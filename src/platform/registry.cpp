@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <deque>
 #include <unordered_map>
 
 namespace platform {
@@ -35,10 +36,12 @@ struct State {
     // A disabled window and the windows that hold it so, in the order they took it.
     std::unordered_map<const Form*, std::vector<Form*>> holders;
     std::vector<std::shared_ptr<void>> graveyard;
+    std::deque<std::function<void()>> calls;  // run after the current handler, before activation
     int depth = 0;
     bool posted = false;
     bool checkEnd = false;
     bool followUser = true;
+    bool ending = false;
     std::function<void()> quitHook;
 };
 
@@ -203,7 +206,8 @@ HandlerGuard::~HandlerGuard() {
 void enterHandler() { ++state().depth; }
 
 void leaveHandler() {
-    if (--state().depth == 0 && (!state().graveyard.empty() || state().pending || state().checkEnd))
+    State& s = state();
+    if (--s.depth == 0 && (!s.graveyard.empty() || !s.calls.empty() || s.pending || s.checkEnd))
         schedulePosted();
 }
 
@@ -315,11 +319,14 @@ std::vector<Form*> loadedForms() {
 Form* activeForm() { return state().active; }
 
 void unloadAll() {
-    while (!state().forms.empty()) Registry::forceUnload(*state().forms.back().form);
     State& s = state();
+    s.ending = true;
+    while (!s.forms.empty()) Registry::forceUnload(*s.forms.back().form);
+    s.ending = false;
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
     s.holders.clear();
+    s.calls.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
 }
@@ -328,6 +335,13 @@ void runPosted() {
     State& s = state();
     if (s.depth > 0) return;
     for (int round = 0; round < 1000; ++round) {
+        if (!s.calls.empty()) {
+            const std::function<void()> call = std::move(s.calls.front());
+            s.calls.pop_front();
+            detail::HandlerGuard guard;
+            call();
+            continue;
+        }
         if (s.pending) {
             activateNow();
             continue;
@@ -339,6 +353,18 @@ void runPosted() {
         if (!s.checkEnd) return;
         endIfNoneVisible();
     }
+}
+
+bool runEnding() { return state().ending; }
+
+void afterHandler(std::function<void()> call) {
+    if (!detail::inHandler()) {
+        detail::HandlerGuard guard;
+        call();
+        return;
+    }
+    state().calls.push_back(std::move(call));
+    detail::schedulePosted();
 }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }

@@ -6,8 +6,15 @@
 #include "platform/form.h"
 
 // One line per game window that the chooser opens.
+#include "games/accordion/accordion.h"
+#include "games/crazy8s-war/crazy8s.h"
+#include "games/crazy8s-war/wargame.h"
+#include "games/euchre/euchre.h"
+#include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
+#include "games/seawar/seawar.h"
+#include "games/spades/spades.h"
 
 namespace shell {
 namespace {
@@ -24,12 +31,12 @@ constexpr std::array<GroupEntry, 3> kGroups{{
 }};
 
 constexpr std::array<GameEntry, 24> kGames{{
-    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", nullptr},
+    {"J1", "card", "Spades", "spadespic", "How to play Spades", "spades", &show<spades>},
     {"J2", "card", "Hearts", "heartspic", "How to play Hearts", "hearts", &show<hearts>},
-    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", nullptr},
-    {"J4", "card", "War", "warpic", "How to play War", "war", nullptr},
-    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", nullptr},
-    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", nullptr},
+    {"J3", "card", "Crazy 8s", "crazy8spic", "How to play Crazy 8s", "crazy8s", &show<crazy8s>},
+    {"J4", "card", "War", "warpic", "How to play War", "war", &show<wargame>},
+    {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
+    {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
      "compmemory", nullptr},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
@@ -43,7 +50,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      nullptr},
-    {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", nullptr},
+    {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
@@ -51,7 +58,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", nullptr},
+    {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
     {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
 }};
 

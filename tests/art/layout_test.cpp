@@ -91,6 +91,15 @@ TEST_F(ProgramFolderLayout, BackAndStockFilesHaveTheirSizes) {
     EXPECT_TRUE(readAll(image("carddeckfull1.bmp")).startsWith("BM"));
 }
 
+TEST_F(ProgramFolderLayout, EuchreTrumpAndArrowPicturesAreBitmaps) {
+    for (const char* name : {"hearts.bmp", "clubs1.bmp", "spades.bmp", "diamonds.bmp"}) {
+        EXPECT_TRUE(readAll(image(name)).startsWith("BM")) << name;
+        EXPECT_EQ(decode(image(name)).size(), QSize(33, 25)) << name;
+    }
+    for (const char* name : {"arrowup.bmp", "arrowdown.bmp", "arrowleft.bmp", "arrowright.bmp"})
+        EXPECT_EQ(decode(image(name)).size(), QSize(30, 28)) << name;
+}
+
 TEST_F(ProgramFolderLayout, BackFileOverwrittenWithBitmapDataStillLoads) {
     const QImage design4 = art::deckPicture(4, art::DeckPicture::Back);
     writeAll(image("bikecard.gif"), asBmp(design4));

@@ -70,6 +70,16 @@ TEST(CardModel, CodesOutsideTheDeckNameNothing) {
     EXPECT_EQ(suitword(4), "");
 }
 
+TEST(CardModel, SuitWordsNameTheirBlocksInEachOrder) {
+    for (int block = 0; block < 4; ++block) {
+        EXPECT_EQ(blockofsuit(suitword(block)), block);
+        EXPECT_EQ(blockofsuit(suitword(block, SuitOrder::Window), SuitOrder::Window), block);
+    }
+    EXPECT_EQ(blockofsuit("hearts"), 3);
+    EXPECT_EQ(blockofsuit("hearts", SuitOrder::Window), 1);
+    for (const char* other : {"", "Spades", "spade", "hearts "}) EXPECT_EQ(blockofsuit(other), -1) << other;
+}
+
 TEST(CardModel, EveryFaceFileIsDistinct) {
     std::set<std::string> files;
     for (int code = 1; code <= kDeckSize; ++code) files.insert(facefile(code));

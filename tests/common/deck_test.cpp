@@ -92,3 +92,18 @@ TEST_F(Deal, ArraysTooSmallForTheDeckAreRefused) {
     EXPECT_THROW(shuffledeck(enough, tooSmall, 52), std::out_of_range);
     EXPECT_THROW(drawfree(enough, 52, 2), std::out_of_range);
 }
+
+TEST_F(Deal, AKnownDealPlacesEachCodeAndMarksTheRangeDealt) {
+    std::array<std::int16_t, 53> deckorder{}, cardused{};
+    std::array<std::int16_t, 52> order{};
+    for (int k = 0; k < 52; ++k) order[k] = static_cast<std::int16_t>(52 - k);
+    knowndeal(deckorder, cardused, order);
+    EXPECT_EQ(deckorder[0], 0);
+    EXPECT_EQ(cardused[0], 0);
+    for (int p = 1; p <= 52; ++p) {
+        EXPECT_EQ(deckorder[p], 53 - p) << p;
+        EXPECT_EQ(cardused[p], -1) << p;
+    }
+    std::array<std::int16_t, 10> small{};
+    EXPECT_THROW(knowndeal(small, cardused, order), std::out_of_range);
+}

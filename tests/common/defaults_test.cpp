@@ -38,9 +38,19 @@ TEST(ShippedDefaults, EverySoundSwitchStartsOn) {
 TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     const std::pair<const char*, const char*> files[] = {
         {"jackrule.dat", "YES\r\n"},
+
         {"Data/carddeck.dat", "1\r\n"},
         {"Data/totalusers.dat", "0\r\n"},
         {"Data/users.dat", "\r\n"},
     };
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
+}
+
+TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }
+
+TEST(ShippedDefaults, GinPlaysToOneHundred) { EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n"); }
+
+TEST(ShippedDefaults, SeaWarStartsInClassicWithARandomFirstMove) {
+    EXPECT_EQ(shipped("seawartype.dat"), "Classic\r\n");
+    EXPECT_EQ(shipped("battleshipfirst.dat"), "1\r\n");
 }

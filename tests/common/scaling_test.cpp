@@ -56,4 +56,5 @@ TEST(ScaleIt, EveryEdgeTimesTheFactor) {
     const auto same = scaled(Geometry{-120, 35, 1065, 1440}, 1.0f);
     EXPECT_EQ(same.Left, -120);
     EXPECT_EQ(same.Height, 1440);
+    EXPECT_NEAR(scaled(2680.0, 0.76f), 2036.8, 1e-3);
 }

@@ -1,5 +1,7 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
+#include "common/namelabel.h"
+#include "common/options.h"
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
@@ -10,6 +12,7 @@
 #include "platform/form.h"
 #include "support/window_test.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,6 +31,9 @@ public:
         Move(1200, 600, 6000, 4000);
         card.Move(1000, 2000, 1065, 1440);
     }
+    platform::Menu speed{*this, "Speed"};
+    platform::Menu slow{speed, "Slow"};
+    platform::Menu fast{speed, "Fast "};
     platform::Menu sound{*this, "Sound"};
     platform::Menu onsound{sound, "On"};
     platform::Menu off{sound, "Off"};
@@ -35,6 +41,7 @@ public:
     platform::MediaPlayer player{*this};
     platform::TextBox txtres{*this};
     platform::Image card{*this};
+    platform::Label Label1{*this};
 
     void Form_Load() override {
         common::lockmain();
@@ -45,6 +52,11 @@ public:
     void onsound_Click() { common::setsound(RichTextBox9, onsound, off, "golf", true); }
     void off_Click() { common::setsound(RichTextBox9, onsound, off, "golf", false); }
     void flick() { common::playsound(RichTextBox9, player, "flick.wav"); }
+    void choose(std::string_view value) {
+        common::settingradio(RichTextBox1, value, "\\speed.dat", speeds());
+    }
+    std::array<common::OptionItem, 2> speeds() { return {{{"SLOW", &slow}, {"FAST", &fast}}}; }
+    platform::RichTextBox RichTextBox1{*this};
 };
 
 class WindowHelpers : public gp::WindowTest {
@@ -123,6 +135,28 @@ TEST_F(WindowHelpers, SoundDecisionsReadTheHolderNotTheFile) {
     putSwitch("NO\r\n");  // another window switched sound off: this one hears of it at its next load
     g.flick();
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
+}
+
+TEST_F(WindowHelpers, OptionItemsTickWhatTheFileReadsBack) {
+    auto& g = open<minigame>();
+    const auto bytes = [&] {
+        std::ifstream in(programDir() / "speed.dat", std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), {}};
+    };
+    g.choose("FAST");
+    EXPECT_EQ(bytes(), "FAST\r\n");
+    EXPECT_EQ(g.RichTextBox1.Text.get(), "FAST");
+    EXPECT_TRUE(g.fast.Checked.get());
+    EXPECT_FALSE(g.slow.Checked.get());
+    g.choose("SLOW");
+    EXPECT_TRUE(g.slow.Checked.get());
+    EXPECT_FALSE(g.fast.Checked.get());
+    g.choose("fast");
+    EXPECT_EQ(g.RichTextBox1.Text.get(), "fast");
+    EXPECT_TRUE(g.slow.Checked.get()) << "a value of no item leaves the ticks";
+    common::tickoption("FAST", std::array<common::OptionItem, 2>{{{"FAST", &g.fast}, {"FAST", &g.slow}}});
+    EXPECT_TRUE(g.fast.Checked.get()) << "the first match wins";
+    EXPECT_FALSE(g.slow.Checked.get());
 }
 
 TEST_F(WindowHelpers, GameWindowLocksTheMainWindowUntilItUnloads) {
@@ -204,4 +238,19 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
         EXPECT_DOUBLE_EQ(g.Width.get(), 6000 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.Left.get(), 1200 * double(c.scale)) << c.text;
     }
+}
+
+TEST_F(WindowHelpers, ANameLabelReadsYourNameCentredInLightYellowOnMenuText) {
+    minigame& g = open<minigame>();
+    const double defaultFontSize = g.Label1.Font.Size;
+    common::namelabel(g.Label1, 3960, 4920, 1695);
+    EXPECT_EQ(g.Label1.Caption.get(), "Your Name");
+    EXPECT_EQ(g.Label1.Left.get(), 3960);
+    EXPECT_EQ(g.Label1.Top.get(), 4920);
+    EXPECT_EQ(g.Label1.Width.get(), 1695);
+    EXPECT_EQ(g.Label1.Height.get(), 255);
+    EXPECT_EQ(g.Label1.Alignment.get(), platform::vbCenter);
+    EXPECT_EQ(g.Label1.ForeColor.get(), platform::RGB(255, 255, 128));
+    EXPECT_EQ(g.Label1.BackColor.get(), platform::vbMenuText);
+    EXPECT_EQ(g.Label1.Font.Size.get(), defaultFontSize) << "the system's font";
 }

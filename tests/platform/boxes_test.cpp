@@ -82,6 +82,18 @@ TEST(ScriptedBoxes, AnInnerScriptTakesOverAndTheOuterOneResumes) {
     EXPECT_EQ(MsgBox("Outer"), vbOK);
 }
 
+TEST(ScriptedBoxes, StandingAnswersTakeWhatTheScriptDoesNotAndNeedNotBeUsed) {
+    gp::ScriptedBoxes boxes;
+    boxes.allow("Notice", vbOK);
+    boxes.allow("Unused", vbOK);
+    boxes.expect("Keep Playing?", vbYes);
+    EXPECT_EQ(MsgBox("One.", vbInformation, "Notice"), vbOK);
+    EXPECT_EQ(MsgBox("Two.", vbInformation, "Notice"), vbOK);
+    EXPECT_EQ(MsgBox("Again?", 68, "Keep Playing?"), vbYes);
+    EXPECT_NONFATAL_FAILURE(MsgBox("Something else."), "\"Something else.\"");
+    EXPECT_EQ(boxes.shown().size(), 4u);
+}
+
 TEST(Boxes, BothBoxesHoldTheTimersWhileTheyAreOpen) {
     std::vector<bool> held;
     setBoxHook([&](const BoxRequest&) {

@@ -30,6 +30,20 @@ public:
     bool unloadOnClick = false;
 };
 
+// Cells 1-2 lie in a frame at (3000, 2000), cells 3-4 on the window.
+class TwoContainers : public platform::Form {
+public:
+    TwoContainers() {
+        Width = 12000;
+        Height = 8000;
+        side.Move(3000, 2000, 4000, 3000);
+        for (int i = 1; i <= 4; ++i) cell[i].Move(i <= 2 ? 600.0 * i : 600.0 * i + 6000, 300, 500, 500);
+        cell.Click = [](int Index) { clicks().push_back("cell " + std::to_string(Index)); };
+    }
+    platform::Frame side{*this};
+    platform::ControlArray<platform::Image> cell{{{side, 1, 2}, {*this, 3, 4}}};
+};
+
 class Arrays : public WindowTest {
 protected:
     void SetUp() override {
@@ -92,6 +106,30 @@ TEST_F(Arrays, MemberUnloadedInsideItsOwnClickIsSafe) {
     click(s->slot[1]);
     EXPECT_FALSE(s->slot.exists(1));
     EXPECT_EQ(clicks(), std::vector<std::string>{"slot 1"});
+}
+
+TEST_F(Arrays, MembersLieInTheContainersTheirRangesName) {
+    auto& w = open<TwoContainers>();
+    EXPECT_EQ(w.cell.Count(), 4);
+    EXPECT_EQ(w.cell[2].container(), &w.side);
+    EXPECT_EQ(w.cell[3].container(), &w);
+    EXPECT_EQ(w.cell[1].windowX(), 3600) << "a frame's member is placed from the frame's corner";
+    EXPECT_EQ(w.cell[3].windowX(), 7800);
+    click(w.cell[1]);
+    click(w.cell[4]);
+    w.side.Visible = false;
+    EXPECT_FALSE(w.cell[2].takesPointer());
+    EXPECT_TRUE(w.cell[3].takesPointer()) << "hiding the frame leaves the window's members alone";
+    EXPECT_EQ(clicks(), (std::vector<std::string>{"cell 1", "cell 4"}));
+}
+
+TEST_F(Arrays, MemberLoadedIntoTwoContainersGoesWhereTheLowestOneLies) {
+    auto& w = open<TwoContainers>();
+    EXPECT_EQ(w.cell.Load(9).container(), &w.side);
+    w.cell.Unload(1);
+    w.cell.Unload(2);
+    EXPECT_EQ(w.cell.Load(0).container(), &w) << "the lowest member left lies on the window";
+    EXPECT_EQ(w.cell[0].Left, w.cell[3].Left);
 }
 
 }  // namespace

@@ -119,6 +119,23 @@ TEST_F(Registry, LeavingTheActiveWindowActivatesTheMostRecentVisibleOne) {
     }
 }
 
+// Records, at each unload, whether the run was ending.
+class EndWatcher : public platform::Form {
+public:
+    static inline std::vector<bool> ending;
+    void Form_Unload(int&) override { ending.push_back(platform::runEnding()); }
+};
+
+TEST_F(Registry, AWindowUnloadedAtTheEndOfTheRunKnowsTheRunIsEnding) {
+    EndWatcher::ending.clear();
+    window<EndWatcher>().Unload();
+    window<EndWatcher>();
+    EXPECT_FALSE(platform::runEnding());
+    platform::unloadAll();
+    EXPECT_FALSE(platform::runEnding());
+    EXPECT_EQ(EndWatcher::ending, (std::vector<bool>{false, true}));
+}
+
 TEST_F(Registry, ShowingAnotherWindowInTheSameHandlerWinsOverTheFallback) {
     open<W1>();
     W2& chooser = open<W2>();
@@ -129,6 +146,31 @@ TEST_F(Registry, ShowingAnotherWindowInTheSameHandlerWinsOverTheFallback) {
     settle();
     EXPECT_EQ(events(), (std::vector<std::string>{"W3.load", "W2.unload", "W3.activate"}));
     EXPECT_EQ(platform::activeForm(), loaded<W3>());
+}
+
+TEST_F(Registry, AStepHandedOverRunsAfterTheUnloadAndBeforeTheNextActivation) {
+    for (const bool showNext : {false, true}) {
+        SCOPED_TRACE(showNext ? "the step shows another window" : "the owner comes back");
+        HandsOver::showNext = showNext;
+        open<W1>();
+        HandsOver& dialog = open<HandsOver>();
+        events().clear();
+        close(dialog);
+        const std::vector<std::string> expected =
+            showNext ? std::vector<std::string>{"handsover.unload", "step, dialog gone", "W3.load", "second step",
+                                                "W3.activate"}
+                     : std::vector<std::string>{"handsover.unload", "step, dialog gone", "second step", "W1.activate"};
+        EXPECT_EQ(events(), expected);
+        EXPECT_EQ(platform::activeForm(), showNext ? static_cast<platform::Form*>(loaded<W3>()) : loaded<W1>());
+        platform::unloadAll();
+        settle();
+    }
+}
+
+TEST_F(Registry, AStepHandedOverOutsideAnyHandlerRunsAtOnce) {
+    int runs = 0;
+    platform::afterHandler([&] { ++runs; });
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {

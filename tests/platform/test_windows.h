@@ -19,7 +19,8 @@ template <int N>
 class Logged : public platform::Form {
 public:
     Logged() { Caption = name(); }
-    static std::string name() { return "W" + std::to_string(N); }
+    // Appended rather than added: GCC 12's optimiser warns falsely about a literal + std::string.
+    static std::string name() { return std::string("W").append(std::to_string(N)); }
     int counter = 0;  // window state: zero in every fresh window
     static inline bool refuse = false;
 
@@ -60,6 +61,21 @@ private:
     void Command1_Click() {
         Unload();
         note("closed, label reads " + Label1.Caption.get());
+    }
+};
+
+// A dialog that, as it unloads, hands a step over to after its unload: the step notes whether the
+// dialog is still loaded and, when asked, shows W3.
+class HandsOver : public platform::Form {
+public:
+    static inline bool showNext = false;
+    void Form_Unload(int&) override {
+        note("handsover.unload");
+        platform::afterHandler([] {
+            note(platform::loaded<HandsOver>() ? "step, dialog still loaded" : "step, dialog gone");
+            if (showNext) platform::window<W3>().Show();
+        });
+        platform::afterHandler([] { note("second step"); });
     }
 };
 

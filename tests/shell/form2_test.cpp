@@ -217,6 +217,8 @@ TEST_F(Chooser, PictureOpensItsGameAndTheChooserGoes) {
         Form2& chooser = openChooser();
         clickNode(chooser.TreeView1, game.text);
         const auto before = platform::loadedForms().size();
+        // A game that starts at its first activation opens with its first question.
+        if (game.text == "Spades") boxes.expect("Bidding", platform::vbOK);
         click(chooser.picture(game));
         EXPECT_EQ(platform::loaded<Form2>(), nullptr);
         settle();

@@ -62,6 +62,10 @@ void ScriptedBoxes::expectInput(std::string text, std::string match) {
     script_.push_back({BoxRequest::Kind::Input, std::move(match), {platform::vbOK, std::move(text)}});
 }
 
+void ScriptedBoxes::allow(std::string match, int answer) {
+    standing_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}});
+}
+
 void ScriptedBoxes::verifyAllUsed() {
     for (const Answer& unused : script_)
         ADD_FAILURE() << "A scripted " << (unused.kind == BoxRequest::Kind::Input ? "input" : "message")
@@ -75,12 +79,18 @@ BoxReply ScriptedBoxes::answer(const BoxRequest& request) {
     shown_.push_back(request);
     if (answerer_) return answerer_(request);
     const std::string answered = "; answered " + fallbackWord(request);
+    const auto fits = [&](const Answer& a) {
+        return a.kind == request.kind && (contains(request.title, a.match) || contains(request.prompt, a.match));
+    };
+    if (script_.empty() || !fits(script_.front()))
+        for (const Answer& standing : standing_)
+            if (fits(standing) && fitsButtons(standing.reply.button, request)) return standing.reply;
     if (script_.empty()) {
         ADD_FAILURE() << "Unexpected " << describe(request) << ": nobody scripted an answer" << answered;
         return fallback(request);
     }
     const Answer next = script_.front();
-    if (next.kind != request.kind || !(contains(request.title, next.match) || contains(request.prompt, next.match))) {
+    if (!fits(next)) {
         ADD_FAILURE() << "Unexpected " << describe(request) << ": the next scripted answer is for \""
                       << next.match << "\"" << answered;
         return fallback(request);

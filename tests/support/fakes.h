@@ -25,6 +25,9 @@ public:
 
     void expect(std::string match, int answer);                  // a message box: vbOK, vbYes or vbNo
     void expectInput(std::string text, std::string match = {});  // an input box; empty text is Cancel
+    // A standing answer for message boxes that match (title or prompt), however many come, none
+    // included; for play whose notices cannot be foreseen. The script's next answer goes first.
+    void allow(std::string match, int answer);
     // Fails the test for each answer not yet used, and forgets them.
     void verifyAllUsed();
     // While set, every box is answered by the function instead of the script, as a run that plays
@@ -43,6 +46,7 @@ private:
 
     std::deque<Answer> script_;
     std::function<platform::BoxReply(const platform::BoxRequest&)> answerer_;
+    std::vector<Answer> standing_;
     std::vector<platform::BoxRequest> shown_;
     ScriptedBoxes* outer_;
 };

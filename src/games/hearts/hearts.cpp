@@ -18,6 +18,7 @@
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "common/trickcards.h"
 #include "platform/boxes.h"
 #include "platform/chance.h"
 
@@ -242,14 +243,7 @@ void hearts::enablecards(bool on) {
 }
 
 // Every card of the seat held behind a played one closes the gap it left.
-void hearts::closeup(int seat, int slot) {
-    const Place step = closeUpStep(seat, scale);
-    for (int later : slotsOf(seat)) {
-        if (later <= slot || !isHeld(table, later)) continue;
-        Image1[later].Left = Image1[later].Left + step.left;
-        Image1[later].Top = Image1[later].Top + step.top;
-    }
-}
+void hearts::closeup(int seat, int slot) { common::closegap(Image1, table.tag, seat, slot, scale); }
 
 void hearts::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
 
@@ -380,22 +374,7 @@ void hearts::Timer2_Timer() {
 
 void hearts::Timer3_Timer() {
     const int winner = table.winner;
-    if (winner < 1 || winner > 4 || !table.trickslot[winner]) return;
-    const Place step = sweepStep(winner);
-    const Image& lead = Image1[table.trickslot[winner]];
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (!table.trickslot[seat]) continue;
-        Image& card = Image1[table.trickslot[seat]];
-        card.Left = card.Left + step.left;
-        card.Top = card.Top + step.top;
-    }
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (!table.trickslot[seat]) continue;
-        Image& card = Image1[table.trickslot[seat]];
-        card.Top = lead.Top.get();
-        card.Left = lead.Left.get();
-    }
-    if (!sweptOff(winner, {lead.Left, lead.Top})) return;
+    if (!common::sweeptick(Image1, table.trickslot, winner)) return;
     const bool handover = scoreTrick(table, jackruleon());
     showtags();
     Text4.Text = "D";

@@ -26,16 +26,6 @@ void cardcount(HeartsTable& t) {
     }
 }
 
-int nextTurn(int turn) {
-    switch (turn) {
-    case 1: return 2;
-    case 2: return 3;
-    case 3: return 4;
-    case 4: return 1;
-    default: return turn;
-    }
-}
-
 void recordPlay(HeartsTable& t, int seat, int slot) {
     t.trickslot[seat] = slot;
     if (int* count = suitcount(t, seat, t.cardsuit[slot])) --*count;

@@ -11,10 +11,7 @@ int judgeTrick(HeartsTable& t) {
     const std::string led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat)
         if (t.tricksuit[seat] == led) t.trickvalue[seat] += 130;
-    int best = t.trickvalue[1] > t.trickvalue[2] ? 1 : 2;
-    for (int seat = 3; seat <= 4; ++seat)
-        if (t.trickvalue[seat] >= t.trickvalue[best]) best = seat;
-    return t.winner = best;
+    return t.winner = common::trickwinner(t.trickvalue);
 }
 
 bool scoreTrick(HeartsTable& t, bool jackRule) {

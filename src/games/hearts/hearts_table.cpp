@@ -17,22 +17,6 @@ Counts countsOf(std::string_view suit) {
 
 }  // namespace
 
-int seatOfSlot(int slot) {
-    if (slot <= 13) return 4;
-    if (slot <= 26) return 2;
-    if (slot <= 39) return kTop;
-    return kUser;
-}
-
-int firstSlot(int seat) {
-    switch (seat) {
-    case kTop: return 27;
-    case 2: return 14;
-    case 4: return 1;
-    default: return 40;
-    }
-}
-
 int* suitcount(HeartsTable& t, int seat, std::string_view suit) {
     const Counts counts = countsOf(suit);
     return counts ? &(t.*counts)[seat] : nullptr;

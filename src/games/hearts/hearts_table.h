@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cstdint>
-#include <ranges>
 #include <string>
 #include <string_view>
+
+#include "common/tricktable.h"
 
 // The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
@@ -12,8 +13,8 @@
 namespace heartsrules {
 
 inline constexpr int kTop = 1;
-inline constexpr int kUser = 3;
-inline constexpr int kHandSize = 13;
+inline constexpr int kUser = common::kUserSeat;
+inline constexpr int kHandSize = common::kHandSize;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -46,16 +47,14 @@ struct HeartsTable {
     std::array<int, 5> gamescore{}, pointcards{};
 };
 
-// The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of them.
-int seatOfSlot(int slot);
-int firstSlot(int seat);
-inline auto slotsOf(int seat) { return std::views::iota(firstSlot(seat), firstSlot(seat) + kHandSize); }
-inline bool slotOfSeat(int seat, int slot) { return slot >= 1 && slot <= 52 && seatOfSlot(slot) == seat; }
-
-// A slot's tag is its seat while the card is held; once played it tells the seat that played it
-// or, after the trick, the seat that took it.
-inline constexpr int playedTag(int seat) { return 10 + seat; }
-inline constexpr bool isPlayedTag(int tag) { return tag >= playedTag(0); }
+// The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of
+// them; a played card's tag.
+using common::firstSlot;
+using common::isPlayedTag;
+using common::playedTag;
+using common::seatOfSlot;
+using common::slotOfSeat;
+using common::slotsOf;
 inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.

@@ -1,0 +1,213 @@
+#include "games/accordion/accordion.h"
+
+#include "games/accordion/accordion_rules.h"
+
+#include "common/deck.h"
+#include "common/locks.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/sound.h"
+#include "common/stock.h"
+#include "platform/chance.h"
+#include "platform/files.h"
+
+#include <string>
+
+using namespace platform;
+using accordionrules::kOffTable;
+using accordionrules::kSlots;
+
+namespace {
+
+constexpr double kCardWidth = 975;
+constexpr double kCardHeight = 1215;
+// Where the design keeps the row, above the client area.
+constexpr double kDesignRowTop = -1575;
+constexpr const char* kFlick = "flick.wav";
+constexpr const char* kSwitch = "accordian";
+constexpr const char* kRulesPage = "accordian";
+
+double designRowLeft(int k) {
+    if (k == 2) return 1560;
+    if (k == 11) return 1440;
+    return 1320;
+}
+
+}  // namespace
+
+Accordian::Accordian() {
+    design();
+    on(deck.Click, &Accordian::deck_Click);
+    on(Image.DragDrop, &Accordian::Image_DragDrop);
+    // The last position has nothing to its right that could land on it.
+    Image[kSlots].DragDrop = nullptr;
+    on(newgame.Click, &Accordian::newgame_Click);
+    on(exit.Click, &Accordian::exit_Click);
+    on(onsound.Click, &Accordian::onsound_Click);
+    on(off.Click, &Accordian::off_Click);
+    on(rules.Click, &Accordian::rules_Click);
+}
+
+void Accordian::design() {
+    Caption = "Accordion";
+    Move(1140, 735, 11700, 10155);
+    BackColor = RGB(0, 128, 0);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    for (auto& [k, slot] : cardpic) {
+        slot->Stretch = true;
+        slot->Move(designRowLeft(k), kDesignRowTop, kCardWidth, kCardHeight);
+    }
+    deck.Stretch = true;
+    deck.Move(360, 120, 1365, 1695);
+    for (auto& [k, image] : Image) {
+        image->Stretch = true;
+        image->Move(designRowLeft(k), kDesignRowTop, kCardWidth, kCardHeight);
+    }
+    txtres.Move(3120, 9240, 1215, 285);
+    txtres.Visible = false;
+    RichTextBox9.Move(600, 9000, 2295, 255);
+    RichTextBox9.Visible = false;
+}
+
+void Accordian::Form_Load() {
+    Randomize();
+    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
+    common::lockmain();
+    table.scale = common::setscale(txtres, {0.77f, 0.78f}).scale;
+    sizewindow(table.scale);
+    for (auto& [k, slot] : cardpic) common::scaleit(*slot, table.scale);
+    common::scaleit(deck, table.scale);
+    for (auto& [k, image] : Image) common::scaleit(*image, table.scale);
+    begin();
+}
+
+// The window's own formula: the height gains 1500 design twips, less 1000 at full size; at
+// 640 x 480 fixed amounts are added after the scaling.
+void Accordian::sizewindow(float scale) {
+    Width = Width * double(scale);
+    Top = Top * double(scale);
+    Left = Left * double(scale);
+    Height = Height * double(scale) + 1500 * double(scale);
+    if (scale == 1.0f) Height = Height - 1000;
+    if (scale == 0.77f) {
+        Height = Height + 800;
+        Width = Width + 2000;
+    }
+}
+
+void Accordian::Form_Activate() { common::lockmain(); }
+
+void Accordian::Form_Unload(int&) { common::releasemain(); }
+
+void Accordian::begin() {
+    common::shuffledeck(table.deckorder, table.cardused, kSlots);
+    lay();
+}
+
+void Accordian::dealKnown(const std::array<std::int16_t, 52>& order) {
+    for (int k = 1; k <= kSlots; ++k) {
+        table.deckorder[k] = order[k - 1];
+        table.cardused[k] = -1;
+    }
+    lay();
+    reveal();
+}
+
+// Everything of a new deal but the shuffle: the stock full, every card in the stock, the slots
+// and the row off the table. Only the stock's visibility changes.
+void Accordian::lay() {
+    movable();
+    accordionrules::lay(table);
+    deck.Picture = LoadPicture(common::stockfull);
+    deck.Visible = true;
+    showslots();
+    for (auto& [k, image] : Image) {
+        image->Top = kOffTable;
+        image->Tag = std::to_string(k);
+    }
+    setpics();
+}
+
+void Accordian::movable() {
+    for (int k = 2; k <= kSlots; ++k) Image[k].DragMode = vbAutomatic;
+}
+
+// After New Game every position shows again, out of sight until the stock deals into it.
+void Accordian::reveal() {
+    accordionrules::showall(table);
+    showslots();
+    mirrorvisibility(1);
+}
+
+// The slots take the table's records and places: face, tag, position, visibility.
+void Accordian::showslots() {
+    for (auto& [k, slot] : cardpic) {
+        const accordionrules::Record& record = table.slot[k];
+        const accordionrules::Place& place = table.place[k];
+        common::cardface(*slot, record.card, faces);
+        slot->Tag = std::to_string(record.tag);
+        slot->Move(place.Left, place.Top);
+        slot->Visible = place.Visible;
+    }
+}
+
+// Each row image shows the very picture of its slot.
+void Accordian::setpics() {
+    for (auto& [k, image] : Image) image->Picture = cardpic[k].Picture.get();
+}
+
+void Accordian::mirrorvisibility(int lowest) {
+    for (int k = kSlots; k >= lowest; --k) Image[k].Visible = cardpic[k].Visible.get();
+}
+
+// Each row image lies in front of its own slot, of the stock and of every lower-numbered one.
+void Accordian::rowtofront() {
+    for (auto& [k, image] : Image) image->ZOrder(0);
+}
+
+void Accordian::deck_Click() {
+    common::playsound(RichTextBox9, player, kFlick);
+    const accordionrules::Dealt dealt = accordionrules::dealone(table);
+    const std::string_view pile = accordionrules::stockpicture(table.dealtcount);
+    if (pile.empty())
+        deck.Visible = false;
+    else if (pile != common::stockfull)
+        deck.Picture = LoadPicture(pile);
+    showslots();
+    if (dealt.reshown) mirrorvisibility(2);
+    for (auto& [k, image] : Image) image->Move(cardpic[k].Left, cardpic[k].Top);
+    rowtofront();
+}
+
+// One routine serves the drops on Image1 to Image51: the dragged row image's tag names its pile.
+void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
+    if (accordionrules::drop(table, Index, toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
+        closegap();
+    setpics();
+}
+
+// An accepted move: its sound, the slots after the move, and the row in front of them (the drop
+// handler copies the pictures). Position 1 is never emptied, so Image1 keeps its visibility; from
+// now on it drags as well.
+void Accordian::closegap() {
+    common::playsound(RichTextBox9, player, kFlick);
+    showslots();
+    mirrorvisibility(2);
+    for (auto& [k, image] : Image) image->DragMode = vbAutomatic;
+    rowtofront();
+}
+
+void Accordian::newgame_Click() {
+    begin();
+    reveal();
+}
+
+void Accordian::exit_Click() { Unload(); }
+
+void Accordian::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
+
+void Accordian::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
+
+void Accordian::rules_Click() { common::showrules(kRulesPage); }

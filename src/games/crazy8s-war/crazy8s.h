@@ -1,0 +1,83 @@
+#pragma once
+
+#include "games/crazy8s-war/crazy8s_table.h"
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// Crazy 8s against one computer player. The user drags a card of the same suit or rank, or any
+// eight, onto the discard pile, or clicks the stock to draw; an eight names the suit to follow.
+// The rules act on `table`; the window moves the pictures, runs the timers and asks the questions.
+// Card image k shows the card dealt to deck position k; the computer's cards lie under Frame2,
+// where the user sees only as many backs as it holds.
+class crazy8s : public platform::Form {
+public:
+    crazy8s();
+
+    // The suit that the suit choice wrote into Text2 becomes the suit to follow.
+    void allthereistoknow();
+    // The computer's whole turn: it draws until it can play, then plays.
+    void compturn();
+    void newgame_Click();
+    // The same deal with the cards chosen by the caller instead of a shuffle: deckorder(1..52).
+    void dealKnown(const std::array<std::int16_t, 52>& order);
+
+    crazy8srules::Crazy8sTable table;
+    float scale = 1;
+
+    platform::ControlArray<platform::Image> Image1{*this, 1, 53};  // 53: a spare back outside the window
+    platform::Image Command1{*this};  // the stock
+    platform::Image Image2{*this};    // the drop zone over the discard pile
+    platform::Label Label1{*this};    // the user's name
+    platform::Label Label2{*this};    // the computer player's name
+    platform::Frame Frame2{*this};
+    platform::ControlArray<platform::Image> compcard{Frame2, 1, 28};
+    platform::TextBox Text1{*this};   // the card the pointer last moved over
+    platform::TextBox Text2{*this};   // the suit named by the suit choice
+    platform::TextBox txtres{*this};
+    platform::RichTextBox RichTextBox9{*this};
+    platform::MediaPlayer player{*this};
+    platform::Timer Timer3{*this, 1000};
+    platform::Timer Timer4{*this, 100, true};
+
+    platform::Menu file{*this, "File"};
+    platform::Menu newgame{file, "New Game"};
+    platform::Menu deal{file, "Deal"};
+    platform::Menu div1{file, "-"};
+    platform::Menu exit{file, "Exit"};
+    platform::Menu sound{*this, "Sound"};
+    platform::Menu onsound{sound, "On"};
+    platform::Menu off{sound, "Off"};
+    platform::Menu help{*this, "Help"};
+    platform::Menu rules{help, "Rules"};
+
+private:
+    void design();
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+    void scalewindow();
+    void deal_Click();
+    void fixit(int card);
+    void topile(int card);
+    void lineupcards();
+    void lineupcompcards();
+    void hisset();
+    void showtags();
+    void enablecards(bool on);
+    void gameover(std::string_view prompt);
+
+    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void Image2_DragDrop(platform::Control& Source, double X, double Y);
+    void Command1_Click();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void exit_Click();
+    void onsound_Click();
+    void off_Click();
+    void rules_Click();
+};

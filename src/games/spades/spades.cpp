@@ -1,0 +1,540 @@
+#include "games/spades/spades.h"
+
+#include "games/spades/spades_bidding.h"
+#include "games/spades/spades_computer.h"
+#include "games/spades/spades_deal.h"
+#include "games/spades/spades_layout.h"
+#include "games/spades/spades_play.h"
+#include "games/spades/spades_scoring.h"
+#include "games/spades/spadescore.h"
+
+#include "common/backs.h"
+#include "common/cards.h"
+#include "common/deck.h"
+#include "common/locks.h"
+#include "common/mainwindow.h"
+#include "common/names.h"
+#include "common/rndnum.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/settings.h"
+#include "common/sound.h"
+#include "common/trickcards.h"
+#include "platform/boxes.h"
+#include "platform/chance.h"
+
+#include <string>
+
+using namespace platform;
+using namespace spadesrules;
+
+namespace {
+
+constexpr std::string_view kFlick = "flick.wav";
+constexpr std::string_view kPageTurn = "pageturn.wav";
+constexpr std::string_view kTargetFile = "\\Data\\spadesto.dat";
+constexpr std::string_view kTrade = "Trade";
+constexpr std::string_view kStart = "Start";
+constexpr Color kTable = RGB(0, 128, 0);
+constexpr Color kBidCircle = RGB(128, 128, 0);
+constexpr Color kTrickCircle = RGB(255, 255, 0);
+
+void designName(Label& label, double left, double top, double width) {
+    label.Move(left, top, width, 255);
+    label.Caption = "Your Name";
+    label.Alignment = vbCenter;
+    label.ForeColor = RGB(255, 255, 128);
+    label.BackColor = vbMenuText;
+}
+
+void designNil(Label& label, double left, double top, double width) {
+    label.Move(left, top, width, 255);
+    label.Alignment = vbCenter;
+    label.ForeColor = vbYellow;
+    label.BackColor = kTable;
+}
+
+void designCaption(Label& label, double top, std::string caption) {
+    label.Move(1080, top, 1815, 255);
+    label.Caption = std::move(caption);
+    label.ForeColor = vbYellow;
+    label.BackStyle = vbTransparent;
+    label.Font.Name = "Verdana";
+    label.Font.Size = 8.25;
+    label.Font.Bold = true;
+}
+
+// Every circle starts hidden; the spares beyond 1 to 13 lie outside the table.
+void designCircles(ControlArray<Shape>& row, double top) {
+    for (auto& [k, circle] : row) {
+        circle->Kind = vbShapeCircle;
+        circle->FillStyle = vbFSSolid;
+        circle->FillColor = kBidCircle;
+        circle->Visible = false;
+        const bool spare = k < 1 || k > 13;
+        circle->Move(spare ? -120 : circleLeft(k), spare ? 9000 + 120 * (k / 14) : top, 375, 255);
+    }
+}
+
+}  // namespace
+
+spades::spades() {
+    design();
+    Spadescore::connect({
+        [] { return static_cast<Form*>(loaded<spades>()); },
+        [] {
+            const spades* table = loaded<spades>();
+            return table ? table->RichTextBox1.Text.get() : std::string();
+        },
+        [] {
+            if (spades* table = loaded<spades>()) table->thisisdone();
+        },
+        [] {
+            if (spades* table = loaded<spades>()) table->nexthand();
+        },
+    });
+    on(Image1.Click, &spades::Image1_Click);
+    on(Command3.Click, &spades::Command3_Click);
+    on(Command5.Click, &spades::Command5_Click);
+    on(Timer1.Tick, &spades::Timer1_Timer);
+    on(Timer2.Tick, &spades::Timer2_Timer);
+    on(Timer3.Tick, &spades::Timer3_Timer);
+    on(start.Click, &spades::start_Click);
+    on(exit.Click, &spades::exit_Click);
+    on(scorecard.Click, &spades::scorecard_Click);
+    on(to200.Click, &spades::to200_Click);
+    on(to250.Click, &spades::to250_Click);
+    on(to400.Click, &spades::to400_Click);
+    on(onsound.Click, &spades::onsound_Click);
+    on(off.Click, &spades::off_Click);
+    on(rules.Click, &spades::rules_Click);
+}
+
+void spades::design() {
+    Caption = "Spades";
+    Width = 10605;
+    Height = 9240;
+    BackColor = kTable;
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    Image1[0].Move(-1440, 2280, 1695, 1095);
+    for (int slot = 1; slot <= 52; ++slot) {
+        Image1[slot].Stretch = true;
+        Image1[slot].Move(0, 0, 1455, 855);
+    }
+    designName(Label16, 4440, 360, 1815);
+    designName(Label17, 8520, 960, 1815);
+    designName(Label18, 240, 1080, 1815);
+    designName(Label11, 4440, 7440, 1695);
+    designNil(Label12, 6360, 360, 1695);
+    designNil(Label13, 8520, 1320, 1695);
+    designNil(Label14, 6360, 7440, 1575);
+    designNil(Label15, 240, 1440, 1815);
+    designCaption(Label9, 7920, "Your Tricks:");
+    designCaption(Label10, 8400, "Their Tricks:");
+    designCircles(Shape3, 7920);
+    designCircles(Shape1, 8400);
+    Label* tricks[] = {&Label5, &Label6, &Label7, &Label8};
+    for (int k = 0; k < 4; ++k) tricks[k]->Move(240 + 1200 * k, 9120, 975, 255);
+
+    Frame1.Move(3360, 3840, 4335, 1695);
+    Frame1.Caption = "Select Your Teams Bid";
+    Frame1.BackColor = kTable;
+    Frame1.ForeColor = vbWhite;
+    Frame1.Font.Name = "Verdana";
+    Frame1.Font.Size = 11.25;
+    Frame1.Font.Bold = true;
+    Frame1.Visible = false;
+    for (auto& [index, button] : Command3) {
+        const int column = index % 7;
+        button->Move(120 + 600 * column, index < 7 ? 480 : 1080, 495, 375);
+        button->Caption = std::to_string(index);
+    }
+    Command5.Move(4440, 3000, 1935, 615);
+    Command5.Caption = std::string(kTrade);
+    Command5.Font.Name = "Verdana";
+    Command5.Font.Size = 9.75;
+    Command5.Font.Bold = true;
+    Command5.Visible = false;
+
+    txtres.Visible = false;
+    RichTextBox1.Visible = false;
+    RichTextBox9.Visible = false;
+}
+
+void spades::Form_Load() {
+    Randomize();
+    const common::SeatNames names = common::pickseats();
+    Label16.Caption = std::string(names.top);
+    Label17.Caption = std::string(names.right);
+    Label18.Caption = std::string(names.left);
+    common::readsetting(RichTextBox1, kTargetFile);
+    common::soundswitch(RichTextBox9, onsound, off, "spades");
+    showtarget();
+    Label11.Caption = common::playername();
+    setscale();
+    scalewindow();
+    newGame(table);
+    setcards();
+    setcardbacks();
+    startmeup();
+    Height = Label5.Top + 700 * double(scale);
+    table.handtop = static_cast<int>(Image1[52].Top);
+}
+
+void spades::setscale() {
+    const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
+    scale = choice.scale;
+    if (!common::smallscreen(choice)) return;
+    Frame1.Font.Size = 9;
+    Command5.Font.Size = 9;
+    for (Label* label : {&Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
+                         &Label18})
+        label->Font.Size = 7;
+    for (auto& [index, button] : Command3) button->Font.Size = 7;
+}
+
+// At 800 x 600 the window shrinks with its table; at 640 x 480 it only narrows. Its height follows
+// the scaled trick labels once the table is laid out.
+void spades::scalewindow() {
+    if (scale == 0.86f) common::scaleit(*this, scale);
+    if (scale == 0.7f) Width = Width - 2000;
+    for (auto& [index, button] : Command3) common::scaleit(*button, scale);
+    for (int k = 1; k <= 13; ++k) common::scaleit(Shape3[k], scale);
+    for (int k = 1; k <= 13; ++k) common::scaleit(Shape1[k], scale);
+    for (Label* label : {&Label9, &Label10, &Label16, &Label17, &Label18, &Label11, &Label12, &Label13, &Label14,
+                         &Label15})
+        common::scaleit(*label, scale);
+    common::scaleit(Command5, scale);
+    common::scaleit(Frame1, scale);
+    common::scaleit(Label5, scale);
+}
+
+void spades::Form_Activate() {
+    common::lockmain();
+    if (table.startflag != 5) start_Click();
+}
+
+void spades::Form_Unload(int&) {
+    // The table is closing: its score window must not deal a next hand on the way out.
+    if (Spadescore* score = loaded<Spadescore>()) score->Text1.Text = "";
+    common::releasemain();
+    platform::unload<Spadescore>();
+}
+
+void spades::setcards() {
+    enablecards(true);
+    table.tradephase = 0;
+    if (blindNilOffered(table) &&
+        MsgBox("Would you like to place a personal Blind Nil bid?", vbYesNo + vbInformation, "Blind Nil?") == vbYes) {
+        Command5.Caption = std::string(kTrade);
+        Command5.Visible = true;
+        Command5.Enabled = false;
+        Frame1.Enabled = false;
+        openTrade(table);
+    }
+    beginDeal(table);
+    common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
+        table.loopslot = slot;
+        if (slot >= 40) setcards22();
+        suitnum();
+    });
+    table.dealer = common::rndnum(4);
+}
+
+void spades::dealKnown(const std::array<std::int16_t, 52>& order) {
+    beginDeal(table);
+    for (int slot = 1; slot <= 52; ++slot) {
+        table.deckorder[slot] = order[static_cast<std::size_t>(slot - 1)];
+        table.loopslot = slot;
+        if (slot >= 40) setcards22();
+        suitnum();
+    }
+    setcardbacks();
+    startmeup();
+    if (table.bidding) showtheirbid();
+}
+
+void spades::suitnum() { spadesrules::suitnum(table, table.loopslot); }
+
+void spades::setcards22() {
+    const int code = table.deckorder[table.loopslot];
+    if (code < 1 || code > 52) return;
+    Image1[table.loopslot].Picture = LoadPicture(common::facefile(code));
+}
+
+void spades::setcardbacks() {
+    common::facesized(Image1[0]);
+    for (int slot = 1; slot <= 52; ++slot) layslot(slot);
+}
+
+// A slot in its fan at the template's size times the scale, upright or sideways, later slots in
+// front; the other seats' cards show their backs.
+void spades::layslot(int slot) {
+    Image& card = Image1[slot];
+    card.Stretch = true;
+    const bool side = sideways(slot);
+    const double width = Image1[0].Width * double(scale);
+    const double height = Image1[0].Height * double(scale);
+    card.Width = side ? height : width;
+    card.Height = side ? width : height;
+    if (side) card.Picture = LoadPicture(common::sidebackfile);
+    else if (slot <= 39) card.Picture = LoadPicture(common::backfile);
+    const Place place = slotPlace(slot, scale);
+    card.Left = place.left;
+    card.Top = place.top;
+    card.ZOrder(0);
+}
+
+void spades::startmeup() {
+    spadesrules::startmeup(table, [](int n, int offset) { return common::rndnum(n, offset); });
+    shownils();
+    for (auto* row : {&Shape3, &Shape1}) {
+        for (int k = 1; k <= 13; ++k) {
+            (*row)[k].FillColor = kBidCircle;
+            (*row)[k].Visible = false;
+        }
+    }
+    showtags();
+}
+
+void spades::countsuits() { spadesrules::countsuits(table); }
+
+void spades::morestuff() {
+    MsgBox("Your Partner suggests a bid of " + std::to_string(table.bid[kPartner]), vbInformation, "Bidding");
+    table.bidding = true;
+    Frame1.Visible = true;
+    showtheirbid();
+}
+
+void spades::showtheirbid() {
+    for (int k = 1; k <= 13; ++k) Shape1[k].Visible = k <= table.bid[2];
+}
+
+void spades::shownils() {
+    Label* marks[] = {&Label12, &Label13, &Label14, &Label15};
+    for (int seat = 1; seat <= 4; ++seat) {
+        std::string mark;
+        if (table.nilbid[seat] == -1) mark = "Nil Bid";
+        if (table.blindnil[seat] == -1) mark = "Blind Nil";
+        marks[seat - 1]->Caption = mark;
+    }
+}
+
+void spades::showtags() {
+    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Tag = std::to_string(table.tag[slot]);
+}
+
+void spades::enablecards(bool on) {
+    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Enabled = on;
+}
+
+// Every card of the seat held behind a played one closes the gap it left.
+void spades::closeup(int seat, int slot) { common::closegap(Image1, table.tag, seat, slot, scale); }
+
+void spades::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
+
+void spades::Command3_Click(int Index) {
+    Frame1.Visible = false;
+    const bool nil = table.blindnil[kUser] != -1 &&
+                     MsgBox("Would You like to make a personal Nil Bid?", vbYesNo + vbInformation, "Nil Bid?") == vbYes;
+    userBid(table, Index, nil);
+    shownils();
+    Timer1.Enabled = table.turn != kUser;
+    for (int k = 1; k <= 13; ++k) Shape3[k].Visible = k <= Index;
+}
+
+void spades::Image1_Click(int Index) {
+    if (table.tradephase == -1) {
+        if (!slotOfSeat(kUser, Index)) return;
+        Image& card = Image1[Index];
+        if (const auto row = tradeClick(table, rowOf(card.Top, table.handtop)))
+            card.Top = *row == Row::Raised ? table.handtop - kRaise : table.handtop;
+        Command5.Enabled = tradeReady(table);
+        return;
+    }
+    if (!playUser(table, Index)) return;
+    placeintrick(kUser, Index);
+    Timer1.Enabled = true;
+    if (trickComplete(table)) {
+        Timer1.Enabled = false;
+        Timer2.Enabled = true;
+    }
+    closeup(kUser, Index);
+    enablecards(false);
+}
+
+void spades::Command5_Click() {
+    if (Command5.Caption.get() == kStart) {
+        startAfterTrade(table);
+        Label14.Caption = "Blind Nil";
+        for (int slot = 40; slot <= 52; ++slot) Image1[slot].Top = table.handtop;
+        Command5.Visible = false;
+        Frame1.Enabled = true;
+        return;
+    }
+    std::array<int, 2> raised{};
+    std::size_t found = 0;
+    for (int slot = 40; slot <= 52 && found < 2; ++slot)
+        if (rowOf(Image1[slot].Top, table.handtop) == Row::Raised) raised[found++] = slot;
+    if (found < 2) return;
+    Label14.Caption = "Blind Nil";
+    const Gift gift = chooseGift(table);
+    if (gift.hi) MsgBox("HI");
+    exchange(table, raised, gift);
+    Command5.Caption = std::string(kStart);
+    for (table.loopslot = 40; table.loopslot <= 52; ++table.loopslot) setcards22();
+}
+
+void spades::Timer1_Timer() {
+    const int seat = table.turn;
+    if ((seat == 1 || seat == 2 || seat == 4) && !computerplays(seat)) return;
+    table.turn = passTurn(table.turn);
+    if (table.turn == kUser) Timer1.Enabled = false;
+    if (trickComplete(table)) {
+        Timer1.Enabled = false;
+        Timer2.Enabled = true;
+    }
+}
+
+// One computer card: chosen by the rules, turned face up and put into the trick.
+bool spades::computerplays(int seat) {
+    const int slot = decide(table, seat, [](int n, int offset) { return common::rndnum(n, offset); });
+    if (!slotOfSeat(seat, slot)) {
+        // Only a seat without a card gets here; the table cannot go on.
+        Timer1.Enabled = false;
+        return false;
+    }
+    recordPlay(table, seat, slot);
+    Image& card = Image1[slot];
+    if (sideways(slot)) {
+        card.Height = Image1[39].Height.get();
+        card.Width = Image1[39].Width.get();
+    }
+    table.loopslot = slot;
+    setcards22();
+    placeintrick(seat, slot);
+    closeup(seat, slot);
+    return true;
+}
+
+// A played card goes to its seat's place in the trick, in front of the table, with its sound.
+void spades::placeintrick(int seat, int slot) {
+    Image& card = Image1[slot];
+    const Place place = trickPlace(seat, scale);
+    card.Left = place.left;
+    card.Top = place.top;
+    card.ZOrder(0);
+    playsound(kFlick);
+    showtags();
+}
+
+void spades::Timer2_Timer() {
+    judgeTrick(table);
+    playsound(kPageTurn);
+    Timer2.Enabled = false;
+    Timer3.Enabled = true;
+}
+
+void spades::Timer3_Timer() {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (table.trickslot[seat]) continue;
+        Timer3.Enabled = false;
+        return;
+    }
+    if (common::sweeptick(Image1, table.trickslot, table.winner)) booktrick();
+}
+
+// The swept trick is counted: the winner's circle, the trick labels, then the next lead or the
+// end of the hand.
+void spades::booktrick() {
+    const bool handover = bookTrick(table);
+    const int team = teamOf(table.winner);
+    const int n = teamTricks(table, team);
+    (team == kOurs ? Shape3 : Shape1)[n].FillColor = kTrickCircle;
+    Label* tricks[] = {&Label5, &Label6, &Label7, &Label8};
+    for (int seat = 1; seat <= 4; ++seat) tricks[seat - 1]->Caption = std::to_string(table.trickswon[seat]);
+    Timer3.Enabled = false;
+    if (!handover) {
+        enablecards(true);
+        if (table.winner != kUser) Timer1.Enabled = true;
+        return;
+    }
+    Timer1.Enabled = false;
+    scoreHand(table);
+    window<Spadescore>().Text1.Text = "DONE";
+    scorecard_Click();
+}
+
+void spades::scorecard_Click() {
+    Spadescore& score = window<Spadescore>();
+    score.Label3.Caption = Label16.Caption + "/" + Label11.Caption;
+    score.Label4.Caption = Label17.Caption + "/" + Label18.Caption;
+    score.Label5.Caption = std::to_string(table.bags[kOurs]);
+    score.Label6.Caption = std::to_string(table.bags[kTheirs]);
+    score.Label8.Caption = std::to_string(table.teamscore[kOurs]);
+    score.Label7.Caption = std::to_string(table.teamscore[kTheirs]);
+    score.Show();
+}
+
+void spades::start_Click() {
+    thisisdone();
+    // A score window that is not open carries no flag; touching it would only load it hidden.
+    if (Spadescore* score = loaded<Spadescore>()) score->Text1.Text = "";
+    table.startflag = 5;
+}
+
+// Nothing of an interrupted hand carries over: no timer of the old hand ticks into the new deal,
+// no trick card stays counted and an open trade is closed.
+void spades::stopplay() {
+    Timer1.Enabled = false;
+    Timer2.Enabled = false;
+    Timer3.Enabled = false;
+    clearTrick(table);
+    closeTrade(table);
+    Command5.Visible = false;
+    Frame1.Enabled = true;
+}
+
+void spades::thisisdone() {
+    stopplay();
+    newGame(table);
+    setcards();
+    setcardbacks();
+    startmeup();
+    morestuff();
+}
+
+void spades::nexthand() {
+    setcards();
+    setcardbacks();
+    startmeup();
+    morestuff();
+}
+
+void spades::exit_Click() { Unload(); }
+
+void spades::showtarget() {
+    const std::string& text = RichTextBox1.Text.get();
+    to200.Checked = text == "200";
+    to250.Checked = text == "250";
+    to400.Checked = text == "400";
+}
+
+void spades::settarget(std::string_view target) {
+    common::writesetting(RichTextBox1, target, kTargetFile);
+    showtarget();
+}
+
+void spades::to200_Click() { settarget("200"); }
+
+void spades::to250_Click() { settarget("250"); }
+
+void spades::to400_Click() { settarget("400"); }
+
+void spades::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "spades", true); }
+
+void spades::off_Click() { common::setsound(RichTextBox9, onsound, off, "spades", false); }
+
+void spades::rules_Click() { common::showrules("spades"); }

@@ -1,0 +1,21 @@
+#include "games/spades/spades_layout.h"
+
+#include <cmath>
+
+namespace spadesrules {
+
+int handtopOf(float scale) {
+    return static_cast<int>(std::lround(scaled(common::kHandRow, scale)));
+}
+
+Place slotPlace(int slot, float scale) {
+    Place place = common::fanPlace(slot, scale, kTopRow);
+    if (slot >= 40) place.top = handtopOf(scale);
+    return place;
+}
+
+double circleLeft(int k) {
+    return 3000 + 360 * (k - 1);
+}
+
+}  // namespace spadesrules

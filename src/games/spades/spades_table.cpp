@@ -1,0 +1,41 @@
+#include "games/spades/spades_table.h"
+
+#include "common/cards.h"
+
+namespace spadesrules {
+
+int teamOf(int seat) {
+    return seat == 1 || seat == 3 ? kOurs : kTheirs;
+}
+
+int partnerOf(int seat) {
+    return (seat + 1) % 4 + 1;
+}
+
+int suitcountOf(const SpadesTable& t, int seat, std::string_view suit) {
+    const int block = common::blockofsuit(suit);
+    return block < 0 ? 0 : t.suitcount[block][seat];
+}
+
+void lowerSuitcount(SpadesTable& t, int seat, std::string_view suit) {
+    const int block = common::blockofsuit(suit);
+    if (block >= 0) --t.suitcount[block][seat];
+}
+
+int highestOf(const SpadesTable& t, int seat, std::string_view suit) {
+    int best = 0;
+    for (int slot : slotsOf(seat))
+        if (isHeld(t, slot) && t.cardsuit[slot] == suit && t.cardrank[slot] > (best ? t.cardrank[best] : 0))
+            best = slot;
+    return best;
+}
+
+int lowestOf(const SpadesTable& t, int seat, std::string_view suit) {
+    int best = 0;
+    for (int slot : slotsOf(seat))
+        if (isHeld(t, slot) && t.cardsuit[slot] == suit && (!best || t.cardrank[slot] < t.cardrank[best]))
+            best = slot;
+    return best;
+}
+
+}  // namespace spadesrules

@@ -1,0 +1,83 @@
+#include "games/spades/spadescore.h"
+
+#include "games/spades/spades_scoring.h"
+
+#include "common/locks.h"
+#include "common/question.h"
+#include "platform/files.h"
+
+using namespace platform;
+
+namespace {
+
+SpadesScoreTable& owner() {
+    static SpadesScoreTable connected;
+    return connected;
+}
+
+Form* table() { return owner().loaded ? owner().loaded() : nullptr; }
+
+void designLabel(Label& label, std::string caption, double left, double top, double width) {
+    label.Move(left, top, width, 375);
+    label.Caption = std::move(caption);
+    label.Font.Name = "Verdana";
+    label.Font.Size = 8.25;
+}
+
+}  // namespace
+
+Spadescore::Spadescore() {
+    Caption = "Score";
+    Move(45, 435);
+    // The design's size is its inside: the frame around it would otherwise cut off the score row.
+    setClientSize(5400, 2565);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+    designLabel(Label3, "Your Team", 960, 240, 1935);
+    designLabel(Label4, "Their Team", 3240, 240, 1935);
+    designLabel(Label1, "Bags:", 120, 960, 1095);
+    designLabel(Label5, "", 1320, 960, 1575);
+    designLabel(Label6, "", 3240, 960, 1575);
+    Line1.X1 = 120;
+    Line1.Y1 = 1560;
+    Line1.X2 = 5160;
+    Line1.Y2 = 1560;
+    designLabel(Label2, "Score:", 120, 1920, 1095);
+    designLabel(Label8, "", 1320, 1920, 1575);
+    designLabel(Label7, "", 3240, 1920, 1575);
+    Text1.Move(3720, 2520, 1695, 285);
+    Text1.Text = "Text1";
+    Text1.Visible = false;
+}
+
+void Spadescore::connect(SpadesScoreTable table) { owner() = std::move(table); }
+
+void Spadescore::Form_Activate() { common::lockowner(table()); }
+
+void Spadescore::Form_Unload(int&) {
+    common::releaseowner(table());
+    if (Text1.Text.get() == "DONE") {
+        Hide();
+        decide();
+    }
+    Text1.Text = "";
+}
+
+// After a hand: a team at the target wins, one at minus the target loses, or the next hand follows.
+void Spadescore::decide() {
+    if (!table()) return;
+    const int ourscore = toInt(Label8.Caption.get(), 0);
+    const int target = spadesrules::targetOf(owner().target());
+    const int theirscore = toInt(Label7.Caption.get(), 0);
+    switch (spadesrules::ending(ourscore, theirscore, target)) {
+    case spadesrules::Ending::Won:
+        if (common::playagain("You Win, Play again?", common::kPlayAgain)) owner().newgame();
+        return;
+    case spadesrules::Ending::Lost:
+        if (common::playagain("You Lost, Play again?", common::kPlayAgain)) owner().newgame();
+        return;
+    case spadesrules::Ending::NextHand:
+        owner().nexthand();
+        return;
+    }
+}
