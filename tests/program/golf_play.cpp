@@ -13,12 +13,7 @@ namespace {
 
 std::string golfHolds(golf& g) {
     const golfrules::GolfTable& t = g.table;
-    std::array<int, 53> seen{};
-    for (int image = 1; image <= 52; ++image) {
-        const int code = t.deckorder[image];
-        if (code < 1 || code > 52) return "card image " + std::to_string(image) + " holds no card code";
-        if (++seen[code] > 1) return "card code " + std::to_string(code) + " is dealt twice";
-    }
+    if (std::string wrong = gp::everyCodeOnce(t.deckorder, 52); !wrong.empty()) return wrong;
     std::array<int, golfrules::kTableCards + 1> placed{};
     for (int column = 1; column <= golfrules::kColumns; ++column)
         for (int image : t.columns[column])

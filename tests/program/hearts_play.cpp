@@ -6,7 +6,6 @@
 #include "games/hearts/heartsscore.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 // Hearts: every card dealt once, one timer at a time, and a hand in play always has someone to
@@ -15,12 +14,7 @@ namespace {
 
 std::string heartsHolds(hearts& h) {
     const heartsrules::HeartsTable& t = h.table;
-    std::array<int, 53> seen{};
-    for (int slot = 1; slot <= 52; ++slot) {
-        const int code = t.deckorder[slot];
-        if (code < 1 || code > 52) return "slot " + std::to_string(slot) + " holds no card code";
-        if (++seen[code] > 1) return "card code " + std::to_string(code) + " is dealt twice";
-    }
+    if (std::string wrong = gp::everyCodeOnce(t.deckorder, 52); !wrong.empty()) return wrong;
     const bool timing = std::ranges::any_of(h.timers(), [](const platform::Timer* timer) { return timer->running(); });
     if (!h.Enabled || !t.handplaying || timing) return {};
     if (t.turn != heartsrules::kUser) return "a hand is in play, seat " + std::to_string(t.turn) + " is to play and no timer runs";

@@ -116,6 +116,16 @@ std::string menuPath(const platform::Menu& m) {
 
 }  // namespace
 
+std::string everyCodeOnce(std::span<const std::int16_t> order, int cards) {
+    std::vector<int> seen(static_cast<std::size_t>(cards) + 1);
+    for (int at = 1; at <= cards; ++at) {
+        const int code = order[static_cast<std::size_t>(at)];
+        if (code < 1 || code > cards) return "position " + std::to_string(at) + " holds no card code";
+        if (++seen[static_cast<std::size_t>(code)] > 1) return "card code " + std::to_string(code) + " is dealt twice";
+    }
+    return {};
+}
+
 const std::vector<PlayedWindow>& playedWindows() { return registry(); }
 
 bool addPlayedWindow(PlayedWindow window) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -54,6 +55,10 @@ struct PlayedWindow {
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
+
+// What is wrong with a deal whose positions 1..cards must hold the card codes 1..cards once each
+// (`order[0]` unused), or empty text.
+std::string everyCodeOnce(std::span<const std::int16_t> order, int cards);
 
 // Every registered window, in registration order.
 const std::vector<PlayedWindow>& playedWindows();
