@@ -2,7 +2,9 @@
 
 #include "art/card_face.h"
 #include "art/euchre_pictures.h"
+#include "art/forty_thieves.h"
 #include "art/sea_war.h"
+#include "art/towers_foreaft.h"
 
 namespace art {
 
@@ -35,6 +37,8 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"arrowleft.bmp", false, [] { return arrowPicture(Arrow::Left); }});
     files.push_back({"arrowright.bmp", false, [] { return arrowPicture(Arrow::Right); }});
     files.push_back({"bluewater.bmp", false, seaWater});
+    files.push_back({"maroon.bmp", false, emptyFoundation});
+    files.push_back({"white.bmp", false, whiteCell});
     return files;
 }
 

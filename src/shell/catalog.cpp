@@ -10,11 +10,14 @@
 #include "games/crazy8s-war/crazy8s.h"
 #include "games/crazy8s-war/wargame.h"
 #include "games/euchre/euchre.h"
+#include "games/fortythieves/fortythieves.h"
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
 #include "games/spades/spades.h"
+#include "games/towers-foreaft/foreaft.h"
+#include "games/towers-foreaft/towers.h"
 
 namespace shell {
 namespace {
@@ -49,15 +52,15 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
-     nullptr},
+     &show<fortythieves>},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
-    {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", nullptr},
+    {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", &show<foreaft>},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
-    {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", nullptr},
-    {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", nullptr},
+    {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", &show<towers1>},
+    {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", &show<towers2>},
+    {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", &show<towers3>},
     {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
     {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
 }};

@@ -100,6 +100,11 @@ TEST_F(ProgramFolderLayout, EuchreTrumpAndArrowPicturesAreBitmaps) {
         EXPECT_EQ(decode(image(name)).size(), QSize(30, 28)) << name;
 }
 
+TEST_F(ProgramFolderLayout, TheEmptyFoundationIsABitmapOfAFacesSize) {
+    EXPECT_TRUE(readAll(image("maroon.bmp")).startsWith("BM"));
+    EXPECT_EQ(decode(image("maroon.bmp")).size(), QSize(71, 96));
+}
+
 TEST_F(ProgramFolderLayout, BackFileOverwrittenWithBitmapDataStillLoads) {
     const QImage design4 = art::deckPicture(4, art::DeckPicture::Back);
     writeAll(image("bikecard.gif"), asBmp(design4));

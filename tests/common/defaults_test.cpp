@@ -50,6 +50,8 @@ TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat")
 
 TEST(ShippedDefaults, GinPlaysToOneHundred) { EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n"); }
 
+TEST(ShippedDefaults, ForeAftAllowsNoBackwardMoves) { EXPECT_EQ(shipped("backwards.dat"), "NO\r\n"); }
+
 TEST(ShippedDefaults, SeaWarStartsInClassicWithARandomFirstMove) {
     EXPECT_EQ(shipped("seawartype.dat"), "Classic\r\n");
     EXPECT_EQ(shipped("battleshipfirst.dat"), "1\r\n");

@@ -98,11 +98,16 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "Accordion",
              "Crazy 8s",
              "Euchre",
+             "Fore and Aft",
+             "Forty Thieves",
              "Gin Rummy",
              "Golf",
              "Hearts",
              "Sea War",
              "Spades",
+             "Towers of Hanoi (Small)",
+             "Towers of Hanoi (Medium)",
+             "Towers of Hanoi (Large)",
              "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;

@@ -49,5 +49,7 @@ void heartsscore::showtotals() {
 // the menu leaves its hand to be played on.
 void heartsscore::Form_Unload(int&) {
     common::releaseowner(table());
+    // At the end of the run the table goes too: no hand is dealt on the way out.
+    if (platform::runEnding()) return;
     if (table() && owner().nexthand()) Hide();
 }

@@ -56,7 +56,8 @@ void Spadescore::Form_Activate() { common::lockowner(table()); }
 
 void Spadescore::Form_Unload(int&) {
     common::releaseowner(table());
-    if (Text1.Text.get() == "DONE") {
+    // At the end of the run the table goes too: no hand or game is started on the way out.
+    if (Text1.Text.get() == "DONE" && !platform::runEnding()) {
         Hide();
         decide();
     }

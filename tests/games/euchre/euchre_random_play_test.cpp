@@ -2,13 +2,11 @@
 
 #include "games/euchre/euchre_layout.h"
 #include "games/euchre/euchre_play.h"
-#include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
-#include <random>
 #include <set>
 #include <string>
 
@@ -21,29 +19,9 @@ namespace {
 // question answered either way. After each step the table must still answer and keep its cards.
 class EuchreRandomPlay : public EuchreTest {
 protected:
-    void TearDown() override {
-        platform::unloadAll();
-        settle();
-        // The fixture's own script answers boxes again.
-        { gp::ScriptedBoxes restore; }
-        EuchreTest::TearDown();
-    }
+    gp::RandomPlay play;
 
-    std::mt19937 gestures;
-    int boxesShown = 0;
-    int errors = 0;  // the computer seats' "ERROR" notices, which a consistent table never shows
-
-    void answerBoxesAtRandom() {
-        platform::setBoxHook([this](const platform::BoxRequest& request) {
-            ++boxesShown;
-            if (request.prompt == "ERROR") ++errors;
-            const bool yesNo = (request.style & 7) == platform::vbYesNo;
-            if (!yesNo) return platform::BoxReply{platform::vbOK, {}};
-            return platform::BoxReply{pick(2) ? platform::vbYes : platform::vbNo, {}};
-        });
-    }
-
-    int pick(int n) { return static_cast<int>(gestures() % static_cast<std::uint32_t>(n)); }
+    int pick(int n) { return play.pick(n); }
 
     void step(euchre& e) {
         const int roll = pick(1000);
@@ -142,9 +120,7 @@ protected:
 
     void run(std::uint32_t seed, int steps) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        gestures.seed(seed);
-        platform::Randomize(seed);
-        answerBoxesAtRandom();
+        play.seed(seed);
         for (int n = 0; n < steps && !HasFatalFailure(); ++n) {
             euchre* e = platform::loaded<euchre>();
             if (!e) {
@@ -162,12 +138,13 @@ protected:
             if (euchre* open = platform::loaded<euchre>()) checkTable(*open, where);
             if (HasFailure()) break;
         }
-        EXPECT_EQ(errors, 0);
+        // The computer seats' "ERROR" notice is one a consistent table never shows.
+        EXPECT_EQ(std::count(play.prompts().begin(), play.prompts().end(), "ERROR"), 0);
         // The run ends with the table in whatever state it is: nothing more is dealt or asked.
-        const int before = boxesShown;
+        const std::size_t before = play.prompts().size();
         platform::unloadAll();
         settle();
-        EXPECT_EQ(boxesShown, before);
+        EXPECT_EQ(play.prompts().size(), before);
     }
 };
 

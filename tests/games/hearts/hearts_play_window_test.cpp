@@ -2,6 +2,7 @@
 
 #include "common/cards.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,64 @@ TEST_F(HeartsPlay, NewGameAtAnyMomentDealsATableThatPlays) {
         playUserCard(h);
         runUntilUser(h);
         EXPECT_EQ(h.table.tricksleft, 12) << "the first trick of the new hand is four fresh cards";
+        h.Unload();
+        settle();
+    }
+}
+
+// One whole trick at each screen size, against the design's own numbers: the fans, the four places
+// in the trick, a hand closing up behind its played card, and the sweep's 300 unscaled twips a tick.
+TEST_F(HeartsPlay, ATrickLiesAndLeavesAtTheDesignPlacesAtEachSize) {
+    const struct { int width, height; float scale; } sizes[] = {{1024, 768, 1.0f}, {800, 600, 0.9f}, {640, 480, 0.74f}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+        setScreen(size.width, size.height);
+        hearts& h = openWithoutPass({"3C 4D", "5C 6D", "AC", "2C 7D"});
+        const double k = size.scale;
+        EXPECT_NEAR(h.Image1[1].Left, 360 * k, 0.01);
+        EXPECT_NEAR(h.Image1[1].Top, 1800 * k, 0.01);
+        EXPECT_NEAR(h.Image1[14].Left, 8760 * k, 0.01);
+        EXPECT_NEAR(h.Image1[27].Left, 3000 * k, 0.01);
+        EXPECT_NEAR(h.Image1[27].Top, 600 * k, 0.01);
+        EXPECT_NEAR(h.Image1[40].Top, 5880 * k, 0.01);
+        click(h.Command1);
+        runUntilUser(h);
+        click(h.Image1[slotOf(h.table, "AC")]);
+        ASSERT_TRUE(h.Timer2.Enabled);
+        const struct { int seat; double left, top; } places[] = {
+            {1, 4560, 2200}, {2, 6060, 2800}, {3, 4560, 3960}, {4, 3060, 2800}};
+        for (const auto& place : places) {
+            const platform::Image& card = h.Image1[h.table.trickslot[place.seat]];
+            EXPECT_NEAR(card.Left, place.left * k, 0.01) << "seat " << place.seat;
+            EXPECT_NEAR(card.Top, place.top * k, 0.01) << "seat " << place.seat;
+            EXPECT_NEAR(card.Width, 1065 * k, 0.01) << "seat " << place.seat << " lies upright";
+            EXPECT_NEAR(card.Height, 1440 * k, 0.01) << "seat " << place.seat;
+        }
+        // Each hand closed up behind its played card: its held cards lie in its first twelve places.
+        const struct { int seat, first; double left, top, stepLeft, stepTop; } fans[] = {
+            {1, 27, 3000, 600, 300, 0}, {2, 14, 8760, 1800, 0, 300}, {4, 1, 360, 1800, 0, 300}};
+        for (const auto& fan : fans) {
+            int place = 0;
+            for (int slot = fan.first; slot < fan.first + 13; ++slot) {
+                if (!heartsrules::isHeld(h.table, slot)) continue;
+                EXPECT_NEAR(h.Image1[slot].Left, (fan.left + fan.stepLeft * place) * k, 0.01) << "slot " << slot;
+                EXPECT_NEAR(h.Image1[slot].Top, (fan.top + fan.stepTop * place) * k, 0.01) << "slot " << slot;
+                ++place;
+            }
+            EXPECT_EQ(place, 12) << "seat " << fan.seat;
+        }
+        while (!h.Timer3.Enabled) advance(1);
+        const platform::Image& won = h.Image1[h.table.trickslot[3]];
+        int ticks = 0;
+        for (; h.Timer3.Enabled && ticks < 100; ++ticks) {
+            const double top = won.Top;
+            advance(15);
+            if (h.Timer3.Enabled) {
+                EXPECT_NEAR(won.Top, top + 300, 0.01) << "tick " << ticks;
+            }
+        }
+        EXPECT_EQ(ticks, static_cast<int>(std::ceil((10000 - 3960 * k) / 300))) << "to the bottom, 300 a tick";
+        EXPECT_EQ(h.table.leader, 3);
         h.Unload();
         settle();
     }

@@ -1,5 +1,7 @@
 #include "hearts_fixture.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -82,6 +84,31 @@ TEST_F(HeartsScore, OpenedFromTheMenuDuringAHandItNeverDeals) {
     EXPECT_FALSE(h.Command1.Visible);
     runUntilUser(h);
     EXPECT_NE(playUserCard(h), 0) << "the hand plays on";
+}
+
+// Looks at the Hearts table when the end of the run unloads it: after the score window, which was
+// opened later, and before the table itself.
+class TableWatcher : public platform::Form {
+public:
+    static inline std::array<std::int16_t, 53> deal{};
+    void Form_Unload(int&) override {
+        if (const hearts* h = platform::loaded<hearts>()) deal = h->table.deckorder;
+    }
+};
+
+// Closed with the hand-played flag at the end of the run, the score window deals no next hand for a
+// table that is about to go.
+TEST_F(HeartsScore, AtTheEndOfTheRunItDealsNothing) {
+    hearts& h = openGame<hearts>();
+    h.Text1.Text = "4";
+    h.Text4.Text = "D";
+    platform::window<TableWatcher>();
+    platform::window<heartsscore>().Show();
+    settle();
+    const auto deal = h.table.deckorder;
+    platform::unloadAll();
+    settle();
+    EXPECT_EQ(TableWatcher::deal, deal);
 }
 
 }  // namespace

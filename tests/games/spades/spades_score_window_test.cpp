@@ -127,4 +127,23 @@ TEST_F(SpadesScore, ATargetChosenMidGameCountsAtTheEndOfThisHand) {
     EXPECT_EQ(boxes.shown().back().title, "Bidding") << "205 is short of 400";
 }
 
+// At the end of the run every window is unloaded, the score window before its table: closed with
+// its flag it must neither deal the next hand (with the partner's suggestion) nor ask to play again.
+TEST_F(SpadesScore, AtTheEndOfTheRunItStartsNothing) {
+    const std::array<int, 2> totals[] = {{40, 10}, {260, 0}};
+    for (const auto& [ours, theirs] : totals) {
+        SCOPED_TRACE(std::to_string(ours) + " : " + std::to_string(theirs));
+        spades& s = openTable();
+        s.table.teamscore = {ours, theirs};
+        platform::window<Spadescore>().Text1.Text = "DONE";
+        s.scorecard_Click();
+        settle();
+        gp::ScriptedBoxes script;
+        platform::unloadAll();
+        settle();
+        EXPECT_TRUE(script.shown().empty());
+        EXPECT_EQ(platform::loaded<spades>(), nullptr);
+    }
+}
+
 }  // namespace
