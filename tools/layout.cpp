@@ -65,6 +65,14 @@ bool writeSounds(const fs::path& folder) {
     return ok;
 }
 
+// Copies a file; with keepExisting, only when the target is missing.
+bool copyFile(const fs::path& source, const fs::path& target, bool keepExisting) {
+    if (keepExisting && fs::exists(target)) return true;
+    const QByteArray bytes = readBytes(source);
+    if (fs::exists(target) && readBytes(target) == bytes) return true;
+    return writeBytes(target, bytes);
+}
+
 // Copies every file under source to the same place under target; with keepExisting, only
 // those that are missing there.
 bool copyTree(const fs::path& source, const fs::path& target, bool keepExisting) {
@@ -73,11 +81,7 @@ bool copyTree(const fs::path& source, const fs::path& target, bool keepExisting)
     bool ok = true;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source, ec)) {
         if (!entry.is_regular_file()) continue;
-        const fs::path to = target / fs::relative(entry.path(), source);
-        if (keepExisting && fs::exists(to)) continue;
-        const QByteArray bytes = readBytes(entry.path());
-        if (fs::exists(to) && readBytes(to) == bytes) continue;
-        ok = writeBytes(to, bytes) && ok;
+        ok = copyFile(entry.path(), target / fs::relative(entry.path(), source), keepExisting) && ok;
     }
     return ok;
 }
@@ -91,6 +95,9 @@ bool layOutProgramFolder(const fs::path& folder, const fs::path& assets) {
     ok = writePictures(folder) && ok;
     ok = writeSounds(folder) && ok;
     ok = copyTree(assets / "rules", folder / "Data", false) && ok;
+    // Hangman's word list lies directly in the program folder and, like the rules pages, is ours.
+    if (fs::exists(assets / "easywords.dat", ec))
+        ok = copyFile(assets / "easywords.dat", folder / "easywords.dat", false) && ok;
     return ok;
 }
 

@@ -3,7 +3,10 @@
 #include "art/card_face.h"
 #include "art/euchre_pictures.h"
 #include "art/forty_thieves.h"
+#include "art/hangman.h"
+#include "art/interlock.h"
 #include "art/sea_war.h"
+#include "art/tictactoe.h"
 #include "art/towers_foreaft.h"
 
 namespace art {
@@ -39,6 +42,20 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"bluewater.bmp", false, seaWater});
     files.push_back({"maroon.bmp", false, emptyFoundation});
     files.push_back({"white.bmp", false, whiteCell});
+    files.push_back({"greenblank.bmp", false, [] { return ticTacCell(CellMark::Blank); }});
+    files.push_back({"greenx.bmp", false, [] { return ticTacCell(CellMark::X); }});
+    files.push_back({"greeno.bmp", false, [] { return ticTacCell(CellMark::O); }});
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        files.push_back({QString("%1.bmp").arg(letter), false, [=] { return letterButton(letter); }});
+        files.push_back({QString("little%1.bmp").arg(letter), false, [=] { return letterTile(letter); }});
+    }
+    // The name as the game asks for it.
+    files.push_back({"blankletteer.bmp", false, usedLetterButton});
+    files.push_back({"letter.bmp", false, hiddenTile});
+    files.push_back({"blank.bmp", false, gapTile});
+    for (int stage = 1; stage <= 7; ++stage)
+        files.push_back({QString("stage%1.bmp").arg(stage), false, [=] { return gallows(stage); }});
+    files.push_back({"darkred.bmp", false, darkRedCell});
     return files;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace common {
 namespace {
@@ -44,6 +45,12 @@ void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardus
     const int n = static_cast<int>(order.size());
     requireIndexes(deckorder, n);
     requireIndexes(cardused, n);
+    std::vector<bool> seen(static_cast<std::size_t>(n) + 1);
+    for (const std::int16_t code : order) {
+        if (code < 1 || code > n || seen[static_cast<std::size_t>(code)])
+            throw std::invalid_argument("a known deal holds every code of its deck once");
+        seen[static_cast<std::size_t>(code)] = true;
+    }
     std::copy(order.begin(), order.end(), deckorder.begin() + 1);
     std::fill(cardused.begin() + 1, cardused.begin() + n + 1, kUsed);
 }

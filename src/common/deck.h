@@ -19,6 +19,7 @@ void shuffledeck(std::span<std::int16_t> deckorder, std::span<std::int16_t> card
 
 // A deal chosen by the caller in place of the shuffle (tests lay out known tables this way): each
 // position 1..n takes the code at order[position - 1], and every code of the range is marked dealt.
+// An order that is not the codes 1..n, each once, throws std::invalid_argument and changes nothing.
 void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused,
                std::span<const std::int16_t> order);
 

@@ -65,4 +65,13 @@ void scaleit(Object& object, float scale) {
     object.Left = object.Left * double(scale);
 }
 
+// `scaleit` on a line: its end points X1, X2, Y1 and Y2, in that order, times scale.
+template <class LineControl>
+void scaleline(LineControl& line, float scale) {
+    line.X1 = line.X1 * double(scale);
+    line.X2 = line.X2 * double(scale);
+    line.Y1 = line.Y1 * double(scale);
+    line.Y2 = line.Y2 * double(scale);
+}
+
 }  // namespace common

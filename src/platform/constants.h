@@ -34,6 +34,7 @@ inline constexpr int vbTransparent = 0;
 inline constexpr int vbOpaque = 1;
 inline constexpr int vbFSSolid = 0;
 inline constexpr int vbFSTransparent = 1;
+inline constexpr int vbFSDiagonalCross = 7;  // crossed diagonal lines; the container shows between them
 
 // Border styles of labels, shapes and lines (0 none, 1 a single solid line).
 inline constexpr int vbBSNone = 0;

@@ -19,6 +19,17 @@ QRectF squared(const QRectF& r) {
     return QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
 }
 
+QBrush fillBrush(int style, const QColor& color) {
+    switch (style) {
+    case vbFSSolid:
+        return QBrush(color);
+    case vbFSDiagonalCross:
+        return QBrush(color, Qt::DiagCrossPattern);
+    default:
+        return QBrush(Qt::NoBrush);
+    }
+}
+
 }  // namespace
 
 Image::Image(Container& parent) : Control(parent, Layer::Light) {}
@@ -112,7 +123,7 @@ void Shape::paint(QPainter& painter) const {
             painter.drawRect(r);
     };
     if (BackStyle == vbOpaque) draw(BackColor->toQColor());
-    draw(FillStyle == vbFSSolid ? QBrush(FillColor->toQColor()) : QBrush(Qt::NoBrush));
+    draw(fillBrush(FillStyle, FillColor->toQColor()));
 }
 
 void Shape::copyFrom(const Control& other) {

@@ -48,7 +48,8 @@ public:
     const char* kind() const override { return "Label"; }
 };
 
-// Rectangles, squares, ovals, circles and rounded ones; takes no pointer events.
+// Rectangles, squares, ovals, circles and rounded ones, filled solid, hatched with crossed
+// diagonals or not at all; takes no pointer events.
 class Shape : public Control {
 public:
     explicit Shape(Container& parent);

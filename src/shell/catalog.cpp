@@ -15,7 +15,12 @@
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/seawar/seawar.h"
+#include "games/smallsolitaires/calculation.h"
+#include "games/smallsolitaires/interlockpuzzle.h"
+#include "games/smallsolitaires/nestor.h"
 #include "games/spades/spades.h"
+#include "games/tictactoe-hangman/hangman.h"
+#include "games/tictactoe-hangman/tictactoe.h"
 #include "games/towers-foreaft/foreaft.h"
 #include "games/towers-foreaft/towers.h"
 
@@ -47,9 +52,9 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
      "scorememory", nullptr},
     {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
-     "interlockpuzzle", nullptr},
-    {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", nullptr},
-    {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", nullptr},
+     "interlockpuzzle", &show<interlockpuzzle>},
+    {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", &show<nestor>},
+    {"K4", "solcard", "Calculation", "calculationpic", "How to play Calculation", "calculation", &show<calculation>},
     {"K5", "solcard", "Golf", "golfpic", "How to play Golf", "golf", &show<golf>},
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      &show<fortythieves>},
@@ -57,12 +62,12 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", &show<foreaft>},
-    {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", nullptr},
+    {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", &show<tictactoe>},
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", &show<towers1>},
     {"I6", "board", "Towers of Hanoi (Medium)", "towers2pic", "How to play Towers of Hanoi", "hanoi", &show<towers2>},
     {"I7", "board", "Towers of Hanoi (Large)", "towers3pic", "How to play Towers of Hanoi", "hanoi", &show<towers3>},
     {"I8", "board", "Sea War", "seawarpic", "How to play Sea War", "seawar", &show<seawar>},
-    {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", nullptr},
+    {"I9", "board", "Hangman", "hangmanpic", "How to play Hangman", "hangman", &show<hangman>},
 }};
 
 template <class Table, class Field>

@@ -154,6 +154,14 @@ TEST_F(ProgramFolderLayout, SecondRunKeepsTheUsersChoicesAndRestoresWhatIsMissin
     EXPECT_EQ(readAll(folder / "Data" / "hearts.html"), "<html>Hearts</html>");
 }
 
+TEST_F(ProgramFolderLayout, TheWordListLiesInTheProgramFolderAsShipped) {
+    EXPECT_FALSE(fs::exists(folder / "easywords.dat")) << "no list shipped, none laid out";
+    writeAll(assets / "easywords.dat", "101***kite***@@@Thing@@@!!!\r\n");
+    writeAll(folder / "easywords.dat", "edited");
+    ASSERT_TRUE(layout::layOutProgramFolder(folder, assets));
+    EXPECT_EQ(readAll(folder / "easywords.dat"), "101***kite***@@@Thing@@@!!!\r\n");
+}
+
 TEST_F(ProgramFolderLayout, AnUnreadableDesignNumberRestoresTheFirstDesign) {
     writeAll(folder / "Data" / "carddeck.dat", "seven\r\n");
     fs::remove(image("bikecard.gif"));

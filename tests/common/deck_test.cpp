@@ -106,4 +106,14 @@ TEST_F(Deal, AKnownDealPlacesEachCodeAndMarksTheRangeDealt) {
     }
     std::array<std::int16_t, 10> small{};
     EXPECT_THROW(knowndeal(small, cardused, order), std::out_of_range);
+
+    auto twice = order;
+    twice[51] = twice[0];
+    auto outside = order;
+    outside[3] = 53;
+    for (const auto& wrong : {twice, outside}) {
+        std::array<std::int16_t, 53> untouched{};
+        EXPECT_THROW(knowndeal(untouched, cardused, wrong), std::invalid_argument);
+        EXPECT_EQ(untouched, (std::array<std::int16_t, 53>{})) << "nothing dealt";
+    }
 }

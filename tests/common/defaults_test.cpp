@@ -56,3 +56,17 @@ TEST(ShippedDefaults, SeaWarStartsInClassicWithARandomFirstMove) {
     EXPECT_EQ(shipped("seawartype.dat"), "Classic\r\n");
     EXPECT_EQ(shipped("battleshipfirst.dat"), "1\r\n");
 }
+
+TEST(ShippedDefaults, TicTacToePlaysAsXToThree) {
+    EXPECT_EQ(shipped("tictacwhat.dat"), "X\r\n");
+    EXPECT_EQ(shipped("tictacto.dat"), "3\r\n");
+}
+
+TEST(ShippedDefaults, HangmanHighScoresABeginnerCanBeat) {
+    const std::pair<const char*, const char*> files[] = {
+        {"Data/hangmanname1.dat", "Hazel\r\n"}, {"Data/hangmanscore1.dat", "6000\r\n"},
+        {"Data/hangmanname2.dat", "Rufus\r\n"}, {"Data/hangmanscore2.dat", "4000\r\n"},
+        {"Data/hangmanname3.dat", "Tilly\r\n"}, {"Data/hangmanscore3.dat", "2000\r\n"},
+    };
+    for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
+}

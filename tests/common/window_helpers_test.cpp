@@ -30,6 +30,7 @@ public:
         on(off.Click, &minigame::off_Click);
         Move(1200, 600, 6000, 4000);
         card.Move(1000, 2000, 1065, 1440);
+        edge.X1 = 480, edge.Y1 = 600, edge.X2 = 4800, edge.Y2 = 4560;
     }
     platform::Menu speed{*this, "Speed"};
     platform::Menu slow{speed, "Slow"};
@@ -41,6 +42,7 @@ public:
     platform::MediaPlayer player{*this};
     platform::TextBox txtres{*this};
     platform::Image card{*this};
+    platform::Line edge{*this};
     platform::Label Label1{*this};
 
     void Form_Load() override {
@@ -234,6 +236,11 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
         EXPECT_DOUBLE_EQ(g.card.Top.get(), 2000 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.card.Width.get(), 1065 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.card.Height.get(), 1440 * double(c.scale)) << c.text;
+        common::scaleline(g.edge, choice.scale);
+        EXPECT_DOUBLE_EQ(g.edge.X1.get(), 480 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.edge.Y1.get(), 600 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.edge.X2.get(), 4800 * double(c.scale)) << c.text;
+        EXPECT_DOUBLE_EQ(g.edge.Y2.get(), 4560 * double(c.scale)) << c.text;
         common::scaleit(g, choice.scale);
         EXPECT_DOUBLE_EQ(g.Width.get(), 6000 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.Left.get(), 1200 * double(c.scale)) << c.text;

@@ -3,6 +3,8 @@
 #include "platform/files.h"
 
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -53,6 +55,7 @@ public:
     platform::MediaPlayer player{*this};
     platform::WebBrowser WebBrowser1{*this};
     platform::Label Label1{*this};
+    platform::Shape Shape1{*this};
 };
 
 class Controls : public WindowTest {
@@ -166,6 +169,55 @@ TEST_F(Controls, PropertiesReadAndWriteLikeTheirValues) {
     p->Label1.ForeColor = platform::RGB(255, 255, 128);
     EXPECT_EQ(p->Label1.ForeColor, platform::RGB(255, 255, 128));
     EXPECT_NE(p->Label1.ForeColor, platform::vbMenuText);
+}
+
+// The shape painted alone on a clear 40 x 40 pixel sheet.
+QImage painted(const platform::Shape& shape) {
+    QImage sheet(40, 40, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(Qt::transparent);
+    QPainter painter(&sheet);
+    shape.paint(painter);
+    return sheet;
+}
+
+TEST_F(Controls, ShapesFillSolidOrHatchedWithCrossedDiagonalsThatLetTheTableShowBetween) {
+    p->Shape1.Move(0, 0, 600, 600);
+    p->Shape1.BorderColor = platform::RGB(64, 0, 0);
+    p->Shape1.FillColor = platform::RGB(255, 0, 0);
+    const auto count = [](const QImage& sheet) {
+        int red = 0, clear = 0;
+        for (int y = 3; y < 37; ++y)
+            for (int x = 3; x < 37; ++x) {
+                const QRgb pixel = sheet.pixel(x, y);
+                red += qAlpha(pixel) == 255 && qRed(pixel) == 255 && qGreen(pixel) == 0;
+                clear += qAlpha(pixel) == 0;
+            }
+        return std::pair{red, clear};
+    };
+
+    p->Shape1.FillStyle = platform::vbFSTransparent;
+    EXPECT_EQ(count(painted(p->Shape1)), std::pair(0, 34 * 34));
+
+    p->Shape1.FillStyle = platform::vbFSSolid;
+    EXPECT_EQ(count(painted(p->Shape1)), std::pair(34 * 34, 0));
+
+    p->Shape1.FillStyle = platform::vbFSDiagonalCross;
+    const QImage hatched = painted(p->Shape1);
+    const auto [red, clear] = count(hatched);
+    EXPECT_GT(red, 34 * 34 / 8) << "red lines cross the inside";
+    EXPECT_GT(clear, 34 * 34 / 2) << "the table shows between them";
+    EXPECT_EQ(red + clear, 34 * 34);
+    // Lines run on from a pixel to the next one down, both to the right and to the left.
+    int down = 0, up = 0;
+    for (int y = 3; y < 36; ++y)
+        for (int x = 4; x < 36; ++x) {
+            if (qAlpha(hatched.pixel(x, y)) == 0) continue;
+            down += qAlpha(hatched.pixel(x + 1, y + 1)) == 255;
+            up += qAlpha(hatched.pixel(x - 1, y + 1)) == 255;
+        }
+    EXPECT_GT(down, 34) << "lines fall to the right";
+    EXPECT_GT(up, 34) << "and cross lines falling to the left";
+    EXPECT_EQ(hatched.pixel(20, 0), qRgb(64, 0, 0)) << "the thin dark border";
 }
 
 }  // namespace

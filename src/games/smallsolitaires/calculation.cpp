@@ -1,0 +1,207 @@
+#include "games/smallsolitaires/calculation.h"
+
+#include "games/smallsolitaires/calculation_rules.h"
+
+#include "common/cards.h"
+#include "common/locks.h"
+#include "common/question.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/sound.h"
+#include "common/stock.h"
+#include "platform/chance.h"
+#include "platform/files.h"
+#include "platform/services.h"
+
+#include <algorithm>
+#include <string>
+
+using namespace platform;
+using namespace calculationrules;
+
+namespace {
+
+constexpr double kPileLefts[] = {0, 3120, 4800, 6480, 8040};
+constexpr double kPileTop = 2400;
+constexpr double kFoundationTop = 360;
+constexpr double kCardWidth = 1335;
+constexpr double kCardHeight = 1815;
+constexpr const char* kFlick = "flick.wav";
+constexpr const char* kSwitch = "calculation";
+
+}  // namespace
+
+calculation::calculation() {
+    design();
+    on(deckpic.Click, &calculation::deckpic_Click);
+    on(Image1.MouseMove, &calculation::Image1_MouseMove);
+    on(Image1.DragDrop, &calculation::Image1_DragDrop);
+    on(Image2.DragDrop, &calculation::Image2_DragDrop);
+    on(Image3.DragDrop, &calculation::Image3_DragDrop);
+    on(newgame.Click, &calculation::newgame_Click);
+    on(exit.Click, &calculation::exit_Click);
+    on(onsound.Click, &calculation::onsound_Click);
+    on(off.Click, &calculation::off_Click);
+    on(rules.Click, &calculation::rules_Click);
+}
+
+Shape& calculation::marker(int p) {
+    Shape* markers[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    return *markers[p - 1];
+}
+
+void calculation::design() {
+    Caption = "Calculation";
+    setClientSize(10470, 8655);
+    BackColor = RGB(0, 128, 0);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    for (int p = 1; p <= kPiles; ++p) {
+        Image2[p].Move(kPileLefts[p], kPileTop, kCardWidth, 6135);
+        Shape& m = marker(p);
+        m.Move(kPileLefts[p], kPileTop, 1095, 1455);
+        m.FillStyle = vbFSDiagonalCross;
+        m.FillColor = RGB(255, 0, 0);
+        m.BorderColor = RGB(64, 0, 0);
+        Image3[p].Stretch = true;
+        Image3[p].Move(kPileLefts[p], kFoundationTop, kCardWidth, 1695);
+    }
+    deckpic.Stretch = true;
+    deckpic.Move(720, 360, 1365, 1695);
+    for (auto& [i, card] : Image1) {
+        card->Stretch = true;
+        card->Move(720, kParkedTop, kCardWidth, kCardHeight);
+    }
+    Text1.Visible = false;
+    txtres.Visible = false;
+    RichTextBox9.Visible = false;
+}
+
+void calculation::Form_Load() {
+    Randomize();
+    startmeup();
+    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
+    common::lockmain();
+    scale = common::setscale(txtres, {0.76f, 0.9f}).scale;
+    scaletable();
+}
+
+void calculation::scaletable() {
+    common::scaleit(*this, scale);
+    if (scale == 0.76f) Height = Height + 1000;
+    for (auto& [i, card] : Image1) common::scaleit(*card, scale);
+    for (auto& [p, slot] : Image2) common::scaleit(*slot, scale);
+    for (auto& [f, foundation] : Image3) common::scaleit(*foundation, scale);
+    for (int p = 1; p <= kPiles; ++p) common::scaleit(marker(p), scale);
+    common::scaleit(deckpic, scale);
+}
+
+void calculation::Form_Activate() { common::lockmain(); }
+
+void calculation::Form_Unload(int&) { common::releasemain(); }
+
+void calculation::startmeup() {
+    calculationrules::startmeup(table);
+    lay();
+}
+
+void calculation::dealKnown(const std::array<std::int16_t, 52>& order) {
+    calculationrules::startmeup(table, order);
+    lay();
+}
+
+// Every card out of sight with its face, the foundations showing their starters and open again,
+// the stock full.
+void calculation::lay() {
+    for (auto& [i, card] : Image1) {
+        card->Top = kParkedTop;
+        card->Picture = LoadPicture(common::facefile(table.deckorder[i]));
+    }
+    for (auto& [f, foundation] : Image3) foundation->Picture = Image1[f].Picture.get();
+    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Visible = true;
+    showtable();
+}
+
+// The table's tags, drag rights, empty piles and closed foundations onto the controls.
+void calculation::showtable() {
+    for (auto& [i, card] : Image1) {
+        card->Tag = std::to_string(table.tag[i]);
+        card->DragMode = table.draggable[i] ? vbAutomatic : vbManual;
+    }
+    for (int p = 1; p <= kPiles; ++p) marker(p).Visible = table.pilecount[p] == 0;
+    for (auto& [f, foundation] : Image3) foundation->Enabled = !table.closed[f];
+}
+
+// The card the index box names, 0 when it names none.
+int calculation::dragged() const {
+    const int d = toInt(Text1.Text.get(), 0);
+    return d >= 1 && d <= kCards ? d : 0;
+}
+
+// The card that has just joined pile p lies below the one before, in front of it.
+void calculation::topile(int d, int p) {
+    Image1[d].Move(Image2[p].Left, pileTop(Image2[p].Top, table.pilecount[p] - 1, lowestpiletop(d)));
+    Image1[d].ZOrder(0);
+}
+
+// A long pile stops where its top card still shows whole: at the client area's bottom, or at the
+// screen's where the window is taller than the screen.
+double calculation::lowestpiletop(int d) const {
+    const double frame = Height - ScaleHeight();
+    return std::min(ScaleHeight(), screenHeightTwips() - frame) - Image1[d].Height;
+}
+
+void calculation::deckpic_Click() {
+    const int d = turnstock(table);
+    if (d == 0) return;
+    Image1[d].Move(common::scaled(kTurnLeft, scale), common::scaled(kTurnTop, scale));
+    Image1[d].ZOrder(0);
+    showtable();
+    common::playsound(RichTextBox9, player, kFlick);
+    const std::string_view view = stockview(table.turned);
+    if (view.empty())
+        deckpic.Visible = false;
+    else if (view != common::stockfull)
+        deckpic.Picture = LoadPicture(view);
+}
+
+void calculation::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
+
+void calculation::Image1_DragDrop(int Index, Control&, double, double) {
+    const int d = dragged();
+    if (d == 0) return;
+    const CardDrop drop = ontocard(table, d, Index);
+    if (drop.flick) common::playsound(RichTextBox9, player, kFlick);
+    if (drop.pile != 0) topile(d, drop.pile);
+    showtable();
+}
+
+void calculation::Image2_DragDrop(int Index, Control&, double, double) {
+    const int d = dragged();
+    if (!ontopile(table, d, Index)) return;
+    common::playsound(RichTextBox9, player, kFlick);
+    topile(d, Index);
+    showtable();
+}
+
+void calculation::Image3_DragDrop(int Index, Control&, double, double) {
+    const int d = dragged();
+    if (!ontofoundation(table, d, Index)) return;
+    common::playsound(RichTextBox9, player, kFlick);
+    Image1[d].Top = kParkedTop;
+    Image3[Index].Picture = Image1[d].Picture.get();
+    showtable();
+    if (won(table) && common::playagain("You Win! Play again?")) newgame_Click();
+}
+
+void calculation::newgame_Click() { startmeup(); }
+
+void calculation::exit_Click() { Unload(); }
+
+void calculation::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
+
+void calculation::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
+
+void calculation::rules_Click() { common::showrules("calculation"); }

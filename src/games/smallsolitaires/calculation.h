@@ -1,0 +1,77 @@
+#pragma once
+
+#include "games/smallsolitaires/calculation_table.h"
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <array>
+#include <cstdint>
+
+// The Calculation solitaire. Four foundations start with an ace, a two, a three and a four and
+// build by one, two, three and four, whatever the suits, up to their kings. The stock turns one card
+// at a time; a turned card goes onto a foundation that needs its rank or onto one of four waste
+// piles, whose top cards go only onto the foundations. The rules act on `table`; the window shows it.
+class calculation : public platform::Form {
+public:
+    calculation();
+    // A new game; the load, New Game and Yes to the win question call it.
+    void startmeup();
+    // A new game with the deal chosen by the caller: deckorder(1..52), the four starters first.
+    void dealKnown(const std::array<std::int16_t, 52>& order);
+
+    // The waste piles' slots lie behind everything; each marker shows while its pile is empty.
+    platform::ControlArray<platform::Image> Image2{*this, 1, 4};
+    platform::Shape Shape1{*this};
+    platform::Shape Shape2{*this};
+    platform::Shape Shape3{*this};
+    platform::Shape Shape4{*this};
+    platform::ControlArray<platform::Image> Image3{*this, 1, 4};
+    platform::Image deckpic{*this};
+    // Image1(i) shows the card dealt at position i.
+    platform::ControlArray<platform::Image> Image1{*this, 1, 52};
+    platform::TextBox Text1{*this};
+    platform::TextBox txtres{*this};
+    platform::RichTextBox RichTextBox9{*this};
+    platform::MediaPlayer player{*this};
+
+    platform::Menu file{*this, "File"};
+    platform::Menu newgame{file, "New Game"};
+    platform::Menu div1{file, "-"};
+    platform::Menu exit{file, "Exit"};
+    platform::Menu sound{*this, "Sound"};
+    platform::Menu onsound{sound, "On"};
+    platform::Menu off{sound, "Off"};
+    platform::Menu help{*this, "Help"};
+    platform::Menu rules{help, "Rules"};
+
+    calculationrules::CalculationTable table;
+    float scale = 1;
+
+    // The marker of waste pile p, 1 to 4.
+    platform::Shape& marker(int p);
+
+private:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+
+    void design();
+    void scaletable();
+    void lay();
+    void showtable();
+    int dragged() const;
+    void topile(int d, int p);
+    double lowestpiletop(int d) const;
+
+    void deckpic_Click();
+    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void Image1_DragDrop(int Index, platform::Control& Source, double X, double Y);
+    void Image2_DragDrop(int Index, platform::Control& Source, double X, double Y);
+    void Image3_DragDrop(int Index, platform::Control& Source, double X, double Y);
+    void newgame_Click();
+    void exit_Click();
+    void onsound_Click();
+    void off_Click();
+    void rules_Click();
+};

@@ -1,0 +1,68 @@
+#include "games/smallsolitaires/interlock_rules.h"
+
+#include "common/deck.h"
+#include "common/rndnum.h"
+
+#include <stdexcept>
+
+namespace interlockrules {
+namespace {
+
+constexpr int kWidth = 3;
+
+// The cards' tags and the faces' cells follow the deal: card image i on the i-th cell but the blank.
+void setcells(InterlockTable& t) {
+    for (int i = 1; i <= kCards; ++i) {
+        const int cell = cellof(i, t.blankcell);
+        t.tag[i] = static_cast<std::int16_t>(cell);
+        t.cardcell[t.deckorder[i]] = static_cast<std::int16_t>(cell);
+    }
+}
+
+}  // namespace
+
+int cellof(int i, int blank) { return i < blank ? i : i + 1; }
+
+void makecards(InterlockTable& t) {
+    t.blankcell = static_cast<std::int16_t>(common::rndnum(kCells));
+    common::shuffledeck(t.deckorder, t.cardused, kCards);
+    setcells(t);
+}
+
+void deal(InterlockTable& t, int blank, const std::array<std::int16_t, kCards>& faces) {
+    if (blank < 1 || blank > kCells) throw std::invalid_argument("the blank is one of the nine cells");
+    common::knowndeal(t.deckorder, t.cardused, faces);
+    t.blankcell = static_cast<std::int16_t>(blank);
+    setcells(t);
+}
+
+bool slides(int c, int b) {
+    if (c < 1 || c > kCells || b < 1 || b > kCells) return false;
+    const bool sameRow = (c - 1) / kWidth == (b - 1) / kWidth;
+    return (sameRow && (c - b == 1 || b - c == 1)) || c - b == kWidth || b - c == kWidth;
+}
+
+bool click(InterlockTable& t, int k) {
+    if (k < 1 || k > kCards) return false;
+    const int c = t.tag[k];
+    const int b = t.blankcell;
+    if (!slides(c, b)) return false;
+    t.cardcell[t.deckorder[k]] = static_cast<std::int16_t>(b);
+    t.tag[k] = static_cast<std::int16_t>(b);
+    t.blankcell = static_cast<std::int16_t>(c);
+    return true;
+}
+
+bool solved(const InterlockTable& t) {
+    for (int face = 1; face <= kCards; ++face)
+        if (t.cardcell[face] != face) return false;
+    return true;
+}
+
+Place cellPlace(int cell) {
+    const int column = (cell - 1) % kWidth;
+    const int row = (cell - 1) / kWidth;
+    return {1200.0 + 1200.0 * column, 480.0 + 1680.0 * row};
+}
+
+}  // namespace interlockrules

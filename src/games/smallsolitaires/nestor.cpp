@@ -1,0 +1,126 @@
+#include "games/smallsolitaires/nestor.h"
+
+#include "games/smallsolitaires/nestor_rules.h"
+
+#include "common/cards.h"
+#include "common/locks.h"
+#include "common/question.h"
+#include "common/rndnum.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/sound.h"
+#include "platform/chance.h"
+#include "platform/files.h"
+
+#include <string>
+
+using namespace platform;
+using namespace nestorrules;
+
+namespace {
+
+constexpr const char* kFlick = "flick.wav";
+constexpr const char* kSwitch = "nestor";
+
+}  // namespace
+
+nestor::nestor() {
+    design();
+    on(Image1.MouseMove, &nestor::Image1_MouseMove);
+    on(Image1.DragDrop, &nestor::Image1_DragDrop);
+    on(new_.Click, &nestor::new_Click);
+    on(exit.Click, &nestor::exit_Click);
+    on(onsound.Click, &nestor::onsound_Click);
+    on(off.Click, &nestor::off_Click);
+    on(rules.Click, &nestor::rules_Click);
+}
+
+// The card images do not stretch at first, so the first deal gives them the faces' own size.
+void nestor::design() {
+    Caption = "Nestor";
+    setClientSize(11685, 8370);
+    BackColor = RGB(0, 128, 0);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+    Text1.Visible = false;
+    txtres.Visible = false;
+    RichTextBox9.Visible = false;
+}
+
+void nestor::Form_Load() {
+    Randomize();
+    common::lockmain();
+    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
+    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
+    scale = choice.scale;
+    common::scaleit(*this, scale);
+    if (choice.kind == common::ScreenKind::At640x480) {
+        Width = Width + 1500;
+        Height = Height + 300;
+    }
+    startup();
+    for (auto& [p, card] : Image1) {
+        card->Stretch = true;
+        card->Height = card->Height * double(scale);
+        card->Width = card->Width * double(scale);
+    }
+}
+
+void nestor::Form_Activate() { common::lockmain(); }
+
+void nestor::Form_Unload(int&) { common::releasemain(); }
+
+void nestor::startup() {
+    setcards(table, [](int n) { return common::rndnum(n); });
+    lay();
+}
+
+void nestor::dealKnown(const std::array<std::int16_t, 52>& order) {
+    setdeal(table, order);
+    lay();
+}
+
+// Every card shown with its face at its place in the columns or the reserve.
+void nestor::lay() {
+    nestorrules::lay(table);
+    for (auto& [p, card] : Image1) {
+        card->DragMode = vbManual;
+        card->Picture = LoadPicture(common::facefile(table.deckorder[p]));
+        card->Visible = true;
+        const Place at = place(p, scale);
+        card->Move(at.Left, at.Top);
+    }
+    showdepths();
+}
+
+// The depths into the tags; only free cards drag.
+void nestor::showdepths() {
+    for (auto& [p, card] : Image1) {
+        card->Tag = std::to_string(table.depth[p]);
+        card->DragMode = draggable(table, p) ? vbAutomatic : vbManual;
+    }
+}
+
+void nestor::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
+
+void nestor::Image1_DragDrop(int Index, Control&, double, double) {
+    const int d = toInt(Text1.Text.get(), 0);
+    if (!removepair(table, d, Index)) return;
+    common::playsound(RichTextBox9, player, kFlick);
+    for (int gone : {d, Index}) {
+        Image1[gone].Visible = false;
+        Image1[gone].Move(kRemoved.Left, kRemoved.Top);
+    }
+    showdepths();
+    if (won(table) && common::playagain("You Win! Play again?")) startup();
+}
+
+void nestor::new_Click() { startup(); }
+
+void nestor::exit_Click() { Unload(); }
+
+void nestor::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
+
+void nestor::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
+
+void nestor::rules_Click() { common::showrules(kSwitch); }

@@ -1,0 +1,275 @@
+#include "games/tictactoe-hangman/tictactoe.h"
+
+#include "games/tictactoe-hangman/tictacsettings.h"
+
+#include "art/tictactoe.h"
+#include "common/locks.h"
+#include "common/mainwindow.h"
+#include "common/names.h"
+#include "common/question.h"
+#include "common/rndnum.h"
+#include "common/rules.h"
+#include "common/scaling.h"
+#include "common/settings.h"
+#include "common/sound.h"
+#include "platform/boxes.h"
+#include "platform/chance.h"
+
+#include <string>
+
+using namespace platform;
+using namespace tictactoerules;
+
+namespace {
+
+constexpr std::string_view kGame = "tictactoe";  // the sound switch's and the rules page's name
+constexpr std::string_view kPlayAsFile = "\\tictacwhat.dat";
+constexpr std::string_view kPlayToFile = "\\tictacto.dat";
+constexpr std::string_view kFlick = "flick.wav";
+constexpr double kUserArrowTop = 1440;
+constexpr double kComputerArrowTop = 3600;
+
+// The board in design twips: columns and rows 1440 and 1320 apart, the grid on the cells' edges.
+constexpr double kBoardLeft = 480;
+constexpr double kBoardTop = 600;
+constexpr double kColumnStep = 1440;
+constexpr double kRowStep = 1320;
+
+std::string_view cellfile(int mark) {
+    if (mark == kX) return "\\Images\\greenx.bmp";
+    if (mark == kO) return "\\Images\\greeno.bmp";
+    return "\\Images\\greenblank.bmp";
+}
+
+std::string marksuffix(int mark) { return mark == kX ? ": X's" : ": O's"; }
+
+void notice(std::string_view text) { MsgBox(text, vbOKOnly + vbInformation, text); }
+
+void designLabel(Label& label, double top, bool bold) {
+    label.Move(5760, top, 3375, 375);
+    label.BackStyle = vbTransparent;
+    label.ForeColor = vbWhite;
+    label.Font.Name = "Verdana";
+    label.Font.Size = 8.25;
+    label.Font.Bold = bold;
+}
+
+}  // namespace
+
+tictactoe::tictactoe() : draw([](int n) { return common::rndnum(n); }) {
+    design();
+    tictacsettings::connect({
+        [] { return static_cast<Form*>(loaded<tictactoe>()); },
+        [] {
+            tictactoe* game = loaded<tictactoe>();
+            if (!game) return TicTacHolders{};
+            return TicTacHolders{&game->RichTextBox1, &game->RichTextBox2, &game->Text1, &game->Text2};
+        },
+    });
+    on(Picture1.Click, &tictactoe::Picture1_Click);
+    on(Timer1.Tick, &tictactoe::Timer1_Timer);
+    on(newgame2.Click, &tictactoe::newgame2_Click);
+    on(exit.Click, &tictactoe::exit_Click);
+    on(pref.Click, &tictactoe::pref_Click);
+    on(onsound.Click, &tictactoe::onsound_Click);
+    on(off.Click, &tictactoe::off_Click);
+    on(rules.Click, &tictactoe::rules_Click);
+}
+
+void tictactoe::design() {
+    Caption = "Tic-Tac-Toe";
+    setClientSize(9000, 5550);
+    BackColor = RGB(64, 64, 64);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+
+    for (auto& [cell, picture] : Picture1) {
+        const int column = (cell - 1) % 3;
+        const int row = (cell - 1) / 3;
+        picture->Move(kBoardLeft + kColumnStep * column, kBoardTop + kRowStep * row, 1455, 1335);
+        picture->Stretch = true;
+    }
+    for (auto& [k, line] : Line1) {
+        const int n = (k - 1) % 4;
+        if (k <= 4) {
+            line->X1 = kBoardLeft, line->X2 = kBoardLeft + 3 * kColumnStep;
+            line->Y1 = line->Y2 = kBoardTop + kRowStep * n;
+        } else {
+            line->X1 = line->X2 = kBoardLeft + kColumnStep * n;
+            line->Y1 = kBoardTop, line->Y2 = kBoardTop + 3 * kRowStep;
+        }
+        line->BorderColor = vbWhite;
+        line->BorderWidth = 3;
+    }
+    designLabel(Label1, 1560, true);
+    designLabel(Label3, 1920, false);
+    designLabel(Label2, 3720, true);
+    designLabel(Label4, 4080, false);
+    Image1.Move(5280, kUserArrowTop, 450, 420);
+    Image1.Stretch = true;
+    Text1.Text = "0";
+    Text2.Text = "0";
+    for (TextBox* hidden : {&Text1, &Text2, &txtres}) hidden->Visible = false;
+    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox9}) hidden->Visible = false;
+}
+
+void tictactoe::Form_Load() {
+    Randomize();
+    Image1.Picture = platform::Picture(art::turnArrow());
+    setscale();
+    scalewindow();
+    table.playerwins = 0;
+    table.compwins = 0;
+    playername = common::playername();
+    common::lockmain();
+    newgame2_Click();
+}
+
+void tictactoe::setscale() {
+    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    scale = choice.scale;
+    if (!common::smallscreen(choice)) return;
+    for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
+}
+
+void tictactoe::scalewindow() {
+    common::scaleit(*this, scale);
+    for (auto& [cell, picture] : Picture1) common::scaleit(*picture, scale);
+    for (auto& [k, line] : Line1) common::scaleline(*line, scale);
+    common::scaleit(Image1, scale);
+    for (Label* label : {&Label1, &Label2, &Label3, &Label4}) common::scaleit(*label, scale);
+}
+
+// The settings dialog writes its files as it closes, just before this window becomes active again.
+void tictactoe::Form_Activate() {
+    readsettings();
+    common::lockmain();
+    common::soundswitch(RichTextBox9, onsound, off, kGame);
+}
+
+void tictactoe::Form_Unload(int&) { common::releasemain(); }
+
+void tictactoe::readsettings() {
+    common::readsetting(RichTextBox1, kPlayAsFile);
+    common::readsetting(RichTextBox2, kPlayToFile);
+}
+
+void tictactoe::showcell(int cell) {
+    Picture1[cell].Tag = std::to_string(table.tag[cell]);
+    Picture1[cell].Picture = LoadPicture(cellfile(table.tag[cell]));
+}
+
+void tictactoe::clearboard() {
+    table.tag.fill(kEmpty);
+    for (int cell = 1; cell <= kCells; ++cell) showcell(cell);
+}
+
+void tictactoe::pointarrow(bool atUser) {
+    Image1.Top = common::scaled(atUser ? kUserArrowTop : kComputerArrowTop, scale);
+}
+
+void tictactoe::playsound() { common::playsound(RichTextBox9, player2, kFlick); }
+
+void tictactoe::newgame2_Click() {
+    table.playerwins = 0;
+    table.compwins = 0;
+    Text1.Text = "0";
+    Text2.Text = "0";
+    oppname = std::string(common::pickname());
+    clearboard();
+    newgame();
+}
+
+void tictactoe::newgame() {
+    Timer1.Enabled = false;
+    newgamestate(table);
+    for (auto& [cell, picture] : Picture1) picture->Enabled = true;
+    clearboard();
+    Label3.Caption = "Wins: " + std::to_string(table.playerwins);
+    Label4.Caption = "Wins: " + std::to_string(table.compwins);
+    readsettings();
+    dealmarks(table, RichTextBox1.Text.get(), draw);
+    Label1.Caption = playername + marksuffix(table.playermark);
+    Label2.Caption = oppname + marksuffix(table.compmark);
+    pointarrow(table.playermark == kX);
+    if (table.playermark == kO)
+        for (auto& [cell, picture] : Picture1) picture->Enabled = false;
+    Timer1.Enabled = table.compmark == kX;
+}
+
+void tictactoe::Picture1_Click(int Index) {
+    Picture1[Index].Enabled = false;
+    playsound();
+    const Ending ending = usermove(table, Index);
+    showcell(Index);
+    for (auto& [cell, picture] : Picture1) picture->Enabled = false;
+    pointarrow(false);
+    if (ending == Ending::Win) {
+        notice("You Win");
+        checks();
+    } else if (ending == Ending::Cat) {
+        notice("Cat");
+        checks();
+    }
+    // After a finished game the counts are the next game's, so the computer opens it: the side
+    // that did not make the last move. A click in the wait before that keeps the wait's rhythm.
+    Timer1.Enabled = marksplaced(table) < kCells;
+}
+
+void tictactoe::Timer1_Timer() {
+    compturn();
+    playsound();
+    Timer1.Enabled = false;
+}
+
+void tictactoe::compturn() {
+    tictactoerules::compturn(table, draw);
+    compmove();
+    // After a game that the computer's mark ended this is the next game's board: the user opens
+    // it, whichever mark was dealt.
+    if (marksplaced(table) < kCells) {
+        for (auto& [cell, picture] : Picture1) picture->Enabled = table.tag[cell] == kEmpty;
+        pointarrow(true);
+    }
+    Timer1.Enabled = false;
+}
+
+// The timer still runs while the game is counted: that is how `checks` knows the computer won.
+void tictactoe::compmove() {
+    const Ending ending = tictactoerules::compmove(table, draw);
+    showcell(table.compcell);
+    if (ending == Ending::Win) {
+        notice("Computer Wins");
+        checks();
+    } else if (ending == Ending::Cat) {
+        notice("Cat");
+        checks();
+    }
+    Timer1.Enabled = false;
+}
+
+void tictactoe::checks() {
+    const MatchQuestion question = countgame(table, Timer1.Enabled, playto(RichTextBox2.Text.get()));
+    Text1.Text = std::to_string(table.playerwins);
+    Text2.Text = std::to_string(table.compwins);
+    if (question == MatchQuestion::UserWon) {
+        if (common::playagain("You win the match! Play again?")) newgame2_Click();
+    } else if (question == MatchQuestion::ComputerWon) {
+        if (common::playagain("You Lost the match! Play again?")) newgame2_Click();
+    }
+    table.catgame = false;
+    for (auto& [cell, picture] : Picture1) picture->Enabled = false;
+    clearboard();
+    Timer1.Enabled = false;
+    newgame();
+}
+
+void tictactoe::exit_Click() { Unload(); }
+
+void tictactoe::pref_Click() { platform::window<tictacsettings>().Show(); }
+
+void tictactoe::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
+
+void tictactoe::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
+
+void tictactoe::rules_Click() { common::showrules(kGame); }

@@ -1,0 +1,69 @@
+#include "tictactoe_fixture.h"
+
+#include "platform/files.h"
+
+void TicTacToeTest::settings(std::string_view playas, std::string_view playto) {
+    platform::writeSetting("\\tictacwhat.dat", playas);
+    platform::writeSetting("\\tictacto.dat", playto);
+}
+
+tictactoe& TicTacToeTest::openTicTac() { return openGame<tictactoe>(); }
+
+void TicTacToeTest::script(tictactoe& w, std::deque<int> given) {
+    numbers = std::move(given);
+    w.draw = [this](int n) {
+        if (numbers.empty()) {
+            ADD_FAILURE() << "an unscripted draw of 1 to " << n;
+            return 1;
+        }
+        const int value = numbers.front();
+        numbers.pop_front();
+        EXPECT_LE(value, n);
+        return value;
+    };
+}
+
+std::string TicTacToeTest::board(const tictactoe& w) {
+    static const char* files[] = {"\\Images\\greenblank.bmp", "\\Images\\greenx.bmp", "\\Images\\greeno.bmp"};
+    std::string cells;
+    for (int cell = 1; cell <= 9; ++cell) {
+        const std::string tag = w.Picture1[cell].Tag.get();
+        const int mark = tag == "1" ? 1 : tag == "2" ? 2 : 0;
+        EXPECT_TRUE(tag == "0" || tag == "1" || tag == "2") << "cell " << cell << " tag " << tag;
+        EXPECT_TRUE(showsFile(w.Picture1[cell], files[mark])) << "cell " << cell;
+        cells += ".XO"[mark];
+    }
+    return cells;
+}
+
+std::string TicTacToeTest::enabled(const tictactoe& w) {
+    std::string flags;
+    for (int cell = 1; cell <= 9; ++cell) flags += w.Picture1[cell].Enabled ? '1' : '0';
+    return flags;
+}
+
+std::string TicTacToeTest::emptyCells(const tictactoe& w) {
+    std::string flags;
+    for (int cell = 1; cell <= 9; ++cell) flags += w.Picture1[cell].Tag.get() == "0" ? '1' : '0';
+    return flags;
+}
+
+bool TicTacToeTest::arrowAtUser(const tictactoe& w) { return w.Image1.Top == 1440 * double(w.scale); }
+
+void TicTacToeTest::play(tictactoe& w, const std::vector<int>& cells) {
+    const std::size_t before = boxes.shown().size();
+    for (int cell : cells) {
+        ASSERT_TRUE(w.Picture1[cell].Enabled.get()) << "cell " << cell << " takes no click";
+        click(w.Picture1[cell]);
+        if (boxes.shown().size() != before) return;
+        ASSERT_TRUE(w.Timer1.running());
+        computerMove();
+        if (boxes.shown().size() != before) return;
+    }
+}
+
+std::vector<std::string> TicTacToeTest::prompts() const {
+    std::vector<std::string> shown;
+    for (const auto& box : boxes.shown()) shown.push_back(box.prompt);
+    return shown;
+}
