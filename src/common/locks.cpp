@@ -6,9 +6,9 @@
 
 namespace common {
 
-void lockowner(platform::Form& owner) { owner.Enabled = false; }
+void lockowner(platform::Form& owner) { platform::lockWindow(owner); }
 
-void releaseowner(platform::Form& owner) { owner.Enabled = true; }
+void releaseowner(platform::Form& owner) { platform::releaseWindow(owner); }
 
 void lockowner(platform::Form* owner) {
     if (owner) lockowner(*owner);

@@ -5,7 +5,8 @@ class Form;
 }
 
 // `lockowner`: a window that must be finished first disables its owner, and enables it once when it
-// unloads. Locks are not counted: any release enables the owner, whoever locked it.
+// unloads. The owner is enabled again once no loaded window that locked it still holds it: the
+// log-in window closing beside an open game leaves the main window to the game (platform::lockWindow).
 namespace common {
 
 void lockowner(platform::Form& owner);

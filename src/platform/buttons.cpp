@@ -42,7 +42,7 @@ OptionButton::OptionButton(Container& parent) : StyledControl(parent, Layer::Win
     auto* button = new QRadioButton(parent.canvas());
     button->setAutoExclusive(false);
     QObject::connect(button, &QRadioButton::clicked, button, [this] {
-        Guarded guard;
+        Guarded guard(&form());
         userClick();
     });
     attachWidget(button);
@@ -86,7 +86,7 @@ void OptionButton::copyFrom(const Control& other) {
 CheckBox::CheckBox(Container& parent) : StyledControl(parent, Layer::Windowed, vbButtonText, vbButtonFace) {
     auto* box = new QCheckBox(parent.canvas());
     QObject::connect(box, &QCheckBox::clicked, box, [this] {
-        Guarded guard;
+        Guarded guard(&form());
         userClick();
     });
     attachWidget(box);

@@ -30,8 +30,15 @@ void moveTo(std::vector<Control*>& order, Control* control, int position) {
 
 }  // namespace
 
-Control::Guarded::Guarded() { detail::enterHandler(); }
-Control::Guarded::~Guarded() { detail::leaveHandler(); }
+Control::Guarded::Guarded(Form* inCharge) : inCharge_(inCharge) {
+    detail::enterHandler();
+    detail::takeCharge(inCharge);
+}
+
+Control::Guarded::~Guarded() {
+    detail::leaveCharge(inCharge_);
+    detail::leaveHandler();
+}
 
 Control::Control(Container& parent, Layer layer)
     : form_(&parent.form()), container_(&parent), light_(layer == Layer::Light) {

@@ -145,17 +145,21 @@ protected:
     void raise(const std::function<void(Args...)>& event, Actual&&... args) {
         if (!live() || !event) return;
         auto handler = event;
-        Guarded guard;
+        Guarded guard(form_);
         handler(std::forward<Actual>(args)...);
     }
     bool live() const;
 
     // The handler guard, without exposing the platform's bookkeeping here.
+    // Given the control's window, it makes that window the one in charge while the handler runs.
     struct Guarded {
-        Guarded();
+        explicit Guarded(Form* inCharge = nullptr);
         ~Guarded();
         Guarded(const Guarded&) = delete;
         Guarded& operator=(const Guarded&) = delete;
+
+    private:
+        Form* inCharge_;
     };
 
 private:

@@ -1,16 +1,22 @@
 #include "platform/files.h"
 
+#include "platform/file_reader.h"
+
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
+namespace fs = std::filesystem;
 namespace {
 
 std::filesystem::path& folderOverride() {
@@ -25,6 +31,50 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+std::uint64_t& writeCount() {
+    static std::uint64_t count = 0;
+    return count;
+}
+
+std::function<int(WriteStep, const fs::path&)>& writeFaults() {
+    static std::function<int(WriteStep, const fs::path&)> fault;
+    return fault;
+}
+
+int injected(WriteStep step, const fs::path& target) {
+    const auto& fault = writeFaults();
+    return fault ? fault(step, target) : 0;
+}
+
+bool failed(const fs::path& path, const char* what, int error) {
+    std::cerr << "gamepack: cannot " << what << ' ' << path << " (" << std::strerror(error) << "); the old file is kept\n";
+    return false;
+}
+
+// Beside the target, so the rename stays on one disk.
+fs::path temporaryFor(const fs::path& path) { return path.string() + ".tmp"; }
+
+int writeAll(int fd, std::string_view bytes, const fs::path& target) {
+    if (const int error = injected(WriteStep::Write, target)) return error;
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return written < 0 ? errno : ENOSPC;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// The rename itself is kept only once the folder is synced; a folder that cannot be synced (some
+// file systems refuse) still holds the new file.
+void syncFolder(const fs::path& folder) {
+    if (injected(WriteStep::SyncFolder, folder)) return;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 std::filesystem::path programFolder() {
@@ -35,6 +85,18 @@ std::filesystem::path programFolder() {
 }
 
 void setProgramFolder(const std::filesystem::path& folder) { folderOverride() = folder; }
+
+void openProgramFolder() {
+    std::error_code ec;
+    std::vector<fs::path> stale;
+    for (fs::recursive_directory_iterator it(programFolder(), fs::directory_options::skip_permission_denied, ec), end;
+         it != end; it.increment(ec)) {
+        if (ec) break;
+        const std::string name = it->path().filename().string();
+        if (name.size() > 4 && name.ends_with(".tmp") && it->is_regular_file(ec)) stale.push_back(it->path());
+    }
+    for (const fs::path& path : stale) fs::remove(path, ec);
+}
 
 std::filesystem::path resolve(std::string_view name) {
     std::filesystem::path path = programFolder();
@@ -51,11 +113,28 @@ std::filesystem::path resolve(std::string_view name) {
     return path;
 }
 
-std::string readFile(std::string_view name) {
-    std::ifstream in(resolve(name), std::ios::binary);
-    if (!in) return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+std::uint64_t detail::filesWritten() { return writeCount(); }
+
+std::uintmax_t sizeLimit(FileKind kind) {
+    // Far above anything the program writes or ships: a users list of thousands of names, a board
+    // picture as a bitmap, a rules page with its stylesheet.
+    switch (kind) {
+    case FileKind::Setting: return std::uintmax_t{1} << 20;
+    case FileKind::Picture: return std::uintmax_t{16} << 20;
+    case FileKind::Page: return std::uintmax_t{4} << 20;
+    }
+    return 0;
 }
+
+std::optional<std::string> readBytes(const fs::path& path, FileKind kind) {
+    detail::FileReader file(path, kind);
+    std::optional<std::string> bytes;
+    if (file.status() == detail::FileReader::Status::Open) bytes = file.readAll();
+    if (!bytes && file.status() != detail::FileReader::Status::Missing) file.report("read");
+    return bytes;
+}
+
+std::string readFile(std::string_view name) { return readBytes(resolve(name), FileKind::Setting).value_or(""); }
 
 std::string readSetting(std::string_view name) {
     std::string text = readFile(name);
@@ -66,26 +145,28 @@ std::string readSetting(std::string_view name) {
     return text;
 }
 
-bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+void setWriteFaults(std::function<int(WriteStep, const fs::path&)> fault) { writeFaults() = std::move(fault); }
+
+bool writeFileAtomic(const fs::path& path, std::string_view bytes) {
     std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    const std::filesystem::path temp = path.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::cerr << "gamepack: cannot write " << path << '\n';
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
+    fs::create_directories(path.parent_path(), ec);
+    const fs::path temp = temporaryFor(path);
+    int error = injected(WriteStep::Create, path);
+    const int fd = error ? -1 : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) return failed(path, "create", error ? error : errno);
+    error = writeAll(fd, bytes, path);
+    // The data reaches the disk before the name points at it: a power loss never leaves an empty file.
+    if (!error) error = injected(WriteStep::Sync, path);
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error) error = injected(WriteStep::Rename, path);
+    if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        return failed(path, "write", error);
     }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::cerr << "gamepack: cannot replace " << path << ": " << ec.message() << '\n';
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
+    ++writeCount();
+    syncFolder(path.parent_path());
     return true;
 }
 

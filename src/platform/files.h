@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,18 +14,36 @@ std::filesystem::path programFolder();
 // Test seam: points the program at another folder (an empty path restores the default).
 void setProgramFolder(const std::filesystem::path& folder);
 
+// At start-up: clears the temporary files that writes of an earlier run left when it was stopped.
+void openProgramFolder();
+
 // Maps a program-relative name such as "\Data\users.dat" into the program folder.
 std::filesystem::path resolve(std::string_view name);
 
-// A file's whole text; a missing or unreadable file reads as empty text.
+// What a file is read as. A file larger than its kind's limit reads as damaged, and anything but a
+// readable regular file (a folder, a named pipe, a device) as missing; either says so in one line on
+// standard error. A plain missing file is quiet.
+enum class FileKind { Setting, Picture, Page };
+std::uintmax_t sizeLimit(FileKind kind);
+// The whole file, or nothing as above.
+std::optional<std::string> readBytes(const std::filesystem::path& path, FileKind kind);
+
+// A setting file's whole text; a missing, unreadable or damaged file reads as empty text.
 std::string readFile(std::string_view name);
 // A setting's value: the whole text less exactly one final CR LF or lone LF.
 std::string readSetting(std::string_view name);
 // Writes the text and CR LF through a temporary file and a rename, creating the folder if needed.
 // A failed write keeps the old file, is reported on standard error and returns false.
 bool writeSetting(std::string_view name, std::string_view text);
-// Writes raw bytes the same safe way.
+// Writes raw bytes the same safe way: the bytes go to a temporary file beside the target, which is
+// synced to the disk before it replaces the target, and the folder is synced after, so neither a
+// kill nor a power loss leaves an empty or half-written file.
 bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// Test seam: the steps of a write, and a way to make one fail as a full disk or a read-only
+// folder would (return that error number; 0 lets the step run).
+enum class WriteStep { Create, Write, Sync, Rename, SyncFolder };
+void setWriteFaults(std::function<int(WriteStep step, const std::filesystem::path& target)> fault);
 
 // The shared number conversion: leading and trailing blanks are ignored; text that is not a
 // whole number, or one out of range, gives the fallback.

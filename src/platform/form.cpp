@@ -46,6 +46,7 @@ void Form::propertyChanged(const void* p) {
         applyGeometry();
     } else if (p == &Enabled) {
         widget_->setEnabled(Enabled);
+        detail::formEnabled(*this, Enabled);
         if (!Enabled) input::forget(this);
     } else if (p == &Visible) {
         Visible ? showNow() : hideNow();
@@ -84,7 +85,7 @@ bool Form::unload(bool mayRefuse) {
     unloading_ = true;
     int Cancel = 0;
     {
-        detail::HandlerGuard guard;
+        detail::HandlerGuard guard(this);
         Form_Unload(Cancel);
     }
     unloading_ = false;
@@ -135,6 +136,10 @@ void Form::setClientSize(double width, double height) {
 void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
 
 void Form::unregisterTimer(Timer* timer) { std::erase(timers_, timer); }
+
+void Form::registerMenu(Menu* menu) { menus_.push_back(menu); }
+
+void Form::unregisterMenu(Menu* menu) { std::erase(menus_, menu); }
 
 void Form::killTimers() {
     for (Timer* timer : timers_) timer->kill();

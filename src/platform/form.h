@@ -92,6 +92,11 @@ public:
     QWidget* menuBar();
     void registerTimer(Timer* timer);
     void unregisterTimer(Timer* timer);
+    void registerMenu(Menu* menu);
+    void unregisterMenu(Menu* menu);
+    // Its timers and menus (bar menus and their items), in declaration order.
+    const std::vector<Timer*>& timers() const { return timers_; }
+    const std::vector<Menu*>& menus() const { return menus_; }
     void markLoaded() { loaded_ = true; }
     void closeBox();
 
@@ -118,6 +123,7 @@ private:
 
     std::unique_ptr<FormWidget> widget_;
     std::vector<Timer*> timers_;
+    std::vector<Menu*> menus_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool placed_ = false;
@@ -161,6 +167,19 @@ void setProgramCursor(const Picture& cursor, int hotX, int hotY);
 void setQuitHook(std::function<void()> hook);
 // Whether the user's own clicks and window switches activate windows (off in tests).
 void setFollowUserActivation(bool on);
+// Owner locking. A window disables its owner on behalf of the window whose handler runs (its load,
+// activation, unload or an event of it): that window holds the owner. Releasing drops the releasing
+// window's hold and enables the owner once no loaded window holds it any more, so a window that
+// released the main window early (the log-in window closing beside an open game) leaves it disabled
+// for the game. Setting Enabled directly enables it whoever held it.
+void lockWindow(Form& owner);
+void releaseWindow(Form& owner);
+
+// What the user's click into a window does, or the window system's switching to it: the window
+// becomes active; while another window of the program holds it disabled (the window that disabled
+// it at its load or activation, or that one's own dialog), that window comes to the front instead.
+// Tests that play as a user call it before each gesture.
+void userActivate(Form& form);
 // Runs what is posted for "after the current handler": calls, activations and the disposal of
 // unloaded windows and controls.
 void runPosted();

@@ -77,7 +77,7 @@ void FormWidget::showOutline(const QRectF& twips) {
 void FormWidget::closeEvent(QCloseEvent* event) {
     // The window decides for itself whether and when it goes away.
     event->ignore();
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form_);
     form_.closeBox();
 }
 

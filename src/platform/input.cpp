@@ -124,11 +124,11 @@ void drop(Form& form, double x, double y) {
     if (Control* target = dragTarget(form, x, y)) {
         target->raiseDragDrop(source, x - target->windowX(), y - target->windowY());
     } else if (form.isLoaded() && inClient(form, x, y)) {
-        detail::HandlerGuard guard;
+        detail::HandlerGuard guard(&form);
         form.Form_DragDrop(source, x, y);
     }
     if (!form.isLoaded()) return;
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form);
     form.Form_DragEnded(source);
 }
 
@@ -140,7 +140,7 @@ void plainMove(Form& form, double x, double y, int buttons, int shift) {
         target->raiseMouseMove(buttons, shift, x - target->windowX(), y - target->windowY());
         return;
     }
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form);
     form.Form_MouseMove(buttons, shift, x, y);
 }
 
@@ -149,7 +149,7 @@ void plainMove(Form& form, double x, double y, int buttons, int shift) {
 Control* hitTest(Form& form, double x, double y) { return hitIn(form, x, y); }
 
 void press(Form& form, double x, double y, int button, int shift) {
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form);
     if (dragging() || !accepts(form)) return;
     Control* hit = hitTest(form, x, y);
     if (button == vbLeftButton && hit && hit->DragMode == vbAutomatic && dynamic_cast<Image*>(hit)) {
@@ -165,7 +165,7 @@ void press(Form& form, double x, double y, int button, int shift) {
 }
 
 void move(Form& form, double x, double y, int buttons, int shift) {
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form);
     if (dragging()) {
         if (pointer().drag.form == &form) dragMove(form, x, y);
         return;
@@ -176,7 +176,7 @@ void move(Form& form, double x, double y, int buttons, int shift) {
 
 void release(Form& form, double x, double y, int button, int shift) {
     (void)shift;
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form);
     if (dragging()) {
         if (pointer().drag.form == &form && button == vbLeftButton) drop(form, x, y);
         return;

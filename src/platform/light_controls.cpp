@@ -50,24 +50,28 @@ void Image::fitToPicture() {
     Height = double(Picture->heightPx()) * kTwipsPerPixel;
 }
 
+const QImage& Image::prepared(QSize size) const {
+    if (preparedFrom_ == Picture.get() && prepared_.size() == size) return prepared_;
+    preparedFrom_ = Picture.get();
+    const QImage& image = Picture->image();
+    const QImage fitted = image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    prepared_ = fitted.convertToFormat(fitted.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return prepared_;
+}
+
 void Image::paint(QPainter& painter) const {
     if (!Picture.get()) return;
-    const QImage& image = Picture->image();
     const QRectF r = pixels(*this);
-    if (!Stretch) {
-        // The picture shows from the control's top-left corner as far as the control reaches.
-        const QRectF shown(r.topLeft(), r.size().boundedTo(QSizeF(image.size())));
-        if (!shown.isEmpty()) painter.drawImage(shown, image, QRectF(QPointF(0, 0), shown.size()));
+    if (Stretch) {
+        const QSize size = r.size().toSize();
+        if (!size.isEmpty()) painter.drawImage(r.topLeft(), prepared(size));
         return;
     }
-    if (r.size() == QSizeF(image.size())) {
-        painter.drawImage(r.topLeft(), image);
-        return;
-    }
-    // Smoothing slows Qt down even where nothing is scaled, so it is asked for only here.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(r, image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // The picture shows from the control's top-left corner as far as the control reaches; the
+    // painter's clip is left alone, since images paint without saving it.
+    const QImage& image = prepared(Picture->image().size());
+    const QRectF shown(r.topLeft(), r.size().boundedTo(QSizeF(image.size())));
+    if (!shown.isEmpty()) painter.drawImage(shown, image, QRectF(QPointF(0, 0), shown.size()));
 }
 
 void Image::copyFrom(const Control& other) {
@@ -145,14 +149,6 @@ void Line::paint(QPainter& painter) const {
     if (BorderStyle == vbBSNone) return;
     painter.setPen(QPen(BorderColor->toQColor(), std::max(1, BorderWidth.get())));
     painter.drawLine(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel));
-}
-
-// The line and its pen's width around it.
-QRectF Line::paintBounds() const {
-    const double margin = std::max(1, BorderWidth.get());
-    return QRectF(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel))
-        .normalized()
-        .adjusted(-margin, -margin, margin, margin);
 }
 
 void Line::copyFrom(const Control& other) {

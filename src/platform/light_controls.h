@@ -2,6 +2,8 @@
 
 #include "platform/control.h"
 
+#include <QImage>
+
 #include <string>
 
 // The light controls: drawn by their container, in its stacking order.
@@ -26,6 +28,12 @@ protected:
 
 private:
     void fitToPicture();
+    // The picture at the size it is drawn, in the format the painter draws without converting:
+    // scaling or converting at every paint costs far more than drawing, and cards are painted again
+    // whenever anything on the table moves.
+    const QImage& prepared(QSize size) const;
+    mutable platform::Picture preparedFrom_;
+    mutable QImage prepared_;
 };
 
 class Label : public StyledControl {

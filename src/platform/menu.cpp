@@ -18,6 +18,7 @@ Menu::Menu(Form& form, std::string caption)
     : Caption(this, std::move(caption)), form_(form), parent_(nullptr), action_(new QAction(form.topLevel())) {
     barOf(form)->addAction(action_);
     QObject::connect(action_, &QAction::triggered, action_, [this] { userChoose(); });
+    form_.registerMenu(this);
     apply();
 }
 
@@ -25,10 +26,12 @@ Menu::Menu(Menu& parent, std::string caption)
     : Caption(this, std::move(caption)), form_(parent.form_), parent_(&parent), action_(new QAction(form_.topLevel())) {
     parent.submenu()->addAction(action_);
     QObject::connect(action_, &QAction::triggered, action_, [this] { userChoose(); });
+    form_.registerMenu(this);
     apply();
 }
 
 Menu::~Menu() {
+    form_.unregisterMenu(this);
     delete action_;
     delete submenu_;
 }
@@ -67,7 +70,7 @@ void Menu::userChoose() {
     apply();
     if (!reachable() || !Click) return;
     auto handler = Click;
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form_);
     handler();
 }
 

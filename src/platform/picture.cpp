@@ -1,44 +1,59 @@
 #include "platform/picture.h"
 
+#include "platform/file_reader.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
 #include <QBuffer>
 #include <QPixmap>
 
-#include <fstream>
+#include <deque>
 #include <iostream>
-#include <iterator>
+#include <string>
 #include <unordered_map>
 
 namespace platform {
 namespace {
 
-// The formats Qt paints straight from, so no drawing converts a picture again; for an image in one
-// of them already this is no copy at all.
-QImage paintable(const QImage& image) {
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+// A picture file as it was last read: windows that lay out many cards load the same few files over
+// and over, and a file is read and decoded again only once it has changed. A file that cannot be
+// loaded is remembered too, so it is reported once, not at every card.
+struct Decoded {
+    detail::FileReader::Status status;
+    detail::FileIdentity identity;
+    std::uint64_t writtenBefore;
+    QImage image;
+};
+
+// The files most recently read, the oldest forgotten first.
+struct DecodedFiles {
+    std::unordered_map<std::string, Decoded> byPath;
+    std::deque<std::string> order;
+};
+
+DecodedFiles& decodedFiles() {
+    static DecodedFiles files;
+    return files;
 }
 
-// Decoding is what loading a picture costs, and windows load the same card files again and again:
-// the pixels of file contents decoded before are taken again (an image shares its pixels when
-// copied). Keyed by the bytes themselves, so a file rewritten with other contents decodes anew.
-QImage decode(const std::string& bytes) {
-    static std::unordered_map<std::string, QImage> decoded;
-    if (auto found = decoded.find(bytes); found != decoded.end()) return found->second;
+constexpr std::size_t kRememberedFiles = 256;
+
+QImage decode(detail::FileReader& reader, const std::filesystem::path& path) {
+    const auto bytes = reader.readAll();
+    if (!bytes) {
+        reader.report("load picture");
+        return {};
+    }
     // No format given: Qt recognises the picture by its content, whatever the extension says.
-    QImage image = paintable(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())));
-    if (image.isNull()) return image;
-    constexpr std::size_t kKept = 256;  // far more than the program's picture files
-    if (decoded.size() >= kKept) decoded.clear();
-    decoded.emplace(bytes, image);
+    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    if (image.isNull()) std::cerr << "gamepack: cannot load picture " << path << '\n';
     return image;
 }
 
 }  // namespace
 
 Picture::Picture(const QImage& image) {
-    if (!image.isNull()) image_ = std::make_shared<const QImage>(paintable(image));
+    if (!image.isNull()) image_ = std::make_shared<const QImage>(image);
 }
 
 Picture::Picture(const QPixmap& pixmap) : Picture(pixmap.toImage()) {}
@@ -56,14 +71,23 @@ std::ostream& operator<<(std::ostream& out, const Picture& p) {
 Picture LoadPicture(std::string_view file) {
     if (file.empty()) return {};
     const std::filesystem::path path = detail::filePath(file);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const QImage image = decode(bytes);
-    if (image.isNull()) {
-        std::cerr << "gamepack: cannot load picture " << path << '\n';
-        return {};
+    detail::FileReader reader(path, FileKind::Picture);
+    DecodedFiles& files = decodedFiles();
+    const std::string key = path.string();
+    const auto known = files.byPath.find(key);
+    if (known != files.byPath.end() && known->second.status == reader.status() &&
+        known->second.identity == reader.identity() && known->second.writtenBefore == detail::filesWritten())
+        return Picture(known->second.image);
+    const Decoded now{reader.status(), reader.identity(), detail::filesWritten(), decode(reader, path)};
+    if (known == files.byPath.end()) {
+        files.order.push_back(key);
+        if (files.order.size() > kRememberedFiles) {
+            files.byPath.erase(files.order.front());
+            files.order.pop_front();
+        }
     }
-    return Picture(image);
+    files.byPath.insert_or_assign(key, now);
+    return Picture(now.image);
 }
 
 bool SavePicture(const Picture& picture, std::string_view file) {

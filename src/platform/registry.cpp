@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <unordered_map>
 
 namespace platform {
 
@@ -32,6 +33,9 @@ struct State {
     Form* active = nullptr;
     Form* pending = nullptr;              // to become active after the current handler
     Form* expectedBySystem = nullptr;     // the window we last asked Qt to activate
+    std::vector<Form*> inCharge;          // windows whose handlers run, innermost last
+    // A disabled window and the windows that hold it so, in the order they took it.
+    std::unordered_map<const Form*, std::vector<Form*>> holders;
     std::vector<std::shared_ptr<void>> graveyard;
     std::deque<std::function<void()>> calls;  // run after the current handler, before activation
     int depth = 0;
@@ -72,6 +76,42 @@ void bringToFront(Form& form) {
     w->activateWindow();
 }
 
+Form* windowInCharge() { return state().inCharge.empty() ? nullptr : state().inCharge.back(); }
+
+void hold(const Form& owner, Form* holder) {
+    if (!holder || holder == &owner) return;
+    auto& list = state().holders[&owner];
+    std::erase(list, holder);
+    list.push_back(holder);
+}
+
+// The windows to bring forward, in order, for a disabled one: the last window that took hold of it
+// and shows, and, while that one is held in turn, the window holding it (a game, then its dialog
+// over the main window). Empty when no window that shows holds it.
+std::vector<Form*> holdersOf(const Form& form) {
+    State& s = state();
+    std::vector<Form*> chain;
+    const Form* current = &form;
+    while (chain.size() <= s.forms.size()) {
+        const auto found = s.holders.find(current);
+        if (found == s.holders.end()) return {};
+        Form* holder = nullptr;
+        for (Form* h : found->second)
+            if (h->isLoaded() && h->Visible) holder = h;
+        if (!holder) return {};
+        chain.push_back(holder);
+        if (holder->Enabled) return chain;
+        current = holder;
+    }
+    return {};
+}
+
+// Above the window the window system has just raised; the last of them then becomes active.
+void raiseAll(const std::vector<Form*>& windows) {
+    if (!state().followUser) return;
+    for (Form* w : windows) w->topLevel()->raise();
+}
+
 void activateNow() {
     State& s = state();
     Form* target = s.pending;
@@ -82,7 +122,7 @@ void activateNow() {
     s.active = target;
     forgetRecent(target);
     s.recent.insert(s.recent.begin(), target);
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(target);
     target->Form_Activate();
 }
 
@@ -154,8 +194,15 @@ void watchUserActivation() {
 
 namespace detail {
 
-HandlerGuard::HandlerGuard() { enterHandler(); }
-HandlerGuard::~HandlerGuard() { leaveHandler(); }
+HandlerGuard::HandlerGuard(Form* inCharge) : charged_(inCharge != nullptr) {
+    enterHandler();
+    takeCharge(inCharge);
+}
+
+HandlerGuard::~HandlerGuard() {
+    if (charged_) state().inCharge.pop_back();
+    leaveHandler();
+}
 
 void enterHandler() { ++state().depth; }
 
@@ -199,9 +246,26 @@ void requestActivation(Form& form) {
 
 void formHidden(Form& form) { choosePendingAfterLeaving(form); }
 
+void takeCharge(Form* form) {
+    if (form) state().inCharge.push_back(form);
+}
+
+void leaveCharge(Form* form) {
+    if (form) state().inCharge.pop_back();
+}
+
+void formEnabled(Form& form, bool enabled) {
+    if (enabled)
+        state().holders.erase(&form);
+    else
+        hold(form, windowInCharge());
+}
+
 void formUnloaded(Form& form) {
     State& s = state();
     input::forget(&form);
+    s.holders.erase(&form);
+    for (auto& [owner, list] : s.holders) std::erase(list, &form);
     forgetRecent(&form);
     if (s.expectedBySystem == &form) s.expectedBySystem = nullptr;
     choosePendingAfterLeaving(form);
@@ -215,10 +279,17 @@ void formUnloaded(Form& form) {
     QPixmapCache::clear();
 }
 
+// A click on a window that another window of the program has disabled brings that other window to
+// the front, as a window waiting on its dialog does on the desktop.
 void userActivated(Form& form) {
-    State& s = state();
-    if (!s.followUser || &form == s.active || !form.Enabled || !form.Visible) return;
-    requestActivation(form);
+    if (!form.isLoaded() || !form.Visible) return;
+    if (!form.Enabled) {
+        const std::vector<Form*> holders = holdersOf(form);
+        raiseAll(holders);
+        if (!holders.empty()) requestActivation(*holders.back());
+        return;
+    }
+    if (&form != state().active) requestActivation(form);
 }
 
 bool followsUserActivation() { return state().followUser; }
@@ -230,7 +301,7 @@ Form& touch(std::type_index type, std::unique_ptr<Form> (*make)()) {
     Form& form = *made;
     state().forms.push_back({type, std::move(made)});
     form.markLoaded();
-    HandlerGuard guard;
+    HandlerGuard guard(&form);
     form.Form_Load();
     return form;
 }
@@ -258,6 +329,7 @@ void unloadAll() {
     s.ending = false;
     s.active = s.pending = s.expectedBySystem = nullptr;
     s.recent.clear();
+    s.holders.clear();
     s.calls.clear();
     s.checkEnd = false;
     if (!detail::inHandler()) disposeGraveyard();
@@ -302,5 +374,24 @@ void afterHandler(std::function<void()> call) {
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }
 
 void setFollowUserActivation(bool on) { state().followUser = on; }
+
+void lockWindow(Form& owner) {
+    hold(owner, windowInCharge());
+    owner.Enabled = false;
+}
+
+void releaseWindow(Form& owner) {
+    State& s = state();
+    if (Form* releasing = windowInCharge(); releasing && s.holders.contains(&owner)) {
+        std::erase(s.holders[&owner], releasing);
+        if (!s.holders[&owner].empty()) return;
+    }
+    owner.Enabled = true;
+}
+
+void userActivate(Form& form) {
+    detail::userActivated(form);
+    detail::schedulePosted();
+}
 
 }  // namespace platform

@@ -15,16 +15,22 @@ namespace platform::detail {
 
 // Marks "inside a handler": what is unloaded meanwhile is destroyed only after the outermost
 // handler has returned, and posted work runs then.
+// A guard given a window also makes it the window in charge: a window it disables is held by it.
 class HandlerGuard {
 public:
-    HandlerGuard();
+    explicit HandlerGuard(Form* inCharge = nullptr);
     ~HandlerGuard();
     HandlerGuard(const HandlerGuard&) = delete;
     HandlerGuard& operator=(const HandlerGuard&) = delete;
+
+private:
+    bool charged_;
 };
 bool inHandler();
 void enterHandler();
 void leaveHandler();
+void takeCharge(Form* form);  // null leaves the window in charge as it is
+void leaveCharge(Form* form);
 
 // Runs the posted work (activation, disposal, the end of the program) from the event loop.
 void schedulePosted();
@@ -36,6 +42,7 @@ void requestActivation(Form& form);  // becomes active after the current handler
 void formHidden(Form& form);
 void formUnloaded(Form& form);       // takes it out of the registry and disposes of it
 void userActivated(Form& form);      // the user clicked into it or switched to it
+void formEnabled(Form& form, bool enabled);
 bool followsUserActivation();
 
 // A file name as the windows give it: program-relative ("\Images\x.gif", "/Data/x.dat"), the

@@ -127,6 +127,8 @@ void advance(int ms) {
     s.virtualNow = std::max(s.virtualNow, target);
 }
 
+std::optional<std::int64_t> nextDue() { return state().queue.nextDue(); }
+
 std::int64_t now() {
     const State& s = state();
     return s.virtualClock ? s.virtualNow : realNow();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // Every timer tick of the program goes through this one scheduler, so that message boxes can hold
 // all timers at once and tests can drive time from a virtual clock.
@@ -32,6 +33,8 @@ bool held();
 // On the real clock advance() does nothing.
 void useVirtualClock(bool on);
 void advance(int ms);
+// When the next tick falls due; none while held or when no timer runs.
+std::optional<std::int64_t> nextDue();
 std::int64_t now();  // virtual milliseconds since useVirtualClock(true); else a monotonic clock
 
 }  // namespace platform::scheduler

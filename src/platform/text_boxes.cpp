@@ -1,12 +1,10 @@
 #include "platform/text_boxes.h"
 
+#include "platform/files.h"
 #include "platform/registry.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-#include <fstream>
-#include <iterator>
 
 namespace platform {
 
@@ -19,7 +17,7 @@ TextBox::TextBox(Container& parent)
 }
 
 void TextBox::typed() {
-    Guarded guard;
+    Guarded guard(&form());
     Text = edit_->text().toStdString();
 }
 
@@ -49,8 +47,7 @@ RichTextBox::RichTextBox(Container& parent)
 }
 
 void RichTextBox::LoadFile(std::string_view file) {
-    std::ifstream in(detail::filePath(file), std::ios::binary);
-    Text = std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Text = readBytes(detail::filePath(file), FileKind::Setting).value_or("");
 }
 
 void RichTextBox::propertyChanged(const void* p) {

@@ -38,7 +38,7 @@ public:
     std::function<void()> Change;
 
     // Reads a whole file (a program-relative name such as "\Data\golfsound.dat", or a full path)
-    // into Text, line breaks included; a missing or unreadable file gives empty text.
+    // into Text, line breaks included; a missing, unreadable or damaged file gives empty text.
     void LoadFile(std::string_view file);
 
     void copyFrom(const Control& other) override;

@@ -39,7 +39,7 @@ void Timer::apply(bool restart) {
 void Timer::tick() {
     if (dead_ || !form_.isLoaded() || !Tick) return;
     auto handler = Tick;
-    detail::HandlerGuard guard;
+    detail::HandlerGuard guard(&form_);
     handler();
 }
 

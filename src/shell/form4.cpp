@@ -1,14 +1,10 @@
 #include "shell/form4.h"
 
 #include "art/deck.h"
-#include "common/cards.h"
 #include "common/locks.h"
-#include "common/settings.h"
-#include "common/stock.h"
+#include "shell/deck_files.h"
 
 #include <array>
-#include <string>
-#include <string_view>
 
 namespace {
 
@@ -41,11 +37,6 @@ constexpr std::array<Design, 5> kDesigns{{
      true},
 }};
 
-// The five files the card games load, in the order the pictures are saved.
-constexpr std::array<std::string_view, 5> kDeckFiles{common::backfile, common::sidebackfile, common::stockfull,
-                                                     common::stockhalf, common::stockthin};
-
-constexpr std::string_view kDesignFile = "\\Data\\carddeck.dat";
 constexpr platform::Color kTable = platform::RGB(0, 128, 0);
 
 }  // namespace
@@ -84,20 +75,16 @@ Form4::Form4() {
 
 void Form4::Form_Load() {
     common::lockmain();
-    std::string stored;
-    common::readsetting(stored, kDesignFile);
+    const int stored = shell::storeddesign();
     for (const Design& design : kDesigns)
-        if (stored == std::to_string(design.number)) (this->*design.option).Value = true;
+        if (stored == design.number) (this->*design.option).Value = true;
 }
 
 void Form4::Form_Unload(int&) {
     common::releasemain();
     for (const Design& design : kDesigns) {
         if (!(this->*design.option).Value) continue;
-        for (std::size_t i = 0; i < kDeckFiles.size(); ++i)
-            platform::SavePicture((this->*design.pictures[i]).Picture, kDeckFiles[i]);
-        std::string holder;
-        common::writesetting(holder, std::to_string(design.number), kDesignFile, false);
+        shell::savedeck(design.number);
         return;
     }
 }

@@ -1,10 +1,14 @@
 #include "shell/form6.h"
 
 #include "platform/chance.h"
+#include "platform/files.h"
+#include "shell/deck_files.h"
 #include "shell/form1.h"
 #include "shell/hooks.h"
 
 void Form6::Form_Load() {
+    platform::openProgramFolder();
+    shell::matchdeck();
     shell::connect();
     platform::Randomize();
     platform::window<Form1>().Show();

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -67,6 +70,67 @@ TEST_F(SettingFiles, FailedWriteKeepsTheOldFile) {
     fs::create_directories(folder / "Data" / "x.dat.tmp");
     EXPECT_FALSE(writeSetting("\\Data\\x.dat", "NEW"));
     EXPECT_EQ(readSetting("\\Data\\x.dat"), "OLD");
+}
+
+TEST_F(SettingFiles, WriteSyncsTheDataBeforeTheRenameAndTheFolderAfter) {
+    std::vector<WriteStep> steps;
+    setWriteFaults([&](WriteStep step, const fs::path&) {
+        steps.push_back(step);
+        return 0;
+    });
+    const bool written = writeSetting("\\Data\\x.dat", "YES");
+    setWriteFaults({});
+    EXPECT_TRUE(written);
+    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::Create, WriteStep::Write, WriteStep::Sync, WriteStep::Rename,
+                                             WriteStep::SyncFolder}));
+}
+
+TEST_F(SettingFiles, AFailedWriteKeepsTheOldContentAndSaysSoOnce) {
+    struct Case {
+        const char* what;
+        WriteStep step;
+        int error;
+    };
+    const Case cases[] = {
+        {"a read-only folder", WriteStep::Create, EROFS},
+        {"a full disk", WriteStep::Write, ENOSPC},
+        {"a disk that fails while syncing", WriteStep::Sync, EIO},
+        {"a kill before the rename", WriteStep::Rename, EINTR},
+    };
+    put("Data/x.dat", "OLD\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setWriteFaults([&](WriteStep step, const fs::path&) { return step == c.step ? c.error : 0; });
+        testing::internal::CaptureStderr();
+        const bool written = writeSetting("\\Data\\x.dat", "NEW");
+        const std::string said = testing::internal::GetCapturedStderr();
+        setWriteFaults({});
+        EXPECT_FALSE(written);
+        EXPECT_EQ(raw("Data/x.dat"), "OLD\r\n");
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_FALSE(fs::exists(folder / "Data" / "x.dat.tmp"));
+    }
+    // A folder where the file belongs: nothing is written over it.
+    fs::create_directories(folder / "Data" / "y.dat" / "inside");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeSetting("\\Data\\y.dat", "NEW"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fs::exists(folder / "Data" / "y.dat" / "inside"));
+    EXPECT_FALSE(fs::exists(folder / "Data" / "y.dat.tmp"));
+}
+
+TEST_F(SettingFiles, OpeningTheProgramFolderClearsTemporaryFilesLeftByAnInterruptedRun) {
+    put("Data/users.dat", "*1*alpha*2*\r\n");
+    put("Data/users.dat.tmp", "*1*al");
+    put("Images/bikecard.gif.tmp", "BM");
+    put("jackrule.dat.tmp", "Y");
+    put("Data/notes.txt", "kept");
+    openProgramFolder();
+    EXPECT_FALSE(fs::exists(folder / "Data" / "users.dat.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "Images" / "bikecard.gif.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "jackrule.dat.tmp"));
+    EXPECT_EQ(raw("Data/users.dat"), "*1*alpha*2*\r\n");
+    EXPECT_EQ(raw("Data/notes.txt"), "kept");
 }
 
 TEST(NumberConversion, BadTextGivesTheDefault) {

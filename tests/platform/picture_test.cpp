@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <algorithm>
 #include <fstream>
 
 namespace gp {
@@ -83,6 +84,24 @@ TEST_F(Pictures, MissingOrUndecodableFilesGiveTheEmptyPictureAndSaySo) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(platform::LoadPicture(""));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "an empty name clears quietly";
+}
+
+TEST_F(Pictures, AFileIsReadAgainOnlyOnceItHasChanged) {
+    put("\\Images\\a.gif", QByteArray("this is no picture"));
+    testing::internal::CaptureStderr();
+    for (int card = 0; card < 13; ++card) EXPECT_FALSE(platform::LoadPicture("\\Images\\a.gif"));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "said once, not for every card: " << said;
+
+    ASSERT_TRUE(platform::SavePicture(platform::Picture(card()), "\\Images\\a.gif"));
+    const platform::Picture first = platform::LoadPicture("\\Images\\a.gif");
+    ASSERT_TRUE(first) << "a rewritten file is read again";
+    EXPECT_EQ(first.image().pixelColor(70, 95), QColor(250, 0, 0));
+    QImage blue(72, 96, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    put("\\Images\\a.gif", encoded(blue, "BMP"));
+    EXPECT_EQ(platform::LoadPicture("\\Images\\a.gif").image().pixelColor(0, 0), QColor(Qt::blue))
+        << "also when it is written over in place";
 }
 
 TEST_F(Pictures, PicturesAreEqualOnlyWhenTheyAreTheSamePicture) {

@@ -1,6 +1,8 @@
 #include "support/window_test.h"
 #include "test_windows.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace gp {
@@ -215,6 +217,85 @@ TEST_F(Registry, WindowsAreParentlessSoDisablingOneLeavesTheOthers) {
     EXPECT_FALSE(w1.topLevel()->isEnabled());
     EXPECT_TRUE(w2.topLevel()->isEnabled());
     EXPECT_EQ(w2.topLevel()->parentWidget(), nullptr);
+}
+
+// A game and its dialog: each disables the window below it while it is loaded, as the games do.
+template <class Owner>
+class Holding : public platform::Form {
+public:
+    void Form_Load() override { window<Owner>().Enabled = false; }
+    void Form_Unload(int&) override {
+        if (Owner* owner = loaded<Owner>()) owner->Enabled = true;
+    }
+};
+using Game = Holding<W1>;
+using Dialog = Holding<Game>;
+
+TEST_F(Registry, AClickOnAWindowThatAnotherHoldsDisabledBringsThatOneToTheFront) {
+    open<W1>();
+    Game& game = open<Game>();
+    open<W2>();  // a window beside them, such as the rules viewer, is the active one
+    platform::userActivate(*loaded<W1>());
+    settle();
+    EXPECT_EQ(platform::activeForm(), &game);
+
+    Dialog& dialog = open<Dialog>();
+    platform::userActivate(*loaded<W2>());
+    settle();
+    platform::userActivate(*loaded<W1>());
+    settle();
+    EXPECT_EQ(platform::activeForm(), &dialog) << "the dialog holds the game that holds the window";
+
+    dialog.Unload();
+    game.Unload();
+    settle();
+    platform::userActivate(*loaded<W1>());
+    settle();
+    EXPECT_EQ(platform::activeForm(), loaded<W1>()) << "released, the window itself becomes active";
+}
+
+// Windows that lock the first window through the platform, as the shared lock helpers do.
+template <int N>
+class Locking : public platform::Form {
+public:
+    void Form_Load() override { platform::lockWindow(window<W1>()); }
+    void Form_Unload(int&) override {
+        if (W1* owner = loaded<W1>()) platform::releaseWindow(*owner);
+    }
+};
+
+class Releasing : public platform::Form {
+public:
+    void Form_Unload(int&) override { platform::releaseWindow(window<W1>()); }
+};
+
+TEST_F(Registry, AWindowStaysDisabledWhileAnyWindowThatLockedItIsOpen) {
+    W1& main = open<W1>();
+    auto& login = open<Locking<1>>();
+    auto& game = open<Locking<2>>();
+    login.Unload();
+    settle();
+    EXPECT_FALSE(main.Enabled) << "the game still holds it";
+    open<Releasing>().Unload();  // a window that locked nothing releases it, as the chooser does
+    settle();
+    EXPECT_FALSE(main.Enabled);
+    game.Unload();
+    settle();
+    EXPECT_TRUE(main.Enabled) << "released by the last window holding it";
+}
+
+TEST_F(Registry, UnderTheWindowSystemTheHolderComesToTheFront) {
+    W1& main = open<W1>();
+    Game& game = open<Game>();
+    open<W2>();
+    platform::setFollowUserActivation(true);
+    QWidget* canvas = main.canvas();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), canvas->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &press);
+    settle();
+    EXPECT_EQ(platform::activeForm(), &game);
+    EXPECT_TRUE(game.topLevel()->isActiveWindow());
 }
 
 TEST_F(Registry, CentredWindowIsPlacedOnTheTestScreenAtItsFirstShow) {

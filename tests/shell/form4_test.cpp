@@ -6,6 +6,10 @@
 
 #include <QImage>
 
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
 namespace {
 
 constexpr std::string_view kDesignFile = "\\Data\\carddeck.dat";
@@ -98,6 +102,29 @@ TEST_F(DeckChooser, ClosingUnchangedRewritesTheStoredDesign) {
         closeDecks();
         EXPECT_EQ(fileText(kDesignFile), std::to_string(design) + "\r\n");
         EXPECT_TRUE(filesShowDesign(design)) << design;
+    }
+}
+
+TEST_F(DeckChooser, AFailedSaveNeverLeavesTheDesignsMixed) {
+    std::vector<std::string_view> failing(std::begin(kDeckFiles), std::end(kDeckFiles));
+    failing.push_back(kDesignFile);
+    for (std::string_view file : failing) {
+        SCOPED_TRACE(file);
+        writeFile(kDesignFile, "1\r\n");
+        Form4& decks = openDecks();
+        click(decks.Option4);
+        const std::filesystem::path full = platform::resolve(file);
+        // The disk is full when this file's turn comes.
+        platform::setWriteFaults([&](platform::WriteStep step, const std::filesystem::path& target) {
+            return step == platform::WriteStep::Write && target == full ? ENOSPC : 0;
+        });
+        testing::internal::CaptureStderr();
+        closeDecks();
+        const std::string said = testing::internal::GetCapturedStderr();
+        platform::setWriteFaults({});
+        EXPECT_NE(said.find("cannot write"), std::string::npos) << said;
+        EXPECT_EQ(fileText(kDesignFile), "1\r\n");
+        EXPECT_TRUE(filesShowDesign(1)) << "the pictures already saved went back to design 1";
     }
 }
 

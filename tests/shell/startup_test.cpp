@@ -1,8 +1,12 @@
 #include "shell_test.h"
 
+#include "art/deck.h"
 #include "platform/chance.h"
+#include "platform/picture.h"
 #include "shell/form1.h"
 #include "shell/form6.h"
+
+#include <QImage>
 
 namespace {
 
@@ -21,6 +25,32 @@ TEST_F(Startup, ShowsTheMainWindowMaximizedAndIsNeverSeen) {
     EXPECT_EQ(main->Label1.Caption, "Guest");
     EXPECT_FALSE(main->Label1.Visible);
     EXPECT_EQ(main->Label3.Caption, "");
+}
+
+TEST_F(Startup, ClearsWhatAnInterruptedRunLeftAndRollsBackAHalfSavedDeck) {
+    // A kill while the deck chooser saved design 4 over design 1: two pictures and a temporary file.
+    writeFile("\\Data\\carddeck.dat", "1\r\n");
+    platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::Back)), "\\Images\\bikecard.gif");
+    platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::SideBack)),
+                          "\\Images\\bikecardside.gif");
+    writeFile("\\Images\\carddeckfull1.bmp.tmp", "BM");
+
+    platform::window<Form6>();
+    settle();
+
+    EXPECT_FALSE(fileExists("\\Images\\carddeckfull1.bmp.tmp"));
+    const struct {
+        std::string_view file;
+        art::DeckPicture picture;
+    } deck[] = {{"\\Images\\bikecard.gif", art::DeckPicture::Back},
+                {"\\Images\\bikecardside.gif", art::DeckPicture::SideBack},
+                {"\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock},
+                {"\\Images\\carddeckhalf1.bmp", art::DeckPicture::HalfStock},
+                {"\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock}};
+    for (const auto& [file, picture] : deck)
+        EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
+                  art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
+            << file << " shows design 1, as the number says";
 }
 
 TEST_F(Startup, SeedsTheRandomGenerator) {

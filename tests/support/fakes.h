@@ -34,6 +34,9 @@ public:
     void allow(std::string match, int answer);
     // Fails the test for each answer not yet used, and forgets them.
     void verifyAllUsed();
+    // While set, every box is answered by the function instead of the script, as a run that plays
+    // at random answers whatever box comes; an empty function goes back to the script.
+    void answerWith(std::function<platform::BoxReply(const platform::BoxRequest&)> answer);
 
     const std::vector<platform::BoxRequest>& shown() const { return shown_; }  // every box, in order
 
@@ -48,6 +51,7 @@ private:
     platform::BoxReply answer(const platform::BoxRequest& request);
 
     std::deque<Answer> script_;
+    std::function<platform::BoxReply(const platform::BoxRequest&)> answerer_;
     std::vector<Answer> standing_;
     std::vector<platform::BoxRequest> shown_;
     ScriptedBoxes* outer_;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <string>
 
 namespace gp {
@@ -16,9 +17,7 @@ namespace {
 using platform::Control;
 using platform::Form;
 
-struct Point {
-    double x, y;
-};
+using Point = ClientPoint;
 
 Point centre(const Control& c) { return {c.windowX() + c.Width / 2, c.windowY() + c.Height / 2}; }
 
@@ -74,6 +73,11 @@ std::optional<Point> pressPoint(Control& c) {
 }
 
 }  // namespace
+
+std::optional<ClientPoint> reachablePoint(Control& control) {
+    if (!control.takesPointer()) return std::nullopt;
+    return exposedPoint(control);
+}
 
 void WindowTest::SetUp() {
     folder_.emplace();
@@ -195,11 +199,15 @@ void WindowTest::keyUp(platform::TreeView& tree, int keyCode) {
 }
 
 void WindowTest::advance(int ms) {
-    // One millisecond at a time, so that what a tick posts runs before the next tick, as in a run.
-    for (int i = 0; i < ms; ++i) {
-        platform::scheduler::advance(1);
+    // From one tick's time to the next, so that what a tick posts runs before the next tick, as in a
+    // run, and at the time of the tick that posted it.
+    namespace scheduler = platform::scheduler;
+    const std::int64_t end = scheduler::now() + std::max(ms, 0);
+    for (auto due = scheduler::nextDue(); ms > 0 && due && *due <= end; due = scheduler::nextDue()) {
+        scheduler::advance(static_cast<int>(std::max<std::int64_t>(*due - scheduler::now(), 0)));
         platform::runPosted();
     }
+    scheduler::advance(static_cast<int>(end - scheduler::now()));
     settle();
 }
 

@@ -16,6 +16,14 @@
 // browser. Gestures go through the same routing as real input.
 namespace gp {
 
+// A point in the window's client area, in twips.
+struct ClientPoint {
+    double x, y;
+};
+// Where the user can press the control: a point where it is the frontmost control under the
+// pointer, its centre when it can; none when it is covered everywhere or takes no pointer events.
+std::optional<ClientPoint> reachablePoint(platform::Control& control);
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,0 +1,55 @@
+#include "shell/deck_files.h"
+
+#include "art/deck.h"
+#include "common/cards.h"
+#include "common/stock.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace shell {
+namespace {
+
+// In the order the pictures are saved: the upright back, the sideways back, full, half, thin stock.
+constexpr std::array<std::string_view, 5> kDeckFiles{common::backfile, common::sidebackfile, common::stockfull,
+                                                     common::stockhalf, common::stockthin};
+
+QImage designPicture(int design, std::size_t file) { return art::deckPicture(design, art::kDeckPictures[file]); }
+
+bool shows(const platform::Picture& picture, const QImage& wanted) {
+    return picture && picture.image().convertToFormat(QImage::Format_RGB32) == wanted.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+int storeddesign() {
+    const std::string stored = platform::readSetting(kDesignFile);
+    for (int design = 1; design <= art::kDeckDesigns; ++design)
+        if (stored == std::to_string(design)) return design;
+    return 1;
+}
+
+// The number is written last, so it names a set only once all five pictures of it are saved.
+bool savedeck(int design) {
+    bool saved = true;
+    for (std::size_t file = 0; saved && file < kDeckFiles.size(); ++file)
+        saved = platform::SavePicture(platform::Picture(designPicture(design, file)), kDeckFiles[file]);
+    if (saved) saved = platform::writeSetting(kDesignFile, std::to_string(design));
+    if (!saved) matchdeck();
+    return saved;
+}
+
+// Rolling back rather than completing: the number names the last set that was saved whole, and the
+// design being saved when the program stopped cannot be known.
+void matchdeck() {
+    const int design = storeddesign();
+    for (std::size_t file = 0; file < kDeckFiles.size(); ++file) {
+        const QImage wanted = designPicture(design, file);
+        if (!shows(platform::LoadPicture(kDeckFiles[file]), wanted)) platform::SavePicture(platform::Picture(wanted), kDeckFiles[file]);
+    }
+}
+
+}  // namespace shell
