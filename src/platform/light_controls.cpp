@@ -151,6 +151,14 @@ void Line::paint(QPainter& painter) const {
     painter.drawLine(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel));
 }
 
+// The line and its pen's width around it.
+QRectF Line::paintBounds() const {
+    const double margin = std::max(1, BorderWidth.get());
+    return QRectF(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel))
+        .normalized()
+        .adjusted(-margin, -margin, margin, margin);
+}
+
 void Line::copyFrom(const Control& other) {
     if (const auto* line = dynamic_cast<const Line*>(&other)) {
         X1 = line->X1.get();

@@ -15,6 +15,12 @@
 namespace platform {
 namespace {
 
+// The formats Qt paints straight from, so no drawing converts a picture again; for an image in one
+// of them already this is no copy at all.
+QImage paintable(const QImage& image) {
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
 // A picture file as it was last read: windows that lay out many cards load the same few files over
 // and over, and a file is read and decoded again only once it has changed. A file that cannot be
 // loaded is remembered too, so it is reported once, not at every card.
@@ -53,7 +59,7 @@ QImage decode(detail::FileReader& reader, const std::filesystem::path& path) {
 }  // namespace
 
 Picture::Picture(const QImage& image) {
-    if (!image.isNull()) image_ = std::make_shared<const QImage>(image);
+    if (!image.isNull()) image_ = std::make_shared<const QImage>(paintable(image));
 }
 
 Picture::Picture(const QPixmap& pixmap) : Picture(pixmap.toImage()) {}
