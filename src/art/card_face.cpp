@@ -6,6 +6,8 @@
 
 #include <QPainterPathStroker>
 
+#include <array>
+
 namespace art {
 namespace {
 
@@ -59,10 +61,7 @@ void drawAce(QPainter& painter, Suit suit) {
     painter.strokePath(suitPath(suit, innerBox), QPen(QColor(255, 255, 255, 220), 0.9));
 }
 
-}  // namespace
-
-QImage cardFace(Suit suit, int rank) {
-    if (rank < 1 || rank > 13) return {};
+QImage drawFace(Suit suit, int rank) {
     QImage image = canvas(kFaceSize);
     QPainter painter(&image);
     smooth(painter);
@@ -72,6 +71,18 @@ QImage cardFace(Suit suit, int rank) {
     else if (rank <= 10) drawNumberPips(painter, suit, rank);
     else drawCourt(painter, QRectF(14, 10, 43, 76), suit, rank);
     return image;
+}
+
+}  // namespace
+
+// Each face is drawn once and then shared (a QImage is copied by reference): every window and
+// chooser picture that shows faces would otherwise draw the same ones again.
+QImage cardFace(Suit suit, int rank) {
+    if (rank < 1 || rank > 13) return {};
+    static std::array<QImage, 4 * 13> drawn;
+    QImage& face = drawn[static_cast<std::size_t>(static_cast<int>(suit) * 13 + rank - 1)];
+    if (face.isNull()) face = drawFace(suit, rank);
+    return face;
 }
 
 }  // namespace art

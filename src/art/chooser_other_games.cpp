@@ -1,4 +1,5 @@
 #include "art/chooser_scenes.h"
+#include "art/dice.h"
 #include "art/painting.h"
 #include "art/scene.h"
 
@@ -8,25 +9,6 @@
 
 namespace art::scenes {
 namespace {
-
-void die(QPainter& p, const QRectF& box, int value, const QColor& body, const QColor& pip) {
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(body);
-    p.drawRoundedRect(box, box.width() * 0.18, box.width() * 0.18);
-    const double q = box.width() / 4;
-    const QPointF c = box.center();
-    const double r = box.width() * 0.09;
-    p.setPen(Qt::NoPen);
-    p.setBrush(pip);
-    const auto pair = [&](QPointF offset) {
-        p.drawEllipse(c + offset, r, r);
-        p.drawEllipse(c - offset, r, r);
-    };
-    if (value % 2 == 1) p.drawEllipse(c, r, r);
-    if (value >= 2) pair(QPointF(-q, -q));
-    if (value >= 4) pair(QPointF(q, -q));
-    if (value == 6) pair(QPointF(-q, 0));
-}
 
 // Backgammon's points, numbered as the user moves: 1 at the lower right, 24 at the upper right.
 QPointF pointBase(int point, const QRectF& left, const QRectF& right, double width) {
@@ -111,8 +93,8 @@ void backgammon(QPainter& p, QSize size) {
         const double dir = s.point <= 12 ? -1 : 1;
         for (int i = 0; i < s.count; ++i) drawMarble(p, {base.x(), base.y() + dir * (14 + i * 27.5)}, 13.5, s.user ? light : dark);
     }
-    die(p, QRectF(330, 157, 26, 26), 5, Qt::white, Qt::black);
-    die(p, QRectF(368, 155, 26, 26), 3, Qt::white, Qt::black);
+    drawDie(p, QRectF(330, 157, 26, 26), 5);
+    drawDie(p, QRectF(368, 155, 26, 26), 3);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(250, 250, 240));
     p.drawRoundedRect(QRectF(229.5, 158, 22, 22), 3, 3);

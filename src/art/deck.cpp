@@ -5,6 +5,9 @@
 
 #include <QPainterPath>
 
+#include <array>
+#include <iterator>
+
 namespace art {
 namespace {
 
@@ -56,6 +59,14 @@ QImage stock(int design, DeckPicture picture) {
     return image;
 }
 
+QImage draw(int design, DeckPicture picture) {
+    switch (picture) {
+    case DeckPicture::Back: return upright(design);
+    case DeckPicture::SideBack: return deckPicture(design, DeckPicture::Back).transformed(QTransform().rotate(90));
+    default: return stock(design, picture);
+    }
+}
+
 }  // namespace
 
 QSize deckPictureSize(int design, DeckPicture picture) {
@@ -67,13 +78,13 @@ QSize deckPictureSize(int design, DeckPicture picture) {
     }
 }
 
+// Each picture is drawn once and then shared, as the faces are.
 QImage deckPicture(int design, DeckPicture picture) {
     if (!known(design)) return {};
-    switch (picture) {
-    case DeckPicture::Back: return upright(design);
-    case DeckPicture::SideBack: return upright(design).transformed(QTransform().rotate(90));
-    default: return stock(design, picture);
-    }
+    static std::array<std::array<QImage, std::size(kDeckPictures)>, kDeckDesigns> drawn;
+    QImage& image = drawn[static_cast<std::size_t>(design - 1)][static_cast<std::size_t>(picture)];
+    if (image.isNull()) image = draw(design, picture);
+    return image;
 }
 
 }  // namespace art

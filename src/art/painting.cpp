@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <map>
+
 namespace art {
 
 QImage canvas(QSize size, const QColor& fill) {
@@ -30,10 +32,27 @@ QFont boldFont(bool condensed) {
     return font;
 }
 
+namespace {
+
+// A text's outline in a font. Taking outlines from the font is slow, and the same few texts recur on
+// every card and picture, so each outline is taken once.
+const QPainterPath& outline(const QString& text, const QFont& font) {
+    static std::map<QString, QPainterPath> taken;
+    const QString key = font.toString() + '|' + font.families().join(',') + '|' + text;
+    auto found = taken.find(key);
+    if (found == taken.end()) {
+        QPainterPath path;
+        path.addText(0, 0, font, text);
+        found = taken.emplace(key, path).first;
+    }
+    return found->second;
+}
+
+}  // namespace
+
 void drawFittedText(QPainter& painter, const QString& text, const QRectF& box, const QColor& color,
                     const QFont& font) {
-    QPainterPath path;
-    path.addText(0, 0, font, text);
+    const QPainterPath& path = outline(text, font);
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) return;
     const double sy = box.height() / ink.height();

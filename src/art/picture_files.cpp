@@ -1,5 +1,6 @@
 #include "art/picture_files.h"
 
+#include "art/backgammon_pictures.h"
 #include "art/card_face.h"
 #include "art/euchre_pictures.h"
 #include "art/forty_thieves.h"
@@ -40,6 +41,8 @@ std::vector<PictureFile> pictureFiles(int deckDesign) {
     files.push_back({"arrowleft.bmp", false, [] { return arrowPicture(Arrow::Left); }});
     files.push_back({"arrowright.bmp", false, [] { return arrowPicture(Arrow::Right); }});
     files.push_back({"bluewater.bmp", false, seaWater});
+    for (const BoardFile& board : backgammonBoardFiles())
+        files.push_back({board.name, false, [scale = board.scale] { return backgammonBoard(scale); }});
     files.push_back({"maroon.bmp", false, emptyFoundation});
     files.push_back({"white.bmp", false, whiteCell});
     files.push_back({"greenblank.bmp", false, [] { return ticTacCell(CellMark::Blank); }});

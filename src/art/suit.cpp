@@ -68,9 +68,26 @@ QPainterPath club() {
     return p.united(left).united(right).united(middle).united(stem());
 }
 
+// Each symbol is built when first asked for: the unions are costly, and the program's icon, drawn
+// at start-up, needs only two of the four.
 const QPainterPath& unitPath(Suit suit) {
-    static const std::array<QPainterPath, 4> paths{spade(), club(), diamond(), heart()};
-    return paths[static_cast<int>(suit)];
+    switch (suit) {
+    case Suit::Spades: {
+        static const QPainterPath path = spade();
+        return path;
+    }
+    case Suit::Clubs: {
+        static const QPainterPath path = club();
+        return path;
+    }
+    case Suit::Diamonds: {
+        static const QPainterPath path = diamond();
+        return path;
+    }
+    case Suit::Hearts: break;
+    }
+    static const QPainterPath path = heart();
+    return path;
 }
 
 double aspect(Suit suit) {

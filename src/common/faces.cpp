@@ -13,23 +13,13 @@ namespace {
 constexpr std::array<art::Suit, 4> kWindowOrderSuits{
     art::Suit::Spades, art::Suit::Hearts, art::Suit::Diamonds, art::Suit::Clubs};
 
-// The pixels are drawn once per run and shared; each set wraps them in pictures of its own.
-const std::array<QImage, 52>& drawnFaces() {
-    static const std::array<QImage, 52> images = [] {
-        std::array<QImage, 52> drawn;
-        for (int code = 1; code <= kDeckSize; ++code)
-            drawn[static_cast<std::size_t>(code - 1)] =
-                art::cardFace(kWindowOrderSuits[static_cast<std::size_t>(suitblock(code))], rankof(code));
-        return drawn;
-    }();
-    return images;
-}
-
 }  // namespace
 
+// The pixels are drawn once per run and shared (by the art); each set wraps them in pictures of its own.
 FaceSet::FaceSet() {
-    const auto& images = drawnFaces();
-    for (std::size_t i = 0; i < faces_.size(); ++i) faces_[i] = platform::Picture(images[i]);
+    for (int code = 1; code <= kDeckSize; ++code)
+        faces_[static_cast<std::size_t>(code - 1)] = platform::Picture(
+            art::cardFace(kWindowOrderSuits[static_cast<std::size_t>(suitblock(code))], rankof(code)));
 }
 
 platform::Picture FaceSet::face(int code) const {

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace platform {
@@ -30,14 +31,25 @@ ContainerWidget::ContainerWidget(Container& container, QWidget* parent) : QWidge
     setMouseTracking(true);
 }
 
-void ContainerWidget::paintEvent(QPaintEvent*) {
+// Qt copies a picture by its fast path only into a rectangular clip, and the windowed controls in
+// front cut holes into the region to paint; so the region is painted one rectangle at a time, each
+// control only where it lies (a pixel more, for antialiased edges).
+void ContainerWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    container_.paintBackground(painter);
-    for (const Control* control : container_.lightControls()) {
-        if (!control->Visible) continue;
-        painter.save();
-        control->paint(painter);
-        painter.restore();
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        container_.paintBackground(painter);
+        const QRectF reach = QRectF(part).adjusted(-1, -1, 1, 1);
+        for (const Control* control : container_.lightControls()) {
+            if (!control->Visible || !control->paintBounds().intersects(reach)) continue;
+            if (control->paintKeepsPainter()) {
+                control->paint(painter);
+                continue;
+            }
+            painter.save();
+            control->paint(painter);
+            painter.restore();
+        }
     }
 }
 

@@ -116,6 +116,11 @@ bool Control::takesPointer() const {
     return container_ && Visible && Enabled && pointerKind() && container_->showing() && container_->enabledChain();
 }
 
+QRectF Control::paintBounds() const {
+    return QRectF(Left / kTwipsPerPixel, Top / kTwipsPerPixel, Width / kTwipsPerPixel, Height / kTwipsPerPixel)
+        .normalized();
+}
+
 double Control::windowX() const { return (container_ ? container_->originX() : 0) + Left; }
 
 double Control::windowY() const { return (container_ ? container_->originY() : 0) + Top; }

@@ -7,6 +7,7 @@
 #include "platform/property.h"
 
 #include <QPointer>
+#include <QRectF>
 
 #include <functional>
 #include <string>
@@ -116,6 +117,10 @@ public:
     virtual void userClick() { raiseClick(); }
     // Draws a light control on its container, in the container's pixels.
     virtual void paint(QPainter&) const {}
+    // Where paint() may draw, in the container's pixels: the container skips the control elsewhere.
+    virtual QRectF paintBounds() const;
+    // Whether paint() leaves the painter's state as it found it, so the container need not save it.
+    virtual bool paintKeepsPainter() const { return false; }
     // Copies the design properties of another control of the same kind (a control array's Load).
     virtual void copyFrom(const Control& other);
     virtual const char* kind() const = 0;

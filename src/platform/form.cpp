@@ -195,7 +195,9 @@ void Form::showNow() {
         return;
     }
     placeAtFirstShow();
-    if (WindowState == vbMaximized)
+    // A screen set by a test is the whole display: the window system's own screen must not size
+    // a maximized window, which placeAtFirstShow has already made as large as that screen.
+    if (WindowState == vbMaximized && !screenSizeSet())
         widget_->showMaximized();
     else
         widget_->show();

@@ -22,9 +22,12 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         hide();
     }
+    // Only where the outline was and where it goes is drawn again, not the whole table below.
     void setOutline(const QRect& rect) {
+        if (rect == outline_) return;
+        update(outline_);
         outline_ = rect;
-        update();
+        update(outline_);
     }
 
 protected:

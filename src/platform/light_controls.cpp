@@ -52,14 +52,22 @@ void Image::fitToPicture() {
 
 void Image::paint(QPainter& painter) const {
     if (!Picture.get()) return;
+    const QImage& image = Picture->image();
     const QRectF r = pixels(*this);
-    if (Stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(r, Picture->image());
+    if (!Stretch) {
+        // The picture shows from the control's top-left corner as far as the control reaches.
+        const QRectF shown(r.topLeft(), r.size().boundedTo(QSizeF(image.size())));
+        if (!shown.isEmpty()) painter.drawImage(shown, image, QRectF(QPointF(0, 0), shown.size()));
         return;
     }
-    painter.setClipRect(r);
-    painter.drawImage(r.topLeft(), Picture->image());
+    if (r.size() == QSizeF(image.size())) {
+        painter.drawImage(r.topLeft(), image);
+        return;
+    }
+    // Smoothing slows Qt down even where nothing is scaled, so it is asked for only here.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(r, image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void Image::copyFrom(const Control& other) {
@@ -137,6 +145,14 @@ void Line::paint(QPainter& painter) const {
     if (BorderStyle == vbBSNone) return;
     painter.setPen(QPen(BorderColor->toQColor(), std::max(1, BorderWidth.get())));
     painter.drawLine(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel));
+}
+
+// The line and its pen's width around it.
+QRectF Line::paintBounds() const {
+    const double margin = std::max(1, BorderWidth.get());
+    return QRectF(QPointF(X1 / kTwipsPerPixel, Y1 / kTwipsPerPixel), QPointF(X2 / kTwipsPerPixel, Y2 / kTwipsPerPixel))
+        .normalized()
+        .adjusted(-margin, -margin, margin, margin);
 }
 
 void Line::copyFrom(const Control& other) {

@@ -16,6 +16,7 @@ public:
     Property<bool> Stretch{this, false};
 
     void paint(QPainter& painter) const override;
+    bool paintKeepsPainter() const override { return true; }
     void copyFrom(const Control& other) override;
     const char* kind() const override { return "Image"; }
 
@@ -75,6 +76,7 @@ public:
     Property<int> BorderStyle{this, vbBSSolid};
 
     void paint(QPainter& painter) const override;
+    QRectF paintBounds() const override;
     void copyFrom(const Control& other) override;
     const char* kind() const override { return "Line"; }
 

@@ -9,11 +9,36 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <unordered_map>
 
 namespace platform {
+namespace {
+
+// The formats Qt paints straight from, so no drawing converts a picture again; for an image in one
+// of them already this is no copy at all.
+QImage paintable(const QImage& image) {
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
+// Decoding is what loading a picture costs, and windows load the same card files again and again:
+// the pixels of file contents decoded before are taken again (an image shares its pixels when
+// copied). Keyed by the bytes themselves, so a file rewritten with other contents decodes anew.
+QImage decode(const std::string& bytes) {
+    static std::unordered_map<std::string, QImage> decoded;
+    if (auto found = decoded.find(bytes); found != decoded.end()) return found->second;
+    // No format given: Qt recognises the picture by its content, whatever the extension says.
+    QImage image = paintable(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())));
+    if (image.isNull()) return image;
+    constexpr std::size_t kKept = 256;  // far more than the program's picture files
+    if (decoded.size() >= kKept) decoded.clear();
+    decoded.emplace(bytes, image);
+    return image;
+}
+
+}  // namespace
 
 Picture::Picture(const QImage& image) {
-    if (!image.isNull()) image_ = std::make_shared<const QImage>(image);
+    if (!image.isNull()) image_ = std::make_shared<const QImage>(paintable(image));
 }
 
 Picture::Picture(const QPixmap& pixmap) : Picture(pixmap.toImage()) {}
@@ -33,8 +58,7 @@ Picture LoadPicture(std::string_view file) {
     const std::filesystem::path path = detail::filePath(file);
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // No format given: Qt recognises the picture by its content, whatever the extension says.
-    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+    const QImage image = decode(bytes);
     if (image.isNull()) {
         std::cerr << "gamepack: cannot load picture " << path << '\n';
         return {};

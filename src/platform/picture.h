@@ -22,7 +22,8 @@ public:
     friend bool operator==(const Picture& a, const Picture& b) { return a.image_ == b.image_; }
     friend std::ostream& operator<<(std::ostream& out, const Picture& p);
 
-    // The pixels (a null image for the empty picture).
+    // The pixels (a null image for the empty picture), in 32-bit form: premultiplied where the
+    // picture has an alpha channel.
     const QImage& image() const;
     int widthPx() const { return image_ ? image_->width() : 0; }
     int heightPx() const { return image_ ? image_->height() : 0; }

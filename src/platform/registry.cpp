@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPixmapCache>
 #include <QWidget>
 
 #include <algorithm>
@@ -209,6 +210,9 @@ void formUnloaded(Form& form) {
     std::unique_ptr<Form> owned = std::move(it->form);
     s.forms.erase(it);
     disposeFormLater(std::move(owned));
+    // Qt's style keeps pictures of buttons and icons keyed by each widget's own palette, which no
+    // later window shares: without this the cache would grow with every window opened, to its limit.
+    QPixmapCache::clear();
 }
 
 void userActivated(Form& form) {

@@ -83,6 +83,8 @@ void stop(TimerId id) {
 
 bool running(TimerId id) { return state().queue.running(id); }
 
+bool anyRunning() { return state().queue.anyRunning(); }
+
 void destroy(TimerId id) {
     state().queue.destroy(id);
     arm();

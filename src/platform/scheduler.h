@@ -16,6 +16,7 @@ TimerId create(std::function<void()> onTick);  // a stopped timer
 void start(TimerId id, int intervalMs);        // (re)starts: next tick one full period from now
 void stop(TimerId id);
 bool running(TimerId id);
+bool anyRunning();                             // whether any timer of the program runs
 void destroy(TimerId id);                      // no tick after this, not even one that fell due
 
 // While held (message or input box open) no timer ticks; each timer that fell due meanwhile ticks

@@ -27,4 +27,6 @@ ScreenSize screenSize() {
 
 void setScreenSize(std::optional<ScreenSize> size) { screenOverride() = size; }
 
+bool screenSizeSet() { return screenOverride().has_value(); }
+
 }  // namespace platform

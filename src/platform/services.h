@@ -37,6 +37,7 @@ inline constexpr int kTwipsPerPixel = 15;
 struct ScreenSize { int widthPx; int heightPx; };
 ScreenSize screenSize();                // the primary screen, unless a test set one
 void setScreenSize(std::optional<ScreenSize> size);  // test seam
+bool screenSizeSet();                   // whether a test set the screen
 inline double screenWidthTwips() { return double(screenSize().widthPx) * kTwipsPerPixel; }
 inline double screenHeightTwips() { return double(screenSize().heightPx) * kTwipsPerPixel; }
 

@@ -57,6 +57,10 @@ std::optional<TimerId> TimerQueue::next(std::int64_t upTo) const {
     return best;
 }
 
+bool TimerQueue::anyRunning() const {
+    return std::any_of(timers_.begin(), timers_.end(), [](const auto& entry) { return entry.second.running; });
+}
+
 std::optional<std::int64_t> TimerQueue::nextDue() const {
     if (held()) return std::nullopt;
     std::optional<std::int64_t> earliest;

@@ -18,6 +18,7 @@ public:
     void start(TimerId id, int intervalMs, std::int64_t now);
     void stop(TimerId id);
     bool running(TimerId id) const;
+    bool anyRunning() const;
     void destroy(TimerId id);
 
     void hold();

@@ -7,6 +7,7 @@
 
 // One line per game window that the chooser opens.
 #include "games/accordion/accordion.h"
+#include "games/backgammon/backgammon.h"
 #include "games/crazy8s-war/crazy8s.h"
 #include "games/crazy8s-war/wargame.h"
 #include "games/euchre/euchre.h"
@@ -59,7 +60,7 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"K6", "solcard", "Forty Thieves", "fortythievespic", "How to play Forty Thieves", "fortythieves",
      &show<fortythieves>},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
-    {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", nullptr},
+    {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", &show<backgammon>},
     {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", &show<foreaft>},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", &show<tictactoe>},

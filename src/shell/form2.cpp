@@ -71,7 +71,6 @@ Form2::Form2() {
         platform::Image& pic = this->*design.control;
         pic.Move(design.left, design.top, design.width, design.height);
         pic.Stretch = true;
-        pic.Picture = art::gamePicture(design.name);
         pic.Visible = false;
         pic.MousePointer = platform::vbCustom;
     }
@@ -151,7 +150,10 @@ void Form2::stuff() {
     if (!shell::groupByText(text))
         for (const PictureDesign& design : kPictures) (this->*design.control).Visible = false;
     if (const shell::GameEntry* game = shell::gameByText(text)) {
-        picture(*game).Visible = true;
+        platform::Image& pic = picture(*game);
+        // Drawn when first shown: drawing all twenty-four at load would hold the chooser back.
+        if (!pic.Picture.get()) pic.Picture = art::gamePicture(game->picture);
+        pic.Visible = true;
         Label1.Caption = std::string(game->caption);
     }
     Label1.Visible = true;

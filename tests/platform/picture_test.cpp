@@ -100,6 +100,19 @@ TEST_F(Pictures, PicturesAreEqualOnlyWhenTheyAreTheSamePicture) {
     EXPECT_EQ(platform::Picture(), platform::Picture());
 }
 
+TEST_F(Pictures, AFileRewrittenLoadsAsItIsNow) {
+    put("\\Images\\a.gif", encoded(card(), "PNG"));
+    ASSERT_EQ(platform::LoadPicture("\\Images\\a.gif").image().pixelColor(70, 95), QColor(250, 0, 0));
+    QImage other = card();
+    other.setPixelColor(70, 95, QColor(0, 0, 250));
+    put("\\Images\\a.gif", encoded(other, "PNG"));
+    EXPECT_EQ(platform::LoadPicture("\\Images\\a.gif").image().pixelColor(70, 95), QColor(0, 0, 250));
+    put("\\Images\\a.gif", QByteArray("not a picture"));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::LoadPicture("\\Images\\a.gif"));
+    testing::internal::GetCapturedStderr();
+}
+
 TEST_F(Pictures, ImageTakesItsPictureSizeUnlessItStretches) {
     Board& b = open<Board>();
     const platform::Picture face(card());

@@ -235,6 +235,17 @@ TEST_F(Registry, MaximizedWindowTakesTheTestScreen) {
     EXPECT_DOUBLE_EQ(w.Height, 768 * 15);
 }
 
+TEST_F(Registry, MaximizedSizableWindowCoversTheTestScreenWhateverTheWindowSystemOffers) {
+    setScreen(800, 600);
+    W1& w = window<W1>();
+    w.Sizable = true;
+    w.WindowState = platform::vbMaximized;
+    w.Show();
+    settle();
+    EXPECT_EQ(w.topLevel()->width(), 800);
+    EXPECT_EQ(w.topLevel()->height(), 600);
+}
+
 TEST_F(Registry, ClientAreaIsTheOuterSizeLessAFixedAllowance) {
     W1& w = window<W1>();
     w.Move(0, 0, 4800, 3600);

@@ -100,6 +100,19 @@ TEST_F(Scheduler, EnablingAStoppedTimerStartsAFullInterval) {
     EXPECT_EQ(ticks, Ticks{"a@260"});
 }
 
+TEST_F(Scheduler, AnyTimerRunningIsSeenUntilTheLastStops) {
+    ASSERT_FALSE(sch::anyRunning());
+    const auto a = timer("a");
+    const auto b = timer("b");
+    EXPECT_FALSE(sch::anyRunning()) << "made, not started";
+    sch::start(a, 100);
+    sch::start(b, 100);
+    sch::stop(a);
+    EXPECT_TRUE(sch::anyRunning());
+    sch::destroy(b);
+    EXPECT_FALSE(sch::anyRunning());
+}
+
 TEST_F(Scheduler, RestartingARunningTimerRestartsItsCountdown) {
     const auto a = timer("a");
     sch::start(a, 100);

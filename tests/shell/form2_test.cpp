@@ -1,5 +1,6 @@
 #include "shell_test.h"
 
+#include "art/chooser.h"
 #include "shell/catalog.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -67,6 +70,7 @@ TEST_F(Chooser, SelectingAGameShowsOnlyItsPictureAndCaption) {
     for (const shell::GameEntry& game : shell::games()) {
         clickNode(chooser.TreeView1, game.text);
         EXPECT_EQ(visiblePictures(chooser), std::vector<std::string>{std::string(game.picture)}) << game.text;
+        EXPECT_EQ(chooser.picture(game).Picture->image().size(), art::gamePicture(game.picture).size()) << game.text;
         EXPECT_EQ(chooser.Label1.Caption, std::string(game.caption));
         EXPECT_TRUE(chooser.Label1.Visible);
     }
@@ -151,9 +155,12 @@ TEST_F(Chooser, ClickOrKeyWithNothingSelectedDoesNothing) {
 }
 
 TEST_F(Chooser, PictureOfAGameNotBuiltYetDoesNothing) {
+    const auto games = shell::games();
+    const auto unbuilt = std::ranges::find_if(games, [](const shell::GameEntry& game) { return !game.open; });
+    if (unbuilt == games.end()) GTEST_SKIP() << "every game window is built";
     Form2& chooser = openChooser();
-    clickNode(chooser.TreeView1, "Backgammon");
-    click(chooser.backgammonpic);
+    clickNode(chooser.TreeView1, unbuilt->text);
+    click(chooser.picture(*unbuilt));
     settle();
     EXPECT_EQ(platform::loaded<Form2>(), &chooser);
     EXPECT_TRUE(chooser.Frame2.Enabled);
@@ -227,7 +234,8 @@ TEST_F(Chooser, PictureOpensItsGameAndTheChooserGoes) {
         ASSERT_NE(active, nullptr);
         EXPECT_NE(active, platform::loaded<Form1>());
         EXPECT_TRUE(active->Visible);
-        EXPECT_FALSE(platform::loaded<Form1>()->Enabled);  // the game locked it once it became active
+        // The game locked it once it became active; Backgammon never does.
+        EXPECT_EQ(platform::loaded<Form1>()->Enabled.get(), game.text == "Backgammon");
         active->Unload();
         settle();
         ++launched;

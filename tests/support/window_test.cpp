@@ -1,7 +1,6 @@
 #include "support/window_test.h"
 
 #include "platform/chance.h"
-#include "platform/files.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
@@ -9,50 +8,17 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include <atomic>
 #include <string>
-#include <unistd.h>
-
-#ifndef GP_PROGRAM_DIR
-#define GP_PROGRAM_DIR ""
-#endif
 
 namespace gp {
 namespace {
 
-namespace fs = std::filesystem;
 using platform::Control;
 using platform::Form;
 
 struct Point {
     double x, y;
 };
-
-fs::path freshFolder() {
-    static std::atomic<int> count{0};
-    const fs::path folder = fs::temp_directory_path() /
-                            ("gamepack-test-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-bool executable(const fs::directory_entry& entry) {
-    return (entry.status().permissions() & fs::perms::owner_exec) != fs::perms::none;
-}
-
-// The built program folder's data (not its programs), so windows find their pictures, sounds and
-// default settings as they do in a real run.
-void copyProgramData(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    if (from.empty() || !fs::is_directory(from, ec)) return;
-    for (const auto& entry : fs::directory_iterator(from, ec)) {
-        if (entry.is_directory())
-            fs::copy(entry.path(), to / entry.path().filename(), fs::copy_options::recursive, ec);
-        else if (entry.is_regular_file() && !executable(entry))
-            fs::copy_file(entry.path(), to / entry.path().filename(), ec);
-    }
-}
 
 Point centre(const Control& c) { return {c.windowX() + c.Width / 2, c.windowY() + c.Height / 2}; }
 
@@ -110,10 +76,7 @@ std::optional<Point> pressPoint(Control& c) {
 }  // namespace
 
 void WindowTest::SetUp() {
-    folder_ = freshFolder();
-    copyProgramData(GP_PROGRAM_DIR, folder_);
-    for (const char* sub : {"Data", "Images", "Sounds"}) fs::create_directories(folder_ / sub);
-    platform::setProgramFolder(folder_);
+    folder_.emplace();
     platform::setScreenSize(platform::ScreenSize{1024, 768});
     platform::setFixedSeed(20240611u);
     platform::Randomize();
@@ -131,9 +94,7 @@ void WindowTest::TearDown() {
     platform::scheduler::useVirtualClock(false);
     platform::setFixedSeed(std::nullopt);
     platform::setScreenSize(std::nullopt);
-    platform::setProgramFolder({});
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
+    folder_.reset();
 }
 
 void WindowTest::click(Control& control) {

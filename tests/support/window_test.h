@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/fakes.h"
+#include "support/program_folder.h"
 
 #include "platform/form.h"
 
@@ -58,14 +59,14 @@ protected:
 
     void setScreen(int widthPx, int heightPx);
     bool programEnded() const { return ended_; }
-    const std::filesystem::path& programDir() const { return folder_; }
+    const std::filesystem::path& programDir() const { return folder_->path(); }
 
     ScriptedBoxes boxes;
     RecordingSound sounds;
     RecordingBrowser browser;
 
 private:
-    std::filesystem::path folder_;
+    std::optional<ProgramFolder> folder_;
     bool ended_ = false;
 };
 

@@ -1,0 +1,9 @@
+#pragma once
+
+// The Google Benchmark runs, registered by the benchmark program's main.
+namespace bench {
+
+void registerWindowBenchmarks();
+void registerHandBenchmarks();
+
+}  // namespace bench

@@ -1,0 +1,107 @@
+#include "games/backgammon/backgammonscore.h"
+
+#include "games/backgammon/backgammon_scoring.h"
+
+#include "art/backgammon_geometry.h"
+#include "common/locks.h"
+#include "common/scaling.h"
+#include "platform/boxes.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+using namespace platform;
+
+namespace {
+
+BackgammonScoreBoard& owner() {
+    static BackgammonScoreBoard connected;
+    return connected;
+}
+
+Form* board() { return owner().loaded ? owner().loaded() : nullptr; }
+
+// Points shown by a label; the game window writes them, so anything else counts as none.
+std::int64_t points(const Label& label) {
+    const std::string& text = label.Caption.get();
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace
+
+backgammonscore::backgammonscore() {
+    Caption = "Backgammon Score";
+    // The design's width; tall enough inside for the points row and the rule.
+    setClientSize(5145, 1920);
+    MousePointer = vbCustom;
+    StartUpPosition = vbStartUpScreen;
+    const std::pair<Label*, std::pair<double, double>> labels[] = {
+        {&Label1, {120, 360}}, {&Label2, {2760, 360}}, {&Label3, {120, 1080}}, {&Label4, {2760, 1080}}};
+    for (const auto& [label, at] : labels) {
+        label->Move(at.first, at.second, 2175, 375);
+        label->Caption = "Label1";
+        label->Font.Name = "Verdana";
+        label->Font.Size = 8.25;
+        label->Alignment = vbCenter;
+    }
+    Line1.X1 = 2520;
+    Line1.Y1 = 240;
+    Line1.X2 = 2520;
+    Line1.Y2 = 1680;
+    Text1.Move(840, 2640);
+    txtres.Move(3120, 1800);
+    Text1.Visible = false;
+    txtres.Visible = false;
+}
+
+void backgammonscore::connect(BackgammonScoreBoard board) { owner() = std::move(board); }
+
+void backgammonscore::Form_Load() {
+    common::lockowner(board());
+    const common::ScaleChoice choice =
+        common::setscale(txtres, {art::bgboard::kScaleAt640, art::bgboard::kScaleAt800});
+    const float scale = choice.scale;
+    if (common::smallscreen(choice))
+        for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
+    common::scaleit(*this, scale);
+    for (Label* label : {&Label1, &Label2, &Label3, &Label4}) common::scaleit(*label, scale);
+    for (Property<double>* end : {&Line1.X1, &Line1.Y1, &Line1.X2, &Line1.Y2}) *end = *end * double(scale);
+}
+
+void backgammonscore::Form_Activate() { decide(); }
+
+void backgammonscore::decide() {
+    if (!board()) return;
+    const std::string lengthText = owner().matchlength();
+    const int length = bgrules::matchLength(lengthText);
+    if (!length || owner().gamesplayed() < length) return;
+    if (bgrules::userWinsMatch(points(Label3), points(Label4)))
+        MsgBox("After " + lengthText + " games you have a higher score than " + owner().computername() +
+                   ". You Win!",
+               vbInformation, "You Win!");
+    else
+        MsgBox("After " + lengthText + " games " + Label2.Caption.get() + " has a higher score than you do. You Lost!",
+               vbInformation, "You Lost!");
+    Text1.Text = "DONE2";
+}
+
+void backgammonscore::dismiss() {
+    dismissed_ = true;
+    Unload();
+}
+
+void backgammonscore::Form_Unload(int&) {
+    // Unloaded with the game window, or at the end of the run before it, it starts no game.
+    if (dismissed_ || platform::runEnding()) return;
+    Hide();
+    Form* game = board();
+    if (!game) return;
+    if (Text1.Text.get() == "DONE") owner().nextgame();
+    if (Text1.Text.get() == "DONE2") owner().newmatch();
+    Text1.Text = "";
+    common::releaseowner(game);
+    game->Show();
+}

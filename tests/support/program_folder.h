@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+
+// A program folder of its own for a headless run: a fresh temporary folder holding a copy of the
+// built program folder's data (not its programs), so windows find their pictures, sounds and
+// default settings as in a real run. It is the program folder while it lives, and is removed after.
+namespace gp {
+
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace gp
