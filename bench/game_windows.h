@@ -10,6 +10,10 @@ namespace bench {
 inline constexpr std::string_view kGameWindows[] = {
     "Accordion",
     "Calculation",
+    "Card Memorization",
+    "Card Memorization (Big)",
+    "Card Memorization (Small)",
+    "Color Memorization",
     "Crazy 8s",
     "Euchre",
     "Fore and Aft",

@@ -2,6 +2,7 @@
 
 #include "art/card_face.h"
 #include "art/chooser.h"
+#include "art/color_pads.h"
 #include "art/deck.h"
 #include "art/euchre_pictures.h"
 #include "art/icons.h"
@@ -85,6 +86,14 @@ Section chooser() {
     return s;
 }
 
+Section colorPads() {
+    Section s{"Color Memorization pads, normal and lit", {}};
+    for (int pad = 1; pad <= 4; ++pad)
+        for (bool lit : {false, true})
+            s.entries.push_back({QString("pad %1%2").arg(pad).arg(lit ? " lit" : ""), art::colorPad(pad, lit)});
+    return s;
+}
+
 Section euchre() {
     Section s{"Euchre: trump pictures, arrows, suit buttons, dealer marker", {}};
     const char* suits[] = {"spades", "clubs", "diamonds", "hearts"};
@@ -132,7 +141,7 @@ Section sounds() {
     return s;
 }
 
-std::vector<Section> sections() { return {faces(), decks(), chooser(), euchre(), icons(), sounds()}; }
+std::vector<Section> sections() { return {faces(), decks(), chooser(), colorPads(), euchre(), icons(), sounds()}; }
 
 }  // namespace
 

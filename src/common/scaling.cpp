@@ -1,5 +1,7 @@
 #include "common/scaling.h"
 
+#include "platform/form.h"
+
 #include <cmath>
 
 namespace common {
@@ -58,5 +60,10 @@ Geometry scaled(Geometry g, float scale) {
 }
 
 double scaled(double twips, float scale) { return static_cast<float>(twips) * scale; }
+
+void holdclient(platform::Form& window, double right, double bottom) {
+    if (window.ScaleWidth() < right) window.Width = window.Width + (right - window.ScaleWidth());
+    if (window.ScaleHeight() < bottom) window.Height = window.Height + (bottom - window.ScaleHeight());
+}
 
 }  // namespace common

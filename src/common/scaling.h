@@ -2,6 +2,10 @@
 
 #include "platform/services.h"
 
+namespace platform {
+class Form;
+}
+
 #include <string>
 #include <string_view>
 
@@ -64,6 +68,11 @@ void scaleit(Object& object, float scale) {
     object.Top = object.Top * double(scale);
     object.Left = object.Left * double(scale);
 }
+
+// The frame allowance does not shrink with a scaled window, so its client area can end up short of
+// the controls it was designed to hold: the window grows just enough for its client area to
+// reach `right` and `bottom` (client twips), and never shrinks.
+void holdclient(platform::Form& window, double right, double bottom);
 
 // `scaleit` on a line: its end points X1, X2, Y1 and Y2, in that order, times scale.
 template <class LineControl>

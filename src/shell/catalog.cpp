@@ -15,6 +15,10 @@
 #include "games/gin/gin.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
+#include "games/memory/colorgame.h"
+#include "games/memory/memorycompbig.h"
+#include "games/memory/memorycompsmall.h"
+#include "games/memory/memoryscorebig.h"
 #include "games/seawar/seawar.h"
 #include "games/smallsolitaires/calculation.h"
 #include "games/smallsolitaires/interlockpuzzle.h"
@@ -47,11 +51,11 @@ constexpr std::array<GameEntry, 24> kGames{{
     {"J5", "card", "Euchre", "euchrepic", "How to play Euchre", "euchre", &show<euchre>},
     {"J6", "card", "Gin Rummy", "ginpic", "How to play Gin Rummy", "gin", &show<gin>},
     {"J7", "card", "Card Memorization (Small)", "compmemorysmallpic", "How to play Card Memorization",
-     "compmemory", nullptr},
+     "compmemory", &show<memorycompsmall>},
     {"J8", "card", "Card Memorization (Big)", "compmemorybigpic", "How to play Card Memorization",
-     "compmemory", nullptr},
+     "compmemory", &show<memorycompbig>},
     {"K1", "solcard", "Card Memorization", "cardmemscorepic", "How to play Card Memorization (Single)",
-     "scorememory", nullptr},
+     "scorememory", &show<memoryscorebig>},
     {"K2", "solcard", "Interlock Puzzle", "interlockpuzzlepic", "How to play Interlock Puzzle",
      "interlockpuzzle", &show<interlockpuzzle>},
     {"K3", "solcard", "Nestor", "nestorpic", "How to play Nestor", "nestor", &show<nestor>},
@@ -61,7 +65,8 @@ constexpr std::array<GameEntry, 24> kGames{{
      &show<fortythieves>},
     {"K7", "solcard", "Accordion", "accordionpic", "How to play Accordion", "accordian", &show<Accordian>},
     {"I1", "board", "Backgammon", "backgammonpic", "How to play Backgammon", "backgammon", &show<backgammon>},
-    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem", nullptr},
+    {"I2", "board", "Color Memorization", "colorpic", "How to play Color Memorization", "colormem",
+     &show<colorgame>},
     {"I3", "board", "Fore and Aft", "foreaftpic", "How to play Fore and Aft", "foreaft", &show<foreaft>},
     {"I4", "board", "Tic-Tac-Toe", "tictactoepic", "How to play Tic-Tac-Toe", "tictactoe", &show<tictactoe>},
     {"I5", "board", "Towers of Hanoi (Small)", "towers1pic", "How to play Towers of Hanoi", "hanoi", &show<towers1>},

@@ -46,6 +46,26 @@ TEST(ShippedDefaults, ShellSettingsAsTheProgramWritesThem) {
     for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
 }
 
+TEST(ShippedDefaults, MemoryGamesStartAtMediumWithTablesThatRealResultsBeat) {
+    const std::pair<const char*, const char*> files[] = {
+        {"conskill.dat", "MED\r\n"},
+        {"colorspeed.dat", "MED\r\n"},
+        {"Data/memoryscore1.dat", "300\r\n"},
+        {"Data/memoryscore2.dat", "400\r\n"},
+        {"Data/memoryscore3.dat", "500\r\n"},
+        {"Data/colorscore1.dat", "3000\r\n"},
+        {"Data/colorscore2.dat", "2000\r\n"},
+        {"Data/colorscore3.dat", "1000\r\n"},
+    };
+    for (const auto& [file, bytes] : files) EXPECT_EQ(shipped(file), bytes) << file;
+    for (const char* prefix : {"memory", "color"})
+        for (int rank = 1; rank <= 3; ++rank) {
+            const std::string name = shipped("Data/" + std::string(prefix) + "name" + std::to_string(rank) + ".dat");
+            EXPECT_GT(name.size(), 2u) << prefix << rank;
+            EXPECT_TRUE(name.ends_with("\r\n")) << prefix << rank;
+        }
+}
+
 TEST(ShippedDefaults, EuchrePlaysToTen) { EXPECT_EQ(shipped("Data/euchreto.dat"), "10\r\n"); }
 
 TEST(ShippedDefaults, GinPlaysToOneHundred) { EXPECT_EQ(shipped("Data/ginto.dat"), "100\r\n"); }

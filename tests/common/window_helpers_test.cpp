@@ -247,6 +247,20 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
     }
 }
 
+TEST_F(WindowHelpers, HoldClientGrowsAScaledWindowJustEnoughAndNeverShrinksIt) {
+    auto& g = open<minigame>();
+    common::scaleit(g, 0.5f);  // 3000 x 2000: the frame now takes a larger share
+    const double width = g.Width, height = g.Height;
+    const double clientWidth = g.ScaleWidth(), clientHeight = g.ScaleHeight();
+    common::holdclient(g, clientWidth - 100, clientHeight - 100);
+    EXPECT_DOUBLE_EQ(g.Width.get(), width);
+    EXPECT_DOUBLE_EQ(g.Height.get(), height);
+    common::holdclient(g, clientWidth + 40, clientHeight + 70);
+    EXPECT_DOUBLE_EQ(g.Width.get(), width + 40);
+    EXPECT_DOUBLE_EQ(g.Height.get(), height + 70);
+    EXPECT_DOUBLE_EQ(g.ScaleHeight(), clientHeight + 70);
+}
+
 TEST_F(WindowHelpers, ANameLabelReadsYourNameCentredInLightYellowOnMenuText) {
     minigame& g = open<minigame>();
     const double defaultFontSize = g.Label1.Font.Size;

@@ -82,6 +82,16 @@ TEST(ScriptedBoxes, AnInnerScriptTakesOverAndTheOuterOneResumes) {
     EXPECT_EQ(MsgBox("Outer"), vbOK);
 }
 
+TEST(ScriptedBoxes, AnAnswerCanActWhileItsBoxIsOpen) {
+    gp::ScriptedBoxes boxes;
+    std::vector<bool> heldWhileOpen;
+    boxes.expect("Match", vbOK, [&] { heldWhileOpen.push_back(scheduler::held()); });
+    boxes.expect("Keep Playing?", vbYes);
+    EXPECT_EQ(MsgBox("You've found a match", 64, "Match"), vbOK);
+    EXPECT_EQ(MsgBox("You Win, Keep Playing?", 68, "Keep Playing?"), vbYes);
+    EXPECT_EQ(heldWhileOpen, std::vector<bool>{true}) << "it ran once, while the box held the timers";
+}
+
 TEST(ScriptedBoxes, StandingAnswersTakeWhatTheScriptDoesNotAndNeedNotBeUsed) {
     gp::ScriptedBoxes boxes;
     boxes.allow("Notice", vbOK);

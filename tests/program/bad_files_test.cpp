@@ -8,6 +8,8 @@
 #include "platform/files.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
+#include "games/memory/colorgame.h"
+#include "games/memory/memorycompsmall.h"
 #include "shell/form3.h"
 #include "shell/form4.h"
 #include "shell/form5.h"
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <ostream>
 #include <string>
@@ -62,6 +65,14 @@ std::string listed(Form3& login) {
     return names;
 }
 
+// The ticked items of a menu, by their words; "none" when nothing is ticked.
+std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
+    std::string words;
+    for (const auto& [item, word] : items)
+        if (item->Checked) words += (words.empty() ? "" : ",") + std::string(word);
+    return words.empty() ? "none" : words;
+}
+
 std::string picture(const platform::Control& c) { return c.Picture.get() ? "a picture" : "no picture"; }
 
 std::string page(BadFiles& t, platform::Menu Form1::*item) {
@@ -79,6 +90,19 @@ const ReadFile kFiles[] = {
      "on", "off"},
     {"jackrule", "\\jackrule.dat", true, "YES", [](BadFiles& t) { return onOff(t.game<hearts>().jackrule.Checked); }, "on",
      "off"},
+    // Any skill word but "MED" and "HARD" plays Easy; any speed word but the three ticks nothing.
+    {"conskill", "\\conskill.dat", true, "HARD",
+     [](BadFiles& t) {
+         const memorycomp& w = t.game<memorycompsmall>();
+         return ticked({{&w.easy, "easy"}, {&w.medium, "medium"}, {&w.hard, "hard"}});
+     },
+     "hard", "easy"},
+    {"colorspeed", "\\colorspeed.dat", true, "FAST",
+     [](BadFiles& t) {
+         const colorgame& w = t.game<colorgame>();
+         return ticked({{&w.slow, "slow"}, {&w.medium, "medium"}, {&w.fast, "fast"}});
+     },
+     "fast", "none"},
     {"carddeck", "\\Data\\carddeck.dat", true, "4",
      [](BadFiles& t) {
          t.choose(t.mainWindow().changedeck);

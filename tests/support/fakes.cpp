@@ -79,15 +79,19 @@ void RandomPlay::seed(std::uint32_t seed) {
 int RandomPlay::pick(int n) { return static_cast<int>(gestures_() % static_cast<std::uint32_t>(n)); }
 
 void ScriptedBoxes::expect(std::string match, int answer) {
-    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}});
+    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, {}});
+}
+
+void ScriptedBoxes::expect(std::string match, int answer, std::function<void()> whileOpen) {
+    script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, std::move(whileOpen)});
 }
 
 void ScriptedBoxes::expectInput(std::string text, std::string match) {
-    script_.push_back({BoxRequest::Kind::Input, std::move(match), {platform::vbOK, std::move(text)}});
+    script_.push_back({BoxRequest::Kind::Input, std::move(match), {platform::vbOK, std::move(text)}, {}});
 }
 
 void ScriptedBoxes::allow(std::string match, int answer) {
-    standing_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}});
+    standing_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, {}});
 }
 
 void ScriptedBoxes::verifyAllUsed() {
@@ -125,6 +129,7 @@ BoxReply ScriptedBoxes::answer(const BoxRequest& request) {
                       << describe(request) << answered;
         return fallback(request);
     }
+    if (next.whileOpen) next.whileOpen();
     return next.reply;
 }
 

@@ -26,6 +26,8 @@ public:
     ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
 
     void expect(std::string match, int answer);                  // a message box: vbOK, vbYes or vbNo
+    // The same, running whileOpen while the box waits for its answer (the clock moving on, say).
+    void expect(std::string match, int answer, std::function<void()> whileOpen);
     void expectInput(std::string text, std::string match = {});  // an input box; empty text is Cancel
     // A standing answer for message boxes that match (title or prompt), however many come, none
     // included; for play whose notices cannot be foreseen. The script's next answer goes first.
@@ -44,6 +46,7 @@ private:
         platform::BoxRequest::Kind kind;
         std::string match;
         platform::BoxReply reply;
+        std::function<void()> whileOpen;
     };
     platform::BoxReply answer(const platform::BoxRequest& request);
 

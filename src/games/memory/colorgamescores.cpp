@@ -1,0 +1,3 @@
+#include "games/memory/colorgamescores.h"
+
+colorgamescores::colorgamescores() : ConnectedHighScores({5205, 480, 480, true}) {}

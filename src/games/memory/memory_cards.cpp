@@ -1,0 +1,80 @@
+#include "games/memory/memory_cards.h"
+
+#include "common/backs.h"
+#include "common/cards.h"
+#include "common/deck.h"
+#include "common/scaling.h"
+
+#include <string>
+
+using namespace memoryrules;
+
+namespace memorycards {
+namespace {
+
+constexpr double kDesignWidth = 1335;
+constexpr double kDesignHeight = 1815;
+
+void lay(Cards& cards, platform::Image& back) {
+    for (auto& [position, card] : cards) {
+        common::facesizedback(*card);
+        card->Tag = std::to_string(kInPlay);
+    }
+    back.Picture = platform::LoadPicture(common::backfile);
+}
+
+}  // namespace
+
+void design(Cards& cards, Board board) {
+    for (auto& [position, card] : cards) {
+        const Place place = cardPlace(board, position);
+        card->Move(place.left, place.top, kDesignWidth, kDesignHeight);
+    }
+}
+
+void deal(Cards& cards, platform::Image& back, MemoryTable& t) {
+    common::shuffledeck(t.deckorder, t.cardused, t.cards);
+    lay(cards, back);
+}
+
+void dealKnown(Cards& cards, platform::Image& back, MemoryTable& t, const std::vector<std::int16_t>& order) {
+    common::knowndeal(t.deckorder, t.cardused, order);
+    lay(cards, back);
+}
+
+void startover(Cards& cards) {
+    for (auto& [position, card] : cards) {
+        card->Tag = std::to_string(kInPlay);
+        card->Visible = true;
+        card->Enabled = true;
+    }
+}
+
+void showface(Cards& cards, const MemoryTable& t, int position) {
+    cards[position].Picture = platform::LoadPicture(pairface(t.deckorder[position]));
+}
+
+void facedown(Cards& cards, const platform::Image& back, int position) {
+    if (!cards.exists(position)) return;
+    cards[position].Picture = back.Picture.get();
+}
+
+void remove(Cards& cards, int position) {
+    platform::Image& card = cards[position];
+    card.Tag = std::to_string(kRemoved);
+    card.Visible = false;
+    card.Enabled = false;
+}
+
+void enablecards(Cards& cards, bool on) {
+    for (auto& [position, card] : cards) card->Enabled = on;
+}
+
+void scalecards(Cards& cards, float scale) {
+    for (auto& [position, card] : cards) {
+        card->Stretch = true;
+        common::scaleit(*card, scale);
+    }
+}
+
+}  // namespace memorycards
