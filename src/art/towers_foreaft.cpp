@@ -14,6 +14,7 @@ namespace art {
 namespace {
 
 const QColor kWood(150, 98, 52);
+constexpr int kHanoiDiscs = 6;
 
 // Thin, slightly wavy lines of darker wood across a shape, clipped to it.
 void grain(QPainter& p, const QPainterPath& shape, const QColor& base, std::uint32_t seed, bool across) {
@@ -57,9 +58,7 @@ QLinearGradient litFromAbove(const QRectF& box, const QColor& colour) {
     return g;
 }
 
-}  // namespace
-
-QImage hanoiPeg() {
+QImage drawPeg() {
     QImage image = canvas(QSize(226, 343), Qt::black);
     QPainter p(&image);
     smooth(p);
@@ -94,12 +93,12 @@ QImage hanoiPeg() {
     return image;
 }
 
-QImage hanoiDisc(int disc) {
-    static const std::array<QColor, 6> colours = {
+QImage drawDisc(int disc) {
+    static const std::array<QColor, kHanoiDiscs> colours = {
         QColor(214, 168, 40), QColor(226, 116, 30), QColor(24, 146, 140),
         QColor(118, 62, 160), QColor(196, 36, 40),  QColor(46, 142, 56),
     };
-    const QColor colour = colours[std::clamp(disc, 1, 6) - 1];
+    const QColor colour = colours[static_cast<std::size_t>(disc - 1)];
     QImage image = canvas(QSize(225, 54), Qt::black);
     QPainter p(&image);
     smooth(p);
@@ -120,6 +119,23 @@ QImage hanoiDisc(int disc) {
     p.setPen(QPen(colour.darker(240), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ring);
+    return image;
+}
+
+}  // namespace
+
+// The wood is drawn once and then shared (a QImage is copied by reference): its grain is most of the
+// cost of opening a Towers window, and every opening would otherwise draw the same pictures again.
+QImage hanoiPeg() {
+    static const QImage drawn = drawPeg();
+    return drawn;
+}
+
+QImage hanoiDisc(int disc) {
+    static std::array<QImage, kHanoiDiscs> drawn;
+    const int d = std::clamp(disc, 1, kHanoiDiscs);
+    QImage& image = drawn[static_cast<std::size_t>(d - 1)];
+    if (image.isNull()) image = drawDisc(d);
     return image;
 }
 

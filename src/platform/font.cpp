@@ -4,14 +4,26 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <unordered_map>
+
 namespace platform {
 namespace {
 
+// Asking the font database costs more than painting a label, and the program adds no fonts while it
+// runs, so each name is looked up once.
+QString installedOrFallback(const std::string& name) {
+    static std::unordered_map<std::string, QString> resolved;
+    auto it = resolved.find(name);
+    if (it == resolved.end()) {
+        const QString wanted = QString::fromStdString(name);
+        it = resolved.emplace(name, QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("DejaVu Sans")).first;
+    }
+    return it->second;
+}
+
 QString family(const std::string& name) {
     if (name == "MS Sans Serif") return QApplication::font().family();
-    const QString wanted = QString::fromStdString(name);
-    if (QFontDatabase::hasFamily(wanted)) return wanted;
-    return QStringLiteral("DejaVu Sans");
+    return installedOrFallback(name);
 }
 
 }  // namespace

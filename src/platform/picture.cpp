@@ -53,7 +53,8 @@ QImage decode(detail::FileReader& reader, const std::filesystem::path& path) {
     // No format given: Qt recognises the picture by its content, whatever the extension says.
     QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
     if (image.isNull()) std::cerr << "gamepack: cannot load picture " << path << '\n';
-    return image;
+    // Kept in the form pictures hold, so loading a remembered file converts nothing.
+    return paintable(image);
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ TEST(ArtTowersForeAft, SixDiscsOfTheirOwnColourOnBlack) {
     EXPECT_GT(qRed(red), qGreen(red) + 60);
 }
 
+// Every window opening asks for the wood again; it is drawn once and the same pixels come back.
+TEST(ArtTowersForeAft, ThePegAndDiscsAreDrawnOnce) {
+    EXPECT_EQ(art::hanoiPeg().cacheKey(), art::hanoiPeg().cacheKey());
+    for (int disc = 1; disc <= 6; ++disc) EXPECT_EQ(art::hanoiDisc(disc).cacheKey(), art::hanoiDisc(disc).cacheKey()) << disc;
+    EXPECT_NE(art::hanoiDisc(1).cacheKey(), art::hanoiDisc(2).cacheKey());
+}
+
 TEST(ArtTowersForeAft, MarblesOnWhiteAndTheWhiteCellFile) {
     const QImage green = art::foreAftMarble(true);
     const QImage red = art::foreAftMarble(false);
