@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-#include <algorithm>
 
 namespace {
 
@@ -152,18 +151,6 @@ TEST_F(Chooser, ClickOrKeyWithNothingSelectedDoesNothing) {
     chooser.TreeView1.userClickNode(nullptr);  // a click on empty space
     EXPECT_FALSE(chooser.Label1.Visible);
     EXPECT_TRUE(visiblePictures(chooser).empty());
-}
-
-TEST_F(Chooser, PictureOfAGameNotBuiltYetDoesNothing) {
-    const auto games = shell::games();
-    const auto unbuilt = std::ranges::find_if(games, [](const shell::GameEntry& game) { return !game.open; });
-    if (unbuilt == games.end()) GTEST_SKIP() << "every game window is built";
-    Form2& chooser = openChooser();
-    clickNode(chooser.TreeView1, unbuilt->text);
-    click(chooser.picture(*unbuilt));
-    settle();
-    EXPECT_EQ(platform::loaded<Form2>(), &chooser);
-    EXPECT_TRUE(chooser.Frame2.Enabled);
 }
 
 TEST_F(Chooser, CloseBoxLeavesTheMainWindowEnabled) {
