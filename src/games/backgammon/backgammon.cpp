@@ -89,6 +89,9 @@ backgammon::backgammon() {
         [] {
             if (backgammon* board = loaded<backgammon>()) board->startmeup();
         },
+        [] {
+            if (backgammon* board = loaded<backgammon>()) board->stopplay();
+        },
     });
     on(Image1.MouseMove, &backgammon::Image1_MouseMove);
     on(Image1.DragOver, &backgammon::Image1_DragOver);
@@ -631,15 +634,20 @@ void backgammon::showpoints() {
     Text15.Text = std::to_string(table.playerwins);
 }
 
-// A game's end, however it came: the points and the game to the winner, the board closed to the
-// user, and the score window with the flag that starts the next game when it closes.
-void backgammon::endgame(Side winner, std::int64_t points) {
+// No timer moves on and the user's checkers stay put, until a new game.
+void backgammon::stopplay() {
     for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
-    scoreGame(table, winner, points);
-    showpoints();
     userturn_ = false;
     handingover_ = false;
     setdrags();
+}
+
+// A game's end, however it came: the points and the game to the winner, the board closed to the
+// user, and the score window with the flag that starts the next game when it closes.
+void backgammon::endgame(Side winner, std::int64_t points) {
+    stopplay();
+    scoreGame(table, winner, points);
+    showpoints();
     openscore(true);
 }
 

@@ -131,6 +131,7 @@ private:
     bool computeroffers();
     void showcube();
     void showpoints();
+    void stopplay();
     void endgame(bgrules::Side winner, std::int64_t points);
     void openscore(bool gameover);
     void playsound(std::string_view wave);

@@ -86,6 +86,8 @@ void backgammonscore::decide() {
         MsgBox("After " + lengthText + " games " + Label2.Caption.get() + " has a higher score than you do. You Lost!",
                vbInformation, "You Lost!");
     Text1.Text = "DONE2";
+    // Decided from View Score with a game still under way, that game is over too.
+    owner().matchdecided();
 }
 
 void backgammonscore::dismiss() {

@@ -8,7 +8,8 @@
 
 // What the score window needs of the Backgammon board, which connects itself when it is made: the
 // board window while it is loaded (null otherwise), the games played in the running match, the
-// match length's text, the computer's name, and its next game and new match.
+// match length's text, the computer's name, its next game and new match, and the end of play
+// once the match is decided.
 struct BackgammonScoreBoard {
     std::function<platform::Form*()> loaded;
     std::function<int()> gamesplayed;
@@ -16,6 +17,7 @@ struct BackgammonScoreBoard {
     std::function<std::string()> computername;
     std::function<void()> nextgame;
     std::function<void()> newmatch;
+    std::function<void()> matchdecided;
 };
 
 // The match score: both names and both points totals. Each time it becomes active it decides the

@@ -1,5 +1,6 @@
 #include "backgammon_fixture.h"
 
+#include "games/backgammon/backgammon_scoring.h"
 #include "games/backgammon/backgammon_user.h"
 
 #include "art/backgammon_geometry.h"
@@ -222,6 +223,19 @@ protected:
             EXPECT_EQ(running, 0) << "a finished game moves no more";
             EXPECT_FALSE(b.userturn());
         }
+        if (score) {
+            // The score window shows the totals the board holds, and decides a match it has seen end.
+            EXPECT_EQ(score->Label3.Caption.get(), b.Label3.Caption.get());
+            EXPECT_EQ(score->Label4.Caption.get(), b.Label4.Caption.get());
+            const int length = matchLength(b.RichTextBox3.Text.get());
+            const bool over = length > 0 && t.playerwins + t.compwins >= length;
+            if (flag == "DONE2") {
+                EXPECT_TRUE(over) << "a match decided before its end";
+            }
+            if (flag == "DONE" && over && platform::activeForm() == score) {
+                ADD_FAILURE() << "a finished match left undecided";
+            }
+        }
         if (b.userturn()) {
             EXPECT_EQ(running, 0);
             EXPECT_FALSE(turnOver(t)) << "a turn with nothing left to play is handed over";
@@ -270,7 +284,7 @@ protected:
 };
 
 TEST_F(BackgammonRandomPlay, TheBoardAlwaysAnswersAndKeepsItsCheckers) {
-    for (std::uint32_t seed : {31u, 32u, 33u}) {
+    for (std::uint32_t seed : {31u, 32u, 33u, 36u}) {
         run(seed, 6000);
         if (HasFailure()) break;
     }

@@ -88,6 +88,30 @@ TEST_F(BackgammonTest, AMatchShortenedBelowTheGamesPlayedIsDecidedAtTheNextLook)
     EXPECT_EQ(scoreShown()->Text1.Text.get(), "DONE2");
 }
 
+// A match decided from View Score in the middle of a game (its length shortened below the games
+// played) ends that game's play: the computer moves no more under the verdict, and closing the
+// window starts the new match rather than another game of the old one.
+TEST_F(BackgammonTest, AMatchDecidedFromViewScoreStopsTheGameUnderIt) {
+    backgammon& b = openBoard();
+    chooseMenu(b.f3);
+    setBoard(b, board({{22, 15}}, {{1, 1}}));
+    setMatch(b, 2, 2, 4, 5);
+    b.table.compdie1 = 3;
+    b.table.compdie2 = 2;
+    b.Timer1.Enabled = true;
+    boxes.expect("After 3 games", platform::vbOK);
+    chooseMenu(b.viewscore);
+    backgammonscore& score = *scoreShown();
+    ASSERT_EQ(score.Text1.Text.get(), "DONE2");
+    advance(5000);
+    EXPECT_EQ(b.table.compoff, 14) << "the computer bore off under the verdict";
+    EXPECT_EQ(b.table.compwins, 2);
+    EXPECT_EQ(score.Text1.Text.get(), "DONE2");
+    close(score);
+    EXPECT_EQ(b.table.playerwins + b.table.compwins, 0) << "a new match";
+    EXPECT_EQ(b.table.playerscore + b.table.compscore, 0);
+}
+
 TEST_F(BackgammonTest, AMatchLengthThatIsNoNumberDecidesNothing) {
     platform::writeSetting("\\Data\\backgammonto.dat", "");
     backgammon& b = openBoard();
