@@ -16,6 +16,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -107,16 +108,17 @@ void measureIdle(const bench::Opener& opener) {
     }
     bench::printRow({opener.name + ": window ready, first opening (one run)", bench::duration(first),
                      "< " + bench::duration(kReadyGoalSeconds), "", first < kReadyGoalSeconds});
-    if (!waitUntilNoTimerRuns()) {
-        bench::closeWindow(*form);
-        bench::printRow({opener.name + ": idle", "a timer runs on", "", "", false});
-        return;
-    }
+    // A game whose own clock ticks on while the user thinks (the timed Card Memorization) is not idle
+    // by this measure: what its ticks cost is shown, without a verdict.
+    const bool idleGame = waitUntilNoTimerRuns();
+    const std::string how = idleGame ? " idle 5 s" : " 5 s, its timer running";
     const Idle idle = runIdle();
     bench::closeWindow(*form);
-    bench::printRow({opener.name + ": processor time idle 5 s", bench::duration(idle.processorSeconds), "0", "",
-                     idle.processorSeconds < 1e-3});
-    bench::printRow({opener.name + ": wake-ups idle 5 s", bench::fixed(idle.wakeUps, 0), "0", "", idle.wakeUps == 0});
+    const auto verdict = [idleGame](bool met) { return idleGame ? std::optional<bool>(met) : std::nullopt; };
+    bench::printRow({opener.name + ": processor time" + how, bench::duration(idle.processorSeconds),
+                     idleGame ? "0" : "", "", verdict(idle.processorSeconds < 1e-3)});
+    bench::printRow({opener.name + ": wake-ups" + how, bench::fixed(idle.wakeUps, 0), idleGame ? "0" : "", "",
+                     verdict(idle.wakeUps == 0)});
 }
 
 // The heap in use, in bytes: a leak shows here at once, where the peak may first reuse freed memory.

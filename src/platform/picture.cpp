@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/bmp.h"
 #include "platform/file_reader.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -50,8 +51,10 @@ QImage decode(detail::FileReader& reader, const std::filesystem::path& path) {
         reader.report("load picture");
         return {};
     }
+    QImage image = detail::decodePlainBmp(*bytes);
     // No format given: Qt recognises the picture by its content, whatever the extension says.
-    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    if (image.isNull())
+        image = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
     if (image.isNull()) std::cerr << "gamepack: cannot load picture " << path << '\n';
     // Kept in the form pictures hold, so loading a remembered file converts nothing.
     return paintable(image);

@@ -43,9 +43,19 @@ bool savedeck(int design) {
 }
 
 // Rolling back rather than completing: the number names the last set that was saved whole, and the
-// design being saved when the program stopped cannot be known.
+// design being saved when the program stopped cannot be known. A save writes the upright back first,
+// each file whole, so a back that shows the number's design means no save stopped half way since:
+// the other four need then only be there, at their size, and drawing them all to compare, most of
+// the program's start-up, is left for when something is amiss.
 void matchdeck() {
     const int design = storeddesign();
+    const auto present = [design](std::size_t file) {
+        const platform::Picture picture = platform::LoadPicture(kDeckFiles[file]);
+        return picture && QSize(picture.widthPx(), picture.heightPx()) == art::deckPictureSize(design, art::kDeckPictures[file]);
+    };
+    bool whole = shows(platform::LoadPicture(kDeckFiles[0]), designPicture(design, 0));
+    for (std::size_t file = 1; whole && file < kDeckFiles.size(); ++file) whole = present(file);
+    if (whole) return;
     for (std::size_t file = 0; file < kDeckFiles.size(); ++file) {
         const QImage wanted = designPicture(design, file);
         if (!shows(platform::LoadPicture(kDeckFiles[file]), wanted)) platform::SavePicture(platform::Picture(wanted), kDeckFiles[file]);

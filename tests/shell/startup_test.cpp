@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 namespace {
 
 using Startup = ShellTest;
@@ -51,6 +53,38 @@ TEST_F(Startup, ClearsWhatAnInterruptedRunLeftAndRollsBackAHalfSavedDeck) {
         EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
                   art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
             << file << " shows design 1, as the number says";
+}
+
+TEST_F(Startup, RewritesADeckPictureLostOrReplacedBehindAnIntactBack) {
+    const QImage wrongSize = art::deckPicture(1, art::DeckPicture::Back);
+    const struct {
+        const char* what;
+        std::string_view file;
+        art::DeckPicture picture;
+        std::function<void()> damage;
+    } cases[] = {
+        {"lost", "\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock,
+         [this] { removeFile("\\Images\\carddeckthin1.bmp"); }},
+        {"no picture", "\\Images\\bikecardside.gif", art::DeckPicture::SideBack,
+         [this] { writeFile("\\Images\\bikecardside.gif", "GIF89a, but no more"); }},
+        {"another picture", "\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock,
+         [&] { platform::SavePicture(platform::Picture(wrongSize), "\\Images\\carddeckfull1.bmp"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeFile("\\Data\\carddeck.dat", "1\r\n");
+        c.damage();
+
+        testing::internal::CaptureStderr();
+        platform::window<Form6>();
+        settle();
+        testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(platform::LoadPicture(c.file).image().convertToFormat(QImage::Format_RGB32),
+                  art::deckPicture(1, c.picture).convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 TEST_F(Startup, SeedsTheRandomGenerator) {

@@ -1,0 +1,47 @@
+#include "platform/bmp.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace platform::detail {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER; later versions only add fields
+constexpr std::uint32_t kUncompressed = 0;
+// As far as Qt's reader goes, so the two never disagree on what is a picture.
+constexpr std::int64_t kLargestSide = 32767;
+
+std::uint32_t u16(std::string_view b, std::size_t at) {
+    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8;
+}
+std::uint32_t u32(std::string_view b, std::size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
+std::int32_t i32(std::string_view b, std::size_t at) { return std::int32_t(u32(b, at)); }
+
+}  // namespace
+
+QImage decodePlainBmp(std::string_view bytes) {
+    if (bytes.size() < kFileHeaderBytes + kInfoHeaderBytes || bytes.substr(0, 2) != "BM") return {};
+    const std::uint32_t pixelsAt = u32(bytes, 10);
+    const std::uint32_t headerBytes = u32(bytes, 14);
+    const std::int64_t width = i32(bytes, 18), signedHeight = i32(bytes, 22);
+    if (headerBytes < kInfoHeaderBytes || u16(bytes, 26) != 1 || u16(bytes, 28) != 24 ||
+        u32(bytes, 30) != kUncompressed)
+        return {};
+    const std::int64_t height = std::llabs(signedHeight);
+    if (width <= 0 || width > kLargestSide || height == 0 || height > kLargestSide) return {};
+    const std::int64_t stride = (width * 3 + 3) / 4 * 4;
+    if (pixelsAt < kFileHeaderBytes + headerBytes || std::int64_t(bytes.size()) - pixelsAt < stride * height) return {};
+
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    if (image.isNull()) return {};
+    const bool bottomUp = signedHeight > 0;
+    for (std::int64_t row = 0; row < height; ++row) {
+        const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.data() + pixelsAt + row * stride);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(int(bottomUp ? height - 1 - row : row)));
+        for (std::int64_t x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[2], from[1], from[0]);
+    }
+    return image;
+}
+
+}  // namespace platform::detail
