@@ -1,7 +1,10 @@
 #include "platform/bmp.h"
 
+#include <QtEndian>
+
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform::detail {
 namespace {
@@ -39,7 +42,14 @@ QImage decodePlainBmp(std::string_view bytes) {
     for (std::int64_t row = 0; row < height; ++row) {
         const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.data() + pixelsAt + row * stride);
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(int(bottomUp ? height - 1 - row : row)));
-        for (std::int64_t x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[2], from[1], from[0]);
+        // Blue, green, red read as one little-endian word are the pixel as Qt holds it, once the fourth
+        // byte (the next pixel's) is made opaque; the row's last pixel may have no fourth byte.
+        for (std::int64_t x = 0; x + 1 < width; ++x, from += 3) {
+            std::uint32_t word;
+            std::memcpy(&word, from, sizeof word);
+            to[x] = 0xff000000u | qFromLittleEndian(word);
+        }
+        to[width - 1] = qRgb(from[2], from[1], from[0]);
     }
     return image;
 }
