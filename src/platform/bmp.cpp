@@ -1,6 +1,9 @@
 #include "platform/bmp.h"
 
+#include <QImageReader>
 #include <QtEndian>
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +14,8 @@ namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER; later versions only add fields
+// The sizes Qt reads as this header, extra fields aside; it takes any other size for the 12-byte one.
+constexpr std::uint32_t kQtInfoHeaderBytes[] = {kInfoHeaderBytes, 64, 108, 124};
 constexpr std::uint32_t kUncompressed = 0;
 // As far as Qt's reader goes, so the two never disagree on what is a picture.
 constexpr std::int64_t kLargestSide = 32767;
@@ -28,11 +33,13 @@ QImage decodePlainBmp(std::string_view bytes) {
     const std::uint32_t pixelsAt = u32(bytes, 10);
     const std::uint32_t headerBytes = u32(bytes, 14);
     const std::int64_t width = i32(bytes, 18), signedHeight = i32(bytes, 22);
-    if (headerBytes < kInfoHeaderBytes || u16(bytes, 26) != 1 || u16(bytes, 28) != 24 ||
-        u32(bytes, 30) != kUncompressed)
+    if (std::ranges::find(kQtInfoHeaderBytes, headerBytes) == std::end(kQtInfoHeaderBytes) || u16(bytes, 26) != 1 ||
+        u16(bytes, 28) != 24 || u32(bytes, 30) != kUncompressed)
         return {};
     const std::int64_t height = std::llabs(signedHeight);
     if (width <= 0 || width > kLargestSide || height == 0 || height > kLargestSide) return {};
+    // Nor more than Qt's reader would allocate (megabytes; 0 for no limit).
+    if (const std::int64_t limit = QImageReader::allocationLimit(); limit > 0 && width * 4 * height > limit << 20) return {};
     const std::int64_t stride = (width * 3 + 3) / 4 * 4;
     if (pixelsAt < kFileHeaderBytes + headerBytes || std::int64_t(bytes.size()) - pixelsAt < stride * height) return {};
 

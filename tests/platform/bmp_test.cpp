@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 
 #include <gtest/gtest.h>
 
@@ -51,11 +52,11 @@ std::string topDown(std::string b, const QImage& image) {
     return b;
 }
 
-// The same picture behind a larger, later header version that adds only fields.
-std::string laterHeader(std::string b) {
-    b.insert(14 + 40, std::string(124 - 40, '\0'));
-    put32(b, 14, 124);
-    put32(b, 10, get32(b, 10) + 124 - 40);
+// The same picture behind a larger header that adds only fields (124 bytes: the latest version).
+std::string laterHeader(std::string b, std::uint32_t size = 124) {
+    b.insert(14 + 40, std::string(size - 40, '\0'));
+    put32(b, 14, size);
+    put32(b, 10, get32(b, 10) + size - 40);
     put32(b, 2, std::uint32_t(b.size()));
     return b;
 }
@@ -111,6 +112,32 @@ TEST(PlainBmp, LeavesEveryOtherFormAndEveryShortFileToQt) {
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(decodePlainBmp(bytes()).isNull());
+    }
+}
+
+TEST(PlainBmp, ReadsAPictureBehindAnyHeaderSizeOnlyAsQtDoes) {
+    // Qt reads the four Windows and OS/2 sizes alike and any other size as the 12-byte header.
+    const std::string plain = bmp(speckled(5, 3));
+    std::string differing;
+    for (std::uint32_t size = 40; size <= 140; ++size) {
+        const std::string bytes = laterHeader(plain, size);
+        const QImage read = decodePlainBmp(bytes);
+        if (!read.isNull() && read != byQt(bytes)) differing += " " + std::to_string(size);
+    }
+    EXPECT_EQ(differing, "") << "header sizes read otherwise than by Qt";
+}
+
+TEST(PlainBmp, LeavesAPictureBeyondQtsAllocationLimitToQt) {
+    struct Limit {
+        int before = QImageReader::allocationLimit();
+        ~Limit() { QImageReader::setAllocationLimit(before); }
+    } restore;
+    QImageReader::setAllocationLimit(1);  // megabytes: 512 x 512 pixels of four bytes
+    for (const auto& [width, height] : {std::pair{512, 512}, {513, 511}, {512, 513}, {32, 8193}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        const std::string bytes = bmp(speckled(width, height));
+        const QImage qt = byQt(bytes), read = decodePlainBmp(bytes);
+        EXPECT_TRUE(read.isNull() || read == qt) << "Qt gives " << (qt.isNull() ? "nothing" : "another picture");
     }
 }
 
