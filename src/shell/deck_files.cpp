@@ -56,10 +56,16 @@ void matchdeck() {
     bool whole = shows(platform::LoadPicture(kDeckFiles[0]), designPicture(design, 0));
     for (std::size_t file = 1; whole && file < kDeckFiles.size(); ++file) whole = present(file);
     if (whole) return;
-    for (std::size_t file = 0; file < kDeckFiles.size(); ++file) {
+    const auto match = [design](std::size_t file) {
         const QImage wanted = designPicture(design, file);
-        if (!shows(platform::LoadPicture(kDeckFiles[file]), wanted)) platform::SavePicture(platform::Picture(wanted), kDeckFiles[file]);
-    }
+        return shows(platform::LoadPicture(kDeckFiles[file]), wanted) ||
+               platform::SavePicture(platform::Picture(wanted), kDeckFiles[file]);
+    };
+    // The back last, and only once the other four show the design: a rollback that a failed write or a
+    // kill stops leaves the back of the other design, and the next start-up takes it up again.
+    bool rest = true;
+    for (std::size_t file = 1; file < kDeckFiles.size(); ++file) rest = match(file) && rest;
+    if (rest) match(0);
 }
 
 }  // namespace shell

@@ -3,11 +3,14 @@
 #include "art/deck.h"
 #include "platform/chance.h"
 #include "platform/picture.h"
+#include "shell/deck_files.h"
 #include "shell/form1.h"
 #include "shell/form6.h"
 
 #include <QImage>
 
+#include <cerrno>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -84,6 +87,62 @@ TEST_F(Startup, RewritesADeckPictureLostOrReplacedBehindAnIntactBack) {
 
         EXPECT_EQ(platform::LoadPicture(c.file).image().convertToFormat(QImage::Format_RGB32),
                   art::deckPicture(1, c.picture).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST_F(Startup, TakesUpADeckRollbackThatAFailedWriteStopped) {
+    const auto startUp = [this] {
+        platform::unloadAll();
+        settle();
+        platform::window<Form6>();
+        settle();
+    };
+    // Design 4 was being saved over design 1 and got as far as the sideways back; the rollback's
+    // write of that file then fails.
+    const struct {
+        const char* what;
+        std::function<void()> stop;
+    } cases[] = {
+        {"the rollback after a save the disk stopped at the full stock", [] { shell::savedeck(4); }},
+        {"the rollback at start-up after a killed save",
+         [&] {
+             platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::Back)), "\\Images\\bikecard.gif");
+             platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::SideBack)),
+                                   "\\Images\\bikecardside.gif");
+             startUp();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeFile("\\Data\\carddeck.dat", "1\r\n");
+        const std::filesystem::path side = platform::resolve("\\Images\\bikecardside.gif");
+        const std::filesystem::path full = platform::resolve("\\Images\\carddeckfull1.bmp");
+        int sideWrites = 0;
+        testing::internal::CaptureStderr();
+        platform::setWriteFaults([&](platform::WriteStep step, const std::filesystem::path& target) {
+            if (step != platform::WriteStep::Write) return 0;
+            if (target == full) return ENOSPC;
+            return target == side && ++sideWrites > 1 ? EIO : 0;
+        });
+        c.stop();
+        platform::setWriteFaults({});
+        startUp();
+        testing::internal::GetCapturedStderr();
+
+        const struct {
+            std::string_view file;
+            art::DeckPicture picture;
+        } deck[] = {{"\\Images\\bikecard.gif", art::DeckPicture::Back},
+                    {"\\Images\\bikecardside.gif", art::DeckPicture::SideBack},
+                    {"\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock},
+                    {"\\Images\\carddeckhalf1.bmp", art::DeckPicture::HalfStock},
+                    {"\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock}};
+        for (const auto& [file, picture] : deck)
+            EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
+                      art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
+                << file << " shows design 1 at the next start-up";
     }
 }
 
