@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -97,6 +98,15 @@ bool waitUntilNoTimerRuns() {
     return !platform::scheduler::anyRunning();
 }
 
+// Whether a window other than the measured one has a timer running: a poll that no clock of the
+// measured window excuses.
+bool anotherWindowTicks(const platform::Form& measured) {
+    for (const platform::Form* other : platform::loadedForms())
+        if (other != &measured && std::ranges::any_of(other->timers(), [](const platform::Timer* t) { return t->running(); }))
+            return true;
+    return false;
+}
+
 // The first opening in a fresh program also draws and decodes what later ones find ready.
 void measureIdle(const bench::Opener& opener) {
     const auto start = std::chrono::steady_clock::now();
@@ -111,6 +121,11 @@ void measureIdle(const bench::Opener& opener) {
     // A game whose own clock ticks on while the user thinks (the timed Card Memorization) is not idle
     // by this measure: what its ticks cost is shown, without a verdict.
     const bool idleGame = waitUntilNoTimerRuns();
+    if (!idleGame && anotherWindowTicks(*form)) {
+        bench::closeWindow(*form);
+        bench::printRow({opener.name + ": idle", "a timer of another window runs on", "", "", false});
+        return;
+    }
     const std::string how = idleGame ? " idle 5 s" : " 5 s, its timer running";
     const Idle idle = runIdle();
     bench::closeWindow(*form);
