@@ -172,7 +172,10 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     bench::ProgramRun run(bench::Clock::Real);
     bench::showMainWindow();
+    // Window names on the command line measure only those (a developer chasing one window).
+    const QStringList only = app.arguments().mid(1);
     for (const bench::Opener& opener : bench::everyWindow()) {
+        if (!only.isEmpty() && !only.contains(QString::fromStdString(opener.name))) continue;
         if (!opener.open) {
             bench::printRow({opener.name + ": idle", "not built", "", "", false});
             continue;
