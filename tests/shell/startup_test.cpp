@@ -17,6 +17,22 @@ namespace {
 
 using Startup = ShellTest;
 
+// Each of the five deck pictures shows design 1.
+void expectDeckOfDesign1(std::string_view when) {
+    const struct {
+        std::string_view file;
+        art::DeckPicture picture;
+    } deck[] = {{"\\Images\\bikecard.gif", art::DeckPicture::Back},
+                {"\\Images\\bikecardside.gif", art::DeckPicture::SideBack},
+                {"\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock},
+                {"\\Images\\carddeckhalf1.bmp", art::DeckPicture::HalfStock},
+                {"\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock}};
+    for (const auto& [file, picture] : deck)
+        EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
+                  art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
+            << file << " shows design 1, " << when;
+}
+
 TEST_F(Startup, ShowsTheMainWindowMaximizedAndIsNeverSeen) {
     platform::window<Form6>();
     settle();
@@ -44,18 +60,7 @@ TEST_F(Startup, ClearsWhatAnInterruptedRunLeftAndRollsBackAHalfSavedDeck) {
     settle();
 
     EXPECT_FALSE(fileExists("\\Images\\carddeckfull1.bmp.tmp"));
-    const struct {
-        std::string_view file;
-        art::DeckPicture picture;
-    } deck[] = {{"\\Images\\bikecard.gif", art::DeckPicture::Back},
-                {"\\Images\\bikecardside.gif", art::DeckPicture::SideBack},
-                {"\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock},
-                {"\\Images\\carddeckhalf1.bmp", art::DeckPicture::HalfStock},
-                {"\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock}};
-    for (const auto& [file, picture] : deck)
-        EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
-                  art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
-            << file << " shows design 1, as the number says";
+    expectDeckOfDesign1("as the number says");
 }
 
 TEST_F(Startup, RewritesADeckPictureLostOrReplacedBehindAnIntactBack) {
@@ -131,18 +136,7 @@ TEST_F(Startup, TakesUpADeckRollbackThatAFailedWriteStopped) {
         startUp();
         testing::internal::GetCapturedStderr();
 
-        const struct {
-            std::string_view file;
-            art::DeckPicture picture;
-        } deck[] = {{"\\Images\\bikecard.gif", art::DeckPicture::Back},
-                    {"\\Images\\bikecardside.gif", art::DeckPicture::SideBack},
-                    {"\\Images\\carddeckfull1.bmp", art::DeckPicture::FullStock},
-                    {"\\Images\\carddeckhalf1.bmp", art::DeckPicture::HalfStock},
-                    {"\\Images\\carddeckthin1.bmp", art::DeckPicture::ThinStock}};
-        for (const auto& [file, picture] : deck)
-            EXPECT_EQ(platform::LoadPicture(file).image().convertToFormat(QImage::Format_RGB32),
-                      art::deckPicture(1, picture).convertToFormat(QImage::Format_RGB32))
-                << file << " shows design 1 at the next start-up";
+        expectDeckOfDesign1("at the next start-up");
     }
 }
 
