@@ -6,6 +6,7 @@
 #include "platform/input.h"
 
 #include "support/fakes.h"
+#include "support/random_play.h"
 
 #include <QWidget>
 
@@ -125,9 +126,7 @@ protected:
             EXPECT_TRUE(dialog->Visible);
         }
 
-        std::vector<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
-        std::sort(codes.begin(), codes.end());
-        for (int k = 1; k <= kCards; ++k) ASSERT_EQ(codes[static_cast<std::size_t>(k - 1)], k) << "every card once";
+        ASSERT_EQ(gp::everyCodeOnce(t.deckorder, kCards), "") << "every card once";
 
         // Every card in one place: each hand's slots filled once, the cards outside numbered 1..K.
         std::vector<int> userslots(kHandSlots + 1), compslots(kHandSlots + 1), outside(kCards + 1);

@@ -3,6 +3,7 @@
 #include "games/crazy8s-war/war_rules.h"
 
 #include "support/fakes.h"
+#include "support/random_play.h"
 
 #include <QWidget>
 
@@ -76,9 +77,7 @@ protected:
         ASSERT_NE(mainWindow, nullptr);
         EXPECT_FALSE(mainWindow->Enabled) << "the main window is locked while the game is open";
 
-        std::vector<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
-        std::sort(codes.begin(), codes.end());
-        for (int k = 1; k <= kCards; ++k) ASSERT_EQ(codes[static_cast<std::size_t>(k - 1)], k) << "every card once";
+        ASSERT_EQ(gp::everyCodeOnce(t.deckorder, kCards), "") << "every card once";
 
         // Each pile numbered from its top without gaps; the rest of the cards on the table.
         std::vector<int> userpile(kCards + 1), comppile(kCards + 1);
