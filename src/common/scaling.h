@@ -46,6 +46,12 @@ Geometry scaled(Geometry g, float scale);
 // A design value times the single-precision scale, as a game forms every position it computes.
 double scaled(double twips, float scale);
 
+// `setscale`: which of a window's factors applies on this screen.
+inline ScaleChoice setscale(const ScaleFactors& factors) {
+    const double perPixel = platform::kTwipsPerPixel;
+    return choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(), perPixel, perPixel, factors);
+}
+
 // `setscale` on a window: the screen-size text goes into its hidden `txtres`, is read back and
 // compared; the result says which factor applies and whether the small-screen fonts are due.
 template <class TextHolder>

@@ -17,14 +17,28 @@ QMenuBar* barOf(Form& form) { return static_cast<QMenuBar*>(form.menuBar()); }
 Menu::Menu(Form& form, std::string caption)
     : Caption(this, std::move(caption)), form_(form), parent_(nullptr), action_(new QAction(form.topLevel())) {
     barOf(form)->addAction(action_);
-    QObject::connect(action_, &QAction::triggered, action_, [this] { userChoose(); });
-    form_.registerMenu(this);
-    apply();
+    connect();
 }
 
 Menu::Menu(Menu& parent, std::string caption)
     : Caption(this, std::move(caption)), form_(parent.form_), parent_(&parent), action_(new QAction(form_.topLevel())) {
     parent.submenu()->addAction(action_);
+    connect();
+}
+
+Menu::Menu(Form& form, std::string caption, Menu& before)
+    : Caption(this, std::move(caption)), form_(form), parent_(nullptr), action_(new QAction(form.topLevel())) {
+    barOf(form)->insertAction(before.action_, action_);
+    connect();
+}
+
+Menu::Menu(Menu& parent, std::string caption, Menu& before)
+    : Caption(this, std::move(caption)), form_(parent.form_), parent_(&parent), action_(new QAction(form_.topLevel())) {
+    parent.submenu()->insertAction(before.action_, action_);
+    connect();
+}
+
+void Menu::connect() {
     QObject::connect(action_, &QAction::triggered, action_, [this] { userChoose(); });
     form_.registerMenu(this);
     apply();

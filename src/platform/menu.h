@@ -19,6 +19,10 @@ class Menu : public PropertyOwner {
 public:
     Menu(Form& form, std::string caption);   // a menu of the menu bar
     Menu(Menu& parent, std::string caption); // an item of a menu
+    // The same, placed in front of `before` (a menu of the same bar, an item of the same menu):
+    // a window built on shared furniture puts its own menus and items among the shared ones.
+    Menu(Form& form, std::string caption, Menu& before);
+    Menu(Menu& parent, std::string caption, Menu& before);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -42,6 +46,7 @@ protected:
 
 private:
     QMenu* submenu();
+    void connect();
     void apply();
     Form& form_;
     Menu* parent_;

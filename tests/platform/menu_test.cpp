@@ -33,6 +33,14 @@ public:
     platform::Menu off{sound, "Off"};
 };
 
+// A window that puts its own menus and items among those it inherits.
+class MoreMenus : public Menus {
+public:
+    platform::Menu first{file, "First", newgame};
+    platform::Menu view{*this, "View", sound};
+    platform::Menu last{*this, "Last"};
+};
+
 class MenuItems : public WindowTest {
 protected:
     void SetUp() override {
@@ -89,6 +97,16 @@ TEST_F(MenuItems, CaptionsChangeAtRunTimeAndDashesAreSeparators) {
     EXPECT_TRUE(m->div1.action()->isSeparator());
     ASSERT_NE(m->file.action()->menu(), nullptr);
     EXPECT_EQ(m->file.action()->menu()->actions().size(), 3);
+}
+
+TEST_F(MenuItems, InsertedMenusAndItemsStandInFrontOfTheirNeighbour) {
+    auto& w = open<MoreMenus>();
+    EXPECT_EQ(menuCaptions(w), (std::vector<std::string>{"File", "View", "Sound", "Last"}));
+    EXPECT_EQ(menuCaptions(w.file),
+              (std::vector<std::string>{"First", "New Game", "-", "More"}));
+    w.first.Click = [] { chosen().push_back("first"); };
+    chooseMenu(w.first);
+    EXPECT_EQ(chosen(), std::vector<std::string>{"first"});
 }
 
 TEST_F(MenuItems, OpeningAMenuIsItsClick) {

@@ -5,7 +5,9 @@
 #include "platform/scheduler.h"
 #include "platform/services.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QWidget>
 
 #include <algorithm>
@@ -217,5 +219,19 @@ void WindowTest::settle() {
 }
 
 void WindowTest::setScreen(int widthPx, int heightPx) { platform::setScreenSize(platform::ScreenSize{widthPx, heightPx}); }
+
+namespace {
+std::vector<std::string> captions(const QList<QAction*>& actions) {
+    std::vector<std::string> texts;
+    for (QAction* a : actions) texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return texts;
+}
+}  // namespace
+
+std::vector<std::string> menuCaptions(platform::Form& window) { return captions(window.menuBar()->actions()); }
+
+std::vector<std::string> menuCaptions(platform::Menu& menu) {
+    return menu.action()->menu() ? captions(menu.action()->menu()->actions()) : std::vector<std::string>{};
+}
 
 }  // namespace gp

@@ -9,7 +9,9 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The fixture of every window test: a temporary program folder laid out like the real one, a
 // 1024 x 768 screen, a fixed random seed, the virtual clock, scripted boxes and recording sound and
@@ -23,6 +25,10 @@ struct ClientPoint {
 // Where the user can press the control: a point where it is the frontmost control under the
 // pointer, its centre when it can; none when it is covered everywhere or takes no pointer events.
 std::optional<ClientPoint> reachablePoint(platform::Control& control);
+
+// The captions the user sees, in order ("-" for a separator): a window's menu bar, a menu's items.
+std::vector<std::string> menuCaptions(platform::Form& window);
+std::vector<std::string> menuCaptions(platform::Menu& menu);
 
 class WindowTest : public ::testing::Test {
 protected:

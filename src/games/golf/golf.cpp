@@ -6,12 +6,9 @@
 #include "common/cards.h"
 #include "common/deck.h"
 #include "common/locks.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "common/stock.h"
 #include "platform/chance.h"
-#include "platform/files.h"
 
 using namespace platform;
 using golfrules::kTableCards;
@@ -28,7 +25,7 @@ constexpr const char* kFlick = "flick.wav";
 
 }  // namespace
 
-golf::golf() {
+golf::golf() : GameWindow("golf", "golf") {
     design();
     stack();
     on(cardpic.MouseMove, &golf::cardpic_MouseMove);
@@ -36,10 +33,6 @@ golf::golf() {
     on(deck.Click, &golf::deck_Click);
     on(cardback.Click, &golf::cardback_Click);
     on(new_.Click, &golf::new_Click);
-    on(exit.Click, &golf::exit_Click);
-    on(onsound.Click, &golf::onsound_Click);
-    on(off.Click, &golf::off_Click);
-    on(rules.Click, &golf::rules_Click);
 }
 
 // The window as designed. Every card picture stretches from the start, so even the first deal
@@ -73,9 +66,6 @@ void golf::design() {
     cardback.Move(480, 6600, kCardWidth, kCardHeight);
     cardback.Picture = platform::Picture(art::deckPicture(1, art::DeckPicture::Back));
     cardback.Visible = false;
-    txtres.Text = "Text2";
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 // In each column the lower card lies in front of the one above it, so only the bottom card shows
@@ -87,9 +77,8 @@ void golf::stack() {
 void golf::Form_Load() {
     Randomize();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, "golf");
     begin();
-    scaletable(common::setscale(txtres, {0.78f, 1.0f}).scale);
+    scaletable(common::setscale({0.78f, 1.0f}).scale);
     Image2.ZOrder(0);
 }
 
@@ -133,11 +122,9 @@ void golf::restock() {
 
 void golf::lay() {
     golfrules::lay(table);
-    for (int k = 1; k <= kWasteCard; ++k) cardface(k, k, table.deckorder);
+    for (int k = 1; k <= kWasteCard; ++k) common::cardface(cardpic[k], table.deckorder[k], faces);
     for (int k = golfrules::kFirstStockCard; k < kWasteCard; ++k) cardpic[k].Top = kOutOfSight;
-    Image1.Picture = cardpic[kWasteCard].Picture.get();
-    for (int k = 1; k <= kWasteCard; ++k) cardvalues(number, k);
-    for (int k = 1; k <= kTableCards; ++k) cardpic[k].Tag = std::to_string(k);
+    showwaste();
     showtable();
 }
 
@@ -149,30 +136,26 @@ void golf::showtable() {
     }
 }
 
-void golf::cardface(int Index, int index2, const Ranks& card) {
-    common::cardface(cardpic[index2], card[Index], faces);
-}
-
-void golf::cardvalues(Ranks& rank, int index) {
-    const int code = common::picturematch(cardpic[index], faces);
-    if (code != 0) rank[index] = static_cast<std::int16_t>(common::rankof(code));
+// The waste card shows on the waste pile and on card image 52 behind it.
+void golf::showwaste() {
+    common::cardface(cardpic[kWasteCard], table.waste, faces);
+    Image1.Picture = cardpic[kWasteCard].Picture.get();
 }
 
 // The drop zone must win over the top-row cards it overlaps, whatever was brought forward last.
 void golf::cardpic_MouseMove(int, int, int, double, double) { Image2.ZOrder(0); }
 
 void golf::Image2_DragDrop(Control& Source, double, double) {
-    if (golfrules::play(table, toInt(Source.Tag.get(), 0))) {
-        Image1.Picture = Source.Picture.get();
+    const int card = Source.Index();
+    if (cardpic.exists(card) && &cardpic[card] == &Source && golfrules::play(table, card)) {
+        showwaste();
         showtable();
     }
-    common::playsound(RichTextBox9, player, kFlick);
-    cardpic[kWasteCard].Picture = Image1.Picture.get();
-    cardvalues(number, kWasteCard);
+    playsound(kFlick);
 }
 
 void golf::deck_Click() {
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     if (!golfrules::canTurn(table.nextdraw)) return;
     showstock(table.nextdraw, false);
     turn();
@@ -202,17 +185,8 @@ void golf::showstock(int p, bool fromBack) {
 }
 
 void golf::turn() {
-    cardpic[kWasteCard].Picture = cardpic[golfrules::turnStock(table)].Picture.get();
-    cardvalues(number, kWasteCard);
-    Image1.Picture = cardpic[kWasteCard].Picture.get();
+    golfrules::turnStock(table);
+    showwaste();
 }
 
 void golf::new_Click() { begin(); }
-
-void golf::exit_Click() { Unload(); }
-
-void golf::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "golf", true); }
-
-void golf::off_Click() { common::setsound(RichTextBox9, onsound, off, "golf", false); }
-
-void golf::rules_Click() { common::showrules("golf"); }

@@ -3,8 +3,8 @@
 #include "games/golf/golf_table.h"
 
 #include "common/faces.h"
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -12,11 +12,9 @@
 // The Golf solitaire: 35 cards face up in seven columns of five, a stock of sixteen and a waste.
 // The bottom card of a column goes onto the waste when its rank is one above or below the waste
 // card's. The rules act on `table`; the window shows it, putting the window's own faces on the
-// card images and reading each rank back from its picture.
-class golf : public platform::Form {
+// card images.
+class golf : public common::GameWindow {
 public:
-    using Ranks = golfrules::Codes;  // indexed 1..52, as the card images
-
     golf();
     // A new deal; other windows may call it.
     void begin();
@@ -33,23 +31,9 @@ public:
     platform::Image Image2{*this};
     platform::Image halfdeck{*this};
     platform::Image cardback{*this};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-
-    platform::Menu file{*this, "File"};
-    platform::Menu new_{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu new_{file, "New Game", div};
 
     golfrules::GolfTable table;
-    // The rank of the face each card image shows, as `cardvalues` reads it from the picture.
-    Ranks number{};
 
 private:
     void Form_Load() override;
@@ -64,16 +48,11 @@ private:
     void showtable();
     void turn();
     void showstock(int p, bool fromBack);
-    void cardface(int Index, int index2, const Ranks& card);
-    void cardvalues(Ranks& rank, int index);
+    void showwaste();
 
     void cardpic_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image2_DragDrop(platform::Control& Source, double X, double Y);
     void deck_Click();
     void cardback_Click();
     void new_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

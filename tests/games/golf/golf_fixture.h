@@ -22,6 +22,6 @@ protected:
     static int shown(const golf& g, const platform::Control& c) { return g.faces.match(c.Picture.get()); }
     // The table cards showing in automatic drag mode.
     static std::set<int> draggable(const golf& g);
-    // The ranks that `cardvalues` read from the pictures agree with the table's codes.
-    static void expectRanksFromPictures(const golf& g);
+    // Every card image shows the face of the code the table holds for it.
+    static void expectFacesShowTheTable(const golf& g);
 };

@@ -27,7 +27,7 @@ TEST_F(GolfTest, SixteenTurnsWalkTheStockDownToNothing) {
         EXPECT_EQ(g.Image1.Picture, card);
         EXPECT_EQ(g.cardpic[52].Picture, card);
         EXPECT_EQ(g.table.waste, g.table.deckorder[p]);
-        expectRanksFromPictures(g);
+        expectFacesShowTheTable(g);
         EXPECT_EQ(g.table.nextdraw, p + 1);
         const Pile pile = pileAfter(turn);
         EXPECT_EQ(g.deck.Visible, pile == Pile::Half || pile == Pile::Thin);

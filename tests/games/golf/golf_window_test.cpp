@@ -51,6 +51,14 @@ TEST_F(GolfTest, SoundMenuWritesTheSwitch) {
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
 }
 
+TEST_F(GolfTest, MenusStandInTheirDesignOrder) {
+    auto& g = openGame<golf>();
+    EXPECT_EQ(gp::menuCaptions(g), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(g.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(g.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(g.help), std::vector<std::string>{"Rules"});
+}
+
 TEST_F(GolfTest, RulesShowTheGolfPage) {
     auto& g = openGame<golf>();
     chooseMenu(g.rules);
