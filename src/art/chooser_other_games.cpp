@@ -234,12 +234,12 @@ void hangman(QPainter& p, QSize size) {
     p.drawLine(QPointF(272, 64), QPointF(256, 80));
     p.drawLine(QPointF(272, 64), QPointF(288, 80));
     p.drawLine(QPointF(272, 92), QPointF(260, 114));
-    drawCaption(p, QRectF(12, 14, 180, 18), "Category: Animal", QColor(40, 40, 110), 12, Qt::AlignLeft);
-    const QString answer = "ELEPHANT", shown = "E.E..A..";
+    drawCaption(p, QRectF(12, 14, 180, 18), "Category: Thing", QColor(40, 40, 110), 12, Qt::AlignLeft);
+    const QString answer = "SANDWICH", shown = "SA...I..";
     for (int i = 0; i < answer.size(); ++i)
         tile(p, QRectF(12 + i * 22, 48, 20, 26), shown[i] == '.' ? QString() : QString(shown[i]),
              shown[i] == '.' ? QColor(250, 250, 255) : QColor(255, 236, 140));
-    const QString used = "AEIORSU";
+    const QString used = "AEIORSTU";
     for (int i = 0; i < 26; ++i) {
         const QString letter(QChar('A' + i));
         const QRectF box(8 + (i % 13) * 23, 160 + (i / 13) * 23, 21, 21);
