@@ -1,4 +1,5 @@
 #include "art/chooser_scenes.h"
+#include "art/chooser_hangman.h"
 #include "art/dice.h"
 #include "art/painting.h"
 #include "art/scene.h"
@@ -227,23 +228,32 @@ void hangman(QPainter& p, QSize size) {
     p.drawPath(brace);
     p.setPen(QPen(QColor(150, 120, 60), 2));
     p.drawLine(QPointF(272, 19), QPointF(272, 36));
+    const auto text = [](std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); };
+    const QString answer = text(kHangmanPuzzle.answer).toUpper();
+    const QString guessed = text(kHangmanPuzzle.guessed).toUpper();
+    int wrong = 0;
+    for (const QChar letter : guessed) wrong += answer.contains(letter) ? 0 : 1;
+    // The figure grows as the game's gallows does: head, body, arms, legs, one part a wrong guess.
     p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(QColor(250, 226, 190));
-    p.drawEllipse(QPointF(272, 45), 9, 9);
-    p.drawLine(QPointF(272, 54), QPointF(272, 92));
-    p.drawLine(QPointF(272, 64), QPointF(256, 80));
-    p.drawLine(QPointF(272, 64), QPointF(288, 80));
-    p.drawLine(QPointF(272, 92), QPointF(260, 114));
-    drawCaption(p, QRectF(12, 14, 180, 18), "Category: Animal", QColor(40, 40, 110), 12, Qt::AlignLeft);
-    const QString answer = "ELEPHANT", shown = "E.E..A..";
-    for (int i = 0; i < answer.size(); ++i)
-        tile(p, QRectF(12 + i * 22, 48, 20, 26), shown[i] == '.' ? QString() : QString(shown[i]),
-             shown[i] == '.' ? QColor(250, 250, 255) : QColor(255, 236, 140));
-    const QString used = "AEIORSU";
+    if (wrong >= 1) p.drawEllipse(QPointF(272, 45), 9, 9);
+    if (wrong >= 2) p.drawLine(QPointF(272, 54), QPointF(272, 92));
+    if (wrong >= 3) p.drawLine(QPointF(272, 64), QPointF(256, 80));
+    if (wrong >= 4) p.drawLine(QPointF(272, 64), QPointF(288, 80));
+    if (wrong >= 5) p.drawLine(QPointF(272, 92), QPointF(260, 114));
+    if (wrong >= 6) p.drawLine(QPointF(272, 92), QPointF(284, 114));
+    drawCaption(p, QRectF(12, 14, 180, 18), "Category: " + text(kHangmanPuzzle.category), QColor(40, 40, 110), 12,
+                Qt::AlignLeft);
+    for (int i = 0; i < answer.size(); ++i) {
+        const bool shown = guessed.contains(answer[i]);
+        tile(p, QRectF(12 + i * 22, 48, 20, 26), shown ? QString(answer[i]) : QString(),
+             shown ? QColor(255, 236, 140) : QColor(250, 250, 255));
+    }
     for (int i = 0; i < 26; ++i) {
-        const QString letter(QChar('A' + i));
+        const QChar letter('A' + i);
         const QRectF box(8 + (i % 13) * 23, 160 + (i / 13) * 23, 21, 21);
-        tile(p, box, used.contains(letter) ? QString() : letter, used.contains(letter) ? QColor(176, 176, 220) : Qt::white);
+        tile(p, box, guessed.contains(letter) ? QString() : QString(letter),
+             guessed.contains(letter) ? QColor(176, 176, 220) : Qt::white);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "games/tictactoe-hangman/hangman_rules.h"
 
+#include "art/chooser_hangman.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -94,6 +96,25 @@ TEST(HangmanWordList, TheShippedListHoldsAUsablePuzzleUnderEveryNumber) {
     for (char c : list)
         if (c >= '0' && c <= '9') digits += c;
     EXPECT_EQ(digits.size(), 3u * kEntries) << "no digits but the entry numbers";
+}
+
+// The chooser's picture of the game promises one of its own puzzles, part guessed and still in play.
+TEST(HangmanWordList, TheChoosersPictureShowsAPuzzleOfTheShippedListStillInPlay) {
+    const art::scenes::HangmanPuzzle& shown = art::scenes::kHangmanPuzzle;
+    const std::string list = shippedList();
+    bool listed = false;
+    for (int number = kFirstEntry; number <= kLastEntry; ++number) {
+        const auto found = findentry(list, number);
+        listed = listed || (found && found->word == shown.answer && found->category == shown.category);
+    }
+    EXPECT_TRUE(listed) << '"' << shown.answer << "\" as " << shown.category;
+    HangmanTable t;
+    newpuzzlestate(t, {kFirstEntry, {std::string(shown.answer), std::string(shown.category)}});
+    bool lost = false;
+    for (char letter : shown.guessed)
+        if (guess(t, letter).empty()) lost = wrongguess(t) || lost;
+    EXPECT_FALSE(lost);
+    EXPECT_FALSE(solved(t));
 }
 
 TEST(HangmanWordList, EveryCategoryNamesItsLabel) {
