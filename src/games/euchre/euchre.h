@@ -1,6 +1,8 @@
 #pragma once
 
 #include "games/euchre/euchre_table.h"
+
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -45,6 +47,7 @@ public:
 
     euchrerules::EuchreTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 24};
     platform::ControlArray<platform::Image> compcard{*this, 1, 15};

@@ -83,13 +83,15 @@ void calculation::Form_Load() {
     startmeup();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
-    scale = common::setscale(txtres, {0.76f, 0.9f}).scale;
+    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1000}});
+    scale = choice.scale;
+    screen = choice.kind;
     scaletable();
 }
 
 void calculation::scaletable() {
     common::scaleit(*this, scale);
-    if (scale == 0.76f) Height = Height + 1000;
+    if (screen == common::ScreenKind::At640x480) Height = Height + 1000;
     for (auto& [i, card] : Image1) common::scaleit(*card, scale);
     for (auto& [p, slot] : Image2) common::scaleit(*slot, scale);
     for (auto& [f, foundation] : Image3) common::scaleit(*foundation, scale);
