@@ -64,7 +64,8 @@ private:
     void showtable();
     int dragged() const;
     void topile(int d, int p);
-    double lowestpiletop(int d) const;
+    void laypile(int p);
+    double lowestpiletop() const;
 
     void deckpic_Click();
     void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
