@@ -372,7 +372,7 @@ void euchre::sstart() {
     Image2.Visible = false;
     Image5.Visible = false;
     if (table.turn == kUser) {
-        if (MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?") == vbYes) {
+        if (acceptsturned()) {
             useraccepts();
             Timer1.Enabled = false;
             Timer2.Enabled = false;
@@ -391,6 +391,11 @@ void euchre::sstart() {
 }
 
 void euchre::rainman() { euchrerules::rainman(table); }
+
+// The user's answer to the turned card; the question leaves the card in sight.
+bool euchre::acceptsturned() {
+    return MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?", screenArea(Image3)) == vbYes;
+}
 
 void euchre::useraccepts() {
     table.trump = table.cardsuit[kTurnedSlot];
@@ -435,7 +440,7 @@ void euchre::Timer1_Timer() {
 
 // Seat 2 has passed in round one: the user, next, answers at once.
 void euchre::askuser() {
-    if (MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?") == vbYes) {
+    if (acceptsturned()) {
         useraccepts();
         return;
     }

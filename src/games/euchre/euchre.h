@@ -113,6 +113,7 @@ private:
     platform::Label& remark(int seat);
     platform::Label& tricks(int seat);
     void askuser();
+    bool acceptsturned();
     void useraccepts();
     void maketrump(std::string_view suit, int seat, std::string_view title);
     void picksuit(std::string_view suit, bool hideFirst);
