@@ -51,6 +51,25 @@ ScaleChoice choosescale(double widthTwips, double heightTwips, double twipsPerPi
     return choice;
 }
 
+float fitscale(float scale, ScreenKind kind, const ScaleFactors& factors, double designWidth, double designHeight) {
+    // Larger screens show every window at its design size, moved where it must be.
+    if (kind == ScreenKind::Other) return scale;
+    const Added added = kind == ScreenKind::At640x480   ? factors.added640x480
+                        : kind == ScreenKind::At800x600 ? factors.added800x600
+                                                        : Added{};
+    return platform::fittingScale(scale, designWidth, designHeight, added.width, added.height,
+                                  platform::screenWidthTwips(), platform::screenHeightTwips());
+}
+
+ScaleChoice setscale(const platform::Form& window, const ScaleFactors& factors) {
+    const double perPixel = platform::kTwipsPerPixel;
+    ScaleChoice choice = choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(),
+                                     perPixel, perPixel, factors);
+    if (window.WindowState != platform::vbMaximized)
+        choice.scale = fitscale(choice.scale, choice.kind, factors, window.Width, window.Height);
+    return choice;
+}
+
 Geometry scaled(Geometry g, float scale) {
     g.Height *= scale;
     g.Width *= scale;

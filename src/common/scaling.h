@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/constants.h"
+#include "platform/screen_fit.h"
 #include "platform/services.h"
 
 namespace platform {
@@ -12,10 +14,18 @@ class Form;
 // The decision behind `setscale` and the arithmetic of `scaleit`, apart from any window.
 namespace common {
 
-// A window's own size factors for the two small screens; every other screen keeps 1.
+// Twips a window adds to its outer size after scaling itself, never multiplied.
+struct Added {
+    double width = 0, height = 0;
+};
+
+// A window's own size factors for the two small screens; every other screen keeps 1. What the
+// window adds to its size at each small screen counts when the factor must shrink to fit.
 struct ScaleFactors {
     float at640x480 = 1.0f;
     float at800x600 = 1.0f;
+    Added added640x480{};
+    Added added800x600{};
 };
 
 enum class ScreenKind { At640x480, At800x600, Other };
@@ -46,22 +56,21 @@ Geometry scaled(Geometry g, float scale);
 // A design value times the single-precision scale, as a game forms every position it computes.
 double scaled(double twips, float scale);
 
-// `setscale`: which of a window's factors applies on this screen.
-inline ScaleChoice setscale(const ScaleFactors& factors) {
-    const double perPixel = platform::kTwipsPerPixel;
-    return choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(), perPixel, perPixel, factors);
-}
+// The factor shrunk just enough for a window of that design size, scaled and given what it adds at
+// that screen, to lie wholly on the screen; the factor itself where the window fits and at every
+// screen but the two small ones.
+float fitscale(float scale, ScreenKind kind, const ScaleFactors& factors, double designWidth, double designHeight);
 
-// `setscale` on a window: the screen-size text goes into its hidden `txtres`, is read back and
-// compared; the result says which factor applies and whether the small-screen fonts are due.
+// `setscale`: which of a window's factors applies on this screen. A window too large for the
+// screen at its own factor (from its design size, at the time of the call) takes a smaller one; a
+// maximized window covers the screen whatever its factor.
+ScaleChoice setscale(const platform::Form& window, const ScaleFactors& factors);
+
+// `setscale` on a window that still keeps the screen-size text in its hidden `txtres`.
 template <class TextHolder>
 ScaleChoice setscale(TextHolder& txtres, const ScaleFactors& factors) {
-    const double perPixel = platform::kTwipsPerPixel;
-    ScaleChoice choice = choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(),
-                                     perPixel, perPixel, factors);
+    ScaleChoice choice = setscale(txtres.form(), factors);
     txtres.Text = choice.text;
-    choice.kind = screenkind(txtres.Text.get());
-    choice.scale = scalefor(choice.kind, factors);
     return choice;
 }
 inline bool smallscreen(const ScaleChoice& choice) { return choice.kind != ScreenKind::Other; }

@@ -1,10 +1,12 @@
 #include "platform/boxes.h"
 
 #include "platform/scheduler.h"
+#include "platform/services.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
 namespace platform {
 namespace {
@@ -31,8 +33,21 @@ std::string shownTitle(std::string_view title) { return title.empty() ? kProgram
 
 bool isYesNo(int style) { return (style & kButtonsMask) == vbYesNo; }
 
+// Once the box has taken its size, it goes where it lies wholly on the screen and, when asked,
+// clear of what it must leave in sight.
+void placeOnScreen(QDialog& box, const std::optional<ScreenRect>& keepVisible) {
+    QTimer::singleShot(0, &box, [&box, keepVisible] {
+        const double w = box.frameGeometry().width() * kTwipsPerPixel;
+        const double h = box.frameGeometry().height() * kTwipsPerPixel;
+        const ScreenRect clear = keepVisible.value_or(ScreenRect{});
+        const ScreenRect at = besideOf(w, h, clear, screenWidthTwips(), screenHeightTwips());
+        box.move(int(at.left / kTwipsPerPixel), int(at.top / kTwipsPerPixel));
+    });
+}
+
 int showMessage(const BoxRequest& request) {
     QMessageBox box;
+    placeOnScreen(box, request.keepVisible);
     box.setWindowTitle(qs(request.title));
     box.setText(qs(request.prompt));
     box.setIcon((request.style & vbInformation) ? QMessageBox::Information : QMessageBox::NoIcon);
@@ -50,6 +65,7 @@ int showMessage(const BoxRequest& request) {
 
 std::string showInput(const BoxRequest& request) {
     QInputDialog dialog;
+    placeOnScreen(dialog, request.keepVisible);
     dialog.setWindowTitle(qs(request.title));
     dialog.setLabelText(qs(request.prompt));
     dialog.setTextValue(qs(request.defaultText));
@@ -57,19 +73,26 @@ std::string showInput(const BoxRequest& request) {
     return dialog.textValue().toStdString();
 }
 
-}  // namespace
-
-int MsgBox(std::string_view prompt, int style, std::string_view title) {
-    const BoxRequest request{BoxRequest::Kind::Message, std::string(prompt), shownTitle(title), style, {}};
+int showOrAnswer(const BoxRequest& request) {
     TimersHeld held;
     // A copy, so that a hook may replace itself while it answers.
     if (const auto hook = boxHook()) return hook(request).button;
     return showMessage(request);
 }
 
+}  // namespace
+
+int MsgBox(std::string_view prompt, int style, std::string_view title) {
+    return showOrAnswer({BoxRequest::Kind::Message, std::string(prompt), shownTitle(title), style, {}, {}});
+}
+
+int MsgBox(std::string_view prompt, int style, std::string_view title, const ScreenRect& keepVisible) {
+    return showOrAnswer({BoxRequest::Kind::Message, std::string(prompt), shownTitle(title), style, {}, keepVisible});
+}
+
 std::string InputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) {
     const BoxRequest request{BoxRequest::Kind::Input, std::string(prompt), shownTitle(title), 0,
-                             std::string(defaultText)};
+                             std::string(defaultText), {}};
     TimersHeld held;
     if (const auto hook = boxHook()) return hook(request).text;
     return showInput(request);

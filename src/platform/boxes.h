@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/screen_fit.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,6 +22,9 @@ inline constexpr int vbNo = 7;
 // Shows a box and returns vbOK, vbYes or vbNo. An untitled box shows the program's title.
 // Timers are held while it is open.
 int MsgBox(std::string_view prompt, int style = vbOKOnly, std::string_view title = {});
+// The same, placed where it leaves a part of the screen in sight (twips): a question about a card
+// must not hide the card.
+int MsgBox(std::string_view prompt, int style, std::string_view title, const ScreenRect& keepVisible);
 // Returns the text typed, or empty text on Cancel.
 std::string InputBox(std::string_view prompt, std::string_view title = {}, std::string_view defaultText = {});
 
@@ -30,6 +35,7 @@ struct BoxRequest {
     std::string title;   // as shown (the program's title when none was given)
     int style = 0;       // message boxes
     std::string defaultText;  // input boxes
+    std::optional<ScreenRect> keepVisible;  // the part of the screen the box must leave in sight
 };
 struct BoxReply {
     int button = vbOK;   // message boxes

@@ -133,6 +133,11 @@ void Form::setClientSize(double width, double height) {
     Height = Height + (height - ScaleHeight());
 }
 
+ScreenRect Form::screenArea(const Control& control) const {
+    return {Left + control.windowX(), Top + control.windowY(), control.Width + kFrameWidthTwips,
+            control.Height + (Height - ScaleHeight()) + kTitleAllowanceTwips};
+}
+
 void Form::registerTimer(Timer* timer) { timers_.push_back(timer); }
 
 void Form::unregisterTimer(Timer* timer) { std::erase(timers_, timer); }
@@ -176,7 +181,8 @@ void Form::applyFrameButtons() {
 }
 
 // A window opens where its design puts it, centred on the screen, or maximized; the place is
-// chosen once, when it is first shown after its load (which may have scaled it).
+// chosen once, when it is first shown after its load (which may have scaled it). A window that
+// would reach past the screen there moves just far enough to lie wholly on it.
 void Form::placeAtFirstShow() {
     if (placed_) return;
     placed_ = true;
@@ -192,6 +198,10 @@ void Form::placeAtFirstShow() {
     }
     if (StartUpPosition == vbStartUpScreen)
         Move(std::max(0.0, (screenWidthTwips() - Width) / 2), std::max(0.0, (screenHeightTwips() - Height) / 2));
+    const ScreenRect here{Left, Top, Width, Height};
+    if (fitsOnScreen(here, screenWidthTwips(), screenHeightTwips())) return;
+    const ScreenRect moved = movedOnScreen(here, screenWidthTwips(), screenHeightTwips());
+    Move(moved.left, moved.top);
 }
 
 void Form::showNow() {

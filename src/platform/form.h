@@ -2,6 +2,7 @@
 
 #include "platform/control.h"
 #include "platform/controls.h"
+#include "platform/screen_fit.h"
 
 #include <functional>
 #include <memory>
@@ -67,6 +68,9 @@ public:
     double ScaleHeight() const;
     // Sizes the window from the client area it must hold, for designs that give that area.
     void setClientSize(double width, double height);
+    // Where on the screen a control of this window may show, whether or not a window manager
+    // frames the window: its place plus room for the frame and a title bar.
+    ScreenRect screenArea(const Control& control) const;
     bool isLoaded() const { return loaded_; }
 
     // Events. Form_Activate runs when the window becomes the active program window.

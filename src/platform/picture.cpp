@@ -116,4 +116,17 @@ bool SavePicture(const Picture& picture, std::string_view file) {
     return writeFileAtomic(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
+Picture greyed(const Picture& picture) {
+    if (!picture) return {};
+    QImage image = picture.image().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int pale = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(pale, pale, pale, qAlpha(line[x]));
+        }
+    }
+    return Picture(image);
+}
+
 }  // namespace platform

@@ -38,6 +38,9 @@ private:
 // empty picture quietly.
 Picture LoadPicture(std::string_view file = {});
 
+// A new picture of the same size in pale greys: the look of a button that does nothing now.
+Picture greyed(const Picture& picture);
+
 // Saves a picture as a BMP file, through a temporary file and a rename. False (and a line on
 // standard error) when the picture is empty or the file cannot be written.
 bool SavePicture(const Picture& picture, std::string_view file);

@@ -169,4 +169,27 @@ TEST_F(Pictures, SavedPictureIsABitmapWrittenWhole) {
 }
 
 }  // namespace
+// A greyed picture keeps its size and its transparency and shows only pale greys, each the paler
+// the lighter the colour was.
+TEST(GreyedPicture, KeepsSizeAndTransparencyInPaleGreys) {
+    QImage image(3, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(200, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(255, 255, 255, 255));
+    image.setPixel(2, 0, qRgba(0, 0, 0, 0));
+    const platform::Picture grey = platform::greyed(platform::Picture(image));
+    ASSERT_EQ(grey.widthPx(), 3);
+    ASSERT_EQ(grey.heightPx(), 1);
+    const QImage out = grey.image().convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < 2; ++x) {
+        const QRgb p = out.pixel(x, 0);
+        EXPECT_EQ(qRed(p), qGreen(p)) << x;
+        EXPECT_EQ(qGreen(p), qBlue(p)) << x;
+        EXPECT_GE(qRed(p), 128) << x;
+        EXPECT_EQ(qAlpha(p), 255) << x;
+    }
+    EXPECT_LT(qRed(out.pixel(0, 0)), qRed(out.pixel(1, 0)));
+    EXPECT_EQ(qAlpha(out.pixel(2, 0)), 0);
+    EXPECT_FALSE(platform::greyed(platform::Picture{}));
+}
+
 }  // namespace gp

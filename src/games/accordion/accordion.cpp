@@ -75,23 +75,27 @@ void Accordian::Form_Load() {
     Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
-    table.scale = common::setscale(txtres, {0.77f, 0.78f}).scale;
-    sizewindow(table.scale);
+    // The window's height gains 1500 design twips that scale with it.
+    Height = Height + 1500;
+    const common::ScaleChoice choice = common::setscale(txtres, {0.77f, 0.78f, {2000, 800}});
+    table.scale = choice.scale;
+    sizewindow(choice);
     for (auto& [k, slot] : cardpic) common::scaleit(*slot, table.scale);
     common::scaleit(deck, table.scale);
     for (auto& [k, image] : Image) common::scaleit(*image, table.scale);
     begin();
 }
 
-// The window's own formula: the height gains 1500 design twips, less 1000 at full size; at
+// The window's own formula: the height, with its 1500 design twips, less 1000 at full size; at
 // 640 x 480 fixed amounts are added after the scaling.
-void Accordian::sizewindow(float scale) {
-    Width = Width * double(scale);
-    Top = Top * double(scale);
-    Left = Left * double(scale);
-    Height = Height * double(scale) + 1500 * double(scale);
-    if (scale == 1.0f) Height = Height - 1000;
-    if (scale == 0.77f) {
+void Accordian::sizewindow(const common::ScaleChoice& choice) {
+    const double scale = choice.scale;
+    Width = Width * scale;
+    Top = Top * scale;
+    Left = Left * scale;
+    Height = Height * scale;
+    if (choice.kind == common::ScreenKind::Other) Height = Height - 1000;
+    if (choice.kind == common::ScreenKind::At640x480) {
         Height = Height + 800;
         Width = Width + 2000;
     }

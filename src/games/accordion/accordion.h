@@ -3,6 +3,7 @@
 #include "games/accordion/accordion_table.h"
 
 #include "common/faces.h"
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -53,7 +54,7 @@ private:
     void Form_Unload(int& Cancel) override;
 
     void design();
-    void sizewindow(float scale);
+    void sizewindow(const common::ScaleChoice& choice);
     void lay();
     void movable();
     void reveal();

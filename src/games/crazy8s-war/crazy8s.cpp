@@ -96,8 +96,9 @@ void crazy8s::Form_Load() {
     Label2.Caption = std::string(common::pickname());
     for (auto& [k, card] : Image1) common::facesizedback(*card);
     for (auto& [k, back] : compcard) common::facesizedback(*back);
-    const common::ScaleChoice choice = common::setscale(txtres, {kSmallest, 0.9f});
+    const common::ScaleChoice choice = common::setscale(txtres, {kSmallest, 0.9f, {0, 1000}});
     scale = choice.scale;
+    screen = choice.kind;
     if (common::smallscreen(choice)) {
         Label1.Font.Size = 7;
         Label2.Font.Size = 7;
@@ -112,7 +113,7 @@ void crazy8s::scalewindow() {
         back->Width = back->Width * double(scale);
     }
     common::scaleit(*this, scale);
-    if (scale == kSmallest) Height = Height + 1000;
+    if (screen == common::ScreenKind::At640x480) Height = Height + 1000;
     for (int k = 1; k <= kCards; ++k) common::scaleit(Image1[k], scale);
     for (Control* control : std::initializer_list<Control*>{&Command1, &Image2, &Label2, &Label1, &Frame2})
         common::scaleit(*control, scale);

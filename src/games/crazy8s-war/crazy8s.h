@@ -2,6 +2,7 @@
 
 #include "games/crazy8s-war/crazy8s_table.h"
 
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -28,6 +29,7 @@ public:
 
     crazy8srules::Crazy8sTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 53};  // 53: a spare back outside the window
     platform::Image Command1{*this};  // the stock

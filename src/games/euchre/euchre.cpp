@@ -184,6 +184,9 @@ void euchre::Form_Load() {
     common::readsetting(RichTextBox1, kPlayToFile);
     tickplayto();
     seatplayers(common::oppnames[1]);
+    // The window ends 1300 twips below its last label whatever the factor (the fit to the screen
+    // adds them): sized to the label before the factor is chosen, it scales as it will show.
+    Height = Label14.Top;
     setscale();
     startup();
     scalewindow();
@@ -207,8 +210,9 @@ void euchre::seatplayers(std::string_view partnerSecond) {
 }
 
 void euchre::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f});
+    const common::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f, {900, 1300}, {0, 1300}});
     scale = choice.scale;
+    screen = choice.kind;
     if (!common::smallscreen(choice)) return;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10,
                          &Label11, &Label12, &Label13, &Label14})
@@ -219,7 +223,7 @@ void euchre::setscale() {
 // into its scaled size.
 void euchre::scalewindow() {
     common::scaleit(*this, scale);
-    if (scale == 0.68f) Width = Width + 900;
+    if (screen == common::ScreenKind::At640x480) Width = Width + 900;
     const double s = scale;
     for (int slot = 1; slot <= kSlots; ++slot) {
         Image& card = Image1[slot];
@@ -368,7 +372,7 @@ void euchre::sstart() {
     Image2.Visible = false;
     Image5.Visible = false;
     if (table.turn == kUser) {
-        if (MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?") == vbYes) {
+        if (acceptsturned()) {
             useraccepts();
             Timer1.Enabled = false;
             Timer2.Enabled = false;
@@ -387,6 +391,11 @@ void euchre::sstart() {
 }
 
 void euchre::rainman() { euchrerules::rainman(table); }
+
+// The user's answer to the turned card; the question leaves the card in sight.
+bool euchre::acceptsturned() {
+    return MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?", screenArea(Image3)) == vbYes;
+}
 
 void euchre::useraccepts() {
     table.trump = table.cardsuit[kTurnedSlot];
@@ -431,7 +440,7 @@ void euchre::Timer1_Timer() {
 
 // Seat 2 has passed in round one: the user, next, answers at once.
 void euchre::askuser() {
-    if (MsgBox("Do you accept this card for Trump Suit?", kQuestion, "Make Trump Suit?") == vbYes) {
+    if (acceptsturned()) {
         useraccepts();
         return;
     }

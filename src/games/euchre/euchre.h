@@ -1,6 +1,8 @@
 #pragma once
 
 #include "games/euchre/euchre_table.h"
+
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -45,6 +47,7 @@ public:
 
     euchrerules::EuchreTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 24};
     platform::ControlArray<platform::Image> compcard{*this, 1, 15};
@@ -110,6 +113,7 @@ private:
     platform::Label& remark(int seat);
     platform::Label& tricks(int seat);
     void askuser();
+    bool acceptsturned();
     void useraccepts();
     void maketrump(std::string_view suit, int seat, std::string_view title);
     void picksuit(std::string_view suit, bool hideFirst);

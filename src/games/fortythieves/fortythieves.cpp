@@ -106,17 +106,18 @@ void fortythieves::Form_Load() {
         foundation->Height = Image1[1].Height.get();
         foundation->Width = Image1[1].Width.get();
     }
-    table.scale = common::setscale(txtres, {0.7f, 0.87f}).scale;
-    scaletable();
+    const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.87f, {0, kSmallScreenExtraHeight}});
+    table.scale = choice.scale;
+    scaletable(choice.kind);
     ft::park(table);
     deal_Click();
     Width = Image1[kColumns].Left + Image1[kColumns].Width + kRightMargin;
 }
 
-void fortythieves::scaletable() {
+void fortythieves::scaletable(common::ScreenKind screen) {
     const float scale = table.scale;
     common::scaleit(*this, scale);
-    if (scale == 0.7f) Height = Height + kSmallScreenExtraHeight;
+    if (screen == common::ScreenKind::At640x480) Height = Height + kSmallScreenExtraHeight;
     for (auto& [k, card] : Image1) {
         card->Stretch = true;
         common::scaleit(*card, scale);

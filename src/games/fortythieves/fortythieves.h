@@ -2,6 +2,7 @@
 
 #include "games/fortythieves/fortythieves_table.h"
 
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -51,7 +52,7 @@ private:
     void Form_Unload(int& Cancel) override;
 
     void design();
-    void scaletable();
+    void scaletable(common::ScreenKind screen);
     void clearthetable();
     void shuffle();
     void showfaces(int from, int to);

@@ -144,8 +144,9 @@ std::array<common::OptionItem, 3> gin::playtoitems() {
 int gin::target() const { return toInt(RichTextBox1.Text.get(), kDefaultTarget); }
 
 void gin::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f});
+    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1200}});
     scale = choice.scale;
+    screen = choice.kind;
     if (!common::smallscreen(choice)) return;
     Label1.Font.Size = 7;
     Label2.Font.Size = 7;
@@ -153,7 +154,7 @@ void gin::setscale() {
 
 void gin::scalewindow() {
     common::scaleit(*this, scale);
-    if (scale == 0.76f) Height = Height + 1200;
+    if (screen == common::ScreenKind::At640x480) Height = Height + 1200;
     for (auto& [slot, card] : Image1) common::scaleit(*card, scale);
     for (auto& [k, marker] : Shape1) common::scaleit(*marker, scale);
     common::scaleit(Label1, scale);

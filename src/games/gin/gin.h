@@ -5,6 +5,7 @@
 #include "games/gin/ginscore.h"
 
 #include "common/options.h"
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -38,6 +39,7 @@ public:
 
     ginrules::GinTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
     int cardindex = 0;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};

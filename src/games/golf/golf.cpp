@@ -78,7 +78,7 @@ void golf::Form_Load() {
     Randomize();
     common::lockmain();
     begin();
-    scaletable(common::setscale({0.78f, 1.0f}).scale);
+    scaletable(common::setscale(*this, {0.78f, 1.0f}).scale);
     Image2.ZOrder(0);
 }
 

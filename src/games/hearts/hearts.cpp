@@ -119,8 +119,9 @@ void hearts::Form_Load() {
 }
 
 void hearts::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f});
+    const common::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f, {800, 1000}});
     scale = choice.scale;
+    screen = choice.kind;
     if (!common::smallscreen(choice)) return;
     for (Label* name : {&Label5, &Label6, &Label7, &Label8}) name->Font.Size = 7;
     Command1.Font.Size = 8;
@@ -130,7 +131,7 @@ void hearts::setscale() {
 // take the template's scaled size at the next deal.
 void hearts::scalewindow() {
     common::scaleit(*this, scale);
-    if (scale == 0.74f) {
+    if (screen == common::ScreenKind::At640x480) {
         Width = Width + 800;
         Height = Height + 1000;
     }

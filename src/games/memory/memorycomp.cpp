@@ -81,7 +81,9 @@ void memorycomp::Form_Load() {
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     tickskill();
     setcards();
-    scalewindow(common::setscale(txtres, board_.factors));
+    common::ScaleFactors factors = board_.factors;
+    factors.added640x480 = {board_.grow640Width, board_.grow640Height};
+    scalewindow(common::setscale(txtres, factors));
 }
 
 void memorycomp::scalewindow(const common::ScaleChoice& choice) {

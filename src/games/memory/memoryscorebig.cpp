@@ -73,7 +73,7 @@ void memoryscorebig::Form_Load() {
 }
 
 void memoryscorebig::scalewindow() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f});
+    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1300}});
     scale = choice.scale;
     if (common::smallscreen(choice))
         for (Label* label : {&Label1, &Label3}) label->Font.Size = 7;

@@ -83,13 +83,15 @@ void calculation::Form_Load() {
     startmeup();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
-    scale = common::setscale(txtres, {0.76f, 0.9f}).scale;
+    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1000}});
+    scale = choice.scale;
+    screen = choice.kind;
     scaletable();
 }
 
 void calculation::scaletable() {
     common::scaleit(*this, scale);
-    if (scale == 0.76f) Height = Height + 1000;
+    if (screen == common::ScreenKind::At640x480) Height = Height + 1000;
     for (auto& [i, card] : Image1) common::scaleit(*card, scale);
     for (auto& [p, slot] : Image2) common::scaleit(*slot, scale);
     for (auto& [f, foundation] : Image3) common::scaleit(*foundation, scale);
@@ -142,15 +144,23 @@ int calculation::dragged() const {
 
 // The card that has just joined pile p lies below the one before, in front of it.
 void calculation::topile(int d, int p) {
-    Image1[d].Move(Image2[p].Left, pileTop(Image2[p].Top, table.pilecount[p] - 1, lowestpiletop(d)));
     Image1[d].ZOrder(0);
+    laypile(p);
 }
 
-// A long pile stops where its top card still shows whole: at the client area's bottom, or at the
-// screen's where the window is taller than the screen.
-double calculation::lowestpiletop(int d) const {
+// Every card of pile p at its place down the fan, which narrows as the pile grows long.
+void calculation::laypile(int p) {
+    const double slotTop = Image2[p].Top;
+    const double step = pileStep(slotTop, table.pilecount[p], lowestpiletop());
+    for (int i = 1; i <= kCards; ++i)
+        if (const int place = pileplace(table, i, p); place >= 0) Image1[i].Move(Image2[p].Left, slotTop + step * place);
+}
+
+// A long pile's top card lies no lower than where it still shows whole: at the client area's
+// bottom, or at the screen's where the window is taller than the screen.
+double calculation::lowestpiletop() const {
     const double frame = Height - ScaleHeight();
-    return std::min(ScaleHeight(), screenHeightTwips() - frame) - Image1[d].Height;
+    return std::min(ScaleHeight(), screenHeightTwips() - frame) - Image1[1].Height;
 }
 
 void calculation::deckpic_Click() {
@@ -188,9 +198,12 @@ void calculation::Image2_DragDrop(int Index, Control&, double, double) {
 
 void calculation::Image3_DragDrop(int Index, Control&, double, double) {
     const int d = dragged();
+    const int from = d == 0 ? 0 : pileof(table.tag[d]);
     if (!ontofoundation(table, d, Index)) return;
     common::playsound(RichTextBox9, player, kFlick);
     Image1[d].Top = kParkedTop;
+    // The pile it left opens its fan again as far as it may.
+    if (from != 0) laypile(from);
     Image3[Index].Picture = Image1[d].Picture.get();
     showtable();
     if (won(table) && common::playagain("You Win! Play again?")) newgame_Click();

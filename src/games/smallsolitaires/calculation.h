@@ -2,6 +2,7 @@
 
 #include "games/smallsolitaires/calculation_table.h"
 
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -47,6 +48,7 @@ public:
 
     calculationrules::CalculationTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
 
     // The marker of waste pile p, 1 to 4.
     platform::Shape& marker(int p);
@@ -62,7 +64,8 @@ private:
     void showtable();
     int dragged() const;
     void topile(int d, int p);
-    double lowestpiletop(int d) const;
+    void laypile(int p);
+    double lowestpiletop() const;
 
     void deckpic_Click();
     void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);

@@ -145,8 +145,14 @@ bool won(const CalculationTable& t) {
     return std::all_of(t.closed.begin() + 1, t.closed.end(), [](bool closed) { return closed; });
 }
 
-double pileTop(double slotTop, int count, double lowestTop) {
-    return std::min(slotTop + kPileStep * count, lowestTop);
+double pileStep(double slotTop, int count, double lowestTop) {
+    if (count <= 1) return kPileStep;
+    return std::clamp((lowestTop - slotTop) / (count - 1), 0.0, kPileStep);
+}
+
+int pileplace(const CalculationTable& t, int d, int p) {
+    if (!onpile(t.tag[d], p)) return -1;
+    return t.pilecount[p] - (t.tag[d] - kPileBand * p);
 }
 
 }  // namespace calculationrules

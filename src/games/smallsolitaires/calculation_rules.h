@@ -64,8 +64,11 @@ void setdrags(CalculationTable& t);
 // All four foundations closed.
 bool won(const CalculationTable& t);
 
-// The top of a card arriving on a pile of `count` cards whose slot's top is slotTop: one step below
-// the card before, but never below lowestTop, where later cards stack so that the top card stays whole.
-double pileTop(double slotTop, int count, double lowestTop);
+// The step between the cards of a pile of `count` cards whose slot's top is slotTop: the design's
+// step while the top card lies no lower than lowestTop; a longer pile fans closer, evenly, so that
+// its top card stays whole and no card lies exactly on another.
+double pileStep(double slotTop, int count, double lowestTop);
+// Each card's place in pile p, counted from the bottom card (0), from its tag.
+int pileplace(const CalculationTable& t, int d, int p);
 
 }  // namespace calculationrules

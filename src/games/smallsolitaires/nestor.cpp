@@ -51,7 +51,7 @@ void nestor::Form_Load() {
     Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
+    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f, {1500, 300}});
     scale = choice.scale;
     common::scaleit(*this, scale);
     if (choice.kind == common::ScreenKind::At640x480) {

@@ -173,6 +173,9 @@ void spades::Form_Load() {
     common::soundswitch(RichTextBox9, onsound, off, "spades");
     showtarget();
     Label11.Caption = common::playername();
+    // The window's height follows the trick labels once the table is laid out; sized so before the
+    // factor is chosen, it shows the fit to the screen what the scaling will make of it.
+    Height = Label5.Top + 700;
     setscale();
     scalewindow();
     newGame(table);
@@ -186,6 +189,7 @@ void spades::Form_Load() {
 void spades::setscale() {
     const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
     scale = choice.scale;
+    screen = choice.kind;
     if (!common::smallscreen(choice)) return;
     Frame1.Font.Size = 9;
     Command5.Font.Size = 9;
@@ -198,8 +202,8 @@ void spades::setscale() {
 // At 800 x 600 the window shrinks with its table; at 640 x 480 it only narrows. Its height follows
 // the scaled trick labels once the table is laid out.
 void spades::scalewindow() {
-    if (scale == 0.86f) common::scaleit(*this, scale);
-    if (scale == 0.7f) Width = Width - 2000;
+    if (screen == common::ScreenKind::At800x600) common::scaleit(*this, scale);
+    if (screen == common::ScreenKind::At640x480) Width = Width - 2000;
     for (auto& [index, button] : Command3) common::scaleit(*button, scale);
     for (int k = 1; k <= 13; ++k) common::scaleit(Shape3[k], scale);
     for (int k = 1; k <= 13; ++k) common::scaleit(Shape1[k], scale);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "games/spades/spades_table.h"
+
+#include "common/scaling.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -38,6 +40,7 @@ public:
 
     spadesrules::SpadesTable table;
     float scale = 1;
+    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 52};
     platform::ControlArray<platform::Shape> Shape3{*this, 0, 13};  // our tricks

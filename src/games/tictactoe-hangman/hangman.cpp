@@ -157,8 +157,13 @@ void hangman::linesinfront() {
     for (Line* line : {&Line1, &Line2, &Line3, &Line4}) line->ZOrder(0);
 }
 
+// Letters that do nothing look it: switched off, each still unused letter greys (a used one keeps
+// its sunk blank); the next puzzle gives them their own pictures again.
 void hangman::enableletters(bool on) {
-    for (auto& [i, button] : Command1) button->Enabled = on;
+    for (auto& [i, button] : Command1) {
+        if (!on && button->Enabled) button->Picture = platform::greyed(button->Picture);
+        button->Enabled = on;
+    }
 }
 
 void hangman::showscore() { Label2.Caption = "Score: " + std::to_string(table.score); }

@@ -1,8 +1,12 @@
 #include "euchre_fixture.h"
 
 #include "games/euchre/euchre_bidding.h"
+#include "platform/boxes.h"
+#include "platform/screen_fit.h"
+#include "platform/services.h"
 
 #include <string>
+#include <utility>
 
 using namespace euchrerules;
 using platform::vbNo;
@@ -156,6 +160,46 @@ TEST_F(EuchreBidding, NoCardPlaysWhileTrumpIsBeingMade) {
     EXPECT_EQ(e.table.playercount, 5);
     EXPECT_TRUE(sounds.played().empty());
     EXPECT_EQ(e.Label8.Caption.get(), "Passed");
+}
+
+// The question about the turned card asks the box to leave the card in sight, whether it comes as
+// the hand starts or once seat 2 has passed, at every screen size; placed as the box places itself,
+// a box of the question's size then covers none of the card.
+TEST_F(EuchreBidding, TheQuestionAboutTheTurnedCardLeavesTheCardInSight) {
+    const platform::ScreenSize screens[] = {{640, 480}, {800, 600}, {1024, 768}};
+    for (const auto [width, height] : screens) {
+        for (const int dealer : {2, 1}) {
+            SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", dealer " + std::to_string(dealer));
+            setScreen(width, height);
+            gp::ScriptedBoxes script;
+            script.expect("Make Trump Suit?", vbNo);
+            euchre& e = openDealt(dealer, kQuietDeal);
+            if (dealer == 1) advance(1000);
+            script.verifyAllUsed();
+            ASSERT_FALSE(script.shown().empty());
+            const platform::BoxRequest& asked = script.shown().back();
+            ASSERT_EQ(asked.prompt, "Do you accept this card for Trump Suit?");
+            ASSERT_TRUE(asked.keepVisible.has_value());
+            const platform::ScreenRect card = *asked.keepVisible;
+            ASSERT_TRUE(e.Image3.Visible);
+            // The card's own rectangle on the screen, wherever a window manager puts the client area.
+            EXPECT_LE(card.left, e.Left + e.Image3.Left);
+            EXPECT_LE(card.top, e.Top + e.Image3.Top);
+            EXPECT_GE(card.left + card.width, e.Left + e.Image3.Left + e.Image3.Width);
+            EXPECT_GE(card.top + card.height, e.Top + (e.Height - e.ScaleHeight()) + e.Image3.Top + e.Image3.Height);
+            for (const auto& [boxWidth, boxHeight] : {std::pair{330.0, 120.0}, std::pair{420.0, 150.0}}) {
+                const platform::ScreenRect box =
+                    platform::besideOf(boxWidth * 15, boxHeight * 15, card, width * 15.0, height * 15.0);
+                const double boxBottom = box.top + box.height + platform::kTitleAllowanceTwips;
+                const bool clear = box.left + box.width <= card.left || card.left + card.width <= box.left ||
+                                   boxBottom <= card.top || card.top + card.height <= box.top;
+                EXPECT_TRUE(clear) << "a box " << boxWidth << " x " << boxHeight << " px";
+                EXPECT_TRUE(platform::fitsOnScreen(box, width * 15.0, height * 15.0));
+            }
+            e.Unload();
+            settle();
+        }
+    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 TEST_F(EuchreTest, TheTableIsLaidOutAtEachScreenSize) {
     const struct { int width, height; float scale; double extraWidth, font; } cases[] = {
-        {1024, 768, 1.0f, 0, 9.75}, {800, 600, 0.89f, 0, 7}, {640, 480, 0.68f, 900, 7}};
+        {1024, 768, 1.0f, 0, 9.75}, {800, 600, 0.88f, 0, 7}, {640, 480, 0.66f, 900, 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         setScreen(c.width, c.height);

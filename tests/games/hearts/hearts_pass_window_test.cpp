@@ -27,7 +27,7 @@ TEST_F(HeartsPass, ThreeRaisedCardsEnableThePassAndAFourthStays) {
 }
 
 TEST_F(HeartsPass, RaisingWorksAtTheSmallerScreens) {
-    for (auto [width, height, scale] : {std::tuple{800, 600, 0.9f}, std::tuple{640, 480, 0.74f}}) {
+    for (auto [width, height, scale] : {std::tuple{800, 600, 0.9f}, std::tuple{640, 480, 0.7f}}) {
         setScreen(width, height);
         hearts& h = openGame<hearts>();
         click(h.Image1[44]);

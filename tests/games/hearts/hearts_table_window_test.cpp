@@ -20,7 +20,7 @@ TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
     const SizeCase cases[] = {
         {1024, 768, 1.0f, 0, 0, 8.25, 9.75},
         {800, 600, 0.9f, 0, 0, 7, 8},
-        {640, 480, 0.74f, 800, 1000, 7, 8},
+        {640, 480, 0.7f, 800, 1000, 7, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));

@@ -109,7 +109,7 @@ TEST_F(MemoryComp, EachBoardIsLaidOutForTheScreen) {
     const SizeCase cases[] = {
         {true, 1024, 768, 1, 12090, 8130, 8.25, 0},
         {true, 800, 600, 0.93f, 12090 * 0.93, 8130 * 0.93, 7, 0},
-        {true, 640, 480, 0.78f, 12090 * 0.78 + 2000, 8130 * 0.78 + 1000, 7, 0},
+        {true, 640, 480, 0.62f, 12090 * double(0.62f) + 2000, 8130 * double(0.62f) + 1000, 7, 0},
         {false, 1024, 768, 1, 9525, 6660, 8.25, 0},
         {false, 800, 600, 1, 9525, 6660, 7, 0},
         // Grown a little so that the labels keep their edges.

@@ -268,7 +268,7 @@ struct TimedSize {
 };
 
 TEST_F(MemoryTimed, TheBoardAndItsLabelsFitEachScreen) {
-    const TimedSize cases[] = {{1024, 768, 1, 0, 8.25}, {800, 600, 0.9f, 0, 7}, {640, 480, 0.76f, 1300, 7}};
+    const TimedSize cases[] = {{1024, 768, 1, 0, 8.25}, {800, 600, 0.9f, 0, 7}, {640, 480, 0.6f, 1300, 7}};
     double designHeight = 0;
     for (const TimedSize& c : cases) {
         SCOPED_TRACE(c.width);

@@ -222,10 +222,17 @@ TEST(CalculationRules, SetdragsFreesOnlyPileTopsAndLeavesTheStockAlone) {
         EXPECT_EQ(t.draggable[k + 1], cases[k].after) << "tag " << cases[k].tag;
 }
 
-TEST(CalculationRules, APileFansDownToTheLowestTopAndStacksThere) {
-    struct Case { int count; double top; };
-    const Case cases[] = {{0, 2400}, {1, 2600}, {22, 6800}, {23, 6840}, {47, 6840}};
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(pileTop(2400, c.count, 6840), c.top) << c.count << " cards";
+TEST(CalculationRules, APileFansAtTheDesignStepThenCloserDownToTheLowestTop) {
+    struct Case { int count; double step; };
+    const Case cases[] = {{0, 200}, {1, 200}, {2, 200}, {23, 200}, {24, 4440.0 / 23}, {47, 4440.0 / 46}, {48, 4440.0 / 47}};
+    for (const auto& c : cases) {
+        const double step = pileStep(2400, c.count, 6840);
+        EXPECT_DOUBLE_EQ(step, c.step) << c.count << " cards";
+        if (c.count > 1) {
+            EXPECT_LE(2400 + step * (c.count - 1), 6840) << c.count << " cards: the top card stays whole";
+        }
+    }
+    EXPECT_EQ(pileStep(2400, 5, 2000), 0) << "no room at all: the pile never fans upward";
 }
 
 // The deal's own play: every card turned goes to its foundation or waits on that foundation's pile.

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/input.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <string>
@@ -32,8 +33,27 @@ solitairetest::Order stockStarting(std::initializer_list<std::string_view> names
 // Where the pointer finds a control: the frontmost one at that window point.
 const platform::Control* frontAt(calculation& c, double x, double y) { return platform::input::hitTest(c, x, y); }
 
+// The tops of pile p's cards, from the bottom card up.
+std::vector<double> pileTops(calculation& c, int p) {
+    std::vector<double> tops(static_cast<std::size_t>(c.table.pilecount[p]));
+    for (int i = 1; i <= kCards; ++i)
+        if (const int place = pileplace(c.table, i, p); place >= 0) tops[static_cast<std::size_t>(place)] = c.Image1[i].Top;
+    return tops;
+}
+
+// The smallest gap between two cards lying one on the next, or none for a pile of one card.
+double closestGap(const std::vector<double>& tops) {
+    double gap = 1e9;
+    for (std::size_t k = 1; k < tops.size(); ++k) gap = std::min(gap, tops[k] - tops[k - 1]);
+    return gap;
+}
+
+// The rank in a face's corner ends 13 pixels down its 96: a card below shows it from that gap on.
+constexpr double kRankShare = 13.0 / 96.0;
+
 TEST_F(CalculationTest, WindowAndControlsTakeTheirSizeForEachScreen) {
-    const solitairetest::Screen screens[] = {{640, 480, 0.76f}, {800, 600, 0.9f}, {1024, 768, 1.0f}, {1280, 1024, 1.0f}};
+    // At 640 x 480 the window's own 0.76 would take it past the screen's bottom: it shrinks to fit.
+    const solitairetest::Screen screens[] = {{640, 480, 0.61f}, {800, 600, 0.9f}, {1024, 768, 1.0f}, {1280, 1024, 1.0f}};
     for (const auto& screen : screens) {
         SCOPED_TRACE(solitairetest::describe(screen));
         setScreen(screen.width, screen.height);
@@ -42,10 +62,10 @@ TEST_F(CalculationTest, WindowAndControlsTakeTheirSizeForEachScreen) {
         EXPECT_EQ(c.scale, screen.scale);
         EXPECT_EQ(c.Caption.get(), "Calculation");
         EXPECT_EQ(c.txtres.Text.get(), "Screen Resolution: " + solitairetest::describe(screen));
-        // The outer size of a 10470 x 8655 client area with the menu bar, times the factor; at 0.76
-        // 1000 twips taller.
+        // The outer size of a 10470 x 8655 client area with the menu bar, times the factor; at
+        // 640 x 480 1000 twips taller.
         EXPECT_NEAR(c.Width, 10590 * s, 0.01);
-        EXPECT_NEAR(c.Height, 9360 * s + (screen.scale == 0.76f ? 1000 : 0), 0.01);
+        EXPECT_NEAR(c.Height, 9360 * s + (screen.width == 640 ? 1000 : 0), 0.01);
         for (int p = 1; p <= 4; ++p) {
             EXPECT_NEAR(c.Image2[p].Left, kSlotLefts[p] * s, 0.01);
             EXPECT_NEAR(c.Image2[p].Top, 2400 * s, 0.01);
@@ -72,6 +92,7 @@ TEST_F(CalculationTest, WindowAndControlsTakeTheirSizeForEachScreen) {
         EXPECT_LE(c.Image2[4].Top + c.Image2[4].Height, c.ScaleHeight());
         EXPECT_GE(c.Left, 0);
         EXPECT_GE(c.Top, 0);
+        EXPECT_LE(c.Top + c.Height + 30 * 15, screen.height * 15) << "the bottom edge is on the screen, title bar and all";
         c.Unload();
         settle();
     }
@@ -221,7 +242,8 @@ TEST_F(CalculationTest, AClosedFoundationTakesNoMoreCards) {
 }
 
 // However long a pile grows, its cards stop where the top card still shows whole: at scale 1 from
-// the 24th card on they stack at the client area's bottom, each in front, the top one draggable.
+// the 24th card on the fan narrows so that the top card lies at the client area's bottom, each card
+// in front and a little below the one before, the top one draggable.
 TEST_F(CalculationTest, ALongPileNeverRunsOffTheWindow) {
     std::map<int, int> placed{{1, 1}, {2, 15}, {3, 29}, {4, 43}, {34, card("2S")}};
     auto& c = openWith(gp::completeDeck(placed));
@@ -235,6 +257,9 @@ TEST_F(CalculationTest, ALongPileNeverRunsOffTheWindow) {
             drag(c.Image1[d], c.Image1[d - 1], 600, 100);
         EXPECT_DOUBLE_EQ(c.Image1[d].Top, k < 23 ? 2400 + 200 * k : lowest) << "card " << k + 1;
         EXPECT_EQ(c.Image1[d].Tag.get(), "101");
+        const std::vector<double> tops = pileTops(c, 1);
+        EXPECT_DOUBLE_EQ(tops.front(), 2400) << "card " << k + 1;
+        EXPECT_GE(closestGap(tops), k < 23 ? 200 : 4440.0 / k - 1e-9) << "card " << k + 1 << ": evenly fanned";
     }
     const platform::Image& top = c.Image1[34];
     EXPECT_LE(top.Top + top.Height, c.ScaleHeight());
@@ -246,18 +271,26 @@ TEST_F(CalculationTest, ALongPileNeverRunsOffTheWindow) {
     EXPECT_EQ(frontAt(c, x, y), &c.Image1[33]);
 }
 
-// At 640 x 480 the window is taller than the screen: a long pile stops where its top card still
-// shows whole on the screen.
-TEST_F(CalculationTest, OnTheSmallestScreenALongPileStopsAboveTheScreensBottom) {
+// At 640 x 480 a long pile fans closer, so that each card's rank stays readable in its corner for
+// as long as the pile's room allows (two dozen cards), and no card ever lies exactly on another;
+// its top card shows whole on the screen.
+TEST_F(CalculationTest, OnTheSmallestScreenALongPileFansCloserAndStaysReadable) {
     setScreen(640, 480);
     auto& c = openWith(solitairetest::calculationDeal().order);
-    ASSERT_GT(c.Height, 480 * 15) << "the design's window outgrows this screen";
+    ASSERT_LE(c.Top + c.Height + 30 * 15, 480 * 15) << "the window fits the screen";
+    const double readable = c.Image1[1].Height * kRankShare;
     for (int k = 0; k < 30; ++k) {
         const int d = turn(c);
         if (k == 0)
             drag(c.Image1[d], c.Image2[3]);
         else
             drag(c.Image1[d], c.Image1[d - 1], 300, 60);
+        const std::vector<double> tops = pileTops(c, 3);
+        ASSERT_EQ(tops.size(), std::size_t(k + 1));
+        if (k < 23)
+            EXPECT_GE(closestGap(tops), readable) << k + 1 << " cards: every rank readable";
+        else
+            EXPECT_GT(closestGap(tops), 0) << k + 1 << " cards: no card hides another";
     }
     const platform::Image& top = c.Image1[34];
     const double clientTop = c.Top + (c.Height - c.ScaleHeight());

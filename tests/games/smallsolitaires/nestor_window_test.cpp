@@ -58,7 +58,7 @@ TEST_F(NestorTest, WindowAndCardsTakeTheirSizeAndPlacesForEachScreen) {
     // The outer size of an 11685 x 8370 client area with the menu bar, times the factor; at 640 x
     // 480 then 1500 twips wider and 300 taller.
     const NestorScreen cases[] = {
-        {{640, 480, 0.78f}, 11805 * double(0.78f) + 1500, 9075 * double(0.78f) + 300},
+        {{640, 480, 0.68f}, 11805 * double(0.68f) + 1500, 9075 * double(0.68f) + 300},
         {{800, 600, 0.9f}, 11805 * double(0.9f), 9075 * double(0.9f)},
         {{1024, 768, 1.0f}, 11805, 9075},
         {{1152, 864, 1.0f}, 11805, 9075},
@@ -94,8 +94,10 @@ TEST_F(NestorTest, ColumnsAndReserveLieAtTheRoundedPlacesOfTheSmallestScreen) {
     setScreen(640, 480);
     auto& n = openGame<nestor>();
     struct Spot { int p; double left; double top; };
-    const Spot spots[] = {{1, 312, 842}, {2, 312, 1076}, {6, 312, 2012}, {7, 1404, 842},
-                          {48, 7956, 2012}, {49, 2496, 4024.8}, {52, 5772, 4024.8}};
+    // The factor that fits this screen is 0.68 (its own 0.78 would pass the screen's edges).
+    ASSERT_EQ(n.scale, 0.68f);
+    const Spot spots[] = {{1, 272, 734}, {2, 272, 938}, {6, 272, 1754}, {7, 1224, 734},
+                          {48, 6936, 1754}, {49, 2176, 3508.8}, {52, 5032, 3508.8}};
     for (const auto& spot : spots) {
         EXPECT_DOUBLE_EQ(n.Image1[spot.p].Left, spot.left) << spot.p;
         EXPECT_NEAR(n.Image1[spot.p].Top, spot.top, 1e-3) << spot.p;

@@ -20,7 +20,7 @@ TEST_F(SpadesTest, TableIsLaidOutAtEachScreenSize) {
     const SizeCase cases[] = {
         {1024, 768, 1.0f, 10605, 0, 5880},
         {800, 600, 0.86f, 10605 * 0.86, 7, 5057},
-        {640, 480, 0.7f, 10605 - 2000, 7, 4116},
+        {640, 480, 0.68f, 10605 - 2000, 7, 3998},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));

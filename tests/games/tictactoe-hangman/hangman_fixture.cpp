@@ -18,6 +18,15 @@ bool shows(const platform::Control& c, std::string_view name) {
     return known->second && c.Picture.get() && c.Picture->image() == known->second.image();
 }
 
+// The control shows the named picture greyed, as a button that does nothing looks.
+bool showsGreyed(const platform::Control& c, std::string_view name) {
+    static std::map<std::string, platform::Picture, std::less<>> pictures;
+    auto known = pictures.find(name);
+    if (known == pictures.end())
+        known = pictures.emplace(std::string(name), platform::greyed(platform::LoadPicture(image(name)))).first;
+    return known->second && c.Picture.get() && c.Picture->image() == known->second.image();
+}
+
 }  // namespace
 
 void HangmanTest::wordlist(const std::vector<Entry>& entries) {
@@ -90,8 +99,10 @@ std::string HangmanTest::letters(const hangman& w) {
     for (int i = 1; i <= hangmanrules::kLetters; ++i) {
         const platform::Image& button = w.Command1[i];
         const char letter = static_cast<char>('a' + i - 1);
-        if (shows(button, std::string(1, letter)))
-            shown += button.Enabled ? static_cast<char>(letter - 'a' + 'A') : letter;
+        if (button.Enabled && shows(button, std::string(1, letter)))
+            shown += static_cast<char>(letter - 'a' + 'A');
+        else if (!button.Enabled && showsGreyed(button, std::string(1, letter)))
+            shown += letter;
         else if (!button.Enabled && shows(button, "blankletteer"))
             shown += '-';
         else

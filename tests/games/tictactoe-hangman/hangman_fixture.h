@@ -38,8 +38,9 @@ protected:
     static std::string tiles(const hangman& w);
     // The gallows stage shown, 1 to 7; 0 for none of them.
     static int gallows(const hangman& w);
-    // Per letter button: its letter while it shows it, upper case when it takes clicks and lower
-    // case when it does not; "-" once it is disabled and shows the used button; "?" otherwise.
+    // Per letter button: upper case while it takes clicks and shows its letter, lower case when it
+    // takes none and shows its letter greyed (so it looks as it acts); "-" once it is disabled and
+    // shows the used button; "?" otherwise, a disabled letter that still looks clickable included.
     static std::string letters(const hangman& w);
     // The six holders of the table, in the order of `storedtable`.
     static std::vector<std::string> heldtable(const hangman& w);
