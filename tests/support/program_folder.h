@@ -2,9 +2,11 @@
 
 #include <filesystem>
 
-// A program folder of its own for a headless run: a fresh temporary folder holding a copy of the
-// built program folder's data (not its programs), so windows find their pictures, sounds and
-// default settings as in a real run. It is the program folder while it lives, and is removed after.
+// A program folder of its own for a headless run: a fresh temporary folder holding the built
+// program folder's data (not its programs), so windows find their pictures, sounds and default
+// settings as in a real run. Its setting files are copies of its own; its pictures and sounds are
+// links to copies that the folders of one test program share (writing into one in place is
+// undone when the folder goes). It is the program folder while it lives, and is removed after.
 namespace gp {
 
 class ProgramFolder {
