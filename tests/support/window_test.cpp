@@ -1,6 +1,7 @@
 #include "support/window_test.h"
 
 #include "platform/chance.h"
+#include "platform/files.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
@@ -93,6 +94,9 @@ void WindowTest::TearDown() {
     platform::unloadAll();
     settle();
     boxes.verifyAllUsed();
+    // A test stopped by a failure between making writes fail and ending that leaves them failing;
+    // the next test of the same program must not inherit them.
+    platform::setWriteFaults({});
     platform::setQuitHook({});
     platform::setFollowUserActivation(true);
     platform::scheduler::useVirtualClock(false);
