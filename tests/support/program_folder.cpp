@@ -3,10 +3,14 @@
 #include "platform/files.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <map>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
+#include <csignal>
 #include <unistd.h>
 
 #ifndef GP_PROGRAM_DIR
@@ -18,8 +22,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("gamepack-test-" + std::to_string(::getpid()) + "-" + name);
+// Folders left by test programs that did not end normally (a crash, a kill): in memory they
+// would hold their space until the machine restarts.
+void removeOrphans(const fs::path& root) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(root, ec)) {
+        const std::string name = entry.path().filename().string();
+        const std::string prefix = "gamepack-test-";
+        if (!name.starts_with(prefix)) continue;
+        const std::string pid = name.substr(prefix.size(), name.find('-', prefix.size()) - prefix.size());
+        if (pid.empty() || pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
+    }
+}
+
+// A file system in memory, where one with room is mounted: the program syncs every file it writes,
+// and on a busy disk the syncs of a test program's thousands of writes cost it more than its work.
+fs::path memoryFolder() {
+    const fs::path shm = "/dev/shm";
+    std::error_code ec;
+    const auto space = fs::space(shm, ec);
+    if (ec || space.available < (std::uintmax_t{1} << 30) || ::access(shm.c_str(), W_OK) != 0) return {};
+    removeOrphans(shm);
+    return shm;
+}
+
+fs::path root(ProgramFolder::Storage storage) {
+    static const fs::path memory = memoryFolder();
+    if (storage == ProgramFolder::Storage::MemoryIfAvailable && !memory.empty()) return memory;
+    return fs::temp_directory_path();
+}
+
+fs::path freshFolder(const fs::path& root, const std::string& name) {
+    const fs::path folder = root / ("gamepack-test-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -40,10 +75,10 @@ bool readOnlyData(const fs::path& name) { return name == "Images" || name == "So
 // so that every test finds the files as built.
 class SharedFiles {
 public:
-    SharedFiles() : from_(GP_PROGRAM_DIR) {
+    explicit SharedFiles(const fs::path& root) : from_(GP_PROGRAM_DIR) {
         std::error_code ec;
         if (from_.empty() || !fs::is_directory(from_, ec)) return;
-        folder_ = freshFolder("shared");
+        folder_ = freshFolder(root, "shared");
         for (const auto& entry : fs::directory_iterator(from_, ec)) {
             if (!entry.is_directory() || !readOnlyData(entry.path().filename())) continue;
             for (const auto& file : fs::recursive_directory_iterator(entry.path(), ec))
@@ -110,17 +145,20 @@ private:
     std::vector<File> files_;
 };
 
-SharedFiles& sharedFiles() {
-    static SharedFiles files;
-    return files;
+// One set per place, so that links never cross file systems; made when a folder first needs it.
+SharedFiles& sharedFiles(const fs::path& root) {
+    static std::map<fs::path, std::unique_ptr<SharedFiles>> byRoot;
+    auto& files = byRoot[root];
+    if (!files) files = std::make_unique<SharedFiles>(root);
+    return *files;
 }
 
 // The built folder's data (not its programs): pictures and sounds linked, the rest copied, so that
 // every setting file is the test's own.
-void layOut(const fs::path& from, const fs::path& to) {
+void layOut(const fs::path& from, const fs::path& to, SharedFiles& shared) {
     std::error_code ec;
     if (from.empty() || !fs::is_directory(from, ec)) return;
-    sharedFiles().linkInto(to);
+    shared.linkInto(to);
     for (const auto& entry : fs::directory_iterator(from, ec)) {
         if (entry.is_directory() && !readOnlyData(entry.path().filename()))
             fs::copy(entry.path(), to / entry.path().filename(), fs::copy_options::recursive, ec);
@@ -131,10 +169,10 @@ void layOut(const fs::path& from, const fs::path& to) {
 
 }  // namespace
 
-ProgramFolder::ProgramFolder() {
+ProgramFolder::ProgramFolder(Storage storage) : storage_(storage) {
     static std::atomic<int> count{0};
-    path_ = freshFolder(std::to_string(count++));
-    layOut(GP_PROGRAM_DIR, path_);
+    path_ = freshFolder(root(storage), std::to_string(count++));
+    layOut(GP_PROGRAM_DIR, path_, sharedFiles(root(storage)));
     for (const char* sub : {"Data", "Images", "Sounds"}) fs::create_directories(path_ / sub);
     platform::setProgramFolder(path_);
 }
@@ -143,7 +181,7 @@ ProgramFolder::~ProgramFolder() {
     platform::setProgramFolder({});
     std::error_code ec;
     fs::remove_all(path_, ec);
-    sharedFiles().mend();
+    sharedFiles(root(storage_)).mend();
 }
 
 }  // namespace gp

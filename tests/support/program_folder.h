@@ -11,7 +11,11 @@ namespace gp {
 
 class ProgramFolder {
 public:
-    ProgramFolder();
+    // Where the folder lies: the system's temporary folder, or a file system in memory where one
+    // with room is mounted (much faster for tests that write many files; the files behave alike).
+    enum class Storage { Disk, MemoryIfAvailable };
+
+    explicit ProgramFolder(Storage storage = Storage::Disk);
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
@@ -19,6 +23,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    Storage storage_;
     std::filesystem::path path_;
 };
 

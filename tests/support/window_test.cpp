@@ -81,7 +81,7 @@ std::optional<ClientPoint> reachablePoint(Control& control) {
 }
 
 void WindowTest::SetUp() {
-    folder_.emplace();
+    folder_.emplace(ProgramFolder::Storage::MemoryIfAvailable);
     platform::setScreenSize(platform::ScreenSize{1024, 768});
     platform::setFixedSeed(20240611u);
     platform::Randomize();
