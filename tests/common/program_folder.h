@@ -10,12 +10,15 @@
 #include <string>
 #include <unistd.h>
 
-// A fresh, empty program folder for each test that touches setting files.
+// A fresh, empty program folder for each test that touches setting files. Each test of a program
+// gets a folder under a name of its own: what the platform remembers of a file it read (pictures,
+// reports of damaged files) is kept by name, and must not carry over to the next test's file.
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override {
+        static int count = 0;
         folder = std::filesystem::temp_directory_path() /
-                 ("gp-common-" + std::to_string(::getpid()));
+                 ("gp-common-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         platform::setProgramFolder(folder);

@@ -13,8 +13,11 @@ using namespace platform;
 
 class SettingFiles : public ::testing::Test {
 protected:
+    // A folder under a name of its own for each test, since what is remembered of a file read is
+    // kept by name.
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("gp-files-" + std::to_string(::getpid()));
+        static int count = 0;
+        folder = fs::temp_directory_path() / ("gp-files-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
         fs::remove_all(folder);
         fs::create_directories(folder);
         setProgramFolder(folder);

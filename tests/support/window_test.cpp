@@ -1,6 +1,7 @@
 #include "support/window_test.h"
 
 #include "platform/chance.h"
+#include "platform/files.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
@@ -82,7 +83,7 @@ std::optional<ClientPoint> reachablePoint(Control& control) {
 }
 
 void WindowTest::SetUp() {
-    folder_.emplace();
+    folder_.emplace(ProgramFolder::Storage::MemoryIfAvailable);
     platform::setScreenSize(platform::ScreenSize{1024, 768});
     platform::setFixedSeed(20240611u);
     platform::Randomize();
@@ -95,6 +96,9 @@ void WindowTest::TearDown() {
     platform::unloadAll();
     settle();
     boxes.verifyAllUsed();
+    // A test stopped by a failure between making writes fail and ending that leaves them failing;
+    // the next test of the same program must not inherit them.
+    platform::setWriteFaults({});
     platform::setQuitHook({});
     platform::setFollowUserActivation(true);
     platform::scheduler::useVirtualClock(false);
