@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <iostream>
 #include <system_error>
 #include <vector>
@@ -86,16 +88,25 @@ std::filesystem::path programFolder() {
 
 void setProgramFolder(const std::filesystem::path& folder) { folderOverride() = folder; }
 
+// The program writes its settings (".dat") beside itself and in Data, and the deck pictures in Images;
+// a ".tmp" anywhere else, or of another kind of file, is the user's own and stays.
 void openProgramFolder() {
+    struct Written {
+        const char* folder;
+        std::initializer_list<std::string_view> kinds;
+    };
+    const Written written[] = {{"", {".dat"}}, {"Data", {".dat"}}, {"Images", {".gif", ".bmp"}}};
     std::error_code ec;
-    std::vector<fs::path> stale;
-    for (fs::recursive_directory_iterator it(programFolder(), fs::directory_options::skip_permission_denied, ec), end;
-         it != end; it.increment(ec)) {
-        if (ec) break;
-        const std::string name = it->path().filename().string();
-        if (name.size() > 4 && name.ends_with(".tmp") && it->is_regular_file(ec)) stale.push_back(it->path());
+    for (const Written& place : written) {
+        std::vector<fs::path> stale;
+        for (fs::directory_iterator it(programFolder() / place.folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const fs::path& path = it->path();
+            if (path.extension() != ".tmp" || !it->is_regular_file(ec)) continue;
+            const std::string kind = path.stem().extension().string();
+            if (std::ranges::find(place.kinds, kind) != place.kinds.end()) stale.push_back(path);
+        }
+        for (const fs::path& path : stale) fs::remove(path, ec);
     }
-    for (const fs::path& path : stale) fs::remove(path, ec);
 }
 
 std::filesystem::path resolve(std::string_view name) {

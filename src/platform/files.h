@@ -14,7 +14,8 @@ std::filesystem::path programFolder();
 // Test seam: points the program at another folder (an empty path restores the default).
 void setProgramFolder(const std::filesystem::path& folder);
 
-// At start-up: clears the temporary files that writes of an earlier run left when it was stopped.
+// At start-up: clears the temporary files that writes of an earlier run left when it was stopped,
+// and only those: a user's own file ending in ".tmp" stays.
 void openProgramFolder();
 
 // Maps a program-relative name such as "\Data\users.dat" into the program folder.
