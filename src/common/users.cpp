@@ -48,9 +48,18 @@ std::vector<std::string> loadusers() { return parseusers(platform::readSetting(k
 
 int storedusercount() { return platform::toInt(platform::readSetting(kUserCountFile), 0); }
 
-void saveusers(const std::vector<std::string>& names) {
-    platform::writeSetting(kUserCountFile, std::to_string(names.size()));
-    platform::writeSetting(kUsersFile, userstext(names));
+// The list first and the count last: a run stopped between the two leaves a count that the next
+// load mends from the list, never a count that names users the list lost.
+bool saveusers(const std::vector<std::string>& names) {
+    return platform::writeSetting(kUsersFile, userstext(names)) &&
+           platform::writeSetting(kUserCountFile, std::to_string(names.size()));
+}
+
+std::vector<std::string> loadusersmended() {
+    std::vector<std::string> names = loadusers();
+    if (storedusercount() != static_cast<int>(names.size()))
+        platform::writeSetting(kUserCountFile, std::to_string(names.size()));
+    return names;
 }
 
 bool roundtrips(std::string_view name) {

@@ -5,6 +5,7 @@
 #include "common/cards.h"
 #include "common/stock.h"
 #include "common/topthree.h"
+#include "common/users.h"
 #include "platform/files.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
@@ -42,6 +43,9 @@ struct ReadFile {
     std::string fallback;
     // Damages whose result is neither: a list that survives stray bytes, a number that is one.
     std::map<gp::Damage, std::string> otherwise = {};
+    // A file the reader rewrites to agree with what it read, and whether it does afterwards.
+    const char* mends = nullptr;
+    std::function<bool()> agrees = {};
 };
 
 class BadFiles : public ProgramTest, public testing::WithParamInterface<const ReadFile*> {};
@@ -114,7 +118,8 @@ const ReadFile kFiles[] = {
          t.choose(t.mainWindow().change);
          return listed(*platform::loaded<Form3>());
      },
-     "alpha,beta", "", {{Damage::NonUtf8, "alpha,beta"}}},
+     "alpha,beta", "", {{Damage::NonUtf8, "alpha,beta"}}, common::kUserCountFile.data(),
+     [] { return common::storedusercount() == static_cast<int>(common::loadusers().size()); }},
     // A high-score slot reads as a number or as empty; no result can beat a number by being INT_MIN.
     {"colorscore", "\\Data\\colorscore1.dat", true, "30",
      [](BadFiles&) {
@@ -155,13 +160,18 @@ TEST_P(BadFiles, GiveTheirFallbackAndChangeNothingElse) {
         SetUp();
         const std::filesystem::path path = platform::resolve(row.file);
         gp::damageFile(path, damage, row.good ? row.good : "");
-        const gp::FolderState before = gp::folderState(programDir(), path);
+        std::vector<std::filesystem::path> changing{path};
+        if (row.mends) changing.push_back(platform::resolve(row.mends));
+        const gp::FolderState before = gp::folderState(programDir(), changing);
         testing::internal::CaptureStderr();
         const std::string shown = row.read(*this);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(shown, expected(row, damage));
         EXPECT_LE(gp::linesNaming(said, path.filename().string()), 1) << said;
-        EXPECT_TRUE(gp::folderState(programDir(), path) == before) << "another file changed";
+        EXPECT_TRUE(gp::folderState(programDir(), changing) == before) << "another file changed";
+        if (row.agrees) {
+            EXPECT_TRUE(row.agrees()) << row.mends << " disagrees";
+        }
     }
 }
 

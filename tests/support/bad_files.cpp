@@ -94,7 +94,7 @@ int linesNaming(std::string_view said, std::string_view file) {
     return lines;
 }
 
-FolderState folderState(const fs::path& folder, const fs::path& except) {
+FolderState folderState(const fs::path& folder, const std::vector<fs::path>& except) {
     FolderState state;
     std::error_code ec;
     for (fs::recursive_directory_iterator it(folder, ec), end; it != end; it.increment(ec)) {
@@ -102,7 +102,10 @@ FolderState folderState(const fs::path& folder, const fs::path& except) {
         const fs::path& path = it->path();
         // A folder's own time changes with any file made and removed in it; its files tell.
         if (it->is_directory(ec)) continue;
-        if (!except.empty() && (path == except || path.string().starts_with(except.string() + "/"))) continue;
+        const auto excepted = [&path](const fs::path& other) {
+            return path == other || path.string().starts_with(other.string() + "/");
+        };
+        if (std::ranges::any_of(except, excepted)) continue;
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) continue;
         state.files.push_back(path.string() + " " + std::to_string(info.st_size) + " " + std::to_string(info.st_ino) +

@@ -44,6 +44,6 @@ struct FolderState {
     std::vector<std::string> files;
     friend bool operator==(const FolderState&, const FolderState&) = default;
 };
-FolderState folderState(const std::filesystem::path& folder, const std::filesystem::path& except = {});
+FolderState folderState(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& except = {});
 
 }  // namespace gp
