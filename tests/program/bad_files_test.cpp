@@ -65,15 +65,21 @@ std::string marked(Form4& decks) {
 
 std::string listed(Form3& login) {
     std::string names;
-    for (int i = 0; i < login.List1.ListCount(); ++i) names += (i ? "," : "") + login.List1.List(i);
+    for (int i = 0; i < login.List1.ListCount(); ++i) {
+        if (i) names += ',';
+        names += login.List1.List(i);
+    }
     return names;
 }
 
 // The ticked items of a menu, by their words; "none" when nothing is ticked.
 std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
     std::string words;
-    for (const auto& [item, word] : items)
-        if (item->Checked) words += (words.empty() ? "" : ",") + std::string(word);
+    for (const auto& [item, word] : items) {
+        if (!item->Checked) continue;
+        if (!words.empty()) words += ',';
+        words += word;
+    }
     return words.empty() ? "none" : words;
 }
 
