@@ -57,6 +57,8 @@ bool saveusers(const std::vector<std::string>& names) {
 
 std::vector<std::string> loadusersmended() {
     std::vector<std::string> names = loadusers();
+    // The next load mends it again, and the close saves both: the user has nothing to do about it.
+    const platform::UntoldWrites quiet;
     if (storedusercount() != static_cast<int>(names.size()))
         platform::writeSetting(kUserCountFile, std::to_string(names.size()));
     return names;

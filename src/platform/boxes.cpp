@@ -2,6 +2,7 @@
 
 #include "platform/scheduler.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
@@ -10,6 +11,7 @@ namespace platform {
 namespace {
 
 constexpr int kButtonsMask = 7;
+constexpr int kIconMask = 0x70;
 
 std::function<BoxReply(const BoxRequest&)>& boxHook() {
     static std::function<BoxReply(const BoxRequest&)> hook;
@@ -35,7 +37,10 @@ int showMessage(const BoxRequest& request) {
     QMessageBox box;
     box.setWindowTitle(qs(request.title));
     box.setText(qs(request.prompt));
-    box.setIcon((request.style & vbInformation) ? QMessageBox::Information : QMessageBox::NoIcon);
+    const int icon = request.style & kIconMask;
+    box.setIcon(icon == vbInformation    ? QMessageBox::Information
+                : icon == vbExclamation ? QMessageBox::Warning
+                                        : QMessageBox::NoIcon);
     if (!isYesNo(request.style)) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -76,5 +81,7 @@ std::string InputBox(std::string_view prompt, std::string_view title, std::strin
 }
 
 void setBoxHook(std::function<BoxReply(const BoxRequest&)> hook) { boxHook() = std::move(hook); }
+
+bool boxesAvailable() { return boxHook() || qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
 }  // namespace platform

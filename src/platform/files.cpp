@@ -1,6 +1,8 @@
 #include "platform/files.h"
 
+#include "platform/boxes.h"
 #include "platform/file_reader.h"
+#include "platform/registry.h"
 
 #include <QCoreApplication>
 
@@ -48,8 +50,27 @@ int injected(WriteStep step, const fs::path& target) {
     return fault ? fault(step, target) : 0;
 }
 
+// Once per action: a save that fails on several files, or the rollback after it, is one failure to
+// the user. Outside any handler each failure is its own.
+int& untold() {
+    static int depth = 0;
+    return depth;
+}
+
+void tellUser(const fs::path& path, int error) {
+    static std::optional<std::uint64_t> told;
+    if (untold() > 0) return;
+    if (detail::inHandler()) {
+        if (told == detail::currentAction()) return;
+        told = detail::currentAction();
+    }
+    if (!boxesAvailable()) return;
+    MsgBox(writeFailureText(path, error), vbOKOnly + vbExclamation, kWriteFailureTitle);
+}
+
 bool failed(const fs::path& path, const char* what, int error) {
     std::cerr << "gamepack: cannot " << what << ' ' << path << " (" << std::strerror(error) << "); the old file is kept\n";
+    tellUser(path, error);
     return false;
 }
 
@@ -154,6 +175,14 @@ std::string readSetting(std::string_view name) {
     else if (text.ends_with('\n'))
         text.pop_back();
     return text;
+}
+
+UntoldWrites::UntoldWrites() { ++untold(); }
+UntoldWrites::~UntoldWrites() { --untold(); }
+
+std::string writeFailureText(const fs::path& path, int error) {
+    return "Could not save \"" + path.string() + "\": " + std::strerror(error) +
+           ".\nThe file keeps what it held before.";
 }
 
 void setWriteFaults(std::function<int(WriteStep, const fs::path&)> fault) { writeFaults() = std::move(fault); }

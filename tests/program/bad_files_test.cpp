@@ -6,6 +6,7 @@
 #include "common/stock.h"
 #include "common/topthree.h"
 #include "common/users.h"
+#include "platform/boxes.h"
 #include "platform/files.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
@@ -164,6 +165,9 @@ TEST_P(BadFiles, GiveTheirFallbackAndChangeNothingElse) {
         // A fresh program folder and no window open for each damage.
         TearDown();
         SetUp();
+        // A window closed over a folder or a pipe where its file should be cannot save it there,
+        // and says so.
+        boxes.allow(platform::kWriteFailureTitle, platform::vbOK);
         const std::filesystem::path path = platform::resolve(row.file);
         gp::damageFile(path, damage, row.good ? row.good : "");
         std::vector<std::filesystem::path> changing{path};
