@@ -149,11 +149,12 @@ std::uint64_t detail::filesWritten() { return writeCount(); }
 
 std::uintmax_t sizeLimit(FileKind kind) {
     // Far above anything the program writes or ships: a users list of thousands of names, a board
-    // picture as a bitmap, a rules page with its stylesheet.
+    // picture as a bitmap, a rules page with its stylesheet. A page is laid out whole before it
+    // shows: at its limit, even of one word, that takes well under a second.
     switch (kind) {
     case FileKind::Setting: return std::uintmax_t{1} << 20;
     case FileKind::Picture: return std::uintmax_t{16} << 20;
-    case FileKind::Page: return std::uintmax_t{4} << 20;
+    case FileKind::Page: return std::uintmax_t{3} << 19;
     }
     return 0;
 }

@@ -143,7 +143,8 @@ const ReadFile kFiles[] = {
     {"stock", "\\Images\\carddeckhalf1.bmp", false, nullptr, [](BadFiles& t) { return picture(t.game<golf>().deck); },
      "a picture", "no picture"},
     {"rulespage", "\\Data\\hearts.html", false, nullptr, [](BadFiles& t) { return page(t, &Form1::hearts); }, "the page",
-     "a notice", {{Damage::Empty, "the page"}, {Damage::Garbage, "the page"}, {Damage::LongLine, "the page"}}},
+     "a notice",
+     {{Damage::Empty, "the page"}, {Damage::Garbage, "the page"}, {Damage::LongLine, "the page"}, {Damage::LongWord, "the page"}}},
     {"stylesheet", "\\Data\\rules.css", false, nullptr, [](BadFiles& t) { return page(t, &Form1::golf); }, "the page",
      "the page"},
 };

@@ -34,6 +34,8 @@ std::string damageName(Damage damage) {
     case Damage::Pipe: return "Pipe";
     case Damage::Garbage: return "Garbage";
     case Damage::LongLine: return "LongLine";
+    case Damage::LongWord: return "LongWord";
+    case Damage::HugeWord: return "HugeWord";
     case Damage::Huge: return "Huge";
     case Damage::CrLf: return "CrLf";
     case Damage::NoNewline: return "NoNewline";
@@ -47,7 +49,8 @@ std::string damageName(Damage damage) {
 
 const std::vector<Damage>& everyDamage() {
     static const std::vector<Damage> all{Damage::Missing,   Damage::Empty,      Damage::Folder,   Damage::Pipe,
-                                         Damage::Garbage,   Damage::LongLine,   Damage::Huge,     Damage::CrLf,
+                                         Damage::Garbage,   Damage::LongLine,   Damage::LongWord, Damage::HugeWord,
+                                         Damage::Huge,      Damage::CrLf,
                                          Damage::NoNewline, Damage::OutOfRange, Damage::Negative, Damage::NonNumeric,
                                          Damage::NonUtf8};
     return all;
@@ -73,6 +76,8 @@ void damageFile(const fs::path& path, Damage damage, std::string_view goodText) 
     case Damage::Pipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path; return;
     case Damage::Garbage: put(path, garbage()); return;
     case Damage::LongLine: put(path, std::string(200000, 'x') + "\r\n"); return;
+    case Damage::LongWord: put(path, std::string(300000, '5')); return;
+    case Damage::HugeWord: put(path, std::string(4000000, '5')); return;
     case Damage::Huge:
         // Sparse: as large as a real 50 MB file to anything that asks its size, written in no time.
         put(path, "*1*");

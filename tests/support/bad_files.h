@@ -15,6 +15,8 @@ enum class Damage {
     Pipe,        // a named pipe: opening it for reading would wait for a writer forever
     Garbage,     // binary bytes, NULs included
     LongLine,    // one line of 200,000 characters
+    LongWord,    // one word of 300,000 characters, no line break
+    HugeWord,    // one word of 4,000,000 characters: a size a rules page might still be allowed
     Huge,        // 50 MB
     CrLf,        // the good value and CR LF, as the program writes it
     NoNewline,   // the good value alone
