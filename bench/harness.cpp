@@ -65,7 +65,7 @@ ProgramRun::ProgramRun(Clock clock) {
     platform::setFollowUserActivation(clock == Clock::Real);
     platform::setBoxHook(dismiss);
     platform::setSoundHook([](const std::filesystem::path&) {});
-    platform::setBrowserHook([](const std::string&) {});
+    platform::setBrowserHook([](const std::string&) { return true; });
     // The measuring program decides when it ends, not its last window.
     platform::setQuitHook([] {});
     shell::connect();

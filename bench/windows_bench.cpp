@@ -5,11 +5,15 @@
 #include "bench/goals.h"
 #include "bench/harness.h"
 
+#include "platform/files.h"
 #include "platform/form.h"
+#include "shell/form5.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
+#include <string_view>
 
 namespace bench {
 namespace {
@@ -17,12 +21,13 @@ namespace {
 using Steady = std::chrono::steady_clock;
 
 constexpr double kReadyGoalSeconds = 0.030;
+// However a rules page is made, the viewer shows it in a second and the program answers again.
+constexpr double kPageGoalSeconds = 1.0;
 
 double since(Steady::time_point start) { return std::chrono::duration<double>(Steady::now() - start).count(); }
 
-void open(benchmark::State& state, const Opener& opener) {
-    ProgramRun run(Clock::Virtual);
-    showMainWindow();
+// Each iteration opens the window until it has painted, then closes it unmeasured.
+void measureOpening(benchmark::State& state, const Opener& opener) {
     for (auto _ : state) {
         const auto start = Steady::now();
         platform::Form* form = openAndPaint(opener);
@@ -32,6 +37,12 @@ void open(benchmark::State& state, const Opener& opener) {
             break;
         }
     }
+}
+
+void open(benchmark::State& state, const Opener& opener) {
+    ProgramRun run(Clock::Virtual);
+    showMainWindow();
+    measureOpening(state, opener);
 }
 
 void close(benchmark::State& state, const Opener& opener) {
@@ -53,9 +64,24 @@ void close(benchmark::State& state, const Opener& opener) {
     }
 }
 
+// The worst page the rules viewer takes: one word, as long as a page may be.
+void longestPage(benchmark::State& state) {
+    ProgramRun run(Clock::Virtual);
+    showMainWindow();
+    constexpr std::string_view kPage = "\\Data\\hearts.html";
+    const std::string word(platform::sizeLimit(platform::FileKind::Page), '5');
+    if (!platform::writeFileAtomic(platform::resolve(kPage), word)) {
+        state.SkipWithError("the page could not be written");
+        return;
+    }
+    measureOpening(state, {"rules viewer", [kPage] { shell::viewrules(kPage); }});
+}
+
 }  // namespace
 
 void registerWindowBenchmarks() {
+    benchmark::RegisterBenchmark("page/longest word/open", longestPage)->UseManualTime()->Unit(benchmark::kMillisecond);
+    showTimed("page/longest word/open", "rules page of one word at the size limit: shown", kPageGoalSeconds);
     for (const Opener& opener : everyWindow()) {
         const std::string name = "window/" + opener.name;
         if (!opener.open) {

@@ -9,7 +9,7 @@ void readsetting(std::string& holder, std::string_view name) { holder = platform
 bool writesetting(std::string& holder, std::string_view value, std::string_view name, bool readBack) {
     holder = std::string(value);  // value may view the holder itself
     const bool written = platform::writeSetting(name, holder);
-    if (readBack) readsetting(holder, name);
+    if (readBack || !written) readsetting(holder, name);
     return written;
 }
 

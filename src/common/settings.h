@@ -11,7 +11,8 @@ namespace common {
 // The holder takes the file's value: its whole text less the final line break.
 void readsetting(std::string& holder, std::string_view name);
 // The holder takes the value, which is written with CR LF; with readBack the holder is then
-// loaded from the file again. Returns false when the file could not be written.
+// loaded from the file again. Returns false when the file could not be written; the holder then
+// takes what the file still holds, read back or not, so the window never shows a lost choice.
 bool writesetting(std::string& holder, std::string_view value, std::string_view name, bool readBack = true);
 
 // The sound switch of a game window: "\Data\" + switch name + "sound.dat".
@@ -33,7 +34,7 @@ template <class Holder>
 bool writesetting(Holder& holder, std::string_view value, std::string_view name, bool readBack = true) {
     holder.Text = std::string(value);
     const bool written = platform::writeSetting(name, holder.Text.get());
-    if (readBack) readsetting(holder, name);
+    if (readBack || !written) readsetting(holder, name);
     return written;
 }
 

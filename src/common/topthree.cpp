@@ -35,11 +35,15 @@ TopThree loadtopthree(std::string_view prefix) {
     return table;
 }
 
-void savetopthree(const TopThree& table, std::string_view prefix) {
+// Stops at the first file that cannot be written: the user hears of one failure, not six.
+bool savetopthree(const TopThree& table, std::string_view prefix) {
     for (int rank = 1; rank <= 3; ++rank)
-        platform::writeSetting(topthreefile(prefix, "name", rank), table[static_cast<std::size_t>(rank - 1)].name);
+        if (!platform::writeSetting(topthreefile(prefix, "name", rank), table[static_cast<std::size_t>(rank - 1)].name))
+            return false;
     for (int rank = 1; rank <= 3; ++rank)
-        platform::writeSetting(topthreefile(prefix, "score", rank), table[static_cast<std::size_t>(rank - 1)].value);
+        if (!platform::writeSetting(topthreefile(prefix, "score", rank), table[static_cast<std::size_t>(rank - 1)].value))
+            return false;
+    return true;
 }
 
 bool beats(int result, std::string_view stored, TopOrder order) {

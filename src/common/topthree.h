@@ -25,8 +25,9 @@ inline constexpr int kShortestTime = 5;
 std::string topthreefile(std::string_view prefix, std::string_view kind, int rank);
 
 TopThree loadtopthree(std::string_view prefix);
-// Names of ranks 1 to 3 first, then their values.
-void savetopthree(const TopThree& table, std::string_view prefix);
+// Names of ranks 1 to 3 first, then their values. False when a file could not be written; the
+// files after it are then left as they were, and the window should load the table again.
+bool savetopthree(const TopThree& table, std::string_view prefix);
 
 // Whether a result strictly beats a stored value; anything beats an empty slot.
 bool beats(int result, std::string_view stored, TopOrder order);

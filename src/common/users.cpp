@@ -48,9 +48,20 @@ std::vector<std::string> loadusers() { return parseusers(platform::readSetting(k
 
 int storedusercount() { return platform::toInt(platform::readSetting(kUserCountFile), 0); }
 
-void saveusers(const std::vector<std::string>& names) {
-    platform::writeSetting(kUserCountFile, std::to_string(names.size()));
-    platform::writeSetting(kUsersFile, userstext(names));
+// The list first and the count last: a run stopped between the two leaves a count that the next
+// load mends from the list, never a count that names users the list lost.
+bool saveusers(const std::vector<std::string>& names) {
+    return platform::writeSetting(kUsersFile, userstext(names)) &&
+           platform::writeSetting(kUserCountFile, std::to_string(names.size()));
+}
+
+std::vector<std::string> loadusersmended() {
+    std::vector<std::string> names = loadusers();
+    // The next load mends it again, and the close saves both: the user has nothing to do about it.
+    const platform::UntoldWrites quiet;
+    if (storedusercount() != static_cast<int>(names.size()))
+        platform::writeSetting(kUserCountFile, std::to_string(names.size()));
+    return names;
 }
 
 bool roundtrips(std::string_view name) {

@@ -22,9 +22,12 @@ std::string userstext(const std::vector<std::string>& names);
 std::vector<std::string> loadusers();
 // The count file's number; text that does not convert counts as 0.
 int storedusercount();
-// Writes the count, then the users text, each with a final CR LF; an empty list writes "0" and an
-// empty users text.
-void saveusers(const std::vector<std::string>& names);
+// The names of the users file, as loadusers; where the count file disagrees with them, the list
+// wins and the count file is rewritten to match.
+std::vector<std::string> loadusersmended();
+// Writes the users text, then the count, each with a final CR LF; an empty list writes an empty
+// users text and "0". A failed write of the list leaves the count as it was. False when either failed.
+bool saveusers(const std::vector<std::string>& names);
 
 // Whether the name, saved as an entry, reads back as exactly itself: a name holding "*1*" or "*2*",
 // beginning "1*" or ending "*2" would come back cut short or as two names.

@@ -3,6 +3,7 @@
 #include "platform/scheduler.h"
 #include "platform/services.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
@@ -12,6 +13,7 @@ namespace platform {
 namespace {
 
 constexpr int kButtonsMask = 7;
+constexpr int kIconMask = 0x70;
 
 std::function<BoxReply(const BoxRequest&)>& boxHook() {
     static std::function<BoxReply(const BoxRequest&)> hook;
@@ -50,7 +52,10 @@ int showMessage(const BoxRequest& request) {
     placeOnScreen(box, request.keepVisible);
     box.setWindowTitle(qs(request.title));
     box.setText(qs(request.prompt));
-    box.setIcon((request.style & vbInformation) ? QMessageBox::Information : QMessageBox::NoIcon);
+    const int icon = request.style & kIconMask;
+    box.setIcon(icon == vbInformation    ? QMessageBox::Information
+                : icon == vbExclamation ? QMessageBox::Warning
+                                        : QMessageBox::NoIcon);
     if (!isYesNo(request.style)) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -99,5 +104,7 @@ std::string InputBox(std::string_view prompt, std::string_view title, std::strin
 }
 
 void setBoxHook(std::function<BoxReply(const BoxRequest&)> hook) { boxHook() = std::move(hook); }
+
+bool boxesAvailable() { return boxHook() || qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
 }  // namespace platform

@@ -13,6 +13,7 @@ namespace platform {
 // Style numbers and answers as the classic platform numbers them.
 inline constexpr int vbOKOnly = 0;
 inline constexpr int vbYesNo = 4;
+inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
 inline constexpr int vbOK = 1;
 inline constexpr int vbCancel = 2;
@@ -42,6 +43,9 @@ struct BoxReply {
     std::string text;    // input boxes (empty = Cancel)
 };
 void setBoxHook(std::function<BoxReply(const BoxRequest&)> hook);  // empty function: real boxes
+// Whether a box can be shown: a test hook answers, or the program has its windows (a tool or a
+// test without them has no one to ask).
+bool boxesAvailable();
 
 inline constexpr const char* kProgramTitle = "Tolvane Game Pack v 1.0";
 

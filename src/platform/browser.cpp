@@ -11,8 +11,8 @@
 namespace platform {
 namespace {
 
-std::function<void(const std::string&)>& browserHook() {
-    static std::function<void(const std::string&)> hook;
+std::function<bool(const std::string&)>& browserHook() {
+    static std::function<bool(const std::string&)> hook;
     return hook;
 }
 
@@ -29,17 +29,14 @@ std::string browserUrl(std::string_view address) {
     return urlFor(address).toString(QUrl::FullyEncoded).toStdString();
 }
 
-void openBrowser(std::string_view address) {
-    if (const auto hook = browserHook()) {
-        hook(std::string(address));
-        return;
-    }
+bool openBrowser(std::string_view address) {
+    if (const auto hook = browserHook()) return hook(std::string(address));
     const QUrl url = urlFor(address);
-    // No browser is not the program's fault: say so where a developer looks, and carry on.
-    if (!url.isValid() || !QDesktopServices::openUrl(url))
-        std::cerr << "gamepack: cannot open " << url.toString().toStdString() << " in the browser\n";
+    if (url.isValid() && QDesktopServices::openUrl(url)) return true;
+    std::cerr << "gamepack: cannot open " << url.toString().toStdString() << " in the browser\n";
+    return false;
 }
 
-void setBrowserHook(std::function<void(const std::string&)> hook) { browserHook() = std::move(hook); }
+void setBrowserHook(std::function<bool(const std::string&)> hook) { browserHook() = std::move(hook); }
 
 }  // namespace platform

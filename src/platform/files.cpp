@@ -1,13 +1,17 @@
 #include "platform/files.h"
 
+#include "platform/boxes.h"
 #include "platform/file_reader.h"
+#include "platform/registry.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <iostream>
 #include <system_error>
 #include <vector>
@@ -46,8 +50,27 @@ int injected(WriteStep step, const fs::path& target) {
     return fault ? fault(step, target) : 0;
 }
 
+// Once per action: a save that fails on several files, or the rollback after it, is one failure to
+// the user. Outside any handler each failure is its own.
+int& untold() {
+    static int depth = 0;
+    return depth;
+}
+
+void tellUser(const fs::path& path, int error) {
+    static std::optional<std::uint64_t> told;
+    if (untold() > 0) return;
+    if (detail::inHandler()) {
+        if (told == detail::currentAction()) return;
+        told = detail::currentAction();
+    }
+    if (!boxesAvailable()) return;
+    MsgBox(writeFailureText(path, error), vbOKOnly + vbExclamation, kWriteFailureTitle);
+}
+
 bool failed(const fs::path& path, const char* what, int error) {
     std::cerr << "gamepack: cannot " << what << ' ' << path << " (" << std::strerror(error) << "); the old file is kept\n";
+    tellUser(path, error);
     return false;
 }
 
@@ -86,16 +109,25 @@ std::filesystem::path programFolder() {
 
 void setProgramFolder(const std::filesystem::path& folder) { folderOverride() = folder; }
 
+// The program writes its settings (".dat") beside itself and in Data, and the deck pictures in Images;
+// a ".tmp" anywhere else, or of another kind of file, is the user's own and stays.
 void openProgramFolder() {
+    struct Written {
+        const char* folder;
+        std::initializer_list<std::string_view> kinds;
+    };
+    const Written written[] = {{"", {".dat"}}, {"Data", {".dat"}}, {"Images", {".gif", ".bmp"}}};
     std::error_code ec;
-    std::vector<fs::path> stale;
-    for (fs::recursive_directory_iterator it(programFolder(), fs::directory_options::skip_permission_denied, ec), end;
-         it != end; it.increment(ec)) {
-        if (ec) break;
-        const std::string name = it->path().filename().string();
-        if (name.size() > 4 && name.ends_with(".tmp") && it->is_regular_file(ec)) stale.push_back(it->path());
+    for (const Written& place : written) {
+        std::vector<fs::path> stale;
+        for (fs::directory_iterator it(programFolder() / place.folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const fs::path& path = it->path();
+            if (path.extension() != ".tmp" || !it->is_regular_file(ec)) continue;
+            const std::string kind = path.stem().extension().string();
+            if (std::ranges::find(place.kinds, kind) != place.kinds.end()) stale.push_back(path);
+        }
+        for (const fs::path& path : stale) fs::remove(path, ec);
     }
-    for (const fs::path& path : stale) fs::remove(path, ec);
 }
 
 std::filesystem::path resolve(std::string_view name) {
@@ -117,11 +149,12 @@ std::uint64_t detail::filesWritten() { return writeCount(); }
 
 std::uintmax_t sizeLimit(FileKind kind) {
     // Far above anything the program writes or ships: a users list of thousands of names, a board
-    // picture as a bitmap, a rules page with its stylesheet.
+    // picture as a bitmap, a rules page with its stylesheet. A page is laid out whole before it
+    // shows: at its limit, even of one word, that takes well under a second.
     switch (kind) {
     case FileKind::Setting: return std::uintmax_t{1} << 20;
     case FileKind::Picture: return std::uintmax_t{16} << 20;
-    case FileKind::Page: return std::uintmax_t{4} << 20;
+    case FileKind::Page: return std::uintmax_t{3} << 19;
     }
     return 0;
 }
@@ -143,6 +176,14 @@ std::string readSetting(std::string_view name) {
     else if (text.ends_with('\n'))
         text.pop_back();
     return text;
+}
+
+UntoldWrites::UntoldWrites() { ++untold(); }
+UntoldWrites::~UntoldWrites() { --untold(); }
+
+std::string writeFailureText(const fs::path& path, int error) {
+    return "Could not save \"" + path.string() + "\": " + std::strerror(error) +
+           ".\nThe file keeps what it held before.";
 }
 
 void setWriteFaults(std::function<int(WriteStep, const fs::path&)> fault) { writeFaults() = std::move(fault); }

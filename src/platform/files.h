@@ -14,7 +14,8 @@ std::filesystem::path programFolder();
 // Test seam: points the program at another folder (an empty path restores the default).
 void setProgramFolder(const std::filesystem::path& folder);
 
-// At start-up: clears the temporary files that writes of an earlier run left when it was stopped.
+// At start-up: clears the temporary files that writes of an earlier run left when it was stopped,
+// and only those: a user's own file ending in ".tmp" stays.
 void openProgramFolder();
 
 // Maps a program-relative name such as "\Data\users.dat" into the program folder.
@@ -35,6 +36,19 @@ std::string readSetting(std::string_view name);
 // Writes the text and CR LF through a temporary file and a rename, creating the folder if needed.
 // A failed write keeps the old file, is reported on standard error and returns false.
 bool writeSetting(std::string_view name, std::string_view text);
+// A failed write is also told to the user, once per action (a box titled kWriteFailureTitle saying
+// writeFailureText), as a save the user believes done is lost otherwise.
+inline constexpr const char* kWriteFailureTitle = "Not Saved";
+std::string writeFailureText(const std::filesystem::path& path, int error);
+// While one lives, a failed write is said on standard error only: for housekeeping the user did not
+// ask for and that the program takes up again on its own.
+class UntoldWrites {
+public:
+    UntoldWrites();
+    ~UntoldWrites();
+    UntoldWrites(const UntoldWrites&) = delete;
+    UntoldWrites& operator=(const UntoldWrites&) = delete;
+};
 // Writes raw bytes the same safe way: the bytes go to a temporary file beside the target, which is
 // synced to the disk before it replaces the target, and the folder is synced after, so neither a
 // kill nor a power loss leaves an empty or half-written file.

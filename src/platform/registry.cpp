@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <unordered_map>
 
@@ -39,6 +40,7 @@ struct State {
     std::vector<std::shared_ptr<void>> graveyard;
     std::deque<std::function<void()>> calls;  // run after the current handler, before activation
     int depth = 0;
+    std::uint64_t actions = 0;            // outermost handlers entered so far
     bool posted = false;
     bool checkEnd = false;
     bool followUser = true;
@@ -204,7 +206,11 @@ HandlerGuard::~HandlerGuard() {
     leaveHandler();
 }
 
-void enterHandler() { ++state().depth; }
+void enterHandler() {
+    if (state().depth++ == 0) ++state().actions;
+}
+
+std::uint64_t currentAction() { return state().actions; }
 
 void leaveHandler() {
     State& s = state();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <filesystem>
@@ -27,6 +28,8 @@ private:
     bool charged_;
 };
 bool inHandler();
+// Counts the outermost handlers: one user action, its handlers nested inside, has one number.
+std::uint64_t currentAction();
 void enterHandler();
 void leaveHandler();
 void takeCharge(Form* form);  // null leaves the window in charge as it is

@@ -29,9 +29,12 @@ void setSoundHook(std::function<void(const std::filesystem::path&)> hook);
 
 // Opens an address in the system browser without waiting. A web address is used as given; a local
 // path, or a program-relative name such as "\Data\hearts.html", becomes a file URL.
-void openBrowser(std::string_view address);
+// False when no browser could be started for it.
+bool openBrowser(std::string_view address);
 std::string browserUrl(std::string_view address);  // the URL openBrowser hands to the system
-void setBrowserHook(std::function<void(const std::string&)> hook);  // test seam
+// Test seam: while set, the hook takes the address instead of the system and says whether a
+// browser started.
+void setBrowserHook(std::function<bool(const std::string&)> hook);
 
 inline constexpr int kTwipsPerPixel = 15;
 struct ScreenSize { int widthPx; int heightPx; };

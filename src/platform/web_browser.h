@@ -2,6 +2,7 @@
 
 #include "platform/control.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,13 @@ class QTextBrowser;
 
 // Shows a local HTML page.
 namespace platform {
+
+// Qt lays out a word wider than the page by trying it against the line one character at a time,
+// so a page of one long word would keep the program busy for minutes: a page's text gets a place to
+// break (a zero-width space) after every kLongestWord characters without a blank, which no real
+// page has and which shows nothing. Tags, entities, style and script stay as written.
+inline constexpr std::size_t kLongestWord = 64;
+std::string breakLongWords(std::string_view html);
 
 class WebBrowser : public Control {
 public:

@@ -3,6 +3,8 @@
 
 #include "common/rules.h"
 #include "common/scaling.h"
+#include "platform/boxes.h"
+#include "platform/files.h"
 #include "platform/services.h"
 #include "shell/form2.h"
 #include "shell/form3.h"
@@ -113,6 +115,21 @@ void Form1::changedeck_Click() { platform::window<Form4>().Show(); }
 
 void Form1::exit_Click() { Unload(); }
 
-void Form1::website_Click() { platform::openBrowser(kAboutPage); }
+void Form1::website_Click() { showpage(kAboutPage); }
 
-void Form1::con_Click() { platform::openBrowser(kContactPage); }
+void Form1::con_Click() { showpage(kContactPage); }
+
+// Without a browser the page is still on disk: the user is told where, to open it some other way.
+void Form1::showpage(std::string_view page) {
+    if (platform::openBrowser(page)) return;
+    platform::MsgBox(shell::nobrowsertext(platform::resolve(page)), platform::vbOKOnly + platform::vbExclamation,
+                     "No Browser");
+}
+
+namespace shell {
+
+std::string nobrowsertext(const std::filesystem::path& page) {
+    return "No web browser could be started to show \"" + page.string() + "\".\nOpen that file in a browser to read it.";
+}
+
+}  // namespace shell

@@ -3,6 +3,10 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <filesystem>
+#include <string>
+#include <string_view>
+
 // The main window: the menus that lead everywhere, and two labels other windows use.
 class Form1 : public platform::Form {
 public:
@@ -60,4 +64,10 @@ private:
     void exit_Click();
     void website_Click();
     void con_Click();
+    void showpage(std::string_view page);
 };
+
+namespace shell {
+// What the main window says when no browser starts for one of the program's own pages.
+std::string nobrowsertext(const std::filesystem::path& page);
+}  // namespace shell

@@ -38,7 +38,7 @@ void Form3::setfonts(double size) {
 
 void Form3::Form_Load() {
     common::lockmain();
-    for (const std::string& name : common::loadusers()) List1.AddItem(name);
+    for (const std::string& name : common::loadusersmended()) List1.AddItem(name);
 
     const common::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
     if (common::smallscreen(choice)) setfonts(7);

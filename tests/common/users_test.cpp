@@ -2,6 +2,11 @@
 
 #include "program_folder.h"
 
+#include "platform/files.h"
+
+#include <cerrno>
+#include <filesystem>
+
 #include <string>
 #include <vector>
 
@@ -63,7 +68,7 @@ TEST(UsersName, UnicodeCaseIsIgnoredToo) {
 
 using UsersFiles = ProgramFolder;
 
-TEST_F(UsersFiles, SaveWritesCountThenEntriesWithAFinalEmptyLine) {
+TEST_F(UsersFiles, SaveWritesEntriesWithAFinalEmptyLineAndTheCount) {
     saveusers({"alpha", "beta"});
     EXPECT_EQ(raw("Data/totalusers.dat"), "2\r\n");
     EXPECT_EQ(raw("Data/users.dat"), "*1*alpha*2*\r\n*1*beta*2*\r\n\r\n");
@@ -90,4 +95,27 @@ TEST_F(UsersFiles, TheListCountsTheNamesNotTheCountFile) {
     put("Data/totalusers.dat", "5\r\n");
     put("Data/users.dat", "*1*alpha*2*\r\n*1*beta*2*\r\n\r\n");
     EXPECT_EQ(loadusers().size(), 2u);
+}
+
+// The list is written before the count, so a save that fails on the list leaves both files as they
+// were, and a save stopped between the two leaves a count that the next load mends from the list.
+TEST_F(UsersFiles, TheListIsWrittenFirstAndALoadMendsTheCount) {
+    saveusers({"alpha", "beta", "gamma"});
+    platform::setWriteFaults([](platform::WriteStep step, const std::filesystem::path& target) {
+        return step == platform::WriteStep::Create && target.filename() == "users.dat" ? EROFS : 0;
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveusers({"alpha", "beta"}));
+    testing::internal::GetCapturedStderr();
+    platform::setWriteFaults({});
+    EXPECT_EQ(raw("Data/users.dat"), "*1*alpha*2*\r\n*1*beta*2*\r\n*1*gamma*2*\r\n\r\n");
+    EXPECT_EQ(raw("Data/totalusers.dat"), "3\r\n");
+
+    put("Data/users.dat", "*1*alpha*2*\r\n*1*beta*2*\r\n\r\n");
+    const char* counts[] = {"3\r\n", "0\r\n", "two\r\n", "2\r\n"};
+    for (const char* count : counts) {
+        put("Data/totalusers.dat", count);
+        EXPECT_EQ(loadusersmended(), (Names{"alpha", "beta"})) << count;
+        EXPECT_EQ(raw("Data/totalusers.dat"), "2\r\n") << count;
+    }
 }

@@ -8,6 +8,7 @@
 #include "common/sound.h"
 #include "common/support/standins.h"
 
+#include "platform/boxes.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "support/window_test.h"
@@ -123,6 +124,7 @@ TEST_F(WindowHelpers, AFailedSwitchWriteLeavesTheTicksTellingWhatSoundsDo) {
     // A folder where the temporary file would go makes the write fail.
     std::filesystem::create_directories(programDir() / "Data" / "golfsound.dat.tmp");
     testing::internal::CaptureStderr();
+    boxes.expect("golfsound.dat", platform::vbOK);
     chooseMenu(g.off);
     testing::internal::GetCapturedStderr();
     g.flick();

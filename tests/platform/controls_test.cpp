@@ -1,6 +1,7 @@
 #include "support/window_test.h"
 
 #include "platform/files.h"
+#include "platform/web_browser.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -151,6 +152,34 @@ TEST_F(Controls, MediaPlayerPlaysEachTimeItsFileNameIsSet) {
 TEST_F(Controls, BrowserNavigatesToAProgramPage) {
     p->WebBrowser1.Navigate("\\Data\\golf.html");
     EXPECT_EQ(p->WebBrowser1.LocationURL(), (programDir() / "Data" / "golf.html").string());
+}
+
+// A word longer than any real page has gets a zero-width space after each kLongestWord characters;
+// blanks, tags, entities, multi-byte characters, style and script are left as they are.
+TEST(PageText, OverlongWordsGetAPlaceToBreak) {
+    using platform::kLongestWord;
+    const std::string word(kLongestWord, 'x');
+    const std::string zw = "&#8203;";
+    const struct {
+        const char* what;
+        std::string page;
+        std::string shown;
+    } cases[] = {
+        {"short words", "<p>Play the ace.</p>", "<p>Play the ace.</p>"},
+        {"a word of the longest length", word, word},
+        {"one character more", word + "y", word + zw + "y"},
+        {"three lengths", word + word + word, word + zw + word + zw + word},
+        {"a blank starts afresh", word + " " + word, word + " " + word},
+        {"a tag starts afresh", word + "<b>" + word + "</b>", word + "<b>" + word + "</b>"},
+        {"a long tag stays whole", "<a href=\"" + word + word + "\">a</a>", "<a href=\"" + word + word + "\">a</a>"},
+        {"an entity stays whole", std::string(kLongestWord - 2, 'x') + "&amp;y", std::string(kLongestWord - 2, 'x') + "&amp;" + zw + "y"},
+        {"a character of two bytes stays whole", std::string(kLongestWord, 'x') + "\xC3\xA9",
+         std::string(kLongestWord, 'x') + zw + "\xC3\xA9"},
+        {"style stays as written", "<style>" + word + word + "</style>" + word, "<style>" + word + word + "</style>" + word},
+        {"script stays as written", "<SCRIPT>" + word + word + "</script>", "<SCRIPT>" + word + word + "</script>"},
+        {"an unclosed tag", "<p" + word + word, "<p" + word + word},
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::breakLongWords(c.page), c.shown) << c.what;
 }
 
 TEST_F(Controls, PropertiesReadAndWriteLikeTheirValues) {

@@ -136,6 +136,16 @@ TEST_F(SettingFiles, OpeningTheProgramFolderClearsTemporaryFilesLeftByAnInterrup
     EXPECT_EQ(raw("Data/notes.txt"), "kept");
 }
 
+// Only the temporary names of files the program writes go: settings beside the program and in Data,
+// deck pictures in Images. A user's own files that end in ".tmp" stay wherever they lie.
+TEST_F(SettingFiles, OpeningTheProgramFolderKeepsTheUsersOwnTemporaryFiles) {
+    const char* kept[] = {"Saves/letter.tmp", "letter.tmp", "Data/letter.tmp", "Data/notes.txt.tmp",
+                          "Images/photo.png.tmp", "Saves/Data/users.dat.tmp", "Sounds/flick.wav.tmp", "Data/.tmp"};
+    for (const char* name : kept) put(name, "mine");
+    openProgramFolder();
+    for (const char* name : kept) EXPECT_EQ(raw(name), "mine") << name;
+}
+
 TEST(NumberConversion, BadTextGivesTheDefault) {
     EXPECT_EQ(toInt("42"), 42);
     EXPECT_EQ(toInt(" 7 \r\n"), 7);

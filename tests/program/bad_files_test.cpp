@@ -5,6 +5,8 @@
 #include "common/cards.h"
 #include "common/stock.h"
 #include "common/topthree.h"
+#include "common/users.h"
+#include "platform/boxes.h"
 #include "platform/files.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
@@ -42,6 +44,9 @@ struct ReadFile {
     std::string fallback;
     // Damages whose result is neither: a list that survives stray bytes, a number that is one.
     std::map<gp::Damage, std::string> otherwise = {};
+    // A file the reader rewrites to agree with what it read, and whether it does afterwards.
+    const char* mends = nullptr;
+    std::function<bool()> agrees = {};
 };
 
 class BadFiles : public ProgramTest, public testing::WithParamInterface<const ReadFile*> {};
@@ -61,15 +66,21 @@ std::string marked(Form4& decks) {
 
 std::string listed(Form3& login) {
     std::string names;
-    for (int i = 0; i < login.List1.ListCount(); ++i) names += (i ? "," : "") + login.List1.List(i);
+    for (int i = 0; i < login.List1.ListCount(); ++i) {
+        if (i) names += ',';
+        names += login.List1.List(i);
+    }
     return names;
 }
 
 // The ticked items of a menu, by their words; "none" when nothing is ticked.
 std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
     std::string words;
-    for (const auto& [item, word] : items)
-        if (item->Checked) words += (words.empty() ? "" : ",") + std::string(word);
+    for (const auto& [item, word] : items) {
+        if (!item->Checked) continue;
+        if (!words.empty()) words += ',';
+        words += word;
+    }
     return words.empty() ? "none" : words;
 }
 
@@ -114,7 +125,8 @@ const ReadFile kFiles[] = {
          t.choose(t.mainWindow().change);
          return listed(*platform::loaded<Form3>());
      },
-     "alpha,beta", "", {{Damage::NonUtf8, "alpha,beta"}}},
+     "alpha,beta", "", {{Damage::NonUtf8, "alpha,beta"}}, common::kUserCountFile.data(),
+     [] { return common::storedusercount() == static_cast<int>(common::loadusers().size()); }},
     // A high-score slot reads as a number or as empty; no result can beat a number by being INT_MIN.
     {"colorscore", "\\Data\\colorscore1.dat", true, "30",
      [](BadFiles&) {
@@ -131,7 +143,8 @@ const ReadFile kFiles[] = {
     {"stock", "\\Images\\carddeckhalf1.bmp", false, nullptr, [](BadFiles& t) { return picture(t.game<golf>().deck); },
      "a picture", "no picture"},
     {"rulespage", "\\Data\\hearts.html", false, nullptr, [](BadFiles& t) { return page(t, &Form1::hearts); }, "the page",
-     "a notice", {{Damage::Empty, "the page"}, {Damage::Garbage, "the page"}, {Damage::LongLine, "the page"}}},
+     "a notice",
+     {{Damage::Empty, "the page"}, {Damage::Garbage, "the page"}, {Damage::LongLine, "the page"}, {Damage::LongWord, "the page"}}},
     {"stylesheet", "\\Data\\rules.css", false, nullptr, [](BadFiles& t) { return page(t, &Form1::golf); }, "the page",
      "the page"},
 };
@@ -153,15 +166,23 @@ TEST_P(BadFiles, GiveTheirFallbackAndChangeNothingElse) {
         // A fresh program folder and no window open for each damage.
         TearDown();
         SetUp();
+        // A window closed over a folder or a pipe where its file should be cannot save it there,
+        // and says so.
+        boxes.allow(platform::kWriteFailureTitle, platform::vbOK);
         const std::filesystem::path path = platform::resolve(row.file);
         gp::damageFile(path, damage, row.good ? row.good : "");
-        const gp::FolderState before = gp::folderState(programDir(), path);
+        std::vector<std::filesystem::path> changing{path};
+        if (row.mends) changing.push_back(platform::resolve(row.mends));
+        const gp::FolderState before = gp::folderState(programDir(), changing);
         testing::internal::CaptureStderr();
         const std::string shown = row.read(*this);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(shown, expected(row, damage));
         EXPECT_LE(gp::linesNaming(said, path.filename().string()), 1) << said;
-        EXPECT_TRUE(gp::folderState(programDir(), path) == before) << "another file changed";
+        EXPECT_TRUE(gp::folderState(programDir(), changing) == before) << "another file changed";
+        if (row.agrees) {
+            EXPECT_TRUE(row.agrees()) << row.mends << " disagrees";
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "shell_test.h"
 
+#include "platform/boxes.h"
+#include "platform/files.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
 #include "shell/form3.h"
@@ -7,6 +9,7 @@
 #include "shell/form5.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -98,6 +101,23 @@ TEST_F(MainWindow, HelpOpensTheProgramsOwnPagesInTheBrowser) {
     chooseMenu(main.website);
     chooseMenu(main.con);
     EXPECT_EQ(browser.opened(), (std::vector<std::string>{"\\Data\\about.html", "\\Data\\contact.html"}));
+}
+
+// Without a browser each item says so once, naming the page's file, which is still there to open.
+TEST_F(MainWindow, HelpSaysWhereThePageIsWhenNoBrowserStarts) {
+    Form1& main = open<Form1>();
+    browser.fail();
+    const std::pair<platform::Menu*, const char*> items[] = {{&main.website, "\\Data\\about.html"},
+                                                             {&main.con, "\\Data\\contact.html"}};
+    for (const auto& [item, page] : items) {
+        const std::string said = shell::nobrowsertext(platform::resolve(page));
+        boxes.expect(said, platform::vbOK);
+        chooseMenu(*item);
+        boxes.verifyAllUsed();
+        EXPECT_EQ(boxes.shown().back().prompt, said);
+        EXPECT_EQ(boxes.shown().back().title, "No Browser");
+        EXPECT_TRUE(std::filesystem::exists(platform::resolve(page))) << page;
+    }
 }
 
 TEST_F(MainWindow, SelectGameShowsTheLoadingLabelUntilTheChooserIsActive) {

@@ -1,6 +1,7 @@
 #include "shell_test.h"
 
 #include "art/deck.h"
+#include "platform/boxes.h"
 #include "shell/form1.h"
 #include "shell/form4.h"
 
@@ -119,6 +120,7 @@ TEST_F(DeckChooser, AFailedSaveNeverLeavesTheDesignsMixed) {
             return step == platform::WriteStep::Write && target == full ? ENOSPC : 0;
         });
         testing::internal::CaptureStderr();
+        boxes.expect(full.filename().string(), platform::vbOK);
         closeDecks();
         const std::string said = testing::internal::GetCapturedStderr();
         platform::setWriteFaults({});

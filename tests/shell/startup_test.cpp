@@ -1,7 +1,9 @@
 #include "shell_test.h"
 
 #include "art/deck.h"
+#include "platform/boxes.h"
 #include "platform/chance.h"
+#include "platform/files.h"
 #include "platform/picture.h"
 #include "shell/deck_files.h"
 #include "shell/form1.h"
@@ -125,6 +127,7 @@ TEST_F(Startup, TakesUpADeckRollbackThatAFailedWriteStopped) {
         const std::filesystem::path side = platform::resolve("\\Images\\bikecardside.gif");
         const std::filesystem::path full = platform::resolve("\\Images\\carddeckfull1.bmp");
         int sideWrites = 0;
+        boxes.allow(platform::kWriteFailureTitle, platform::vbOK);
         testing::internal::CaptureStderr();
         platform::setWriteFaults([&](platform::WriteStep step, const std::filesystem::path& target) {
             if (step != platform::WriteStep::Write) return 0;

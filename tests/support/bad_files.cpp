@@ -34,6 +34,8 @@ std::string damageName(Damage damage) {
     case Damage::Pipe: return "Pipe";
     case Damage::Garbage: return "Garbage";
     case Damage::LongLine: return "LongLine";
+    case Damage::LongWord: return "LongWord";
+    case Damage::HugeWord: return "HugeWord";
     case Damage::Huge: return "Huge";
     case Damage::CrLf: return "CrLf";
     case Damage::NoNewline: return "NoNewline";
@@ -47,7 +49,8 @@ std::string damageName(Damage damage) {
 
 const std::vector<Damage>& everyDamage() {
     static const std::vector<Damage> all{Damage::Missing,   Damage::Empty,      Damage::Folder,   Damage::Pipe,
-                                         Damage::Garbage,   Damage::LongLine,   Damage::Huge,     Damage::CrLf,
+                                         Damage::Garbage,   Damage::LongLine,   Damage::LongWord, Damage::HugeWord,
+                                         Damage::Huge,      Damage::CrLf,
                                          Damage::NoNewline, Damage::OutOfRange, Damage::Negative, Damage::NonNumeric,
                                          Damage::NonUtf8};
     return all;
@@ -73,6 +76,8 @@ void damageFile(const fs::path& path, Damage damage, std::string_view goodText) 
     case Damage::Pipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path; return;
     case Damage::Garbage: put(path, garbage()); return;
     case Damage::LongLine: put(path, std::string(200000, 'x') + "\r\n"); return;
+    case Damage::LongWord: put(path, std::string(300000, '5')); return;
+    case Damage::HugeWord: put(path, std::string(4000000, '5')); return;
     case Damage::Huge:
         // Sparse: as large as a real 50 MB file to anything that asks its size, written in no time.
         put(path, "*1*");
@@ -94,7 +99,7 @@ int linesNaming(std::string_view said, std::string_view file) {
     return lines;
 }
 
-FolderState folderState(const fs::path& folder, const fs::path& except) {
+FolderState folderState(const fs::path& folder, const std::vector<fs::path>& except) {
     FolderState state;
     std::error_code ec;
     for (fs::recursive_directory_iterator it(folder, ec), end; it != end; it.increment(ec)) {
@@ -102,7 +107,10 @@ FolderState folderState(const fs::path& folder, const fs::path& except) {
         const fs::path& path = it->path();
         // A folder's own time changes with any file made and removed in it; its files tell.
         if (it->is_directory(ec)) continue;
-        if (!except.empty() && (path == except || path.string().starts_with(except.string() + "/"))) continue;
+        const auto excepted = [&path](const fs::path& other) {
+            return path == other || path.string().starts_with(other.string() + "/");
+        };
+        if (std::ranges::any_of(except, excepted)) continue;
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) continue;
         state.files.push_back(path.string() + " " + std::to_string(info.st_size) + " " + std::to_string(info.st_ino) +

@@ -15,6 +15,8 @@ enum class Damage {
     Pipe,        // a named pipe: opening it for reading would wait for a writer forever
     Garbage,     // binary bytes, NULs included
     LongLine,    // one line of 200,000 characters
+    LongWord,    // one word of 300,000 characters, no line break
+    HugeWord,    // one word of 4,000,000 characters: a size a rules page might still be allowed
     Huge,        // 50 MB
     CrLf,        // the good value and CR LF, as the program writes it
     NoNewline,   // the good value alone
@@ -44,6 +46,6 @@ struct FolderState {
     std::vector<std::string> files;
     friend bool operator==(const FolderState&, const FolderState&) = default;
 };
-FolderState folderState(const std::filesystem::path& folder, const std::filesystem::path& except = {});
+FolderState folderState(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& except = {});
 
 }  // namespace gp

@@ -146,7 +146,10 @@ RecordingSound::~RecordingSound() {
 
 RecordingBrowser::RecordingBrowser() : outer_(currentBrowser) {
     currentBrowser = this;
-    platform::setBrowserHook([](const std::string& address) { currentBrowser->opened_.push_back(address); });
+    platform::setBrowserHook([](const std::string& address) {
+        currentBrowser->opened_.push_back(address);
+        return !currentBrowser->failing_;
+    });
 }
 
 RecordingBrowser::~RecordingBrowser() {

@@ -83,9 +83,12 @@ public:
 
     const std::vector<std::string>& opened() const { return opened_; }
     void clear() { opened_.clear(); }
+    // From now on no browser starts: as on a machine without one.
+    void fail() { failing_ = true; }
 
 private:
     std::vector<std::string> opened_;
+    bool failing_ = false;
     RecordingBrowser* outer_;
 };
 

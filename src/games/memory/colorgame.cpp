@@ -231,7 +231,7 @@ void colorgame::isithigh() {
     common::TopThree best = scores();
     common::entertopthree(best, common::playername(), score(game), common::TopOrder::HigherBetter);
     common::fillholders(holders(), best);
-    common::savetopthree(best, kPrefix);
+    if (!common::savetopthree(best, kPrefix)) loadscores();
 }
 
 void colorgame::RichTextBox1_Change() {

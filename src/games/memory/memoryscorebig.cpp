@@ -161,7 +161,10 @@ void memoryscorebig::offertime() {
     justsomestuff();
 }
 
-void memoryscorebig::justsomestuff() { common::savetopthree(scores(), kPrefix); }
+// A table that could not be saved shows what the files hold.
+void memoryscorebig::justsomestuff() {
+    if (!common::savetopthree(scores(), kPrefix)) setscores();
+}
 
 void memoryscorebig::Timer3_Timer() {
     memorycards::enablecards(Image1, true);

@@ -297,7 +297,10 @@ void hangman::isithigh() {
     justsomestuff();
 }
 
-void hangman::justsomestuff() { common::savetopthree(topthree(), kGame); }
+// A table that could not be saved shows what the files hold.
+void hangman::justsomestuff() {
+    if (!common::savetopthree(topthree(), kGame)) setscores();
+}
 
 void hangman::exit_Click() { Unload(); }
 
