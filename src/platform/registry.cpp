@@ -1,4 +1,5 @@
 #include "platform/registry.h"
+#include "platform/when_shown.h"
 
 #include "platform/form.h"
 #include "platform/input.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPixmapCache>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -369,6 +371,21 @@ void afterHandler(std::function<void()> call) {
     }
     state().calls.push_back(std::move(call));
     detail::schedulePosted();
+}
+
+void whenShown(Form& form, std::function<void()> call) {
+    // A zero-interval timer times out only after the window system's events already waiting. It lives
+    // in the window's widget, so it goes with the window; an unloaded window waiting for its disposal
+    // is gone too.
+    auto* timer = new QTimer(form.topLevel());
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, call = std::move(call)] {
+        timer->deleteLater();
+        if (!form.isLoaded()) return;
+        detail::HandlerGuard guard;
+        call();
+    });
+    timer->start(0);
 }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }

@@ -1,6 +1,8 @@
 #include "support/window_test.h"
 #include "test_windows.h"
 
+#include "platform/when_shown.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -171,6 +173,21 @@ TEST_F(Registry, AStepHandedOverOutsideAnyHandlerRunsAtOnce) {
     int runs = 0;
     platform::afterHandler([&] { ++runs; });
     EXPECT_EQ(runs, 1);
+}
+
+TEST_F(Registry, WorkForAShownWindowRunsOnceItsEventsAreHandledAndNeverAfterItWent) {
+    for (const bool unloadFirst : {false, true}) {
+        SCOPED_TRACE(unloadFirst ? "unloaded first" : "left open");
+        W1& w1 = open<W1>();
+        events().clear();
+        platform::whenShown(w1, [] { events().push_back("later"); });
+        EXPECT_TRUE(events().empty());
+        if (unloadFirst) w1.Unload();
+        settle();
+        EXPECT_EQ(events(), unloadFirst ? std::vector<std::string>{"W1.unload"} : std::vector<std::string>{"later"});
+        platform::unloadAll();
+        settle();
+    }
 }
 
 TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {

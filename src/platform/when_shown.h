@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+namespace platform {
+
+class Form;
+
+// Runs the call once the window system's waiting events are handled (the window just shown is mapped
+// and painted first): work the first sight of the window does not need. Never if the window goes first.
+void whenShown(Form& form, std::function<void()> call);
+
+}  // namespace platform
