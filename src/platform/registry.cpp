@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <memory>
 #include <unordered_map>
 
 namespace platform {
@@ -373,13 +374,33 @@ void afterHandler(std::function<void()> call) {
     detail::schedulePosted();
 }
 
+namespace {
+
+int& waitingShownWork() {
+    static int waiting = 0;
+    return waiting;
+}
+
+}  // namespace
+
+bool shownWorkWaits() { return waitingShownWork() > 0; }
+
 void whenShown(Form& form, std::function<void()> call) {
     // A zero-interval timer times out only after the window system's events already waiting. It lives
     // in the window's widget, so it goes with the window; an unloaded window waiting for its disposal
     // is gone too.
     auto* timer = new QTimer(form.topLevel());
+    ++waitingShownWork();
+    const auto waits = std::make_shared<bool>(true);
+    const auto done = [waits] {
+        if (!*waits) return;
+        *waits = false;
+        --waitingShownWork();
+    };
+    QObject::connect(timer, &QObject::destroyed, done);
     timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, call = std::move(call)] {
+    QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, done, call = std::move(call)] {
+        done();
         timer->deleteLater();
         if (!form.isLoaded()) return;
         detail::HandlerGuard guard;

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/when_shown.h"
 #include "shell/deck_files.h"
+#include "shell/draw_ahead.h"
 #include "shell/form1.h"
 #include "shell/hooks.h"
 
@@ -16,5 +17,6 @@ void Form6::Form_Load() {
     // Nothing reads the deck pictures before the user chooses a game or a deck, so checking them
     // waits until the main window stands.
     platform::whenShown(main, [] { shell::matchdeck(); });
+    shell::drawAhead(main);
     Unload();
 }

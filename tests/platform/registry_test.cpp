@@ -182,8 +182,10 @@ TEST_F(Registry, WorkForAShownWindowRunsOnceItsEventsAreHandledAndNeverAfterItWe
         events().clear();
         platform::whenShown(w1, [] { events().push_back("later"); });
         EXPECT_TRUE(events().empty());
+        EXPECT_TRUE(platform::shownWorkWaits());
         if (unloadFirst) w1.Unload();
         settle();
+        EXPECT_FALSE(platform::shownWorkWaits());
         EXPECT_EQ(events(), unloadFirst ? std::vector<std::string>{"W1.unload"} : std::vector<std::string>{"later"});
         platform::unloadAll();
         settle();
