@@ -16,7 +16,7 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-constexpr double kReadyGoalSeconds = 0.030;
+constexpr double kReadyGoalSeconds = 0.020;
 
 double since(Steady::time_point start) { return std::chrono::duration<double>(Steady::now() - start).count(); }
 
