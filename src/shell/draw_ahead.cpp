@@ -3,6 +3,7 @@
 #include "art/backgammon_pictures.h"
 #include "art/card_face.h"
 #include "art/chooser.h"
+#include "art/color_pads.h"
 #include "art/deck.h"
 #include "art/dice.h"
 #include "art/suit.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kCubeFaces = 7;
 
 // Each step is one suit of faces or one window's pictures, a few milliseconds at most.
-const std::array<std::function<void()>, 8> kSteps{
+const std::array<std::function<void()>, 9> kSteps{
     [] { for (int rank = 1; rank <= 13; ++rank) art::cardFace(art::kSuits[0], rank); },
     [] { for (int rank = 1; rank <= 13; ++rank) art::cardFace(art::kSuits[1], rank); },
     [] { for (int rank = 1; rank <= 13; ++rank) art::cardFace(art::kSuits[2], rank); },
@@ -36,6 +37,10 @@ const std::array<std::function<void()>, 8> kSteps{
         for (int value = 1; value <= 6; ++value) art::dieFace(value, art::kBackgammonDiePixels);
     },
     [] { for (int number = 1; number <= 3; ++number) art::treeIcon(number); },
+    [] {
+        for (int pad = 1; pad <= 4; ++pad)
+            for (bool lit : {false, true}) art::colorPad(pad, lit);
+    },
 };
 
 void drawFrom(platform::Form& main, std::size_t step) {

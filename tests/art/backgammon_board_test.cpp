@@ -1,6 +1,7 @@
 #include "art/backgammon_geometry.h"
 #include "art/backgammon_pictures.h"
 #include "art/chooser.h"
+#include "art/color_pads.h"
 #include "art/dice.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +102,7 @@ TEST(ArtBackgammonPictures, DieFacesAndCubeFacesAreDistinct) {
 
 // The program draws these ahead while its main window waits, so each window's first opening finds
 // them: each is drawn once, and the same pixels come back; different faces stay different.
-TEST(ArtSmallPictures, CubeDieAndTreeIconFacesAreDrawnOnce) {
+TEST(ArtSmallPictures, CubeDieTreeIconAndColourPadPicturesAreDrawnOnce) {
     const struct {
         const char* what;
         std::function<QImage(int)> draw;
@@ -111,6 +112,7 @@ TEST(ArtSmallPictures, CubeDieAndTreeIconFacesAreDrawnOnce) {
         {"die face", [](int value) { return art::dieFace(value, art::kBackgammonDiePixels); }, 1, 6},
         {"small die face", [](int value) { return art::dieFace(value, 20); }, 1, 6},
         {"tree icon", [](int number) { return art::treeIcon(number); }, 1, 3},
+        {"colour pad", [](int k) { return art::colorPad(k / 2 + 1, k % 2 == 1); }, 0, 7},
     };
     for (const auto& p : pictures) {
         std::set<qint64> keys;
