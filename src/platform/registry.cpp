@@ -381,14 +381,34 @@ int& waitingShownWork() {
     return waiting;
 }
 
+// Starts the timer once the watched widget has painted: until the window is mapped and painted, a
+// zero-interval timer could time out ahead of the window system's answer and delay both.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* watched, QTimer* timer) : QObject(timer), timer_(timer) { watched->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !timer_->isActive()) {
+            watched->removeEventFilter(this);
+            timer_->start(0);
+        }
+        return false;
+    }
+
+private:
+    QTimer* timer_;
+};
+
 }  // namespace
 
 bool shownWorkWaits() { return waitingShownWork() > 0; }
 
-void whenShown(Form& form, std::function<void()> call) {
-    // A zero-interval timer times out only after the window system's events already waiting. It lives
-    // in the window's widget, so it goes with the window; an unloaded window waiting for its disposal
-    // is gone too.
+namespace {
+
+// The timer lives in the window's widget, so it goes with the window; an unloaded window waiting for
+// its disposal is gone too.
+QTimer* workTimer(Form& form, std::function<void()> call) {
     auto* timer = new QTimer(form.topLevel());
     ++waitingShownWork();
     const auto waits = std::make_shared<bool>(true);
@@ -406,7 +426,22 @@ void whenShown(Form& form, std::function<void()> call) {
         detail::HandlerGuard guard;
         call();
     });
-    timer->start(0);
+    return timer;
+}
+
+}  // namespace
+
+void whenShown(Form& form, std::function<void()> call) {
+    // A zero-interval timer times out only after the window system's events already waiting.
+    workTimer(form, std::move(call))->start(0);
+}
+
+void whenPainted(Form& form, std::function<void()> call) {
+    QTimer* timer = workTimer(form, std::move(call));
+    if (form.topLevel()->testAttribute(Qt::WA_Mapped))
+        timer->start(0);
+    else
+        new AfterFirstPaint(form.canvas(), timer);
 }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }

@@ -45,10 +45,14 @@ const std::array<std::function<void()>, 9> kSteps{
 
 void drawFrom(platform::Form& main, std::size_t step) {
     if (step >= kSteps.size()) return;
-    platform::whenShown(main, [&main, step] {
+    const auto next = [&main, step] {
         kSteps[step]();
         drawFrom(main, step + 1);
-    });
+    };
+    if (step == 0)
+        platform::whenPainted(main, next);
+    else
+        platform::whenShown(main, next);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "platform/when_shown.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -190,6 +192,19 @@ TEST_F(Registry, WorkForAShownWindowRunsOnceItsEventsAreHandledAndNeverAfterItWe
         platform::unloadAll();
         settle();
     }
+}
+
+TEST_F(Registry, WorkForAPaintedWindowWaitsUntilTheWindowHasPainted) {
+    W1& w1 = window<W1>();
+    events().clear();
+    platform::whenPainted(w1, [] { events().push_back("after paint"); });
+    settle();
+    EXPECT_TRUE(events().empty()) << "a window never shown never paints";
+    EXPECT_TRUE(platform::shownWorkWaits());
+    w1.Show();
+    for (int turn = 0; turn < 3; ++turn) settle();
+    EXPECT_EQ(std::ranges::count(events(), "after paint"), 1);
+    EXPECT_FALSE(platform::shownWorkWaits());
 }
 
 TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {
