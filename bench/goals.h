@@ -12,7 +12,7 @@ namespace bench {
 // A timed benchmark shown in the table: its line there and its goal (none: shown without one).
 void showTimed(const std::string& benchmark, std::string what, double goalSeconds = 0);
 // Heap allocations per call must not grow from the smaller window to the larger one; each of the
-// two benchmarks reports its allocations per iteration as the counter "allocations".
+// two benchmarks reports the most allocations one call made as the counter "allocations".
 void showAllocationGrowth(std::string what, std::string smaller, std::string larger);
 
 inline constexpr const char* kAllocations = "allocations";

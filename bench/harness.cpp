@@ -6,8 +6,10 @@
 #include "platform/form.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
+#include "platform/when_shown.h"
 #include "shell/catalog.h"
 #include "shell/form1.h"
+#include "shell/form6.h"
 #include "shell/hooks.h"
 
 #include <QCoreApplication>
@@ -108,9 +110,13 @@ std::vector<Opener> everyWindow() {
     return openers;
 }
 
+// As the program starts (Form6), and, as the user's first click would come after it, once the work
+// the main window leaves for after its first sight is done.
 void showMainWindow() {
-    platform::window<Form1>().Show();
-    settle();
+    platform::window<Form6>();
+    const QDeadlineTimer deadline(10000);
+    do settle();
+    while (platform::shownWorkWaits() && !deadline.hasExpired());
 }
 
 platform::Form* openAndPaint(const Opener& opener) {

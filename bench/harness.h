@@ -43,7 +43,8 @@ Opener game(std::string_view entry);
 // The chooser, then every game of the benchmark list.
 std::vector<Opener> everyWindow();
 
-// Shows the main window, as at start-up; the chooser and the games lock it while they are open.
+// Starts the program and shows its main window, as at start-up, once the work left for after its
+// first sight is done; the chooser and the games lock it while they are open.
 void showMainWindow();
 
 // Calls the opener and delivers events until the window it opened has painted once. Null (and a

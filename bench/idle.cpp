@@ -33,7 +33,7 @@ constexpr int kSettleMs = 1000;
 constexpr int kLongestWaitMs = 30000;
 constexpr int kCycles = 50;
 constexpr double kGrowthGoalBytes = 2.0 * 1024 * 1024;
-constexpr double kReadyGoalSeconds = 0.030;
+constexpr double kReadyGoalSeconds = 0.020;
 
 // The time on a processor of every thread of the process but the calling one (which measures), in
 // seconds, from the scheduler's own nanosecond count of each thread.

@@ -20,7 +20,7 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-constexpr double kReadyGoalSeconds = 0.030;
+constexpr double kReadyGoalSeconds = 0.020;
 // However a rules page is made, the viewer shows it in a second and the program answers again.
 constexpr double kPageGoalSeconds = 1.0;
 

@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <map>
 
 namespace art {
 namespace {
@@ -108,7 +109,9 @@ const std::vector<BoardFile>& backgammonBoardFiles() {
     return files;
 }
 
-QImage cubeFace(int value) {
+namespace {
+
+QImage drawCubeFace(int value) {
     QImage image = canvas(QSize(67, 58));
     QPainter p(&image);
     smooth(p);
@@ -122,6 +125,16 @@ QImage cubeFace(int value) {
     const QString text = QString::number(value);
     const double width = text.size() == 1 ? 16 : 30;
     drawFittedText(p, text, QRectF(body.center().x() - width / 2, 17, width, 24), QColor(20, 20, 60));
+    return image;
+}
+
+}  // namespace
+
+// Each face is drawn once and then shared: the number's text costs a font look-up.
+QImage cubeFace(int value) {
+    static std::map<int, QImage> drawn;
+    QImage& image = drawn[value];
+    if (image.isNull()) image = drawCubeFace(value);
     return image;
 }
 

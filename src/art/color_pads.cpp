@@ -52,10 +52,7 @@ QPainterPath padShape(int pad, const QRectF& r) {
     return path;
 }
 
-}  // namespace
-
-QImage colorPad(int pad, bool lit) {
-    if (pad < 1 || pad > kPads) return {};
+QImage drawColorPad(int pad, bool lit) {
     const PadColours& colours = padColours()[static_cast<std::size_t>(pad - 1)];
     const QColor body = lit ? colours.lit : colours.normal;
 
@@ -82,6 +79,17 @@ QImage colorPad(int pad, bool lit) {
     p.setPen(QPen(body.darker(lit ? 120 : 160), 3));
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
+    return image;
+}
+
+}  // namespace
+
+// Each pad is drawn once and then shared: drawing the eight was most of the window's first opening.
+QImage colorPad(int pad, bool lit) {
+    if (pad < 1 || pad > kPads) return {};
+    static std::array<std::array<QImage, 2>, kPads> drawn;
+    QImage& image = drawn[static_cast<std::size_t>(pad - 1)][lit ? 1 : 0];
+    if (image.isNull()) image = drawColorPad(pad, lit);
     return image;
 }
 

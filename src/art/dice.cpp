@@ -2,6 +2,9 @@
 
 #include "art/painting.h"
 
+#include <map>
+#include <utility>
+
 namespace art {
 
 void drawDie(QPainter& p, const QRectF& box, int value, const QColor& body, const QColor& pip) {
@@ -23,11 +26,23 @@ void drawDie(QPainter& p, const QRectF& box, int value, const QColor& body, cons
     if (value == 6) pair(QPointF(-q, 0));
 }
 
-QImage dieFace(int value, int side) {
+namespace {
+
+QImage drawDieFace(int value, int side) {
     QImage image = canvas(QSize(side, side));
     QPainter p(&image);
     smooth(p);
     drawDie(p, QRectF(0.5, 0.5, side - 1, side - 1), value);
+    return image;
+}
+
+}  // namespace
+
+// Each face is drawn once and then shared.
+QImage dieFace(int value, int side) {
+    static std::map<std::pair<int, int>, QImage> drawn;
+    QImage& image = drawn[{value, side}];
+    if (image.isNull()) image = drawDieFace(value, side);
     return image;
 }
 

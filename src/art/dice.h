@@ -14,5 +14,7 @@ void drawDie(QPainter& painter, const QRectF& box, int value, const QColor& body
 
 // One die face as a square picture of the given side in pixels, transparent around its corners.
 QImage dieFace(int value, int side);
+// The side Backgammon draws its die faces at (the window stretches them).
+inline constexpr int kBackgammonDiePixels = 64;
 
 }  // namespace art

@@ -14,7 +14,6 @@ namespace art {
 namespace {
 
 const QColor kWood(150, 98, 52);
-constexpr int kHanoiDiscs = 6;
 
 // Thin, slightly wavy lines of darker wood across a shape, clipped to it.
 void grain(QPainter& p, const QPainterPath& shape, const QColor& base, std::uint32_t seed, bool across) {

@@ -12,6 +12,7 @@ QImage hanoiPeg();
 // Disc 1..6 (golden, orange, teal, purple, red, green): a wood-grained ring seen from the side, on
 // black, 225 x 54. Each window stretches it to its disc's size.
 QImage hanoiDisc(int disc);
+inline constexpr int kHanoiDiscs = 6;
 // A marble on white, 30 x 29: dark green for the green pieces, dark red for the red ones.
 QImage foreAftMarble(bool green);
 // "white.bmp": a cell of the board, 49 x 49.

@@ -2,6 +2,8 @@
 #include "art/painting.h"
 #include "art/suit.h"
 
+#include <array>
+
 namespace art {
 namespace {
 
@@ -29,16 +31,24 @@ void die(QPainter& p) {
     for (QPointF pip : {QPointF(5.2, 5.7), QPointF(9, 9.5), QPointF(12.8, 13.3)}) p.drawEllipse(pip, 1.7, 1.7);
 }
 
-}  // namespace
-
-QImage treeIcon(int number) {
-    if (number < 1 || number > 3) return {};
+QImage drawTreeIcon(int number) {
     QImage image = canvas(kTreeIconSize, Qt::white);
     QPainter painter(&image);
     smooth(painter);
     if (number == 1) club(painter);
     else if (number == 2) boardPieces(painter);
     else die(painter);
+    return image;
+}
+
+}  // namespace
+
+// Each icon is drawn once and then shared.
+QImage treeIcon(int number) {
+    if (number < 1 || number > 3) return {};
+    static std::array<QImage, 3> drawn;
+    QImage& image = drawn[static_cast<std::size_t>(number - 1)];
+    if (image.isNull()) image = drawTreeIcon(number);
     return image;
 }
 

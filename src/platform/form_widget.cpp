@@ -33,14 +33,17 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 2, Qt::DotLine));
+        painter.setPen(dark_);
         painter.drawRect(outline_.adjusted(1, 1, -1, -1));
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.setPen(light_);
         painter.drawRect(outline_.adjusted(2, 2, -2, -2));
     }
 
 private:
     QRect outline_;
+    // Made once: a pen made for each paint allocates, and the outline paints at every step of a drag.
+    const QPen dark_{Qt::black, 2, Qt::DotLine};
+    const QPen light_{Qt::white, 1, Qt::DotLine};
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/registry.h"
+#include "platform/when_shown.h"
 
 #include "platform/form.h"
 #include "platform/input.h"
@@ -6,11 +7,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPixmapCache>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <unordered_map>
 
 namespace platform {
@@ -375,6 +378,76 @@ void afterHandler(std::function<void()> call) {
     }
     state().calls.push_back(std::move(call));
     detail::schedulePosted();
+}
+
+namespace {
+
+int& waitingShownWork() {
+    static int waiting = 0;
+    return waiting;
+}
+
+// Starts the timer once the watched widget has painted: until the window is mapped and painted, a
+// zero-interval timer could time out ahead of the window system's answer and delay both.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* watched, QTimer* timer) : QObject(timer), timer_(timer) { watched->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !timer_->isActive()) {
+            watched->removeEventFilter(this);
+            timer_->start(0);
+        }
+        return false;
+    }
+
+private:
+    QTimer* timer_;
+};
+
+}  // namespace
+
+bool shownWorkWaits() { return waitingShownWork() > 0; }
+
+namespace {
+
+// The timer lives in the window's widget, so it goes with the window; an unloaded window waiting for
+// its disposal is gone too.
+QTimer* workTimer(Form& form, std::function<void()> call) {
+    auto* timer = new QTimer(form.topLevel());
+    ++waitingShownWork();
+    const auto waits = std::make_shared<bool>(true);
+    const auto done = [waits] {
+        if (!*waits) return;
+        *waits = false;
+        --waitingShownWork();
+    };
+    QObject::connect(timer, &QObject::destroyed, done);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, done, call = std::move(call)] {
+        done();
+        timer->deleteLater();
+        if (!form.isLoaded()) return;
+        detail::HandlerGuard guard;
+        call();
+    });
+    return timer;
+}
+
+}  // namespace
+
+void whenShown(Form& form, std::function<void()> call) {
+    // A zero-interval timer times out only after the window system's events already waiting.
+    workTimer(form, std::move(call))->start(0);
+}
+
+void whenPainted(Form& form, std::function<void()> call) {
+    QTimer* timer = workTimer(form, std::move(call));
+    if (form.topLevel()->testAttribute(Qt::WA_Mapped))
+        timer->start(0);
+    else
+        new AfterFirstPaint(form.canvas(), timer);
 }
 
 void setQuitHook(std::function<void()> hook) { state().quitHook = std::move(hook); }

@@ -2,15 +2,21 @@
 
 #include "platform/chance.h"
 #include "platform/files.h"
+#include "platform/when_shown.h"
 #include "shell/deck_files.h"
+#include "shell/draw_ahead.h"
 #include "shell/form1.h"
 #include "shell/hooks.h"
 
 void Form6::Form_Load() {
     platform::openProgramFolder();
-    shell::matchdeck();
     shell::connect();
     platform::Randomize();
-    platform::window<Form1>().Show();
+    Form1& main = platform::window<Form1>();
+    main.Show();
+    // Nothing reads the deck pictures before the user chooses a game or a deck, so checking them
+    // waits until the main window stands.
+    platform::whenShown(main, [] { shell::matchdeck(); });
+    shell::drawAhead(main);
     Unload();
 }

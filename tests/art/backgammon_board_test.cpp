@@ -1,10 +1,13 @@
 #include "art/backgammon_geometry.h"
 #include "art/backgammon_pictures.h"
+#include "art/chooser.h"
+#include "art/color_pads.h"
 #include "art/dice.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <set>
 
 namespace {
@@ -95,6 +98,33 @@ TEST(ArtBackgammonPictures, DieFacesAndCubeFacesAreDistinct) {
         seen.insert(QByteArray(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes()));
     }
     EXPECT_EQ(seen.size(), 13u);
+}
+
+// The program draws these ahead while its main window waits, so each window's first opening finds
+// them: each is drawn once, and the same pixels come back; different faces stay different.
+TEST(ArtSmallPictures, CubeDieTreeIconAndColourPadPicturesAreDrawnOnce) {
+    const struct {
+        const char* what;
+        std::function<QImage(int)> draw;
+        int first, last;
+    } pictures[] = {
+        {"cube face", [](int k) { return art::cubeFace(1 << k); }, 0, 6},
+        {"die face", [](int value) { return art::dieFace(value, art::kBackgammonDiePixels); }, 1, 6},
+        {"small die face", [](int value) { return art::dieFace(value, 20); }, 1, 6},
+        {"tree icon", [](int number) { return art::treeIcon(number); }, 1, 3},
+        {"colour pad", [](int k) { return art::colorPad(k / 2 + 1, k % 2 == 1); }, 0, 7},
+    };
+    for (const auto& p : pictures) {
+        std::set<qint64> keys;
+        for (int i = p.first; i <= p.last; ++i) {
+            const QImage once = p.draw(i);
+            ASSERT_FALSE(once.isNull()) << p.what << ' ' << i;
+            EXPECT_EQ(once.cacheKey(), p.draw(i).cacheKey()) << p.what << ' ' << i;
+            keys.insert(once.cacheKey());
+        }
+        EXPECT_EQ(keys.size(), std::size_t(p.last - p.first + 1)) << p.what;
+    }
+    EXPECT_NE(art::dieFace(3, 20).size(), art::dieFace(3, art::kBackgammonDiePixels).size());
 }
 
 }  // namespace

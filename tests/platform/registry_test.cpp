@@ -1,7 +1,11 @@
 #include "support/window_test.h"
 #include "test_windows.h"
 
+#include "platform/when_shown.h"
+
 #include <QApplication>
+
+#include <algorithm>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -171,6 +175,36 @@ TEST_F(Registry, AStepHandedOverOutsideAnyHandlerRunsAtOnce) {
     int runs = 0;
     platform::afterHandler([&] { ++runs; });
     EXPECT_EQ(runs, 1);
+}
+
+TEST_F(Registry, WorkForAShownWindowRunsOnceItsEventsAreHandledAndNeverAfterItWent) {
+    for (const bool unloadFirst : {false, true}) {
+        SCOPED_TRACE(unloadFirst ? "unloaded first" : "left open");
+        W1& w1 = open<W1>();
+        events().clear();
+        platform::whenShown(w1, [] { events().push_back("later"); });
+        EXPECT_TRUE(events().empty());
+        EXPECT_TRUE(platform::shownWorkWaits());
+        if (unloadFirst) w1.Unload();
+        settle();
+        EXPECT_FALSE(platform::shownWorkWaits());
+        EXPECT_EQ(events(), unloadFirst ? std::vector<std::string>{"W1.unload"} : std::vector<std::string>{"later"});
+        platform::unloadAll();
+        settle();
+    }
+}
+
+TEST_F(Registry, WorkForAPaintedWindowWaitsUntilTheWindowHasPainted) {
+    W1& w1 = window<W1>();
+    events().clear();
+    platform::whenPainted(w1, [] { events().push_back("after paint"); });
+    settle();
+    EXPECT_TRUE(events().empty()) << "a window never shown never paints";
+    EXPECT_TRUE(platform::shownWorkWaits());
+    w1.Show();
+    for (int turn = 0; turn < 3; ++turn) settle();
+    EXPECT_EQ(std::ranges::count(events(), "after paint"), 1);
+    EXPECT_FALSE(platform::shownWorkWaits());
 }
 
 TEST_F(Registry, ReactivatingAWindowRunsFormActivateAgain) {

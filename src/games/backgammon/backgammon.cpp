@@ -38,7 +38,7 @@ constexpr std::string_view kMatchFile = "\\Data\\backgammonto.dat";
 constexpr Color kYellow = RGB(192, 192, 0);
 constexpr Color kRed = RGB(192, 0, 0);
 // The die faces are drawn larger than they show, so they stay crisp when stretched down.
-constexpr int kDieFacePixels = 64;
+constexpr int kDieFacePixels = art::kBackgammonDiePixels;
 
 void place(Control& c, const geo::Box& box) { c.Move(box.left, box.top, box.width, box.height); }
 
