@@ -1,64 +1,27 @@
 #pragma once
 
+#include "core/scaling.h"
 #include "platform/services.h"
 
 namespace platform {
 class Form;
 }
 
-#include <string>
-#include <string_view>
-
-// The decision behind `setscale` and the arithmetic of `scaleit`, apart from any window.
+// `setscale` and `scaleit` on windows and controls; the arithmetic behind them is the core's.
 namespace common {
-
-// A window's own size factors for the two small screens; every other screen keeps 1.
-struct ScaleFactors {
-    float at640x480 = 1.0f;
-    float at800x600 = 1.0f;
-};
-
-enum class ScreenKind { At640x480, At800x600, Other };
-
-struct ScaleChoice {
-    std::string text;  // "Screen Resolution: 640 x 480"
-    ScreenKind kind;   // which small screen the text names, if any
-    float scale;       // the factor that applies
-};
-
-// Whole pixels from twips: both values rounded, the division dropping its remainder.
-int screenpixels(double twips, double twipsPerPixel);
-// "Screen Resolution:" and each number with the blank of its sign position.
-std::string screentext(int widthPx, int heightPx);
-// The exact, case-sensitive comparison with the two small sizes.
-ScreenKind screenkind(std::string_view text);
-float scalefor(ScreenKind kind, const ScaleFactors& factors);
-
-// The whole decision from the screen's size in twips and its twips per pixel.
-ScaleChoice choosescale(double widthTwips, double heightTwips, double twipsPerPixelX,
-                        double twipsPerPixelY, const ScaleFactors& factors);
-
-// A window's or control's geometry in twips, scaled in the order Height, Width, Top, Left.
-struct Geometry {
-    double Left = 0, Top = 0, Width = 0, Height = 0;
-};
-Geometry scaled(Geometry g, float scale);
-// A design value times the single-precision scale, as a game forms every position it computes.
-double scaled(double twips, float scale);
 
 // `setscale` on a window: the screen-size text goes into its hidden `txtres`, is read back and
 // compared; the result says which factor applies and whether the small-screen fonts are due.
 template <class TextHolder>
-ScaleChoice setscale(TextHolder& txtres, const ScaleFactors& factors) {
+core::ScaleChoice setscale(TextHolder& txtres, const core::ScaleFactors& factors) {
     const double perPixel = platform::kTwipsPerPixel;
-    ScaleChoice choice = choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(),
-                                     perPixel, perPixel, factors);
+    core::ScaleChoice choice = core::choosescale(platform::screenWidthTwips(), platform::screenHeightTwips(),
+                                                 perPixel, perPixel, factors);
     txtres.Text = choice.text;
-    choice.kind = screenkind(txtres.Text.get());
-    choice.scale = scalefor(choice.kind, factors);
+    choice.kind = core::screenkind(txtres.Text.get());
+    choice.scale = core::scalefor(choice.kind, factors);
     return choice;
 }
-inline bool smallscreen(const ScaleChoice& choice) { return choice.kind != ScreenKind::Other; }
 
 // `scaleit` on a window or a control: Height, Width, Top and Left, in that order, times scale.
 template <class Object>

@@ -87,9 +87,9 @@ Form1::Form1() {
 }
 
 void Form1::Form_Load() {
-    common::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    core::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
     scale = choice.scale;
-    if (common::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
+    if (core::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
     Label3.Caption = "";
     common::scaleit(Label3, scale);
 }

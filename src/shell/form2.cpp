@@ -118,8 +118,8 @@ void Form2::filltree() {
 }
 
 void Form2::scaleall() {
-    common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
-    if (common::smallscreen(choice)) {
+    core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
+    if (core::smallscreen(choice)) {
         Label1.Font.Size = 10;
         TreeView1.Font.Size = 7;
     }

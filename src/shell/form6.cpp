@@ -1,6 +1,6 @@
 #include "shell/form6.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "shell/deck_files.h"
 #include "shell/form1.h"
@@ -10,7 +10,7 @@ void Form6::Form_Load() {
     platform::openProgramFolder();
     shell::matchdeck();
     shell::connect();
-    platform::Randomize();
+    core::Randomize();
     platform::window<Form1>().Show();
     Unload();
 }

@@ -2,8 +2,8 @@
 
 #include "support/bad_files.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "common/topthree.h"
 #include "platform/files.h"
 #include "games/golf/golf.h"

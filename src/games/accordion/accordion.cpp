@@ -2,13 +2,14 @@
 
 #include "games/accordion/accordion_rules.h"
 
-#include "common/deck.h"
+#include "core/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/numbers.h"
+#include "core/stock.h"
+#include "core/chance.h"
 #include "platform/files.h"
 
 #include <string>
@@ -72,7 +73,7 @@ void Accordian::design() {
 }
 
 void Accordian::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
     table.scale = common::setscale(txtres, {0.77f, 0.78f}).scale;
@@ -102,7 +103,7 @@ void Accordian::Form_Activate() { common::lockmain(); }
 void Accordian::Form_Unload(int&) { common::releasemain(); }
 
 void Accordian::begin() {
-    common::shuffledeck(table.deckorder, table.cardused, kSlots);
+    core::shuffledeck(table.deckorder, table.cardused, kSlots);
     lay();
 }
 
@@ -120,7 +121,7 @@ void Accordian::dealKnown(const std::array<std::int16_t, 52>& order) {
 void Accordian::lay() {
     movable();
     accordionrules::lay(table);
-    deck.Picture = LoadPicture(common::stockfull);
+    deck.Picture = LoadPicture(core::stockfull);
     deck.Visible = true;
     showslots();
     for (auto& [k, image] : Image) {
@@ -173,7 +174,7 @@ void Accordian::deck_Click() {
     const std::string_view pile = accordionrules::stockpicture(table.dealtcount);
     if (pile.empty())
         deck.Visible = false;
-    else if (pile != common::stockfull)
+    else if (pile != core::stockfull)
         deck.Picture = LoadPicture(pile);
     showslots();
     if (dealt.reshown) mirrorvisibility(2);
@@ -183,7 +184,7 @@ void Accordian::deck_Click() {
 
 // One routine serves the drops on Image1 to Image51: the dragged row image's tag names its pile.
 void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
-    if (accordionrules::drop(table, Index, toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
+    if (accordionrules::drop(table, Index, core::toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
         closegap();
     setpics();
 }

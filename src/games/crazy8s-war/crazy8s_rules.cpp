@@ -1,6 +1,6 @@
 #include "games/crazy8s-war/crazy8s_rules.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 #include <string_view>
@@ -45,8 +45,8 @@ void closegap(Crazy8sTable& t, int hand, int gap) {
 
 void deal(Crazy8sTable& t) {
     for (int k = 1; k <= kCards; ++k) {
-        t.cardsuit[k] = std::string(common::suitof(t.deckorder[k]));
-        t.cardrank[k] = static_cast<std::int16_t>(common::rankof(t.deckorder[k]));
+        t.cardsuit[k] = std::string(core::suitof(t.deckorder[k]));
+        t.cardrank[k] = static_cast<std::int16_t>(core::rankof(t.deckorder[k]));
         t.slot[k] = 0;
         if (k < kFirstComp) {
             t.tag[k] = kUserTag;
@@ -110,8 +110,8 @@ int comppick(const Crazy8sTable& t) {
 }
 
 std::string namedsuit(const Crazy8sTable& t) {
-    constexpr std::array<std::string_view, 4> kPreference{common::kHearts, common::kSpades, common::kDiamonds,
-                                                          common::kClubs};
+    constexpr std::array<std::string_view, 4> kPreference{core::kHearts, core::kSpades, core::kDiamonds,
+                                                          core::kClubs};
     std::array<int, 4> count{};
     for (int k = 1; k <= kCards; ++k) {
         if (t.tag[k] != kCompTag || t.cardrank[k] == kEight) continue;

@@ -9,20 +9,21 @@
 #include "games/euchre/euchrescore.h"
 
 #include "art/euchre_pictures.h"
-#include "common/cards.h"
+#include "core/cards.h"
 #include "common/backs.h"
-#include "common/deck.h"
-#include "common/euchrecards.h"
+#include "core/deck.h"
+#include "core/euchrecards.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rndnum.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -175,7 +176,7 @@ void euchre::design() {
 }
 
 void euchre::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, "euchre");
     Image5.Visible = false;
@@ -199,17 +200,17 @@ void euchre::seatplayers(std::string_view partnerSecond) {
     Label14.Caption = std::string(names.left);
     for (Image* button : {&Image6, &Image7, &Image8}) button->Move(button->Left, button->Top, Image9.Width, Image9.Height);
     Label11.Caption = common::playername();
-    table.dealer = common::rndnum(4);
+    table.dealer = core::rndnum(4);
     Text6.Text = std::to_string(table.dealer);
     Text4.Text = "0";
     Text5.Text = "0";
-    table.teampoints = {0, toInt(Text4.Text.get()), toInt(Text5.Text.get())};
+    table.teampoints = {0, core::toInt(Text4.Text.get()), core::toInt(Text5.Text.get())};
 }
 
 void euchre::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f});
     scale = choice.scale;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10,
                          &Label11, &Label12, &Label13, &Label14})
         label->Font.Size = 7;
@@ -265,7 +266,7 @@ void euchre::startup() { deal(nullptr); }
 void euchre::dealKnown(const std::array<std::int16_t, 24>& order) { deal(&order); }
 
 void euchre::deal(const std::array<std::int16_t, 24>* known) {
-    beginDeal(table, toInt(Text6.Text.get()));
+    beginDeal(table, core::toInt(Text6.Text.get()));
     for (int k = 1; k <= 15; ++k) compcard[k].Visible = true;
     for (int slot = 1; slot <= kSlots; ++slot) {
         Image1[slot].Enabled = true;
@@ -289,7 +290,7 @@ void euchre::deal(const std::array<std::int16_t, 24>* known) {
         back.Height = compcard[1].Width.get();
         back.Width = compcard[1].Height.get();
         back.Stretch = true;
-        back.Picture = LoadPicture(common::sidebackfile);
+        back.Picture = LoadPicture(core::sidebackfile);
     }
     const auto dealt = [this](int slot) {
         table.dealslot = slot;
@@ -303,7 +304,7 @@ void euchre::deal(const std::array<std::int16_t, 24>* known) {
             dealt(slot);
         }
     } else {
-        common::shuffledeck(table.deckorder, table.cardused, kSlots, dealt);
+        core::shuffledeck(table.deckorder, table.cardused, kSlots, dealt);
     }
     Image3.Picture = Image1[kTurnedSlot].Picture.get();
     finishDeal(table);
@@ -313,14 +314,14 @@ void euchre::zzz() {
     euchrerules::zzz(table);
     const int slot = table.dealslot;
     if (slot < 1 || slot > kSlots) return;
-    const std::string face = common::euchrefacefile(table.deckorder[slot]);
+    const std::string face = core::euchrefacefile(table.deckorder[slot]);
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
 }
 
 void euchre::zzz2() {
-    const int slot = toInt(Text1.Text.get());
+    const int slot = core::toInt(Text1.Text.get());
     if (slot < 1 || slot > kSlots) return;
-    const std::string face = common::euchrefacefile(table.deckorder[slot]);
+    const std::string face = core::euchrefacefile(table.deckorder[slot]);
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
 }
 
@@ -553,7 +554,7 @@ void euchre::Timer4_Timer() {
 }
 
 void euchre::computerplays(int seat) {
-    const ComputerCard choice = chooseCard(table, seat, [](int n) { return common::rndnum(n); });
+    const ComputerCard choice = chooseCard(table, seat, [](int n) { return core::rndnum(n); });
     if (choice.error) MsgBox("ERROR");
     if (choice.slot) {
         Image& card = Image1[choice.slot];
@@ -594,7 +595,7 @@ void euchre::Timer6_Timer() {
 void euchre::Timer5_Timer() {
     Timer4.Enabled = false;
     Image5.Visible = false;
-    const int winner = toInt(Text2.Text.get());
+    const int winner = core::toInt(Text2.Text.get());
     if (winner < 1 || winner > 4 || !table.trickslot[winner]) {
         Timer5.Enabled = false;
         return;
@@ -674,7 +675,7 @@ void euchre::newgame_Click() { nnew(); }
 
 // The deal moves one seat on, then the next hand is dealt and its trump made.
 void euchre::nexthand() {
-    const int dealer = toInt(Text6.Text.get());
+    const int dealer = core::toInt(Text6.Text.get());
     if (dealer >= 1 && dealer <= 4) Text6.Text = std::to_string(nextSeat(dealer));
     startup();
     sstart();

@@ -1,6 +1,6 @@
 #include "games/euchre/euchre_deal.h"
 
-#include "common/euchrecards.h"
+#include "core/euchrecards.h"
 
 namespace euchrerules {
 
@@ -24,7 +24,7 @@ void beginDeal(EuchreTable& t, int dealer) {
 void zzz(EuchreTable& t) {
     const int slot = t.dealslot;
     if (slot < 1 || slot > kSlots) return;
-    const auto card = common::euchrecard(t.deckorder[slot]);
+    const auto card = core::euchrecard(t.deckorder[slot]);
     if (!card) return;
     t.cardsuit[slot] = std::string(card->suit);
     t.cardrank[slot] = card->value;

@@ -2,14 +2,15 @@
 
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
+#include "core/cards.h"
+#include "core/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/numbers.h"
+#include "core/stock.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -94,13 +95,13 @@ void fortythieves::design() {
 
 void fortythieves::Form_Load() {
     common::lockmain();
-    Randomize();
+    core::Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     ft::clearmarks(table);
     // The cards take their faces' own size here; they stretch from the scaling on.
     shuffle();
     ft::startvalues(table);
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
     placeholders();
     for (auto& [k, foundation] : slot) {
         foundation->Height = Image1[1].Height.get();
@@ -142,7 +143,7 @@ void fortythieves::shuffle() {
 
 // A missing face file leaves its card without a picture, at its size, still in play.
 void fortythieves::showfaces(int from, int to) {
-    for (int k = from; k <= to; ++k) Image1[k].Picture = LoadPicture(common::facefile(table.deckorder[k]));
+    for (int k = from; k <= to; ++k) Image1[k].Picture = LoadPicture(core::facefile(table.deckorder[k]));
 }
 
 // Each placeholder where its column's first card lies, its drop area from the same corner, and the
@@ -178,7 +179,7 @@ void fortythieves::newgame_Click() {
 
 void fortythieves::dealKnown(const std::array<std::int16_t, kCards>& order) {
     clearthetable();
-    common::knowndeal(table.deckorder, table.cardused, order);
+    core::knowndeal(table.deckorder, table.cardused, order);
     for (int k = 1; k <= kCards; ++k) ft::givecard(table, k, table.deckorder[k]);
     showfaces(1, kCards);
     redeal();
@@ -187,7 +188,7 @@ void fortythieves::dealKnown(const std::array<std::int16_t, kCards>& order) {
 void fortythieves::clearthetable() {
     ft::park(table);
     ft::clearmarks(table);
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
 }
 
 void fortythieves::redeal() {
@@ -230,7 +231,7 @@ void fortythieves::fitcolumns() {
     if (Top + Height > screen) Top = std::max(0.0, screen - Height);
 }
 
-int fortythieves::dragged() const { return toInt(Text1.Text.get(), 0); }
+int fortythieves::dragged() const { return core::toInt(Text1.Text.get(), 0); }
 
 void fortythieves::flick() { common::playsound(RichTextBox9, player, kFlick); }
 

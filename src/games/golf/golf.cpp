@@ -3,14 +3,15 @@
 #include "games/golf/golf_rules.h"
 
 #include "art/deck.h"
-#include "common/cards.h"
-#include "common/deck.h"
+#include "core/cards.h"
+#include "core/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/numbers.h"
+#include "core/stock.h"
+#include "core/chance.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -85,7 +86,7 @@ void golf::stack() {
 }
 
 void golf::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, "golf");
     begin();
@@ -109,7 +110,7 @@ void golf::Form_Unload(int&) { common::releasemain(); }
 
 void golf::begin() {
     restock();
-    common::shuffledeck(table.deckorder, table.cardused, kWasteCard);
+    core::shuffledeck(table.deckorder, table.cardused, kWasteCard);
     lay();
 }
 
@@ -126,7 +127,7 @@ void golf::dealKnown(const std::array<std::int16_t, 52>& order) {
 void golf::restock() {
     for (auto& [i, card] : cardpic) card->Visible = true;
     cardback.Visible = false;
-    deck.Picture = LoadPicture(common::stockhalf);
+    deck.Picture = LoadPicture(core::stockhalf);
     table.cardused.fill(0);
     deck.Visible = true;
 }
@@ -155,14 +156,14 @@ void golf::cardface(int Index, int index2, const Ranks& card) {
 
 void golf::cardvalues(Ranks& rank, int index) {
     const int code = common::picturematch(cardpic[index], faces);
-    if (code != 0) rank[index] = static_cast<std::int16_t>(common::rankof(code));
+    if (code != 0) rank[index] = static_cast<std::int16_t>(core::rankof(code));
 }
 
 // The drop zone must win over the top-row cards it overlaps, whatever was brought forward last.
 void golf::cardpic_MouseMove(int, int, int, double, double) { Image2.ZOrder(0); }
 
 void golf::Image2_DragDrop(Control& Source, double, double) {
-    if (golfrules::play(table, toInt(Source.Tag.get(), 0))) {
+    if (golfrules::play(table, core::toInt(Source.Tag.get(), 0))) {
         Image1.Picture = Source.Picture.get();
         showtable();
     }
@@ -191,7 +192,7 @@ void golf::showstock(int p, bool fromBack) {
     case golfrules::StockView::Half:
         return;
     case golfrules::StockView::Thin:
-        deck.Picture = fromBack ? halfdeck.Picture.get() : LoadPicture(common::stockthin);
+        deck.Picture = fromBack ? halfdeck.Picture.get() : LoadPicture(core::stockthin);
         return;
     case golfrules::StockView::Back:
     case golfrules::StockView::Spent:

@@ -2,15 +2,15 @@
 
 #include "games/hearts/hearts_play.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 namespace {
 
-using common::kClubs;
-using common::kDiamonds;
-using common::kHearts;
-using common::kSpades;
+using core::kClubs;
+using core::kDiamonds;
+using core::kHearts;
+using core::kSpades;
 
 constexpr int kJack = 11;
 constexpr int kQueen = 12;

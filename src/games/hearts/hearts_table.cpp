@@ -1,6 +1,6 @@
 #include "games/hearts/hearts_table.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 namespace {
@@ -8,10 +8,10 @@ namespace {
 using Counts = std::array<int, 5> HeartsTable::*;
 
 Counts countsOf(std::string_view suit) {
-    if (suit == common::kHearts) return &HeartsTable::heartcount;
-    if (suit == common::kClubs) return &HeartsTable::clubcount;
-    if (suit == common::kSpades) return &HeartsTable::spadecount;
-    if (suit == common::kDiamonds) return &HeartsTable::diamondcount;
+    if (suit == core::kHearts) return &HeartsTable::heartcount;
+    if (suit == core::kClubs) return &HeartsTable::clubcount;
+    if (suit == core::kSpades) return &HeartsTable::spadecount;
+    if (suit == core::kDiamonds) return &HeartsTable::diamondcount;
     return nullptr;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
 // The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
@@ -13,8 +13,8 @@
 namespace heartsrules {
 
 inline constexpr int kTop = 1;
-inline constexpr int kUser = common::kUserSeat;
-inline constexpr int kHandSize = common::kHandSize;
+inline constexpr int kUser = core::kUserSeat;
+inline constexpr int kHandSize = core::kHandSize;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -49,12 +49,12 @@ struct HeartsTable {
 
 // The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of
 // them; a played card's tag.
-using common::firstSlot;
-using common::isPlayedTag;
-using common::playedTag;
-using common::seatOfSlot;
-using common::slotOfSeat;
-using common::slotsOf;
+using core::firstSlot;
+using core::isPlayedTag;
+using core::playedTag;
+using core::seatOfSlot;
+using core::slotOfSeat;
+using core::slotsOf;
 inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.

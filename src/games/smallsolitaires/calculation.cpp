@@ -2,14 +2,15 @@
 
 #include "games/smallsolitaires/calculation_rules.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "common/locks.h"
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/numbers.h"
+#include "core/stock.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -79,7 +80,7 @@ void calculation::design() {
 }
 
 void calculation::Form_Load() {
-    Randomize();
+    core::Randomize();
     startmeup();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
@@ -116,10 +117,10 @@ void calculation::dealKnown(const std::array<std::int16_t, 52>& order) {
 void calculation::lay() {
     for (auto& [i, card] : Image1) {
         card->Top = kParkedTop;
-        card->Picture = LoadPicture(common::facefile(table.deckorder[i]));
+        card->Picture = LoadPicture(core::facefile(table.deckorder[i]));
     }
     for (auto& [f, foundation] : Image3) foundation->Picture = Image1[f].Picture.get();
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
     deckpic.Visible = true;
     showtable();
 }
@@ -136,7 +137,7 @@ void calculation::showtable() {
 
 // The card the index box names, 0 when it names none.
 int calculation::dragged() const {
-    const int d = toInt(Text1.Text.get(), 0);
+    const int d = core::toInt(Text1.Text.get(), 0);
     return d >= 1 && d <= kCards ? d : 0;
 }
 
@@ -156,14 +157,14 @@ double calculation::lowestpiletop(int d) const {
 void calculation::deckpic_Click() {
     const int d = turnstock(table);
     if (d == 0) return;
-    Image1[d].Move(common::scaled(kTurnLeft, scale), common::scaled(kTurnTop, scale));
+    Image1[d].Move(core::scaled(kTurnLeft, scale), core::scaled(kTurnTop, scale));
     Image1[d].ZOrder(0);
     showtable();
     common::playsound(RichTextBox9, player, kFlick);
     const std::string_view view = stockview(table.turned);
     if (view.empty())
         deckpic.Visible = false;
-    else if (view != common::stockfull)
+    else if (view != core::stockfull)
         deckpic.Picture = LoadPicture(view);
 }
 

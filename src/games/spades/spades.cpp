@@ -9,19 +9,19 @@
 #include "games/spades/spadescore.h"
 
 #include "common/backs.h"
-#include "common/cards.h"
-#include "common/deck.h"
+#include "core/cards.h"
+#include "core/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rndnum.h"
+#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "common/trickcards.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <string>
 
@@ -164,7 +164,7 @@ void spades::design() {
 }
 
 void spades::Form_Load() {
-    Randomize();
+    core::Randomize();
     const common::SeatNames names = common::pickseats();
     Label16.Caption = std::string(names.top);
     Label17.Caption = std::string(names.right);
@@ -184,9 +184,9 @@ void spades::Form_Load() {
 }
 
 void spades::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
     scale = choice.scale;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     Frame1.Font.Size = 9;
     Command5.Font.Size = 9;
     for (Label* label : {&Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
@@ -235,12 +235,12 @@ void spades::setcards() {
         openTrade(table);
     }
     beginDeal(table);
-    common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
+    core::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
         table.loopslot = slot;
         if (slot >= 40) setcards22();
         suitnum();
     });
-    table.dealer = common::rndnum(4);
+    table.dealer = core::rndnum(4);
 }
 
 void spades::dealKnown(const std::array<std::int16_t, 52>& order) {
@@ -261,7 +261,7 @@ void spades::suitnum() { spadesrules::suitnum(table, table.loopslot); }
 void spades::setcards22() {
     const int code = table.deckorder[table.loopslot];
     if (code < 1 || code > 52) return;
-    Image1[table.loopslot].Picture = LoadPicture(common::facefile(code));
+    Image1[table.loopslot].Picture = LoadPicture(core::facefile(code));
 }
 
 void spades::setcardbacks() {
@@ -279,8 +279,8 @@ void spades::layslot(int slot) {
     const double height = Image1[0].Height * double(scale);
     card.Width = side ? height : width;
     card.Height = side ? width : height;
-    if (side) card.Picture = LoadPicture(common::sidebackfile);
-    else if (slot <= 39) card.Picture = LoadPicture(common::backfile);
+    if (side) card.Picture = LoadPicture(core::sidebackfile);
+    else if (slot <= 39) card.Picture = LoadPicture(core::backfile);
     const Place place = slotPlace(slot, scale);
     card.Left = place.left;
     card.Top = place.top;
@@ -288,7 +288,7 @@ void spades::layslot(int slot) {
 }
 
 void spades::startmeup() {
-    spadesrules::startmeup(table, [](int n, int offset) { return common::rndnum(n, offset); });
+    spadesrules::startmeup(table, [](int n, int offset) { return core::rndnum(n, offset); });
     shownils();
     for (auto* row : {&Shape3, &Shape1}) {
         for (int k = 1; k <= 13; ++k) {
@@ -400,7 +400,7 @@ void spades::Timer1_Timer() {
 
 // One computer card: chosen by the rules, turned face up and put into the trick.
 bool spades::computerplays(int seat) {
-    const int slot = decide(table, seat, [](int n, int offset) { return common::rndnum(n, offset); });
+    const int slot = decide(table, seat, [](int n, int offset) { return core::rndnum(n, offset); });
     if (!slotOfSeat(seat, slot)) {
         // Only a seat without a card gets here; the table cannot go on.
         Timer1.Enabled = false;

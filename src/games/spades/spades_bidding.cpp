@@ -2,7 +2,7 @@
 
 #include "games/spades/spades_deal.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <algorithm>
 #include <vector>
@@ -49,7 +49,7 @@ int aceHigh(int rank) { return rank == kAce ? 14 : rank; }
 void countsuits(SpadesTable& t) {
     for (auto& counts : t.suitcount) counts.fill(0);
     for (int slot = 1; slot <= 52; ++slot) {
-        const int block = common::blockofsuit(t.cardsuit[slot]);
+        const int block = core::blockofsuit(t.cardsuit[slot]);
         if (block >= 0) ++t.suitcount[block][seatOfSlot(slot)];
     }
     t.highcards.fill(0);
@@ -94,7 +94,7 @@ void userBid(SpadesTable& t, int teambid, bool nil) {
     t.bid[kUser] = teambid;
     if (nil) t.nilbid[kUser] = -1;
     t.bid[kPartner] = teambid;
-    t.turn = common::nextSeat(t.dealer);
+    t.turn = core::nextSeat(t.dealer);
     for (int slot = 1; slot <= 52; ++slot) t.cardrank[slot] = aceHigh(t.cardrank[slot]);
     t.leader = t.turn;
 }

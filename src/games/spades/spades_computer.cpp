@@ -87,7 +87,7 @@ int decide(SpadesTable& t, int seat, const Draw& rndnum) {
 }
 
 int passTurn(int turn) {
-    return turn == kUser ? turn : common::nextSeat(turn);
+    return turn == kUser ? turn : core::nextSeat(turn);
 }
 
 }  // namespace spadesrules

@@ -1,14 +1,14 @@
 #include "games/spades/spades_deal.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace spadesrules {
 
 void suitnum(SpadesTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > 52) return;
-    t.cardsuit[slot] = common::suitof(code);
-    t.cardrank[slot] = common::rankof(code);
+    t.cardsuit[slot] = core::suitof(code);
+    t.cardrank[slot] = core::rankof(code);
 }
 
 void beginDeal(SpadesTable& t) {

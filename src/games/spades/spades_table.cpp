@@ -1,6 +1,6 @@
 #include "games/spades/spades_table.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace spadesrules {
 
@@ -13,12 +13,12 @@ int partnerOf(int seat) {
 }
 
 int suitcountOf(const SpadesTable& t, int seat, std::string_view suit) {
-    const int block = common::blockofsuit(suit);
+    const int block = core::blockofsuit(suit);
     return block < 0 ? 0 : t.suitcount[block][seat];
 }
 
 void lowerSuitcount(SpadesTable& t, int seat, std::string_view suit) {
-    const int block = common::blockofsuit(suit);
+    const int block = core::blockofsuit(suit);
     if (block >= 0) --t.suitcount[block][seat];
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/cards.h"
-#include "common/tricktable.h"
+#include "core/cards.h"
+#include "core/tricktable.h"
 
 // The state of the Spades table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
@@ -16,20 +16,20 @@
 // 40-52 the user's.
 namespace spadesrules {
 
-using common::firstSlot;
-using common::isPlayedTag;
-using common::kClubs;
-using common::kDiamonds;
-using common::kHandSize;
-using common::kHearts;
-using common::kSpades;
-using common::playedTag;
-using common::seatOfSlot;
-using common::slotOfSeat;
-using common::slotsOf;
+using core::firstSlot;
+using core::isPlayedTag;
+using core::kClubs;
+using core::kDiamonds;
+using core::kHandSize;
+using core::kHearts;
+using core::kSpades;
+using core::playedTag;
+using core::seatOfSlot;
+using core::slotOfSeat;
+using core::slotsOf;
 
 inline constexpr int kPartner = 1;
-inline constexpr int kUser = common::kUserSeat;
+inline constexpr int kUser = core::kUserSeat;
 inline constexpr int kOurs = 0;    // team entries of bags and teamscore
 inline constexpr int kTheirs = 1;
 inline constexpr int kHeld = 1;    // a slot's tag while its card is in the hand

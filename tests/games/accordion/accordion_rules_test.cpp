@@ -2,8 +2,8 @@
 
 #include "accordion_decks.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using accordiontest::Order;
 
 namespace {
 
-int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::Window); }
+int card(std::string_view name) { return gp::cardCode(name, core::SuitOrder::Window); }
 
 AccordionTable dealt(const Order& order, float scale = 1) {
     AccordionTable t;
@@ -133,8 +133,8 @@ TEST(AccordionIdentity, WritesOnlyTheGivenPositionAndNothingForAPositionWithoutA
 
 TEST(AccordionStock, ShowsFullHalfAndThinPilesAndHidesAfterTheLastCard) {
     const std::map<int, std::string_view> bands{
-        {1, common::stockfull},  {25, common::stockfull}, {26, common::stockhalf}, {45, common::stockhalf},
-        {46, common::stockthin}, {51, common::stockthin}, {52, ""}};
+        {1, core::stockfull},  {25, core::stockfull}, {26, core::stockhalf}, {45, core::stockhalf},
+        {46, core::stockthin}, {51, core::stockthin}, {52, ""}};
     for (const auto& [dealtcount, picture] : bands) EXPECT_EQ(stockpicture(dealtcount), picture) << dealtcount;
 }
 
@@ -265,8 +265,8 @@ TEST(AccordionDrop, AcceptsOneOrThreePlacesLeftOnASuitOrRankMatchOnly) {
         EXPECT_EQ(t.pilecount, 51);
         EXPECT_EQ(t.slotend, 52);
         EXPECT_EQ(t.slot[c.onto].card, fromCard);
-        EXPECT_EQ(t.slot[c.onto].cardrank, common::rankof(fromCard));
-        EXPECT_EQ(t.slot[c.onto].cardsuit, common::suitof(fromCard, common::SuitOrder::Window));
+        EXPECT_EQ(t.slot[c.onto].cardrank, core::rankof(fromCard));
+        EXPECT_EQ(t.slot[c.onto].cardsuit, core::suitof(fromCard, core::SuitOrder::Window));
     }
 }
 
@@ -447,8 +447,8 @@ void expectInvariants(const AccordionTable& t) {
     for (int k = 1; k < t.slotend; ++k) {
         const Record& r = t.slot[k];
         ASSERT_TRUE(seen.insert(r.card).second) << "card " << r.card << " twice";
-        ASSERT_EQ(r.cardrank, common::rankof(r.card));
-        ASSERT_EQ(r.cardsuit, common::suitof(r.card, common::SuitOrder::Window));
+        ASSERT_EQ(r.cardrank, core::rankof(r.card));
+        ASSERT_EQ(r.cardsuit, core::suitof(r.card, core::SuitOrder::Window));
     }
 }
 

@@ -130,7 +130,7 @@ TEST(Crazy8sRules, TheComputersEightNamesTheSuitItHoldsMostOf) {
         std::string comp = "8C";
         std::vector<std::string> spare;
         if (*c.keeps) comp += std::string(" ") + c.keeps;
-        const std::size_t kept = gp::cardCodes(comp, common::SuitOrder::File).size();
+        const std::size_t kept = gp::cardCodes(comp, core::SuitOrder::File).size();
         for (std::size_t k = kept; k < 7; ++k) {
             comp += " " + fillers[k - kept];
             spare.push_back(fillers[k - kept]);

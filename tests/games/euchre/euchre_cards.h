@@ -22,11 +22,11 @@ namespace euchretest {
 using euchrerules::EuchreTable;
 
 inline int code(const std::string& name) {
-    const int full = gp::cardCode(name, common::SuitOrder::File);
-    const int rank = common::rankof(full);
+    const int full = gp::cardCode(name, core::SuitOrder::File);
+    const int rank = core::rankof(full);
     const int value = rank == 1 ? 14 : rank;
     if (value < 9) throw std::invalid_argument("no card of the Euchre deck: " + name);
-    return euchrerules::suitIndex(common::suitof(full)) * 6 + (14 - value) + 1;
+    return euchrerules::suitIndex(core::suitof(full)) * 6 + (14 - value) + 1;
 }
 
 inline std::vector<int> codes(const std::string& names) {

@@ -14,8 +14,8 @@ std::set<int> GolfTest::draggable(const golf& g) {
 }
 
 void GolfTest::expectRanksFromPictures(const golf& g) {
-    for (int k = 1; k <= 51; ++k) EXPECT_EQ(g.number[k], common::rankof(g.table.deckorder[k])) << k;
-    EXPECT_EQ(g.number[52], common::rankof(g.table.waste)) << "the waste";
+    for (int k = 1; k <= 51; ++k) EXPECT_EQ(g.number[k], core::rankof(g.table.deckorder[k])) << k;
+    EXPECT_EQ(g.number[52], core::rankof(g.table.waste)) << "the waste";
     EXPECT_EQ(shown(g, g.Image1), g.table.waste);
     EXPECT_EQ(g.Image1.Picture, g.cardpic[52].Picture);
 }

@@ -100,7 +100,7 @@ TEST(HeartsPass, NoExchangeWithoutThreeCardsOrWithoutAPass) {
 }
 
 TEST(HeartsDeal, EachSlotTakesTheSuitAndRankOfItsCode) {
-    using common::kClubs, common::kDiamonds, common::kHearts, common::kSpades;
+    using core::kClubs, core::kDiamonds, core::kHearts, core::kSpades;
     const struct { int code; std::string_view suit; int rank; } cases[] = {
         {1, kSpades, 1}, {12, kSpades, 12}, {13, kSpades, 13}, {14, kClubs, 1}, {15, kClubs, 2},
         {26, kClubs, 13}, {27, kDiamonds, 1}, {37, kDiamonds, 11}, {39, kDiamonds, 13},

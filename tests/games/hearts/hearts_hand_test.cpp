@@ -25,7 +25,7 @@ int heldOf(const HeartsTable& t, int seat, const std::string* suit = nullptr) {
 void expectCountsAgree(const HeartsTable& t) {
     for (int seat = 1; seat <= 4; ++seat) {
         EXPECT_EQ(t.cardsleft[seat], heldOf(t, seat)) << "seat " << seat;
-        for (std::string_view word : {common::kHearts, common::kClubs, common::kSpades, common::kDiamonds}) {
+        for (std::string_view word : {core::kHearts, core::kClubs, core::kSpades, core::kDiamonds}) {
             const std::string suit(word);
             EXPECT_EQ(suitcountOf(t, seat, suit), heldOf(t, seat, &suit)) << suit << " of seat " << seat;
         }
@@ -72,7 +72,7 @@ struct HandPlayer {
         if (couldFollow) {
             EXPECT_EQ(t.cardsuit[slot], led) << "seat " << seat << " must follow";
         }
-        if (leading && t.cardsuit[slot] == common::kHearts) {
+        if (leading && t.cardsuit[slot] == core::kHearts) {
             EXPECT_TRUE(mayLeadHearts) << "seat " << seat;
         }
         expectCountsAgree(t);

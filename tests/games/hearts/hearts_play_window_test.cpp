@@ -1,6 +1,6 @@
 #include "hearts_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <cmath>
 #include <string>
@@ -46,7 +46,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_NEAR(two.Left, scaled(c.left, 0.9f), 0.01);
         EXPECT_NEAR(two.Top, scaled(c.top, 0.9f), 0.01);
         EXPECT_NEAR(two.Width, 1065 * 0.9, 0.01) << (c.upright ? "turned upright" : "already upright");
-        EXPECT_TRUE(showsFile(two, common::facefile(kTwoOfClubs)));
+        EXPECT_TRUE(showsFile(two, core::facefile(kTwoOfClubs)));
         EXPECT_EQ(two.Tag.get(), std::to_string(10 + c.seat));
         EXPECT_EQ(sounds.played().size(), c.sound ? 1u : 0u);
         const heartsrules::Place step = heartsrules::closeUpStep(c.seat, 0.9f);
@@ -59,7 +59,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_EQ(h.table.cardsleft[c.seat], 12) << "the lead counts like every play";
         int clubsHeld = 0;
         for (int s = heartsrules::firstSlot(c.seat); s < heartsrules::firstSlot(c.seat) + 13; ++s)
-            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == common::kClubs;
+            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == core::kClubs;
         EXPECT_EQ(h.table.clubcount[c.seat], clubsHeld);
         EXPECT_EQ(h.Timer1.Enabled.get(), c.turn != 3);
         h.Unload();

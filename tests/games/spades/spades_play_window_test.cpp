@@ -1,6 +1,6 @@
 #include "spades_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "games/spades/spades_layout.h"
 
 #include <string>
@@ -53,7 +53,7 @@ TEST_F(SpadesTest, ComputerCardsFallOneSecondApartAndTheTrickIsJudgedAndSwept) {
     const int lead = s.table.trickslot[4];
     ASSERT_NE(lead, 0);
     EXPECT_EQ(s.table.tricksuit[4], "clubs") << "seat 4 holds only clubs";
-    EXPECT_TRUE(showsFile(s.Image1[lead], common::facefile(s.table.deckorder[lead])));
+    EXPECT_TRUE(showsFile(s.Image1[lead], core::facefile(s.table.deckorder[lead])));
     EXPECT_EQ(s.Image1[lead].Width, s.Image1[39].Width) << "turned upright";
     EXPECT_EQ(s.Image1[lead].Left, spadesrules::trickPlace(4, 1).left);
     EXPECT_EQ(s.Image1[lead].Tag.get(), "14");

@@ -93,7 +93,7 @@ protected:
             for (int slot : slotsOf(seat)) {
                 const platform::Image& card = s.Image1[slot];
                 if (isHeld(t, slot)) {
-                    const common::Place at = slotPlace(place++, s.scale);
+                    const core::Place at = slotPlace(place++, s.scale);
                     EXPECT_NEAR(card.Left, at.left, 0.01) << "slot " << slot;
                     if (seat == kUser && card.Top.get() != t.handtop) {
                         EXPECT_TRUE(t.tradephase != 0 || s.Command5.Visible) << "slot " << slot << " lies raised";
@@ -103,7 +103,7 @@ protected:
                     }
                 } else if (t.trickslot[static_cast<std::size_t>(seat)] == slot) {
                     if (s.Timer3.Enabled) continue;
-                    const common::Place at = trickPlace(seat, s.scale);
+                    const core::Place at = trickPlace(seat, s.scale);
                     EXPECT_NEAR(card.Left, at.left, 0.01) << "slot " << slot << " in the trick";
                     EXPECT_NEAR(card.Top, at.top, 0.01) << "slot " << slot << " in the trick";
                     EXPECT_NEAR(card.Width, s.Image1[39].Width, 0.01) << "slot " << slot << " lies upright";

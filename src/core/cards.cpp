@@ -1,8 +1,8 @@
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 
-namespace common {
+namespace core {
 namespace {
 
 constexpr std::array<std::string_view, 13> kRankWords{
@@ -66,4 +66,4 @@ std::string facename(int code) {
     return name;
 }
 
-}  // namespace common
+}  // namespace core

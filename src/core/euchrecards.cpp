@@ -1,10 +1,10 @@
-#include "common/euchrecards.h"
+#include "core/euchrecards.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 
-namespace common {
+namespace core {
 namespace {
 
 constexpr std::array<std::string_view, 4> kEuchreSuits{"spades", "hearts", "clubs", "diamonds"};
@@ -23,4 +23,4 @@ std::string euchrefacefile(int code) {
     return facefile(rank, card->suit);
 }
 
-}  // namespace common
+}  // namespace core

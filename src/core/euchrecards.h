@@ -6,7 +6,7 @@
 
 // Euchre's 24-card deck: codes 1 to 24 in blocks of six (spades, hearts, clubs, diamonds),
 // each block ace, king, queen, jack, ten, nine.
-namespace common {
+namespace core {
 
 inline constexpr int kEuchreDeckSize = 24;
 
@@ -20,4 +20,4 @@ std::optional<EuchreCard> euchrecard(int code);
 // Its face picture file; empty text outside 1 to 24.
 std::string euchrefacefile(int code);
 
-}  // namespace common
+}  // namespace core

@@ -5,7 +5,7 @@
 
 // The card numbering shared by the card games: codes 1 to 52 in four blocks of thirteen, ace to king.
 // Two-deck games run on to 104, code c + 52 showing the same face as code c.
-namespace common {
+namespace core {
 
 inline constexpr int kDeckSize = 52;
 
@@ -46,4 +46,4 @@ std::string facename(int code);
 inline constexpr std::string_view backfile = "\\Images\\bikecard.gif";
 inline constexpr std::string_view sidebackfile = "\\Images\\bikecardside.gif";
 
-}  // namespace common
+}  // namespace core

@@ -1,13 +1,13 @@
-#include "common/cards.h"
-#include "common/euchrecards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/euchrecards.h"
+#include "core/stock.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-using namespace common;
+using namespace core;
 
 TEST(CardModel, FileOrderCodesNameTheirCards) {
     struct Case { int code; int rank; const char* rankWord; const char* suit; const char* file; };
