@@ -14,6 +14,14 @@ constexpr int kTwoDecks = 2 * kDeckSize;
 
 }  // namespace
 
+std::string_view suitword(Suit suit) { return kFileSuits[static_cast<std::size_t>(suit)]; }
+
+std::optional<Suit> suitnamed(std::string_view word) {
+    for (Suit suit : kSuits)
+        if (suitword(suit) == word) return suit;
+    return std::nullopt;
+}
+
 int rankof(int code) {
     if (code < 1) return 0;
     return (code - 1) % 13 + 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,15 @@ inline constexpr std::string_view kSpades = "spades";
 inline constexpr std::string_view kClubs = "clubs";
 inline constexpr std::string_view kDiamonds = "diamonds";
 inline constexpr std::string_view kHearts = "hearts";
+
+// The four suits, in the order of the face files. The one suit type of the program: tables, faces
+// and pictures all name a suit so.
+enum class Suit { Spades, Clubs, Diamonds, Hearts };
+inline constexpr std::array<Suit, 4> kSuits{Suit::Spades, Suit::Clubs, Suit::Diamonds, Suit::Hearts};
+// "spades" .. "hearts", as the files and messages spell them.
+std::string_view suitword(Suit suit);
+// The suit a word names; nothing for any other text.
+std::optional<Suit> suitnamed(std::string_view word);
 
 // Which suit each block of thirteen holds: games that load faces from files number their blocks
 // spades, clubs, diamonds, hearts; the windows that keep the faces inside them (Golf, Accordion)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,7 +13,7 @@ namespace core {
 inline constexpr int kEuchreDeckSize = 24;
 
 struct EuchreCard {
-    std::string_view suit;  // the suit word
+    Suit suit;
     int value;              // ace 14, king 13 .. nine 9
 };
 

@@ -118,7 +118,7 @@ TEST(EuchreCards, BlocksOfSixAceDownToNine) {
         SCOPED_TRACE(c.code);
         const auto card = euchrecard(c.code);
         ASSERT_TRUE(card);
-        EXPECT_EQ(card->suit, c.suit);
+        EXPECT_EQ(suitword(card->suit), c.suit);
         EXPECT_EQ(card->value, c.value);
         EXPECT_EQ(euchrefacefile(c.code), c.file);
     }

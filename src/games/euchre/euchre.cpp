@@ -390,18 +390,21 @@ void euchre::sstart() {
 void euchre::rainman() { euchrerules::rainman(table); }
 
 void euchre::useraccepts() {
-    table.trump = table.cardsuit[kTurnedSlot];
-    MsgBox("Trump Suit is now " + table.trump, kInformation, table.trump);
+    const MaybeSuit turned = table.cardsuit[kTurnedSlot];
+    if (!turned) return;
+    table.trump = turned;
+    const std::string word(core::suitword(*turned));
+    MsgBox("Trump Suit is now " + word, kInformation, word);
     table.maker = kUser;
-    Image4.Picture = LoadPicture(trumpfile(table.trump));
+    Image4.Picture = LoadPicture(trumpfile(*turned));
     gamestart();
 }
 
 // A computer seat makes trump; its message holds every timer of the program while it is open.
-void euchre::maketrump(std::string_view suit, int seat, std::string_view title) {
+void euchre::maketrump(Suit suit, int seat, std::string_view title) {
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, title);
-    table.trump = std::string(suit);
+    table.trump = suit;
     table.maker = seat;
     gamestart();
 }
@@ -412,10 +415,10 @@ void euchre::Timer1_Timer() {
         table.turn = 4;
         return;
     }
-    if (acceptsTurned(table, seat)) {
+    const MaybeSuit turned = table.cardsuit[kTurnedSlot];
+    if (turned && acceptsTurned(table, seat)) {
         Timer1.Enabled = false;
-        const std::string suit = table.cardsuit[kTurnedSlot];
-        maketrump(suit, seat, capitalised(suit));
+        maketrump(*turned, seat, capitalised(*turned));
         return;
     }
     remark(seat).Caption = std::string(kPassed);
@@ -463,29 +466,29 @@ void euchre::Timer2_Timer() {
         Frame1.Visible = true;
         return;
     }
-    const std::string_view suit = roundTwoSuit(table, table.turn);
-    if (suit.empty()) {
+    const MaybeSuit suit = roundTwoSuit(table, table.turn);
+    if (!suit) {
         remark(table.turn).Caption = std::string(kPassed);
         return;
     }
     Timer2.Enabled = false;
-    maketrump(suit, table.turn, "Trump Suit");
+    maketrump(*suit, table.turn, "Trump Suit");
 }
 
-void euchre::picksuit(std::string_view suit, bool hideFirst) {
+void euchre::picksuit(Suit suit, bool hideFirst) {
     if (hideFirst) Frame1.Visible = false;
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, capitalised(suit));
     Frame1.Visible = false;
-    table.trump = std::string(suit);
+    table.trump = suit;
     table.maker = kUser;
     gamestart();
 }
 
-void euchre::Image6_Click() { picksuit("spades", false); }
-void euchre::Image7_Click() { picksuit("diamonds", true); }
-void euchre::Image8_Click() { picksuit("clubs", false); }
-void euchre::Image9_Click() { picksuit("hearts", false); }
+void euchre::Image6_Click() { picksuit(Suit::Spades, false); }
+void euchre::Image7_Click() { picksuit(Suit::Diamonds, true); }
+void euchre::Image8_Click() { picksuit(Suit::Clubs, false); }
+void euchre::Image9_Click() { picksuit(Suit::Hearts, false); }
 
 void euchre::Label10_Click() {
     Frame1.Visible = false;

@@ -111,8 +111,8 @@ private:
     platform::Label& tricks(int seat);
     void askuser();
     void useraccepts();
-    void maketrump(std::string_view suit, int seat, std::string_view title);
-    void picksuit(std::string_view suit, bool hideFirst);
+    void maketrump(euchrerules::Suit suit, int seat, std::string_view title);
+    void picksuit(euchrerules::Suit suit, bool hideFirst);
     void computerplays(int seat);
     void tickplayto();
     void setplayto(std::string_view value);

@@ -11,11 +11,11 @@ void beginDeal(EuchreTable& t, int dealer) {
     t.trickswon = {};
     t.dealer = dealer;
     for (int slot = 1; slot <= kSlots; ++slot) t.tag[slot] = slot;
-    t.leadsuit.clear();
+    t.leadsuit.reset();
     t.cardused = {};
     t.maker = 0;
     t.nextback = {0, 1, 11, 0, 6};
-    t.trump.clear();
+    t.trump.reset();
     t.lastbidder = lastbidderFor(dealer);
     t.turn = nextSeat(dealer);
     t.playing = false;
@@ -26,7 +26,7 @@ void zzz(EuchreTable& t) {
     if (slot < 1 || slot > kSlots) return;
     const auto card = core::euchrecard(t.deckorder[slot]);
     if (!card) return;
-    t.cardsuit[slot] = std::string(card->suit);
+    t.cardsuit[slot] = card->suit;
     t.cardrank[slot] = card->value;
 }
 
