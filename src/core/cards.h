@@ -21,6 +21,8 @@ inline constexpr std::string_view kHearts = "hearts";
 // and pictures all name a suit so.
 enum class Suit { Spades, Clubs, Diamonds, Hearts };
 inline constexpr std::array<Suit, 4> kSuits{Suit::Spades, Suit::Clubs, Suit::Diamonds, Suit::Hearts};
+// A suit, or none yet (a slot not dealt, a seat that has not played).
+using MaybeSuit = std::optional<Suit>;
 // "spades" .. "hearts", as the files and messages spell them.
 std::string_view suitword(Suit suit);
 // The suit a word names; nothing for any other text.
@@ -44,6 +46,8 @@ std::string_view suitword(int block, SuitOrder order = SuitOrder::File);
 int blockofsuit(std::string_view word, SuitOrder order = SuitOrder::File);
 // The suit word of a code (1 to 104).
 std::string_view suitof(int code, SuitOrder order = SuitOrder::File);
+// The suit of a code (1 to 104) in file order; none for any other code.
+MaybeSuit suitofcode(int code);
 
 // "\Images\" + rank word + suit word + ".gif".
 std::string facefile(int rank, std::string_view suit);

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // The state of the Euchre table, shared by the window and the plain rules. Arrays by slot run
@@ -20,9 +19,8 @@ inline constexpr int kSlots = 24;
 inline constexpr int kTurnedSlot = 21;
 inline constexpr int kOutOfPlay = 200;  // the tag of a played card, or of the partner's while alone
 
+using core::MaybeSuit;
 using core::Suit;
-// A suit, or none yet: before the deal, before trump is made, before a seat plays to the trick.
-using MaybeSuit = std::optional<Suit>;
 
 // The suits in the order of the table's counts.
 inline constexpr std::array<Suit, 4> kSuitOrder{Suit::Spades, Suit::Hearts, Suit::Clubs, Suit::Diamonds};

@@ -9,7 +9,7 @@ namespace heartsrules {
 void suitAndRank(HeartsTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > 52) return;
-    t.cardsuit[slot] = core::suitof(code);
+    t.cardsuit[slot] = core::suitofcode(code);
     t.cardrank[slot] = core::rankof(code);
 }
 
@@ -39,7 +39,7 @@ void newGameState(HeartsTable& t) {
 void clearTrick(HeartsTable& t) {
     t.trickvalue.fill(0);
     t.trickslot.fill(0);
-    t.tricksuit.fill("");
+    t.tricksuit.fill(std::nullopt);
 }
 
 std::string_view passCaption(int passstate) {

@@ -8,7 +8,7 @@ namespace heartsrules {
 
 int judgeTrick(HeartsTable& t) {
     t.trickrank = t.trickvalue;
-    const std::string led = t.tricksuit[t.leader];
+    const MaybeSuit led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat)
         if (t.tricksuit[seat] == led) t.trickvalue[seat] += 130;
     return t.winner = core::trickwinner(t.trickvalue);
@@ -17,11 +17,11 @@ int judgeTrick(HeartsTable& t) {
 bool scoreTrick(HeartsTable& t, bool jackRule) {
     const int w = t.winner;
     for (int seat = 1; seat <= 4; ++seat) {
-        const std::string& suit = t.tricksuit[seat];
+        const MaybeSuit& suit = t.tricksuit[seat];
         const int rank = t.trickrank[seat];
-        if (suit == core::kSpades && rank == 12) t.gamescore[w] += 13;
-        else if (suit == core::kHearts) t.gamescore[w] += 1;
-        else if (jackRule && suit == core::kDiamonds && rank == 11) t.gamescore[w] -= 10;
+        if (suit == Suit::Spades && rank == 12) t.gamescore[w] += 13;
+        else if (suit == Suit::Hearts) t.gamescore[w] += 1;
+        else if (jackRule && suit == Suit::Diamonds && rank == 11) t.gamescore[w] -= 10;
         else continue;
         ++t.pointcards[w];
     }

@@ -59,7 +59,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_EQ(h.table.cardsleft[c.seat], 12) << "the lead counts like every play";
         int clubsHeld = 0;
         for (int s = heartsrules::firstSlot(c.seat); s < heartsrules::firstSlot(c.seat) + 13; ++s)
-            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == core::kClubs;
+            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == core::Suit::Clubs;
         EXPECT_EQ(h.table.clubcount[c.seat], clubsHeld);
         EXPECT_EQ(h.Timer1.Enabled.get(), c.turn != 3);
         h.Unload();
@@ -203,7 +203,7 @@ TEST_F(HeartsPlay, NewGameAtAnyMomentDealsATableThatPlays) {
         chooseMenu(h.newgame1);
         EXPECT_TRUE(idle(h));
         EXPECT_EQ(h.table.trickslot, (std::array<int, 5>{}));
-        EXPECT_EQ(h.table.tricksuit, (std::array<std::string, 5>{}));
+        EXPECT_EQ(h.table.tricksuit, (std::array<core::MaybeSuit, 5>{}));
         EXPECT_EQ(h.Text4.Text.get(), "");
         EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
         EXPECT_TRUE(h.Command1.Visible);
