@@ -7,7 +7,7 @@ namespace spadesrules {
 void suitnum(SpadesTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > 52) return;
-    t.cardsuit[slot] = core::suitof(code);
+    t.cardsuit[slot] = core::suitofcode(code);
     t.cardrank[slot] = core::rankof(code);
 }
 
@@ -24,7 +24,7 @@ void newGame(SpadesTable& t) {
 void clearTrick(SpadesTable& t) {
     t.trickvalue.fill(0);
     t.trickslot.fill(0);
-    t.tricksuit.fill("");
+    t.tricksuit.fill(std::nullopt);
     t.bestvalue = 0;
 }
 

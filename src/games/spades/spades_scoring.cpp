@@ -25,10 +25,10 @@ void scoreNils(SpadesTable& t) {
 }  // namespace
 
 int judgeTrick(SpadesTable& t) {
-    const std::string led = t.tricksuit[t.leader];
+    const MaybeSuit led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat) {
-        if (t.tricksuit[seat] == kSpades) t.trickvalue[seat] += 260;
-        if (t.tricksuit[seat] == led && led != kSpades) t.trickvalue[seat] += 130;
+        if (t.tricksuit[seat] == Suit::Spades) t.trickvalue[seat] += 260;
+        if (t.tricksuit[seat] == led && led != Suit::Spades) t.trickvalue[seat] += 130;
     }
     t.winner = core::trickwinner(t.trickvalue);
     t.bestvalue = t.trickvalue[t.winner];

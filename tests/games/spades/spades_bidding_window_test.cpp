@@ -124,7 +124,7 @@ TEST_F(SpadesBidding, TheTradeRaisesTwoCardsAndGivesThemForThePartnersTwo) {
     EXPECT_TRUE(showsFile(s.Image1[27], core::backfile)) << "the partner's hand stays hidden";
     EXPECT_EQ(s.Image1[50].Top, top - 100) << "the cards received stay raised";
     EXPECT_EQ(s.table.cardrank[50], 13);
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, "hearts"), 1);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, core::Suit::Hearts), 1);
     click(s.Image1[50]);
     EXPECT_EQ(s.Image1[50].Top, top - 100) << "the trade is over";
 
@@ -153,8 +153,8 @@ TEST_F(SpadesBidding, APartnerWithTwelveSpadesSaysHiAndGivesItsFirstTwoSlots) {
     EXPECT_EQ(s.table.deckorder[41], spadestest::code("KS"));
     EXPECT_EQ(s.table.deckorder[27], spadestest::code("2C"));
     EXPECT_EQ(s.table.deckorder[28], spadestest::code("3C"));
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, "spades"), 2);
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 1, "spades"), 10);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, core::Suit::Spades), 2);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 1, core::Suit::Spades), 10);
 }
 
 TEST_F(SpadesBidding, ASecondBlindNilInTheSameOpeningTradesAgain) {

@@ -68,7 +68,7 @@ inline SpadesTable inPlay(const Seats& seats, int cardsleft) {
     }
     for (auto& counts : t.suitcount) counts.fill(0);
     for (int slot = 1; slot <= 52; ++slot)
-        if (spadesrules::isHeld(t, slot)) ++t.suitcount[static_cast<std::size_t>(core::blockofsuit(t.cardsuit[slot]))][spadesrules::seatOfSlot(slot)];
+        if (spadesrules::isHeld(t, slot)) ++t.suitcount[static_cast<std::size_t>(spadesrules::blockOf(t.cardsuit[slot]))][spadesrules::seatOfSlot(slot)];
     t.cardsleft = cardsleft;
     return t;
 }

@@ -142,7 +142,7 @@ protected:
             EXPECT_TRUE(t.turn == 1 || t.turn == 2 || t.turn == 4) << "turn " << t.turn;
         }
         if (s.Timer2.Enabled) {
-            for (int seat = 1; seat <= 4; ++seat) EXPECT_NE(t.tricksuit[static_cast<std::size_t>(seat)], "") << "seat " << seat;
+            for (int seat = 1; seat <= 4; ++seat) EXPECT_NE(t.tricksuit[static_cast<std::size_t>(seat)], std::nullopt) << "seat " << seat;
         }
 
         std::set<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
@@ -154,13 +154,13 @@ protected:
         for (int seat = 1; seat <= 4; ++seat) {
             tricks += t.trickswon[static_cast<std::size_t>(seat)];
             int counted = 0;
-            for (std::string_view suit : {kSpades, kHearts, kDiamonds, kClubs}) {
+            for (Suit suit : {Suit::Spades, Suit::Hearts, Suit::Diamonds, Suit::Clubs}) {
                 int cards = 0;
                 for (int slot : slotsOf(seat)) cards += isHeld(t, slot) && t.cardsuit[static_cast<std::size_t>(slot)] == suit;
-                EXPECT_EQ(suitcountOf(t, seat, suit), cards) << "seat " << seat << "'s " << suit;
+                EXPECT_EQ(suitcountOf(t, seat, suit), cards) << "seat " << seat << "'s " << core::suitword(suit);
                 counted += cards;
             }
-            const bool played = !t.tricksuit[static_cast<std::size_t>(seat)].empty();
+            const bool played = t.tricksuit[static_cast<std::size_t>(seat)].has_value();
             EXPECT_EQ(held(t, seat), t.cardsleft - played) << "seat " << seat;
         }
         EXPECT_EQ(tricks, 13 - t.cardsleft);
