@@ -53,10 +53,7 @@ std::string_view suitof(int code, SuitOrder order) {
     return suitword(suitblock(code), order);
 }
 
-MaybeSuit suitofcode(int code) {
-    if (code < 1 || code > kTwoDecks) return std::nullopt;
-    return kSuits[static_cast<std::size_t>(suitblock(code))];
-}
+MaybeSuit suitofcode(int code, SuitOrder order) { return suitnamed(suitof(code, order)); }
 
 std::string facefile(int rank, std::string_view suit) {
     std::string name = "\\Images\\";

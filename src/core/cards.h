@@ -46,8 +46,8 @@ std::string_view suitword(int block, SuitOrder order = SuitOrder::File);
 int blockofsuit(std::string_view word, SuitOrder order = SuitOrder::File);
 // The suit word of a code (1 to 104).
 std::string_view suitof(int code, SuitOrder order = SuitOrder::File);
-// The suit of a code (1 to 104) in file order; none for any other code.
-MaybeSuit suitofcode(int code);
+// The suit of a code (1 to 104) in the given order; none for any other code.
+MaybeSuit suitofcode(int code, SuitOrder order = SuitOrder::File);
 
 // "\Images\" + rank word + suit word + ".gif".
 std::string facefile(int rank, std::string_view suit);

@@ -126,3 +126,21 @@ TEST(EuchreCards, BlocksOfSixAceDownToNine) {
     EXPECT_FALSE(euchrecard(25));
     EXPECT_EQ(euchrefacefile(25), "");
 }
+
+TEST(CardModel, SuitsAreOneTypeWithTheirWords) {
+    struct Case { Suit suit; const char* word; int fileCode; int windowCode; };
+    const Case cases[] = {
+        {Suit::Spades, "spades", 1, 13},  {Suit::Clubs, "clubs", 14, 52},
+        {Suit::Diamonds, "diamonds", 39, 27}, {Suit::Hearts, "hearts", 52, 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        EXPECT_EQ(suitword(c.suit), c.word);
+        EXPECT_EQ(suitnamed(c.word), c.suit);
+        EXPECT_EQ(suitofcode(c.fileCode), c.suit);
+        EXPECT_EQ(suitofcode(c.fileCode + kDeckSize), c.suit) << "the second deck";
+        EXPECT_EQ(suitofcode(c.windowCode, SuitOrder::Window), c.suit);
+    }
+    for (const char* other : {"", "Spades", "spade", "x"}) EXPECT_EQ(suitnamed(other), std::nullopt) << other;
+    for (int outside : {0, -1, 105}) EXPECT_EQ(suitofcode(outside), std::nullopt) << outside;
+}

@@ -55,7 +55,7 @@ void showall(AccordionTable& t) {
 void suitsvalues(AccordionTable& t, int k) {
     Record& r = t.slot[k];
     if (r.card < 1 || r.card > kSlots) return;
-    r.cardsuit = core::suitof(r.card, core::SuitOrder::Window);
+    r.cardsuit = core::suitofcode(r.card, core::SuitOrder::Window);
     r.cardrank = static_cast<std::int16_t>(core::rankof(r.card));
 }
 

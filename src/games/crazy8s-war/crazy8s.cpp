@@ -261,7 +261,7 @@ void crazy8s::Command1_Click() {
 }
 
 void crazy8s::allthereistoknow() {
-    table.activesuit = Text2.Text.get();
+    table.activesuit = core::suitnamed(Text2.Text.get());
     table.activerank = kEight;
     MsgBox("The Suit is now " + Text2.Text.get(), vbOKOnly + vbInformation, "Suit Chage");
 }
@@ -286,7 +286,7 @@ void crazy8s::compturn() {
     hisset();
     showtags();
     if (turn.played && table.cardrank[turn.played] == kEight)
-        MsgBox("The suit is now " + table.activesuit, vbOKOnly + vbInformation, "Suit change");
+        MsgBox("The suit is now " + std::string(core::suitword(*table.activesuit)), vbOKOnly + vbInformation, "Suit change");
     enablecards(true);
     if (table.compcount == 0) {
         gameover("You Lost, Keep Playing?");

@@ -98,7 +98,7 @@ void clearmarks(FortyThievesTable& t) { t.cardused.fill(0); }
 
 void givecard(FortyThievesTable& t, int k, int code) {
     t.deckorder[k] = static_cast<std::int16_t>(code);
-    t.card[k].cardsuit = core::suitof(code);
+    t.card[k].cardsuit = core::suitofcode(code);
     t.card[k].cardrank = static_cast<std::int16_t>(core::rankof(code));
 }
 

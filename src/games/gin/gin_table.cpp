@@ -9,7 +9,7 @@ namespace ginrules {
 void suitAndRank(GinTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > core::kDeckSize) return;
-    t.cardsuit[slot] = std::string(core::suitof(code));
+    t.cardsuit[slot] = core::suitofcode(code);
     t.cardrank[slot] = core::rankof(code);
 }
 
@@ -19,7 +19,7 @@ int slotOfTag(const GinTable& t, int tag) {
     return 0;
 }
 
-int slotOfCard(const GinTable& t, std::string_view suit, int rank) {
+int slotOfCard(const GinTable& t, core::MaybeSuit suit, int rank) {
     if (rank < 1 || rank > 13) return 0;
     for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (t.cardrank[slot] == rank && t.cardsuit[slot] == suit) return slot;

@@ -23,7 +23,7 @@ TEST_F(Crazy8sTest, ACardPlayedGoesOnThePileAndTheComputerAnswersASecondLater) {
     EXPECT_EQ(g.Image1[card].Top, g.Image2.Top);
     EXPECT_EQ(g.Image1[card].DragMode.get(), platform::vbManual);
     EXPECT_EQ(g.Image1[card].Tag.get(), "39");
-    EXPECT_EQ(g.table.activesuit, "hearts");
+    EXPECT_EQ(g.table.activesuit, core::Suit::Hearts);
     EXPECT_EQ(g.table.activerank, 3);
     // The hand closes up: the cards after the played one each move back a slot.
     for (int k = 2; k <= 7; ++k) {

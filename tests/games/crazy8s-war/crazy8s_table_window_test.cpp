@@ -107,7 +107,7 @@ TEST_F(Crazy8sTest, LoadDealsSevenCardsEachAndLocksTheMainWindow) {
         }
     }
     EXPECT_EQ(codes.size(), 52u);
-    EXPECT_EQ(g.table.activesuit, core::suitof(g.table.deckorder[kStarter]));
+    EXPECT_EQ(g.table.activesuit, core::suitofcode(g.table.deckorder[kStarter]));
     EXPECT_FALSE(g.Timer3.Enabled);
 }
 

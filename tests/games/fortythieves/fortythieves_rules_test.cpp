@@ -70,7 +70,7 @@ TEST(FortyThievesShuffle, CodesGiveTheirFaceRankAndSuitInFileOrderInBothDecks) {
         givecard(t, 7, c.code);
         EXPECT_EQ(t.deckorder[7], c.code);
         EXPECT_EQ(t.card[7].cardrank, c.rank);
-        EXPECT_EQ(t.card[7].cardsuit, c.suit);
+        EXPECT_EQ(t.card[7].cardsuit, core::suitnamed(c.suit));
         EXPECT_EQ(core::facefile(t.deckorder[7]), c.file);
     }
 }
@@ -99,7 +99,7 @@ TEST(FortyThievesShuffle, EachDeckIsAPermutationOfItsOwnCodesAndFillsOnlyItsOwnC
         for (int k = 1; k <= kCards; ++k) {
             ++faces[core::facefile(t.deckorder[k])];
             EXPECT_EQ(t.card[k].cardrank, (t.deckorder[k] - 1) % 13 + 1);
-            EXPECT_EQ(t.card[k].cardsuit, core::suitof(t.deckorder[k]));
+            EXPECT_EQ(t.card[k].cardsuit, core::suitofcode(t.deckorder[k]));
         }
         EXPECT_EQ(faces.size(), 52u);
         for (const auto& [face, count] : faces) EXPECT_EQ(count, 2) << face;
