@@ -1,8 +1,8 @@
 #include "bench/harness.h"
 
 
-#include "platform/boxes.h"
 #include "core/chance.h"
+#include "platform/boxes.h"
 #include "platform/form.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"

@@ -2,14 +2,14 @@
 
 #include "support/bad_files.h"
 
+#include "common/topthree.h"
 #include "core/cards.h"
 #include "core/stock.h"
-#include "common/topthree.h"
-#include "platform/files.h"
 #include "games/golf/golf.h"
 #include "games/hearts/hearts.h"
 #include "games/memory/colorgame.h"
 #include "games/memory/memorycompsmall.h"
+#include "platform/files.h"
 #include "shell/form3.h"
 #include "shell/form4.h"
 #include "shell/form5.h"

@@ -1,7 +1,7 @@
 #include "support/random_play.h"
 
-#include "core/cards.h"
 #include "common/mainwindow.h"
+#include "core/cards.h"
 #include "games/golf/golf.h"
 #include "games/golf/golf_rules.h"
 

@@ -1,8 +1,8 @@
 #include "support/random_play.h"
 
 #include "art/deck.h"
-#include "core/cards.h"
 #include "common/mainwindow.h"
+#include "core/cards.h"
 #include "core/stock.h"
 #include "platform/picture.h"
 #include "shell/deck_files.h"

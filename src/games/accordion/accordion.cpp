@@ -2,14 +2,14 @@
 
 #include "games/accordion/accordion_rules.h"
 
-#include "core/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/deck.h"
 #include "core/numbers.h"
 #include "core/stock.h"
-#include "core/chance.h"
 #include "platform/files.h"
 
 #include <string>

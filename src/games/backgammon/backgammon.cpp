@@ -9,14 +9,14 @@
 #include "art/dice.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "core/numbers.h"
-#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
-#include "platform/boxes.h"
 #include "core/chance.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
+#include "platform/boxes.h"
 #include "platform/files.h"
 
 #include <array>

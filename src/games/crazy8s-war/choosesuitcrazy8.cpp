@@ -1,9 +1,9 @@
 #include "games/crazy8s-war/choosesuitcrazy8.h"
 
 #include "art/card_face.h"
-#include "core/cards.h"
 #include "common/locks.h"
 #include "common/scaling.h"
+#include "core/cards.h"
 
 #include <algorithm>
 

@@ -5,8 +5,6 @@
 #include "games/crazy8s-war/crazy8s_rules.h"
 
 #include "common/backs.h"
-#include "core/cards.h"
-#include "core/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
@@ -15,10 +13,12 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
 #include "core/numbers.h"
 #include "core/stock.h"
 #include "platform/boxes.h"
-#include "core/chance.h"
 #include "platform/files.h"
 
 #include <string>

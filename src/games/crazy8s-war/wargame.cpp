@@ -3,8 +3,6 @@
 #include "games/crazy8s-war/war_layout.h"
 #include "games/crazy8s-war/war_rules.h"
 
-#include "core/cards.h"
-#include "core/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
@@ -13,9 +11,11 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
 #include "core/numbers.h"
 #include "platform/boxes.h"
-#include "core/chance.h"
 #include "platform/files.h"
 
 #include <string>

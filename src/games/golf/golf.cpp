@@ -3,15 +3,15 @@
 #include "games/golf/golf_rules.h"
 
 #include "art/deck.h"
-#include "core/cards.h"
-#include "core/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
 #include "core/numbers.h"
 #include "core/stock.h"
-#include "core/chance.h"
 #include "platform/files.h"
 
 using namespace platform;

@@ -6,12 +6,12 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/question.h"
-#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "core/chance.h"
+#include "core/rndnum.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #include "games/memory/memory_cards.h"
 
 #include "common/backs.h"
+#include "common/scaling.h"
 #include "core/cards.h"
 #include "core/deck.h"
-#include "common/scaling.h"
 
 #include <string>
 

@@ -8,12 +8,12 @@
 #include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/settings.h"
 #include "common/sound.h"
-#include "platform/boxes.h"
 #include "core/chance.h"
+#include "core/rndnum.h"
+#include "platform/boxes.h"
 
 #include <algorithm>
 #include <string>

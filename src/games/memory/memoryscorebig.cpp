@@ -11,9 +11,9 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/chance.h"
 #include "core/numbers.h"
 #include "platform/boxes.h"
-#include "core/chance.h"
 #include "platform/files.h"
 
 #include <string>

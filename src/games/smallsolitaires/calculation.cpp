@@ -2,15 +2,15 @@
 
 #include "games/smallsolitaires/calculation_rules.h"
 
-#include "core/cards.h"
 #include "common/locks.h"
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
 #include "core/numbers.h"
 #include "core/stock.h"
-#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 

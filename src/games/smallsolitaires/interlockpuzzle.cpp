@@ -2,13 +2,13 @@
 
 #include "games/smallsolitaires/interlock_rules.h"
 
-#include "core/cards.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "platform/boxes.h"
+#include "core/cards.h"
 #include "core/chance.h"
+#include "platform/boxes.h"
 #include "platform/files.h"
 
 #include <string>

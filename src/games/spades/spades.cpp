@@ -9,19 +9,19 @@
 #include "games/spades/spadescore.h"
 
 #include "common/backs.h"
-#include "core/cards.h"
-#include "core/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "common/trickcards.h"
-#include "platform/boxes.h"
+#include "core/cards.h"
 #include "core/chance.h"
+#include "core/deck.h"
+#include "core/rndnum.h"
+#include "platform/boxes.h"
 
 #include <string>
 

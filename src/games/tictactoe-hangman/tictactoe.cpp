@@ -7,13 +7,13 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "core/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
-#include "platform/boxes.h"
 #include "core/chance.h"
+#include "core/rndnum.h"
+#include "platform/boxes.h"
 
 #include <string>
 

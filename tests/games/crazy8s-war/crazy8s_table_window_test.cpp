@@ -2,9 +2,9 @@
 
 #include "games/crazy8s-war/crazy8s_layout.h"
 
-#include "core/cards.h"
 #include "common/names.h"
 #include "common/settings.h"
+#include "core/cards.h"
 #include "core/stock.h"
 #include "platform/files.h"
 

@@ -2,8 +2,8 @@
 
 #include "games/crazy8s-war/war_layout.h"
 
-#include "core/cards.h"
 #include "common/names.h"
+#include "core/cards.h"
 #include "core/stock.h"
 #include "platform/boxes.h"
 #include "platform/files.h"

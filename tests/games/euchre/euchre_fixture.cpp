@@ -1,7 +1,7 @@
 #include "euchre_fixture.h"
 
-#include "core/rndnum.h"
 #include "core/chance.h"
+#include "core/rndnum.h"
 #include "platform/files.h"
 
 euchre& EuchreTest::openTable() { return openGame<euchre>(); }

@@ -2,8 +2,8 @@
 
 #include "core/cards.h"
 #include "core/euchrecards.h"
-#include "games/euchre/euchre_layout.h"
 #include "core/numbers.h"
+#include "games/euchre/euchre_layout.h"
 #include "platform/files.h"
 
 #include <set>

@@ -4,8 +4,8 @@
 #include "fortythieves_piles.h"
 
 #include "core/cards.h"
-#include "core/stock.h"
 #include "core/chance.h"
+#include "core/stock.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "core/cards.h"
 #include "common/rules.h"
+#include "core/cards.h"
 #include "core/stock.h"
 #include "platform/files.h"
 #include "platform/input.h"

@@ -1,9 +1,9 @@
 #include "gin_fixture.h"
 
-#include "core/cards.h"
 #include "common/names.h"
-#include "core/stock.h"
+#include "core/cards.h"
 #include "core/chance.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <algorithm>

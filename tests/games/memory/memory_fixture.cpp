@@ -1,7 +1,7 @@
 #include "memory_fixture.h"
 
-#include "core/cards.h"
 #include "common/topthree.h"
+#include "core/cards.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "solitaire_decks.h"
 
-#include "core/stock.h"
 #include "core/chance.h"
+#include "core/stock.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>

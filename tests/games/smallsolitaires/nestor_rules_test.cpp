@@ -2,8 +2,8 @@
 
 #include "solitaire_decks.h"
 
-#include "core/rndnum.h"
 #include "core/chance.h"
+#include "core/rndnum.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>

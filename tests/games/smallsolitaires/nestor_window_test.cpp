@@ -2,8 +2,8 @@
 
 #include "games/smallsolitaires/nestor_rules.h"
 
-#include "core/cards.h"
 #include "common/rules.h"
+#include "core/cards.h"
 #include "platform/files.h"
 #include "platform/input.h"
 

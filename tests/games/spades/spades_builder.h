@@ -8,11 +8,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/cards.h"
 #include "games/spades/spades_bidding.h"
 #include "games/spades/spades_deal.h"
 #include "games/spades/spades_play.h"
 #include "games/spades/spades_table.h"
-#include "core/cards.h"
 #include "support/card_names.h"
 
 // Builds Spades tables from card names such as "QS", "TD", "2C", "AH".
