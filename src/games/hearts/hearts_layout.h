@@ -4,7 +4,7 @@
 
 // Where the cards of the Hearts table lie, in twips of the 1024 x 768 design times the window's
 // scale. Plain functions so the geometry can be checked without a window; what Hearts shares with
-// the other four-seat table comes from common.
+// the other four-seat table comes from the core.
 namespace heartsrules {
 
 using core::closeUpStep;

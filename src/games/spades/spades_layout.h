@@ -3,7 +3,7 @@
 #include "core/tricktable.h"
 
 // Where the cards of the Spades table lie, in twips of the 1024 x 768 design times the window's
-// scale; what Spades shares with the other four-seat table comes from common.
+// scale; what Spades shares with the other four-seat table comes from the core.
 namespace spadesrules {
 
 using core::closeUpStep;
