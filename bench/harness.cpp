@@ -1,8 +1,8 @@
 #include "bench/harness.h"
 
 
+#include "core/chance.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/form.h"
 #include "platform/scheduler.h"
 #include "platform/services.h"
@@ -61,7 +61,7 @@ platform::Form* newVisibleForm(const std::vector<platform::Form*>& before) {
 
 ProgramRun::ProgramRun(Clock clock) {
     platform::setScreenSize(platform::ScreenSize{1024, 768});
-    platform::setFixedSeed(20240611u);
+    core::setFixedSeed(20240611u);
     platform::scheduler::useVirtualClock(clock == Clock::Virtual);
     // Offscreen there is no window system whose activation to follow (as in the window tests).
     platform::setFollowUserActivation(clock == Clock::Real);
@@ -82,7 +82,7 @@ ProgramRun::~ProgramRun() {
     platform::setBoxHook({});
     platform::scheduler::useVirtualClock(false);
     platform::setFollowUserActivation(true);
-    platform::setFixedSeed(std::nullopt);
+    core::setFixedSeed(std::nullopt);
     platform::setScreenSize(std::nullopt);
 }
 

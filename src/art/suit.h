@@ -1,17 +1,16 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QRectF>
 
-#include <array>
-
 namespace art {
 
-// The four suits in the order of the face files: spades, clubs, diamonds, hearts.
-enum class Suit { Spades, Clubs, Diamonds, Hearts };
-
-inline constexpr std::array<Suit, 4> kSuits{Suit::Spades, Suit::Clubs, Suit::Diamonds, Suit::Hearts};
+// The suits are the core's.
+using core::kSuits;
+using core::Suit;
 
 bool isRed(Suit suit);
 // The ink of a suit: a warm red or a soft black.

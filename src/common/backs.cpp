@@ -1,13 +1,13 @@
 #include "common/backs.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include "platform/light_controls.h"
 
 namespace common {
 
 void facesized(platform::Image& image) {
-    image.Picture = platform::LoadPicture(facefile(1));
+    image.Picture = platform::LoadPicture(core::facefile(1));
     image.Stretch = true;
 }
 
@@ -20,7 +20,7 @@ void facesizedback(platform::Image& image, bool sideways) {
         image.Width = image.Height.get();
         image.Height = width;
     }
-    image.Picture = platform::LoadPicture(sideways ? sidebackfile : backfile);
+    image.Picture = platform::LoadPicture(sideways ? core::sidebackfile : core::backfile);
 }
 
 }  // namespace common

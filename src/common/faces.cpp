@@ -1,6 +1,6 @@
 #include "common/faces.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include "art/card_face.h"
 #include "platform/control.h"
@@ -17,13 +17,13 @@ constexpr std::array<art::Suit, 4> kWindowOrderSuits{
 
 // The pixels are drawn once per run and shared (by the art); each set wraps them in pictures of its own.
 FaceSet::FaceSet() {
-    for (int code = 1; code <= kDeckSize; ++code)
+    for (int code = 1; code <= core::kDeckSize; ++code)
         faces_[static_cast<std::size_t>(code - 1)] = platform::Picture(
-            art::cardFace(kWindowOrderSuits[static_cast<std::size_t>(suitblock(code))], rankof(code)));
+            art::cardFace(kWindowOrderSuits[static_cast<std::size_t>(core::suitblock(code))], core::rankof(code)));
 }
 
 platform::Picture FaceSet::face(int code) const {
-    if (code < 1 || code > kDeckSize) return {};
+    if (code < 1 || code > core::kDeckSize) return {};
     return faces_[static_cast<std::size_t>(code - 1)];
 }
 
@@ -35,7 +35,7 @@ int FaceSet::match(const platform::Picture& picture) const {
 }
 
 void cardface(platform::Control& image, int code, const FaceSet& faces) {
-    if (code < 1 || code > kDeckSize) return;
+    if (code < 1 || code > core::kDeckSize) return;
     image.Picture = faces.face(code);
 }
 

@@ -1,17 +1,17 @@
 #include "common/names.h"
 
-#include "common/rndnum.h"
+#include "core/rndnum.h"
 
 namespace common {
 namespace {
 
 std::string_view pickpair(std::string_view first, std::string_view second) {
-    return rndnum(2) == 1 ? first : second;
+    return core::rndnum(2) == 1 ? first : second;
 }
 
 }  // namespace
 
-std::string_view pickname() { return oppnames[static_cast<std::size_t>(rndnum(6) - 1)]; }
+std::string_view pickname() { return oppnames[static_cast<std::size_t>(core::rndnum(6) - 1)]; }
 
 SeatNames pickseats(std::string_view topSecond) {
     SeatNames names;

@@ -1,5 +1,6 @@
 #include "common/topthree.h"
 
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <optional>
@@ -9,8 +10,8 @@ namespace {
 
 std::optional<int> storednumber(std::string_view text) {
     // The shared conversion gives its fallback on failure: two fallbacks tell failure from a value.
-    const int low = platform::toInt(text, 0);
-    if (low != platform::toInt(text, 1)) return std::nullopt;
+    const int low = core::toInt(text, 0);
+    if (low != core::toInt(text, 1)) return std::nullopt;
     return low;
 }
 

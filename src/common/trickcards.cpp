@@ -1,14 +1,14 @@
 #include "common/trickcards.h"
 
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
 namespace common {
 
 void closegap(const platform::ControlArray<platform::Image>& cards, const std::array<int, 53>& tag, int seat,
               int played, float scale) {
-    const Place step = closeUpStep(seat, scale);
-    for (int later : slotsOf(seat)) {
-        if (later <= played || isPlayedTag(tag[later])) continue;
+    const core::Place step = core::closeUpStep(seat, scale);
+    for (int later : core::slotsOf(seat)) {
+        if (later <= played || core::isPlayedTag(tag[later])) continue;
         cards[later].Left = cards[later].Left + step.left;
         cards[later].Top = cards[later].Top + step.top;
     }
@@ -16,7 +16,7 @@ void closegap(const platform::ControlArray<platform::Image>& cards, const std::a
 
 bool sweeptick(const platform::ControlArray<platform::Image>& cards, const std::array<int, 5>& trickslot, int winner) {
     if (winner < 1 || winner > 4 || !trickslot[winner]) return false;
-    const Place step = sweepStep(winner);
+    const core::Place step = core::sweepStep(winner);
     for (int seat = 1; seat <= 4; ++seat) {
         if (!trickslot[seat]) continue;
         platform::Image& card = cards[trickslot[seat]];
@@ -30,7 +30,7 @@ bool sweeptick(const platform::ControlArray<platform::Image>& cards, const std::
         card.Top = lead.Top.get();
         card.Left = lead.Left.get();
     }
-    return sweptOff(winner, {lead.Left, lead.Top});
+    return core::sweptOff(winner, {lead.Left, lead.Top});
 }
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #include "common/users.h"
 
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <QList>
@@ -46,7 +47,7 @@ std::string userstext(const std::vector<std::string>& names) {
 
 std::vector<std::string> loadusers() { return parseusers(platform::readSetting(kUsersFile)); }
 
-int storedusercount() { return platform::toInt(platform::readSetting(kUserCountFile), 0); }
+int storedusercount() { return core::toInt(platform::readSetting(kUserCountFile), 0); }
 
 // The list first and the count last: a run stopped between the two leaves a count that the next
 // load mends from the list, never a count that names users the list lost.

@@ -59,10 +59,4 @@ bool writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 enum class WriteStep { Create, Write, Sync, Rename, SyncFolder };
 void setWriteFaults(std::function<int(WriteStep step, const std::filesystem::path& target)> fault);
 
-// The shared number conversion: leading and trailing blanks are ignored; text that is not a
-// whole number, or one out of range, gives the fallback.
-int toInt(std::string_view text, int fallback = 0);
-// As toInt, for numbers that may carry a fraction.
-double toDouble(std::string_view text, double fallback = 0.0);
-
 }  // namespace platform

@@ -3,8 +3,8 @@
 #include <span>
 #include <string_view>
 
-// The chooser's catalog: its three groups and twenty-four games, with the picture, the rules
-// label and the window of each game. It is the only place where the shell reaches the games.
+// The chooser's catalog: its three groups and the games of core/gamelist.def, with the picture,
+// the rules label and the window of each game. It is the only place where the shell opens a game.
 namespace shell {
 
 struct GroupEntry {

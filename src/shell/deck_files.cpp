@@ -1,8 +1,8 @@
 #include "shell/deck_files.h"
 
 #include "art/deck.h"
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/files.h"
 #include "platform/picture.h"
 
@@ -14,8 +14,8 @@ namespace shell {
 namespace {
 
 // In the order the pictures are saved: the upright back, the sideways back, full, half, thin stock.
-constexpr std::array<std::string_view, 5> kDeckFiles{common::backfile, common::sidebackfile, common::stockfull,
-                                                     common::stockhalf, common::stockthin};
+constexpr std::array<std::string_view, 5> kDeckFiles{core::backfile, core::sidebackfile, core::stockfull,
+                                                     core::stockhalf, core::stockthin};
 
 QImage designPicture(int design, std::size_t file) { return art::deckPicture(design, art::kDeckPictures[file]); }
 

@@ -12,7 +12,6 @@
 #include "shell/form5.h"
 #include "shell/form6.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
@@ -22,30 +21,13 @@ struct RulebookItem {
     std::string_view page;
 };
 
-// Three captions differ from their pages: "Towers of Hanoi", "Card Memorization (Score)", "Accordion".
-constexpr std::array<RulebookItem, 21> kRulebook{{
-    {&Form1::spades, "spades"},
-    {&Form1::hearts, "hearts"},
-    {&Form1::crazy8s, "crazy8s"},
-    {&Form1::war, "war"},
-    {&Form1::euchre, "euchre"},
-    {&Form1::gin, "gin"},
-    {&Form1::compmemory, "compmemory"},
-    {&Form1::backgammon, "backgammon"},
-    {&Form1::colormem, "colormem"},
-    {&Form1::foreaft, "foreaft"},
-    {&Form1::tictactoe, "tictactoe"},
-    {&Form1::towers, "hanoi"},
-    {&Form1::seawar, "seawar"},
-    {&Form1::hangman, "hangman"},
-    {&Form1::cardmemscore, "scorememory"},
-    {&Form1::interlockpuzzle, "interlockpuzzle"},
-    {&Form1::nestor, "nestor"},
-    {&Form1::calculation, "calculation"},
-    {&Form1::golf, "golf"},
-    {&Form1::fortythieves, "fortythieves"},
-    {&Form1::Accordian, "accordian"},
-}};
+// Each game's item opens its page; games that share an item share their page too.
+constexpr RulebookItem kRulebook[] = {
+#define GP_GAME(key, group, text, picture, pictureWidth, pictureHeight, left, top, width, height, painter, window, \
+                caption, page, rulebook)                                                                      \
+    {&Form1::rulebook, page},
+#include "core/gamelist.def"
+};
 
 // The program has no web site of its own: Help shows the pages that come with it.
 constexpr std::string_view kAboutPage = "\\Data\\about.html";
@@ -89,9 +71,9 @@ Form1::Form1() {
 }
 
 void Form1::Form_Load() {
-    common::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    core::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
     scale = choice.scale;
-    if (common::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
+    if (core::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
     Label3.Caption = "";
     common::scaleit(Label3, scale);
 }

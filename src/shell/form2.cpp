@@ -7,7 +7,6 @@
 #include "shell/catalog.h"
 #include "shell/form1.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
@@ -18,32 +17,11 @@ struct PictureDesign {
     double left, top, width, height;
 };
 
-constexpr std::array<PictureDesign, 24> kPictures{{
-    {"spadespic", &Form2::spadespic, 120, 360, 4695, 3135},
-    {"heartspic", &Form2::heartspic, 120, 360, 4695, 3135},
-    {"crazy8spic", &Form2::crazy8spic, 120, 360, 4695, 3135},
-    {"warpic", &Form2::warpic, 120, 240, 4695, 3135},
-    {"euchrepic", &Form2::euchrepic, 360, 360, 4215, 3135},
-    {"ginpic", &Form2::ginpic, 120, 240, 4695, 3135},
-    {"compmemorysmallpic", &Form2::compmemorysmallpic, 120, 360, 4695, 3135},
-    {"compmemorybigpic", &Form2::compmemorybigpic, 120, 360, 4695, 3135},
-    {"cardmemscorepic", &Form2::cardmemscorepic, 600, 360, 3735, 3135},
-    {"interlockpuzzlepic", &Form2::interlockpuzzlepic, 720, 360, 3615, 3135},
-    {"nestorpic", &Form2::nestorpic, 120, 360, 4695, 3135},
-    {"calculationpic", &Form2::calculationpic, 360, 360, 4215, 2655},
-    {"golfpic", &Form2::golfpic, 120, 360, 4695, 3135},
-    {"fortythievespic", &Form2::fortythievespic, 120, 360, 4700, 3000},
-    {"accordionpic", &Form2::accordionpic, 120, 360, 4680, 2505},
-    {"backgammonpic", &Form2::backgammonpic, 120, 240, 4695, 3135},
-    {"colorpic", &Form2::colorpic, 840, 360, 3015, 3135},
-    {"foreaftpic", &Form2::foreaftpic, 840, 360, 3255, 3135},
-    {"tictactoepic", &Form2::tictactoepic, 120, 360, 4695, 3135},
-    {"towers1pic", &Form2::towers1pic, 120, 360, 4695, 3135},
-    {"towers2pic", &Form2::towers2pic, 120, 360, 4695, 3135},
-    {"towers3pic", &Form2::towers3pic, 120, 360, 4695, 3135},
-    {"seawarpic", &Form2::seawarpic, 120, 360, 4695, 3135},
-    {"hangmanpic", &Form2::hangmanpic, 120, 360, 4695, 3135},
-}};
+constexpr PictureDesign kPictures[] = {
+#define GP_GAME(key, group, text, picture, pictureWidth, pictureHeight, left, top, width, height, ...) \
+    {#picture, &Form2::picture, left, top, width, height},
+#include "core/gamelist.def"
+};
 
 constexpr int kGroupPictures = 3;
 
@@ -118,8 +96,8 @@ void Form2::filltree() {
 }
 
 void Form2::scaleall() {
-    common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
-    if (common::smallscreen(choice)) {
+    core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
+    if (core::smallscreen(choice)) {
         Label1.Font.Size = 10;
         TreeView1.Font.Size = 7;
     }

@@ -18,30 +18,9 @@ public:
     platform::TreeView TreeView1{Frame1};
     platform::Frame Frame2{*this};
 
-    platform::Image spadespic{Frame2};
-    platform::Image heartspic{Frame2};
-    platform::Image crazy8spic{Frame2};
-    platform::Image warpic{Frame2};
-    platform::Image euchrepic{Frame2};
-    platform::Image ginpic{Frame2};
-    platform::Image compmemorysmallpic{Frame2};
-    platform::Image compmemorybigpic{Frame2};
-    platform::Image cardmemscorepic{Frame2};
-    platform::Image interlockpuzzlepic{Frame2};
-    platform::Image nestorpic{Frame2};
-    platform::Image calculationpic{Frame2};
-    platform::Image golfpic{Frame2};
-    platform::Image fortythievespic{Frame2};
-    platform::Image accordionpic{Frame2};
-    platform::Image backgammonpic{Frame2};
-    platform::Image colorpic{Frame2};
-    platform::Image foreaftpic{Frame2};
-    platform::Image tictactoepic{Frame2};
-    platform::Image towers1pic{Frame2};
-    platform::Image towers2pic{Frame2};
-    platform::Image towers3pic{Frame2};
-    platform::Image seawarpic{Frame2};
-    platform::Image hangmanpic{Frame2};
+    // The games' pictures, in the chooser's order.
+#define GP_GAME(key, group, text, picture, ...) platform::Image picture{Frame2};
+#include "core/gamelist.def"
     platform::Label Label1{Frame2};
 
     // The picture control of a game in the catalog.

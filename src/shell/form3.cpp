@@ -40,8 +40,8 @@ void Form3::Form_Load() {
     common::lockmain();
     for (const std::string& name : common::loadusersmended()) List1.AddItem(name);
 
-    const common::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
-    if (common::smallscreen(choice)) setfonts(7);
+    const core::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    if (core::smallscreen(choice)) setfonts(7);
     common::scaleit(*this, choice.scale);
     common::scaleit(List1, choice.scale);
     common::scaleit(Command1, choice.scale);

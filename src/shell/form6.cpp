@@ -1,6 +1,6 @@
 #include "shell/form6.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/when_shown.h"
 #include "shell/deck_files.h"
@@ -11,7 +11,7 @@
 void Form6::Form_Load() {
     platform::openProgramFolder();
     shell::connect();
-    platform::Randomize();
+    core::Randomize();
     Form1& main = platform::window<Form1>();
     main.Show();
     // Nothing reads the deck pictures before the user chooses a game or a deck, so checking them

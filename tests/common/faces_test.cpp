@@ -1,4 +1,4 @@
-#include "common/cards.h"
+#include "core/cards.h"
 #include "common/faces.h"
 
 #include "platform/controls.h"
@@ -31,8 +31,8 @@ TEST_F(Faces, EachCodeShowsItsOwnFaceAndIsRecognisedByIt) {
         EXPECT_EQ(t.cardpic[1].Picture.get(), t.faces.face(c.code));
         const int code = common::picturematch(t.cardpic[1], t.faces);
         EXPECT_EQ(code, c.code);
-        EXPECT_EQ(common::rankof(code), c.rank);
-        EXPECT_EQ(common::suitof(code, common::SuitOrder::Window), c.suit);
+        EXPECT_EQ(core::rankof(code), c.rank);
+        EXPECT_EQ(core::suitof(code, core::SuitOrder::Window), c.suit);
     }
 }
 

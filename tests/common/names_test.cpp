@@ -1,6 +1,6 @@
 #include "common/names.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 using namespace common;
 
 TEST(Names, OneOfSixComesUpEveryNameAndNoOther) {
-    platform::Randomize(99u);
+    core::Randomize(99u);
     std::map<std::string_view, int> counts;
     for (int i = 0; i < 600; ++i) ++counts[pickname()];
     ASSERT_EQ(counts.size(), 6u);
@@ -19,7 +19,7 @@ TEST(Names, OneOfSixComesUpEveryNameAndNoOther) {
 }
 
 TEST(Names, EachSeatDrawsFromItsOwnPair) {
-    platform::Randomize(5u);
+    core::Randomize(5u);
     struct Seen { std::set<std::string_view> top, right, left; } plain, euchre;
     for (int i = 0; i < 200; ++i) {
         const auto a = pickseats();
@@ -43,9 +43,9 @@ TEST(Names, EachSeatDrawsFromItsOwnPair) {
 TEST(Names, SeatsAreDrawnTopRightLeftOneDrawEach) {
     // With the same seed, a draw of 1 gives the first name of each pair: the seats follow the
     // generator's first three draws in order.
-    platform::Randomize(11u);
-    const double draws[3] = {platform::Rnd(), platform::Rnd(), platform::Rnd()};
-    platform::Randomize(11u);
+    core::Randomize(11u);
+    const double draws[3] = {core::Rnd(), core::Rnd(), core::Rnd()};
+    core::Randomize(11u);
     const auto seats = pickseats();
     EXPECT_EQ(seats.top, draws[0] < 0.5 ? "Orvena" : "Pelko");
     EXPECT_EQ(seats.right, draws[1] < 0.5 ? "Wendro" : "Corlan");

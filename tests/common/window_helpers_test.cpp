@@ -232,7 +232,7 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
         const auto choice = common::setscale(g.txtres, {0.74f, 0.9f});
         EXPECT_EQ(g.txtres.Text.get(), c.text);
         EXPECT_EQ(choice.scale, c.scale) << c.text;
-        EXPECT_EQ(common::smallscreen(choice), c.small) << c.text;
+        EXPECT_EQ(core::smallscreen(choice), c.small) << c.text;
         common::scaleit(g.card, choice.scale);
         EXPECT_DOUBLE_EQ(g.card.Left.get(), 1000 * double(c.scale)) << c.text;
         EXPECT_DOUBLE_EQ(g.card.Top.get(), 2000 * double(c.scale)) << c.text;

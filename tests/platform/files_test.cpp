@@ -145,23 +145,3 @@ TEST_F(SettingFiles, OpeningTheProgramFolderKeepsTheUsersOwnTemporaryFiles) {
     openProgramFolder();
     for (const char* name : kept) EXPECT_EQ(raw(name), "mine") << name;
 }
-
-TEST(NumberConversion, BadTextGivesTheDefault) {
-    EXPECT_EQ(toInt("42"), 42);
-    EXPECT_EQ(toInt(" 7 \r\n"), 7);
-    EXPECT_EQ(toInt("-3"), -3);
-    EXPECT_EQ(toInt("+5"), 5);
-    EXPECT_EQ(toInt("", -1), -1);
-    EXPECT_EQ(toInt("abc", -1), -1);
-    EXPECT_EQ(toInt("12x", -1), -1);
-    EXPECT_EQ(toInt("99999999999999999999", -1), -1);
-    EXPECT_DOUBLE_EQ(toDouble("1.5"), 1.5);
-    EXPECT_DOUBLE_EQ(toDouble("x", 2.0), 2.0);
-}
-
-TEST(NumberConversion, NonFiniteTextGivesTheDefault) {
-    for (const char* text : {"inf", "-inf", "infinity", "nan", "NAN", "1e999"}) {
-        SCOPED_TRACE(text);
-        EXPECT_DOUBLE_EQ(toDouble(text, 2.5), 2.5);
-    }
-}

@@ -1,4 +1,4 @@
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -73,13 +73,13 @@ TEST_F(WindowFixture, TheNextCaseFindsNothingOfWhatACaseLeftBehind) {
          }},
         {"the random numbers drawn",
          [](WindowFixture&, const fs::path&) {
-             for (int k = 0; k < 10; ++k) platform::Rnd();
+             for (int k = 0; k < 10; ++k) core::Rnd();
          },
          [](const fs::path&) {
-             const double first = platform::Rnd();
-             platform::setFixedSeed(20240611u);
-             platform::Randomize();
-             EXPECT_EQ(first, platform::Rnd());
+             const double first = core::Rnd();
+             core::setFixedSeed(20240611u);
+             core::Randomize();
+             EXPECT_EQ(first, core::Rnd());
          }},
     };
     for (const Leftover& leftover : leftovers) {

@@ -1,7 +1,7 @@
 #include "support/random_play.h"
 
-#include "common/cards.h"
 #include "common/mainwindow.h"
+#include "core/cards.h"
 #include "games/golf/golf.h"
 #include "games/golf/golf_rules.h"
 
@@ -33,7 +33,7 @@ std::vector<platform::Control*> golfMoves(golf& g) {
     for (int column = 1; column <= golfrules::kColumns; ++column) {
         if (t.columns[column].empty()) continue;
         const int image = t.columns[column].back();
-        if (golfrules::takes(common::rankof(t.deckorder[image]), common::rankof(t.waste))) moves.push_back(&g.cardpic[image]);
+        if (golfrules::takes(core::rankof(t.deckorder[image]), core::rankof(t.waste))) moves.push_back(&g.cardpic[image]);
     }
     return moves;
 }

@@ -1,9 +1,9 @@
 #include "support/random_play.h"
 
 #include "art/deck.h"
-#include "common/cards.h"
 #include "common/mainwindow.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/picture.h"
 #include "shell/deck_files.h"
 #include "shell/form1.h"
@@ -28,8 +28,8 @@ QImage comparable(const QImage& image) { return image.convertToFormat(QImage::Fo
 // The five deck files always show the design the number file names, whatever was chosen or
 // closed in whatever order.
 std::string mainHolds(Form1&) {
-    static const std::array<std::string_view, 5> files{common::backfile, common::sidebackfile, common::stockfull,
-                                                       common::stockhalf, common::stockthin};
+    static const std::array<std::string_view, 5> files{core::backfile, core::sidebackfile, core::stockfull,
+                                                       core::stockhalf, core::stockthin};
     static std::map<int, std::array<QImage, 5>> drawn;
     const int design = shell::storeddesign();
     if (!drawn.contains(design))

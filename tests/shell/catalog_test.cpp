@@ -1,5 +1,7 @@
 #include "shell/catalog.h"
 
+#include "art/chooser.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -121,6 +123,15 @@ TEST(Catalog, EveryBuiltGameOpensItsWindow) {
              "War",
          })
         EXPECT_NE(shell::gameByText(text)->open, nullptr) << text;
+}
+
+// The chooser draws a picture for exactly the games it lists, in the same order.
+TEST(Catalog, TheArtDrawsThePictureOfEveryGameInTheCatalogsOrder) {
+    std::vector<std::string_view> catalog;
+    for (const GameEntry& game : shell::games()) catalog.push_back(game.picture);
+    std::vector<std::string_view> drawn;
+    for (const art::GamePictureInfo& info : art::gamePictures()) drawn.push_back(info.name);
+    EXPECT_EQ(drawn, catalog);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "shell_test.h"
 
 #include "art/deck.h"
+#include "core/chance.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "shell/deck_files.h"
@@ -144,13 +144,13 @@ TEST_F(Startup, TakesUpADeckRollbackThatAFailedWriteStopped) {
 }
 
 TEST_F(Startup, SeedsTheRandomGenerator) {
-    platform::setFixedSeed(4242);
-    platform::Randomize();
-    const double first = platform::Rnd();
-    platform::Rnd();  // the sequence moves on; only a fresh seed brings it back
+    core::setFixedSeed(4242);
+    core::Randomize();
+    const double first = core::Rnd();
+    core::Rnd();  // the sequence moves on; only a fresh seed brings it back
 
     platform::window<Form6>();
-    EXPECT_EQ(platform::Rnd(), first);
+    EXPECT_EQ(core::Rnd(), first);
 }
 
 }  // namespace

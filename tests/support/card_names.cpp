@@ -16,22 +16,22 @@ int rankOfName(std::string_view rank) {
 }
 
 // The block whose suit word starts with the letter, in the given order.
-int blockOfLetter(char letter, common::SuitOrder order) {
+int blockOfLetter(char letter, core::SuitOrder order) {
     for (int block = 0; block < 4; ++block)
-        if (common::suitword(block, order).front() == letter - 'A' + 'a') return block;
+        if (core::suitword(block, order).front() == letter - 'A' + 'a') return block;
     return -1;
 }
 
 }  // namespace
 
-int cardCode(std::string_view name, common::SuitOrder order) {
+int cardCode(std::string_view name, core::SuitOrder order) {
     const int rank = name.size() >= 2 ? rankOfName(name.substr(0, name.size() - 1)) : 0;
     const int block = name.empty() ? -1 : blockOfLetter(name.back(), order);
     if (rank == 0 || block < 0) throw std::invalid_argument("not a card: " + std::string(name));
     return block * 13 + rank;
 }
 
-std::vector<int> cardCodes(std::string_view names, common::SuitOrder order) {
+std::vector<int> cardCodes(std::string_view names, core::SuitOrder order) {
     std::istringstream in{std::string(names)};
     std::vector<int> codes;
     for (std::string name; in >> name;) codes.push_back(cardCode(name, order));
@@ -40,11 +40,11 @@ std::vector<int> cardCodes(std::string_view names, common::SuitOrder order) {
 
 std::array<std::int16_t, 52> completeDeck(const std::map<int, int>& placed) {
     std::set<int> free;
-    for (int c = 1; c <= common::kDeckSize; ++c) free.insert(c);
+    for (int c = 1; c <= core::kDeckSize; ++c) free.insert(c);
     for (auto [position, c] : placed)
         if (!free.erase(c)) throw std::invalid_argument("card placed twice: " + std::to_string(c));
     std::array<std::int16_t, 52> order{};
-    for (int position = 1; position <= common::kDeckSize; ++position) {
+    for (int position = 1; position <= core::kDeckSize; ++position) {
         int c = 0;
         if (auto it = placed.find(position); it != placed.end()) {
             c = it->second;

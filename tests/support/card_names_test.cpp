@@ -6,7 +6,7 @@
 
 namespace {
 
-using common::SuitOrder;
+using core::SuitOrder;
 
 struct NameCase { const char* name; int file; int window; };
 

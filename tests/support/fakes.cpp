@@ -1,6 +1,6 @@
 #include "support/fakes.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/services.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ RandomPlay::~RandomPlay() {
 
 void RandomPlay::seed(std::uint32_t seed) {
     gestures_.seed(seed);
-    platform::Randomize(seed);
+    core::Randomize(seed);
 }
 
 int RandomPlay::pick(int n) { return static_cast<int>(gestures_() % static_cast<std::uint32_t>(n)); }

@@ -1,6 +1,6 @@
 #include "support/window_test.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
@@ -85,8 +85,8 @@ std::optional<ClientPoint> reachablePoint(Control& control) {
 void WindowTest::SetUp() {
     folder_.emplace(ProgramFolder::Storage::MemoryIfAvailable);
     platform::setScreenSize(platform::ScreenSize{1024, 768});
-    platform::setFixedSeed(20240611u);
-    platform::Randomize();
+    core::setFixedSeed(20240611u);
+    core::Randomize();
     platform::scheduler::useVirtualClock(true);
     platform::setFollowUserActivation(false);
     platform::setQuitHook([this] { ended_ = true; });
@@ -102,7 +102,7 @@ void WindowTest::TearDown() {
     platform::setQuitHook({});
     platform::setFollowUserActivation(true);
     platform::scheduler::useVirtualClock(false);
-    platform::setFixedSeed(std::nullopt);
+    core::setFixedSeed(std::nullopt);
     platform::setScreenSize(std::nullopt);
     folder_.reset();
 }

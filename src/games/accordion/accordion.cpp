@@ -2,13 +2,14 @@
 
 #include "games/accordion/accordion_rules.h"
 
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/numbers.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <string>
@@ -72,12 +73,12 @@ void Accordian::design() {
 }
 
 void Accordian::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
     // The window's height gains 1500 design twips that scale with it.
     Height = Height + 1500;
-    const common::ScaleChoice choice = common::setscale(txtres, {0.77f, 0.78f, {2000, 800}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.77f, 0.78f, {2000, 800}});
     table.scale = choice.scale;
     sizewindow(choice);
     for (auto& [k, slot] : cardpic) common::scaleit(*slot, table.scale);
@@ -88,14 +89,14 @@ void Accordian::Form_Load() {
 
 // The window's own formula: the height, with its 1500 design twips, less 1000 at full size; at
 // 640 x 480 fixed amounts are added after the scaling.
-void Accordian::sizewindow(const common::ScaleChoice& choice) {
+void Accordian::sizewindow(const core::ScaleChoice& choice) {
     const double scale = choice.scale;
     Width = Width * scale;
     Top = Top * scale;
     Left = Left * scale;
     Height = Height * scale;
-    if (choice.kind == common::ScreenKind::Other) Height = Height - 1000;
-    if (choice.kind == common::ScreenKind::At640x480) {
+    if (choice.kind == core::ScreenKind::Other) Height = Height - 1000;
+    if (choice.kind == core::ScreenKind::At640x480) {
         Height = Height + 800;
         Width = Width + 2000;
     }
@@ -106,7 +107,7 @@ void Accordian::Form_Activate() { common::lockmain(); }
 void Accordian::Form_Unload(int&) { common::releasemain(); }
 
 void Accordian::begin() {
-    common::shuffledeck(table.deckorder, table.cardused, kSlots);
+    core::shuffledeck(table.deckorder, table.cardused, kSlots);
     lay();
 }
 
@@ -124,7 +125,7 @@ void Accordian::dealKnown(const std::array<std::int16_t, 52>& order) {
 void Accordian::lay() {
     movable();
     accordionrules::lay(table);
-    deck.Picture = LoadPicture(common::stockfull);
+    deck.Picture = LoadPicture(core::stockfull);
     deck.Visible = true;
     showslots();
     for (auto& [k, image] : Image) {
@@ -177,7 +178,7 @@ void Accordian::deck_Click() {
     const std::string_view pile = accordionrules::stockpicture(table.dealtcount);
     if (pile.empty())
         deck.Visible = false;
-    else if (pile != common::stockfull)
+    else if (pile != core::stockfull)
         deck.Picture = LoadPicture(pile);
     showslots();
     if (dealt.reshown) mirrorvisibility(2);
@@ -187,7 +188,7 @@ void Accordian::deck_Click() {
 
 // One routine serves the drops on Image1 to Image51: the dragged row image's tag names its pile.
 void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
-    if (accordionrules::drop(table, Index, toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
+    if (accordionrules::drop(table, Index, core::toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
         closegap();
     setpics();
 }

@@ -54,7 +54,7 @@ private:
     void Form_Unload(int& Cancel) override;
 
     void design();
-    void sizewindow(const common::ScaleChoice& choice);
+    void sizewindow(const core::ScaleChoice& choice);
     void lay();
     void movable();
     void reveal();

@@ -1,7 +1,7 @@
 #include "games/accordion/accordion_rules.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 
 #include <algorithm>
 #include <array>
@@ -55,12 +55,12 @@ void showall(AccordionTable& t) {
 void suitsvalues(AccordionTable& t, int k) {
     Record& r = t.slot[k];
     if (r.card < 1 || r.card > kSlots) return;
-    r.cardsuit = common::suitof(r.card, common::SuitOrder::Window);
-    r.cardrank = static_cast<std::int16_t>(common::rankof(r.card));
+    r.cardsuit = core::suitofcode(r.card, core::SuitOrder::Window);
+    r.cardrank = static_cast<std::int16_t>(core::rankof(r.card));
 }
 
 std::string_view stockpicture(int dealtcount) {
-    return common::stockpicture(kSlots - dealtcount, kFullFrom, kHalfFrom);
+    return core::stockpicture(kSlots - dealtcount, kFullFrom, kHalfFrom);
 }
 
 int rowof(int n) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,7 +24,7 @@ struct Record {
     std::int16_t card = 0;
     std::int16_t tag = 0;
     std::int16_t cardrank = 0;
-    std::string cardsuit;
+    core::MaybeSuit cardsuit;
 
     friend bool operator==(const Record&, const Record&) = default;
 };

@@ -9,13 +9,14 @@
 #include "art/dice.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 #include <array>
@@ -199,7 +200,7 @@ void backgammon::design() {
 }
 
 void backgammon::Form_Load() {
-    Randomize();
+    core::Randomize();
     setscale();
     scalecontrols();
     common::soundswitch(RichTextBox9, onsound, off, "backgammon");
@@ -223,9 +224,9 @@ void backgammon::Form_Unload(int&) {
 }
 
 void backgammon::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {geo::kScaleAt640, geo::kScaleAt800});
+    const core::ScaleChoice choice = common::setscale(txtres, {geo::kScaleAt640, geo::kScaleAt800});
     scale = choice.scale;
-    if (common::smallscreen(choice))
+    if (core::smallscreen(choice))
         for (Label* name : {&Label1, &Label2}) name->Font.Size = 7;
     for (const art::BoardFile& board : art::backgammonBoardFiles())
         if (board.scale == scale) Picture = LoadPicture("\\Images\\" + board.name.toStdString());
@@ -306,7 +307,7 @@ void backgammon::startup() {
     showcube();
     hidemarkers();
     layout();
-    if (firstRoller(RichTextBox1.Text.get(), [](int n) { return common::rndnum(n); }) == 1) {
+    if (firstRoller(RichTextBox1.Text.get(), [](int n) { return core::rndnum(n); }) == 1) {
         die2.Left = geo::kUserDie2 * double(scale);
         die1.Left = geo::kUserDie1 * double(scale);
         for (Image* dice : {&die1, &die2, &diespot1, &diespot2}) dice->Enabled = true;
@@ -414,13 +415,13 @@ void backgammon::hidemarkers() {
 void backgammon::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
 
 void backgammon::roll() {
-    rollwith([](int n) { return common::rndnum(n); });
+    rollwith([](int n) { return core::rndnum(n); });
 }
 
 void backgammon::rollKnown(int die1value, int die2value) {
     std::vector<int> known{die1value, die2value};
     rollwith([known, next = std::size_t{0}](int n) mutable {
-        return next < known.size() ? known[next++] : common::rndnum(n);
+        return next < known.size() ? known[next++] : core::rndnum(n);
     });
 }
 
@@ -470,7 +471,7 @@ void backgammon::compturn() {
     die2.Left = geo::kComputerDie2 * double(scale);
     die1.Left = geo::kComputerDie1 * double(scale);
     playsound(kDice);
-    rollComputer(table, [](int n) { return common::rndnum(n); });
+    rollComputer(table, [](int n) { return core::rndnum(n); });
     showdie(die1, table.compdie1);
     showdie(die2, table.compdie2);
     Timer1.Enabled = true;
@@ -546,7 +547,7 @@ void backgammon::Image2_MouseMove(int Index, int, int, double, double) {
 // The markers show where the dragged checker may go; the point areas come in front of the
 // handles so that the drop lands on a point and not on a checker.
 void backgammon::Image1_DragOver(int, Control&, double, double, int) {
-    const int checker = toInt(Text1.Text.get());
+    const int checker = core::toInt(Text1.Text.get());
     if (checker < 1 || checker > kCheckers) return;
     const Targets marked = targets(table, checker);
     for (int target = 1; target <= kTray; ++target) Shape3[target].Visible = marked.test(std::size_t(target));
@@ -554,7 +555,7 @@ void backgammon::Image1_DragOver(int, Control&, double, double, int) {
 }
 
 void backgammon::Image2_DragDrop(int Index, Control&, double, double) {
-    const int checker = toInt(Text1.Text.get());
+    const int checker = core::toInt(Text1.Text.get());
     if (checker < 1 || checker > kCheckers || Index == table.playerpos[checker]) return;
     dcube.Enabled = false;
     if (!userturn_ || !targets(table, checker).test(std::size_t(Index))) return;
@@ -578,7 +579,7 @@ void backgammon::Image2_DragDrop(int Index, Control&, double, double) {
 
 // Bearing off: only where the dragged checker's targets include the tray.
 void backgammon::Image3_DragDrop(Control&, double, double) {
-    const int checker = toInt(Text1.Text.get());
+    const int checker = core::toInt(Text1.Text.get());
     if (checker < 1 || checker > kCheckers || !userturn_ || !targets(table, checker).test(kTray)) return;
     Text2.Text = std::to_string(kTray);
     bearOff(table, checker);

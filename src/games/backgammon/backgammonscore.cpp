@@ -61,10 +61,10 @@ void backgammonscore::connect(BackgammonScoreBoard board) { owner() = std::move(
 
 void backgammonscore::Form_Load() {
     common::lockowner(board());
-    const common::ScaleChoice choice =
+    const core::ScaleChoice choice =
         common::setscale(txtres, {art::bgboard::kScaleAt640, art::bgboard::kScaleAt800});
     const float scale = choice.scale;
-    if (common::smallscreen(choice))
+    if (core::smallscreen(choice))
         for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
     common::scaleit(*this, scale);
     for (Label* label : {&Label1, &Label2, &Label3, &Label4}) common::scaleit(*label, scale);

@@ -1,9 +1,9 @@
 #include "games/crazy8s-war/choosesuitcrazy8.h"
 
 #include "art/card_face.h"
-#include "common/cards.h"
 #include "common/locks.h"
 #include "common/scaling.h"
+#include "core/cards.h"
 
 #include <algorithm>
 
@@ -81,10 +81,10 @@ void choosesuitcrazy8::Form_Unload(int& Cancel) {
     if (table()) owner().compturn();
 }
 
-void choosesuitcrazy8::Image1_Click() { pick(common::kDiamonds); }
+void choosesuitcrazy8::Image1_Click() { pick(core::kDiamonds); }
 
-void choosesuitcrazy8::Image2_Click() { pick(common::kHearts); }
+void choosesuitcrazy8::Image2_Click() { pick(core::kHearts); }
 
-void choosesuitcrazy8::Image3_Click() { pick(common::kClubs); }
+void choosesuitcrazy8::Image3_Click() { pick(core::kClubs); }
 
-void choosesuitcrazy8::Image4_Click() { pick(common::kSpades); }
+void choosesuitcrazy8::Image4_Click() { pick(core::kSpades); }

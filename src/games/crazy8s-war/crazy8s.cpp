@@ -5,8 +5,6 @@
 #include "games/crazy8s-war/crazy8s_rules.h"
 
 #include "common/backs.h"
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
@@ -15,9 +13,12 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/numbers.h"
+#include "core/stock.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 #include <string>
@@ -90,16 +91,16 @@ void crazy8s::design() {
 
 void crazy8s::Form_Load() {
     Label1.Caption = common::playername();
-    Randomize();
+    core::Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
     Label2.Caption = std::string(common::pickname());
     for (auto& [k, card] : Image1) common::facesizedback(*card);
     for (auto& [k, back] : compcard) common::facesizedback(*back);
-    const common::ScaleChoice choice = common::setscale(txtres, {kSmallest, 0.9f, {0, 1000}});
+    const core::ScaleChoice choice = common::setscale(txtres, {kSmallest, 0.9f, {0, 1000}});
     scale = choice.scale;
     screen = choice.kind;
-    if (common::smallscreen(choice)) {
+    if (core::smallscreen(choice)) {
         Label1.Font.Size = 7;
         Label2.Font.Size = 7;
     }
@@ -113,7 +114,7 @@ void crazy8s::scalewindow() {
         back->Width = back->Width * double(scale);
     }
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Height = Height + 1000;
+    if (screen == core::ScreenKind::At640x480) Height = Height + 1000;
     for (int k = 1; k <= kCards; ++k) common::scaleit(Image1[k], scale);
     for (Control* control : std::initializer_list<Control*>{&Command1, &Image2, &Label2, &Label1, &Frame2})
         common::scaleit(*control, scale);
@@ -131,12 +132,12 @@ void crazy8s::Form_Unload(int&) {
 }
 
 void crazy8s::newgame_Click() {
-    common::shuffledeck(table.deckorder, table.cardused, kCards);
+    core::shuffledeck(table.deckorder, table.cardused, kCards);
     deal_Click();
 }
 
 void crazy8s::dealKnown(const std::array<std::int16_t, 52>& order) {
-    common::knowndeal(table.deckorder, table.cardused, order);
+    core::knowndeal(table.deckorder, table.cardused, order);
     deal_Click();
 }
 
@@ -144,8 +145,8 @@ void crazy8s::dealKnown(const std::array<std::int16_t, 52>& order) {
 void crazy8s::deal_Click() {
     Timer3.Enabled = false;
     crazy8srules::deal(table);
-    Command1.Picture = LoadPicture(common::stockfull);
-    const platform::Picture back = LoadPicture(common::backfile);
+    Command1.Picture = LoadPicture(core::stockfull);
+    const platform::Picture back = LoadPicture(core::backfile);
     for (int k = 1; k <= kCards; ++k) {
         Image1[k].Picture = back;
         Image1[k].DragMode = vbManual;
@@ -171,7 +172,7 @@ void crazy8s::deal_Click() {
     Timer4.Enabled = true;
 }
 
-void crazy8s::fixit(int card) { Image1[card].Picture = LoadPicture(common::facefile(table.deckorder[card])); }
+void crazy8s::fixit(int card) { Image1[card].Picture = LoadPicture(core::facefile(table.deckorder[card])); }
 
 // A played card lies on the pile under the drop zone, which stays in front of it.
 void crazy8s::topile(int card) {
@@ -219,7 +220,7 @@ void crazy8s::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text
 
 // An illegal card changes nothing: it stays in the hand and the stock keeps its state.
 void crazy8s::Image2_DragDrop(Control&, double, double) {
-    const int card = toInt(Text1.Text.get(), 0);
+    const int card = core::toInt(Text1.Text.get(), 0);
     if (!legal(table, card)) return;
     common::playsound(RichTextBox9, player, kFlick);
     play(table, card);
@@ -261,7 +262,7 @@ void crazy8s::Command1_Click() {
 }
 
 void crazy8s::allthereistoknow() {
-    table.activesuit = Text2.Text.get();
+    table.activesuit = core::suitnamed(Text2.Text.get());
     table.activerank = kEight;
     MsgBox("The Suit is now " + Text2.Text.get(), vbOKOnly + vbInformation, "Suit Chage");
 }
@@ -275,7 +276,7 @@ void crazy8s::compturn() {
     Command1.Enabled = false;
     const CompTurn turn = computerturn(table);
     for (int card : turn.drawn) {
-        Image1[card].Picture = LoadPicture(common::backfile);
+        Image1[card].Picture = LoadPicture(core::backfile);
         Image1[card].ZOrder(0);
     }
     if (turn.played) {
@@ -286,7 +287,7 @@ void crazy8s::compturn() {
     hisset();
     showtags();
     if (turn.played && table.cardrank[turn.played] == kEight)
-        MsgBox("The suit is now " + table.activesuit, vbOKOnly + vbInformation, "Suit change");
+        MsgBox("The suit is now " + std::string(core::suitword(*table.activesuit)), vbOKOnly + vbInformation, "Suit change");
     enablecards(true);
     if (table.compcount == 0) {
         gameover("You Lost, Keep Playing?");

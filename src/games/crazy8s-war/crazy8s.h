@@ -29,7 +29,7 @@ public:
 
     crazy8srules::Crazy8sTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 53};  // 53: a spare back outside the window
     platform::Image Command1{*this};  // the stock

@@ -1,6 +1,6 @@
 #include "games/crazy8s-war/crazy8s_layout.h"
 
-#include "common/scaling.h"
+#include "core/scaling.h"
 
 #include <array>
 #include <cmath>
@@ -22,7 +22,7 @@ int columnof(int slot) { return (slot - 1) % kPerRow; }
 
 }  // namespace
 
-double nearest(double design, float scale) { return std::nearbyint(common::scaled(design, scale)); }
+double nearest(double design, float scale) { return std::nearbyint(core::scaled(design, scale)); }
 
 Place userslot(int slot, float scale) {
     return {nearest(kFirstLeft + kColumnStep * columnof(slot), scale),
@@ -34,9 +34,9 @@ Place compslot(int slot, float scale) {
 }
 
 Place backslot(int k, float scale) {
-    return {userslot(columnof(k) + 1, scale).left, common::scaled(kBackTop, scale) - kBackRowStep * rowof(k)};
+    return {userslot(columnof(k) + 1, scale).left, core::scaled(kBackTop, scale) - kBackRowStep * rowof(k)};
 }
 
-Place pileplace(float scale) { return {common::scaled(5040, scale), common::scaled(2880, scale)}; }
+Place pileplace(float scale) { return {core::scaled(5040, scale), core::scaled(2880, scale)}; }
 
 }  // namespace crazy8srules

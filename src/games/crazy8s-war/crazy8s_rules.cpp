@@ -1,6 +1,6 @@
 #include "games/crazy8s-war/crazy8s_rules.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 #include <string_view>
@@ -45,8 +45,8 @@ void closegap(Crazy8sTable& t, int hand, int gap) {
 
 void deal(Crazy8sTable& t) {
     for (int k = 1; k <= kCards; ++k) {
-        t.cardsuit[k] = std::string(common::suitof(t.deckorder[k]));
-        t.cardrank[k] = static_cast<std::int16_t>(common::rankof(t.deckorder[k]));
+        t.cardsuit[k] = core::suitofcode(t.deckorder[k]);
+        t.cardrank[k] = static_cast<std::int16_t>(core::rankof(t.deckorder[k]));
         t.slot[k] = 0;
         if (k < kFirstComp) {
             t.tag[k] = kUserTag;
@@ -109,9 +109,9 @@ int comppick(const Crazy8sTable& t) {
     return 0;
 }
 
-std::string namedsuit(const Crazy8sTable& t) {
-    constexpr std::array<std::string_view, 4> kPreference{common::kHearts, common::kSpades, common::kDiamonds,
-                                                          common::kClubs};
+core::Suit namedsuit(const Crazy8sTable& t) {
+    using core::Suit;
+    constexpr std::array<Suit, 4> kPreference{Suit::Hearts, Suit::Spades, Suit::Diamonds, Suit::Clubs};
     std::array<int, 4> count{};
     for (int k = 1; k <= kCards; ++k) {
         if (t.tag[k] != kCompTag || t.cardrank[k] == kEight) continue;
@@ -121,7 +121,7 @@ std::string namedsuit(const Crazy8sTable& t) {
     std::size_t best = 0;
     for (std::size_t s = 1; s < kPreference.size(); ++s)
         if (count[s] > count[best]) best = s;
-    return std::string(kPreference[best]);
+    return kPreference[best];
 }
 
 CompTurn computerturn(Crazy8sTable& t) {

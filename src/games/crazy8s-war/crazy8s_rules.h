@@ -39,7 +39,7 @@ int play(Crazy8sTable& t, int card);
 int comppick(const Crazy8sTable& t);
 // The suit the computer names with its eight: the one it holds most of, eights not counted, ties
 // going to hearts, spades, diamonds, clubs in that order; hearts with no card left.
-std::string namedsuit(const Crazy8sTable& t);
+core::Suit namedsuit(const Crazy8sTable& t);
 
 // What one computer turn did: the cards it drew, in order, then the card it played (0 when it
 // could neither play nor draw, and passed).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,7 +25,7 @@ using Cards = std::array<std::int16_t, kCards + 1>;
 struct Crazy8sTable {
     Cards deckorder{};  // card code in file order dealt to each card image
     Cards cardused{};   // the shuffle's marks, by code
-    std::array<std::string, kCards + 1> cardsuit{};  // suit word of each card image
+    std::array<core::MaybeSuit, kCards + 1> cardsuit{};  // the suit of each card image
     Cards cardrank{};                                // 1 ace .. 13 king
     // Where each card lies: kUserTag or kCompTag in a hand; outside the hands 1..discardtag, the
     // stock first from the next card to draw (1), then the discard pile in the order played.
@@ -35,7 +37,7 @@ struct Crazy8sTable {
     int compcount = 0;
     int nextdraw = 0;    // the card image numbered 1, the next card to draw
     int discardtag = 0;  // the number of the top discard
-    std::string activesuit;  // the suit to follow: the top discard's, or the one an eight named
+    core::MaybeSuit activesuit;  // the suit to follow: the top discard's, or the one an eight named
     int activerank = 0;      // the rank to follow; 8 after an eight
 };
 

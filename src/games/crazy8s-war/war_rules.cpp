@@ -1,7 +1,7 @@
 #include "games/crazy8s-war/war_rules.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 
 namespace warrules {
 namespace {
@@ -34,7 +34,7 @@ void closeup(WarTable& t, int left) {
 }  // namespace
 
 int rankvalue(int code) {
-    const int rank = common::rankof(code);
+    const int rank = core::rankof(code);
     return rank == 1 ? kAce : rank;
 }
 
@@ -111,6 +111,6 @@ bool arrive(WarTable& t, int card, Side winner) {
 
 bool canturn(const WarTable& t) { return t.playercount > 0 && t.compcount > 0; }
 
-std::string_view pilepicture(int count) { return common::stockpicture(count, 40, 13); }
+std::string_view pilepicture(int count) { return core::stockpicture(count, 40, 13); }
 
 }  // namespace warrules

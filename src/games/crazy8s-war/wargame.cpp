@@ -3,8 +3,6 @@
 #include "games/crazy8s-war/war_layout.h"
 #include "games/crazy8s-war/war_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
@@ -13,8 +11,11 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/numbers.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 #include <string>
@@ -82,14 +83,14 @@ void wargame::design() {
 }
 
 void wargame::Form_Load() {
-    Randomize();
+    core::Randomize();
     Label2.Caption = std::string(common::pickname());
     Label1.Caption = common::playername();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     startmeup();
-    const common::ScaleChoice choice = common::setscale(txtres, {kSmallest, 1.0f});
+    const core::ScaleChoice choice = common::setscale(txtres, {kSmallest, 1.0f});
     scale = choice.scale;
-    if (common::smallscreen(choice)) {
+    if (core::smallscreen(choice)) {
         Label1.Font.Size = 7;
         Label2.Font.Size = 7;
     }
@@ -111,12 +112,12 @@ void wargame::Form_Unload(int&) { common::releasemain(); }
 void wargame::newgame_Click() { startmeup(); }
 
 void wargame::startmeup() {
-    common::shuffledeck(table.deckorder, table.cardused, kCards);
+    core::shuffledeck(table.deckorder, table.cardused, kCards);
     lay();
 }
 
 void wargame::dealKnown(const std::array<std::int16_t, 52>& order) {
-    common::knowndeal(table.deckorder, table.cardused, order);
+    core::knowndeal(table.deckorder, table.cardused, order);
     lay();
 }
 
@@ -136,7 +137,7 @@ void wargame::lay() {
     }
 }
 
-void wargame::zzz(int card) { Image1[card].Picture = LoadPicture(common::facefile(table.deckorder[card])); }
+void wargame::zzz(int card) { Image1[card].Picture = LoadPicture(core::facefile(table.deckorder[card])); }
 
 // The piles close up behind every card that leaves them, so every tag follows the table.
 void wargame::showtags() {
@@ -199,7 +200,7 @@ void wargame::laywar() {
     const Place faces[] = {{Image1[table.playerface].Left, Image1[table.playerface].Top},
                            {Image1[table.compface].Left, Image1[table.compface].Top}};
     const War war = warrules::laywar(table);
-    const platform::Picture back = LoadPicture(common::backfile);
+    const platform::Picture back = LoadPicture(core::backfile);
     const std::pair<const std::vector<WarCard>*, Side> sides[] = {{&war.user, Side::User}, {&war.comp, Side::Computer}};
     for (const auto& [laid, side] : sides) {
         for (const WarCard& c : *laid) {
@@ -237,7 +238,7 @@ void wargame::Timer3_Timer() { slide(Timer3, Side::User); }
 // One step of the won card toward the winner's corner; once out of the window it joins the bottom
 // of the winner's pile, and a card reaching a pile while the other is empty ends the game.
 void wargame::slide(Timer& timer, Side winner) {
-    const int index = toInt(Text1.Text.get(), 0);
+    const int index = core::toInt(Text1.Text.get(), 0);
     Image& card = Image1[index];
     const double step = winner == Side::User ? kSlideStep : -kSlideStep;
     card.Top = card.Top + step;

@@ -9,20 +9,21 @@
 #include "games/euchre/euchrescore.h"
 
 #include "art/euchre_pictures.h"
-#include "common/cards.h"
 #include "common/backs.h"
-#include "common/deck.h"
-#include "common/euchrecards.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/euchrecards.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -175,7 +176,7 @@ void euchre::design() {
 }
 
 void euchre::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, "euchre");
     Image5.Visible = false;
@@ -202,18 +203,18 @@ void euchre::seatplayers(std::string_view partnerSecond) {
     Label14.Caption = std::string(names.left);
     for (Image* button : {&Image6, &Image7, &Image8}) button->Move(button->Left, button->Top, Image9.Width, Image9.Height);
     Label11.Caption = common::playername();
-    table.dealer = common::rndnum(4);
+    table.dealer = core::rndnum(4);
     Text6.Text = std::to_string(table.dealer);
     Text4.Text = "0";
     Text5.Text = "0";
-    table.teampoints = {0, toInt(Text4.Text.get()), toInt(Text5.Text.get())};
+    table.teampoints = {0, core::toInt(Text4.Text.get()), core::toInt(Text5.Text.get())};
 }
 
 void euchre::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f, {900, 1300}, {0, 1300}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f, {900, 1300}, {0, 1300}});
     scale = choice.scale;
     screen = choice.kind;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10,
                          &Label11, &Label12, &Label13, &Label14})
         label->Font.Size = 7;
@@ -223,7 +224,7 @@ void euchre::setscale() {
 // into its scaled size.
 void euchre::scalewindow() {
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Width = Width + 900;
+    if (screen == core::ScreenKind::At640x480) Width = Width + 900;
     const double s = scale;
     for (int slot = 1; slot <= kSlots; ++slot) {
         Image& card = Image1[slot];
@@ -269,7 +270,7 @@ void euchre::startup() { deal(nullptr); }
 void euchre::dealKnown(const std::array<std::int16_t, 24>& order) { deal(&order); }
 
 void euchre::deal(const std::array<std::int16_t, 24>* known) {
-    beginDeal(table, toInt(Text6.Text.get()));
+    beginDeal(table, core::toInt(Text6.Text.get()));
     for (int k = 1; k <= 15; ++k) compcard[k].Visible = true;
     for (int slot = 1; slot <= kSlots; ++slot) {
         Image1[slot].Enabled = true;
@@ -293,7 +294,7 @@ void euchre::deal(const std::array<std::int16_t, 24>* known) {
         back.Height = compcard[1].Width.get();
         back.Width = compcard[1].Height.get();
         back.Stretch = true;
-        back.Picture = LoadPicture(common::sidebackfile);
+        back.Picture = LoadPicture(core::sidebackfile);
     }
     const auto dealt = [this](int slot) {
         table.dealslot = slot;
@@ -307,7 +308,7 @@ void euchre::deal(const std::array<std::int16_t, 24>* known) {
             dealt(slot);
         }
     } else {
-        common::shuffledeck(table.deckorder, table.cardused, kSlots, dealt);
+        core::shuffledeck(table.deckorder, table.cardused, kSlots, dealt);
     }
     Image3.Picture = Image1[kTurnedSlot].Picture.get();
     finishDeal(table);
@@ -317,14 +318,14 @@ void euchre::zzz() {
     euchrerules::zzz(table);
     const int slot = table.dealslot;
     if (slot < 1 || slot > kSlots) return;
-    const std::string face = common::euchrefacefile(table.deckorder[slot]);
+    const std::string face = core::euchrefacefile(table.deckorder[slot]);
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
 }
 
 void euchre::zzz2() {
-    const int slot = toInt(Text1.Text.get());
+    const int slot = core::toInt(Text1.Text.get());
     if (slot < 1 || slot > kSlots) return;
-    const std::string face = common::euchrefacefile(table.deckorder[slot]);
+    const std::string face = core::euchrefacefile(table.deckorder[slot]);
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
 }
 
@@ -398,18 +399,21 @@ bool euchre::acceptsturned() {
 }
 
 void euchre::useraccepts() {
-    table.trump = table.cardsuit[kTurnedSlot];
-    MsgBox("Trump Suit is now " + table.trump, kInformation, table.trump);
+    const MaybeSuit turned = table.cardsuit[kTurnedSlot];
+    if (!turned) return;
+    table.trump = turned;
+    const std::string word(core::suitword(*turned));
+    MsgBox("Trump Suit is now " + word, kInformation, word);
     table.maker = kUser;
-    Image4.Picture = LoadPicture(trumpfile(table.trump));
+    Image4.Picture = LoadPicture(trumpfile(*turned));
     gamestart();
 }
 
 // A computer seat makes trump; its message holds every timer of the program while it is open.
-void euchre::maketrump(std::string_view suit, int seat, std::string_view title) {
+void euchre::maketrump(Suit suit, int seat, std::string_view title) {
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, title);
-    table.trump = std::string(suit);
+    table.trump = suit;
     table.maker = seat;
     gamestart();
 }
@@ -420,10 +424,10 @@ void euchre::Timer1_Timer() {
         table.turn = 4;
         return;
     }
-    if (acceptsTurned(table, seat)) {
+    const MaybeSuit turned = table.cardsuit[kTurnedSlot];
+    if (turned && acceptsTurned(table, seat)) {
         Timer1.Enabled = false;
-        const std::string suit = table.cardsuit[kTurnedSlot];
-        maketrump(suit, seat, capitalised(suit));
+        maketrump(*turned, seat, capitalised(*turned));
         return;
     }
     remark(seat).Caption = std::string(kPassed);
@@ -471,29 +475,29 @@ void euchre::Timer2_Timer() {
         Frame1.Visible = true;
         return;
     }
-    const std::string_view suit = roundTwoSuit(table, table.turn);
-    if (suit.empty()) {
+    const MaybeSuit suit = roundTwoSuit(table, table.turn);
+    if (!suit) {
         remark(table.turn).Caption = std::string(kPassed);
         return;
     }
     Timer2.Enabled = false;
-    maketrump(suit, table.turn, "Trump Suit");
+    maketrump(*suit, table.turn, "Trump Suit");
 }
 
-void euchre::picksuit(std::string_view suit, bool hideFirst) {
+void euchre::picksuit(Suit suit, bool hideFirst) {
     if (hideFirst) Frame1.Visible = false;
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, capitalised(suit));
     Frame1.Visible = false;
-    table.trump = std::string(suit);
+    table.trump = suit;
     table.maker = kUser;
     gamestart();
 }
 
-void euchre::Image6_Click() { picksuit("spades", false); }
-void euchre::Image7_Click() { picksuit("diamonds", true); }
-void euchre::Image8_Click() { picksuit("clubs", false); }
-void euchre::Image9_Click() { picksuit("hearts", false); }
+void euchre::Image6_Click() { picksuit(Suit::Spades, false); }
+void euchre::Image7_Click() { picksuit(Suit::Diamonds, true); }
+void euchre::Image8_Click() { picksuit(Suit::Clubs, false); }
+void euchre::Image9_Click() { picksuit(Suit::Hearts, false); }
 
 void euchre::Label10_Click() {
     Frame1.Visible = false;
@@ -562,7 +566,7 @@ void euchre::Timer4_Timer() {
 }
 
 void euchre::computerplays(int seat) {
-    const ComputerCard choice = chooseCard(table, seat, [](int n) { return common::rndnum(n); });
+    const ComputerCard choice = chooseCard(table, seat, [](int n) { return core::rndnum(n); });
     if (choice.error) MsgBox("ERROR");
     if (choice.slot) {
         Image& card = Image1[choice.slot];
@@ -603,7 +607,7 @@ void euchre::Timer6_Timer() {
 void euchre::Timer5_Timer() {
     Timer4.Enabled = false;
     Image5.Visible = false;
-    const int winner = toInt(Text2.Text.get());
+    const int winner = core::toInt(Text2.Text.get());
     if (winner < 1 || winner > 4 || !table.trickslot[winner]) {
         Timer5.Enabled = false;
         return;
@@ -683,7 +687,7 @@ void euchre::newgame_Click() { nnew(); }
 
 // The deal moves one seat on, then the next hand is dealt and its trump made.
 void euchre::nexthand() {
-    const int dealer = toInt(Text6.Text.get());
+    const int dealer = core::toInt(Text6.Text.get());
     if (dealer >= 1 && dealer <= 4) Text6.Text = std::to_string(nextSeat(dealer));
     startup();
     sstart();

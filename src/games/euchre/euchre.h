@@ -47,7 +47,7 @@ public:
 
     euchrerules::EuchreTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 24};
     platform::ControlArray<platform::Image> compcard{*this, 1, 15};
@@ -115,8 +115,8 @@ private:
     void askuser();
     bool acceptsturned();
     void useraccepts();
-    void maketrump(std::string_view suit, int seat, std::string_view title);
-    void picksuit(std::string_view suit, bool hideFirst);
+    void maketrump(euchrerules::Suit suit, int seat, std::string_view title);
+    void picksuit(euchrerules::Suit suit, bool hideFirst);
     void computerplays(int seat);
     void tickplayto();
     void setplayto(std::string_view value);

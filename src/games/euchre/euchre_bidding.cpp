@@ -15,21 +15,24 @@ bool acceptsTurned(const EuchreTable& t, int seat) {
     return suitcountOf(t, seat, t.cardsuit[kTurnedSlot]) >= 3;
 }
 
-std::string_view roundTwoSuit(const EuchreTable& t, int seat) {
-    static constexpr std::array<std::string_view, 4> order{"hearts", "clubs", "diamonds", "spades"};
-    for (std::string_view suit : order)
+MaybeSuit roundTwoSuit(const EuchreTable& t, int seat) {
+    static constexpr std::array<Suit, 4> order{Suit::Hearts, Suit::Clubs, Suit::Diamonds, Suit::Spades};
+    for (Suit suit : order)
         if (suitcountOf(t, seat, suit) >= 3) return suit;
-    if (seat != t.lastbidder) return {};
-    for (std::string_view suit : order)
+    if (seat != t.lastbidder) return std::nullopt;
+    for (Suit suit : order)
         if (suitcountOf(t, seat, suit) >= 2) return suit;
-    return {};
+    return std::nullopt;
 }
 
-std::string trumpfile(std::string_view suit) {
-    if (suit == "hearts") return "\\Images\\hearts.bmp";
-    if (suit == "clubs") return "\\Images\\clubs1.bmp";
-    if (suit == "spades") return "\\Images\\spades.bmp";
-    if (suit == "diamonds") return "\\Images\\diamonds.bmp";
+std::string trumpfile(MaybeSuit suit) {
+    if (!suit) return {};
+    switch (*suit) {
+    case Suit::Hearts: return "\\Images\\hearts.bmp";
+    case Suit::Clubs: return "\\Images\\clubs1.bmp";
+    case Suit::Spades: return "\\Images\\spades.bmp";
+    case Suit::Diamonds: return "\\Images\\diamonds.bmp";
+    }
     return {};
 }
 

@@ -3,17 +3,16 @@
 #include "games/euchre/euchre_play.h"
 
 #include <array>
-#include <string_view>
 
 namespace euchrerules {
 
 void findrandom(EuchreTable& t, const Draw& rndnum) {
-    static constexpr std::array<std::string_view, 4> cycle{"hearts", "diamonds", "clubs", "spades"};
+    static constexpr std::array<Suit, 4> cycle{Suit::Hearts, Suit::Diamonds, Suit::Clubs, Suit::Spades};
     const int start = rndnum(4) - 1;
     for (int k = 0; k < 4; ++k) {
-        const std::string_view suit = cycle[static_cast<std::size_t>((start + k) % 4)];
+        const Suit suit = cycle[static_cast<std::size_t>((start + k) % 4)];
         if (suitcountOf(t, t.turn, suit) >= 1) {
-            t.compsuit = std::string(suit);
+            t.compsuit = suit;
             return;
         }
     }
@@ -46,9 +45,9 @@ int recordComputerCard(EuchreTable& t, int seat, int slot) {
         back = t.nextback[seat]++;
     } else {
         t.trickvalue[seat] = 0;
-        t.tricksuit[seat].clear();
+        t.tricksuit[seat].reset();
     }
-    if (seat == t.leader) t.leadsuit = std::string(ledSuit(t.trickvalue[seat], t.tricksuit[seat], t.trump));
+    if (seat == t.leader) t.leadsuit = ledSuit(t.trickvalue[seat], t.tricksuit[seat], t.trump);
     t.turn = nextInPlay(seat, t.alone);
     return back;
 }

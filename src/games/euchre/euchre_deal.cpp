@@ -1,6 +1,6 @@
 #include "games/euchre/euchre_deal.h"
 
-#include "common/euchrecards.h"
+#include "core/euchrecards.h"
 
 namespace euchrerules {
 
@@ -11,11 +11,11 @@ void beginDeal(EuchreTable& t, int dealer) {
     t.trickswon = {};
     t.dealer = dealer;
     for (int slot = 1; slot <= kSlots; ++slot) t.tag[slot] = slot;
-    t.leadsuit.clear();
+    t.leadsuit.reset();
     t.cardused = {};
     t.maker = 0;
     t.nextback = {0, 1, 11, 0, 6};
-    t.trump.clear();
+    t.trump.reset();
     t.lastbidder = lastbidderFor(dealer);
     t.turn = nextSeat(dealer);
     t.playing = false;
@@ -24,9 +24,9 @@ void beginDeal(EuchreTable& t, int dealer) {
 void zzz(EuchreTable& t) {
     const int slot = t.dealslot;
     if (slot < 1 || slot > kSlots) return;
-    const auto card = common::euchrecard(t.deckorder[slot]);
+    const auto card = core::euchrecard(t.deckorder[slot]);
     if (!card) return;
-    t.cardsuit[slot] = std::string(card->suit);
+    t.cardsuit[slot] = card->suit;
     t.cardrank[slot] = card->value;
 }
 

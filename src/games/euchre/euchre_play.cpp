@@ -29,7 +29,7 @@ int nextInPlay(int seat, int alone) {
     return nextSeat(seat);
 }
 
-std::string_view ledSuit(int value, std::string_view printedSuit, std::string_view trump) {
+MaybeSuit ledSuit(int value, MaybeSuit printedSuit, MaybeSuit trump) {
     return isLeftBower(value, printedSuit, trump) ? trump : printedSuit;
 }
 
@@ -49,7 +49,7 @@ UserPlay playUser(EuchreTable& t, int slot) {
     play.played = true;
     t.trickvalue[kUser] = t.cardrank[slot];
     t.tricksuit[kUser] = t.dealtsuit[slot];
-    if (t.leader == kUser) t.leadsuit = std::string(ledSuit(t.cardrank[slot], t.dealtsuit[slot], t.trump));
+    if (t.leader == kUser) t.leadsuit = ledSuit(t.cardrank[slot], t.dealtsuit[slot], t.trump);
     t.turn = 4;
     const int place = t.tag[slot];
     for (int other = 1; other <= kSlots; ++other) {

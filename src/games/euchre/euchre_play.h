@@ -19,7 +19,7 @@ void beginPlay(EuchreTable& t, bool alone);
 int nextInPlay(int seat, int alone);
 
 // The suit a led card makes the lead: its printed suit, trump for the left bower.
-std::string_view ledSuit(int value, std::string_view printedSuit, std::string_view trump);
+MaybeSuit ledSuit(int value, MaybeSuit printedSuit, MaybeSuit trump);
 
 // A click counts on one of the user's cards still in hand, at the user's turn, while a hand is
 // being played.

@@ -1,6 +1,6 @@
 #include "games/euchre/euchre_scoring.h"
 
-#include "platform/files.h"
+#include "core/numbers.h"
 
 namespace euchrerules {
 namespace {
@@ -80,7 +80,7 @@ void scoreHand(EuchreTable& t) {
 }
 
 int playTarget(std::string_view text) {
-    const int target = platform::toInt(text, 0);
+    const int target = core::toInt(text, 0);
     return target > 0 ? target : kDefaultTarget;
 }
 

@@ -23,38 +23,41 @@ int seatOfSlot(int slot) {
     return 0;
 }
 
-int suitIndex(std::string_view suit) {
-    const auto found = std::ranges::find(kSuitWords, suit);
-    return found == kSuitWords.end() ? -1 : static_cast<int>(found - kSuitWords.begin());
+int suitIndex(MaybeSuit suit) {
+    if (!suit) return -1;
+    return static_cast<int>(std::ranges::find(kSuitOrder, *suit) - kSuitOrder.begin());
 }
 
-int suitcountOf(const EuchreTable& t, int seat, std::string_view suit) {
+int suitcountOf(const EuchreTable& t, int seat, MaybeSuit suit) {
     const int index = suitIndex(suit);
     if (index < 0 || seat < 1 || seat > 4) return 0;
     return t.suitcount[index][seat];
 }
 
-int* suitcount(EuchreTable& t, int seat, std::string_view suit) {
+int* suitcount(EuchreTable& t, int seat, MaybeSuit suit) {
     const int index = suitIndex(suit);
     if (index < 0 || seat < 1 || seat > 4) return nullptr;
     return &t.suitcount[index][seat];
 }
 
-std::string_view sameColour(std::string_view suit) {
-    if (suit == "spades") return "clubs";
-    if (suit == "clubs") return "spades";
-    if (suit == "hearts") return "diamonds";
-    if (suit == "diamonds") return "hearts";
-    return {};
+MaybeSuit sameColour(MaybeSuit suit) {
+    if (!suit) return std::nullopt;
+    switch (*suit) {
+    case Suit::Spades: return Suit::Clubs;
+    case Suit::Clubs: return Suit::Spades;
+    case Suit::Hearts: return Suit::Diamonds;
+    case Suit::Diamonds: return Suit::Hearts;
+    }
+    return std::nullopt;
 }
 
-bool isLeftBower(int value, std::string_view printedSuit, std::string_view trump) {
-    return value == 11 && !trump.empty() && printedSuit == sameColour(trump);
+bool isLeftBower(int value, MaybeSuit printedSuit, MaybeSuit trump) {
+    return value == 11 && trump && printedSuit == sameColour(trump);
 }
 
-std::string capitalised(std::string_view suit) {
-    std::string name(suit);
-    if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+std::string capitalised(Suit suit) {
+    std::string name(core::suitword(suit));
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     return name;
 }
 

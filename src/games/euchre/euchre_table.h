@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // The state of the Euchre table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 24 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
@@ -18,30 +19,33 @@ inline constexpr int kSlots = 24;
 inline constexpr int kTurnedSlot = 21;
 inline constexpr int kOutOfPlay = 200;  // the tag of a played card, or of the partner's while alone
 
-// The suit words in the order of the table's counts.
-inline constexpr std::array<std::string_view, 4> kSuitWords{"spades", "hearts", "clubs", "diamonds"};
+using core::MaybeSuit;
+using core::Suit;
+
+// The suits in the order of the table's counts.
+inline constexpr std::array<Suit, 4> kSuitOrder{Suit::Spades, Suit::Hearts, Suit::Clubs, Suit::Diamonds};
 
 struct EuchreTable {
     std::array<std::int16_t, kSlots + 1> cardused{};   // the shuffle's marks, by code
     std::array<std::int16_t, kSlots + 1> deckorder{};  // card code in each slot
     std::array<int, kSlots + 1> cardrank{};            // 14 ace .. 9 nine; 0 once found in a judged trick
-    std::array<std::string, kSlots + 1> cardsuit{};    // the suit the rules use: the left bower's is trump
-    std::array<std::string, kSlots + 1> dealtsuit{};   // the printed suit
+    std::array<MaybeSuit, kSlots + 1> cardsuit{};      // the suit the rules use: the left bower's is trump
+    std::array<MaybeSuit, kSlots + 1> dealtsuit{};     // the printed suit
     std::array<int, kSlots + 1> tag{};                 // the slot, the place in the user's row, or 200
-    std::array<std::array<int, 5>, 4> suitcount{};     // by suit (kSuitWords order), then by seat
+    std::array<std::array<int, 5>, 4> suitcount{};     // by suit (kSuitOrder), then by seat
 
     int dealslot = 0;
     int dealer = 0;
     int turn = 0;
-    std::string trump;
+    MaybeSuit trump;
     int lastbidder = 0;
     int alone = 0;  // -1 while the user plays alone
     int leader = 0;
     std::array<int, 5> trickvalue{};
-    std::array<std::string, 5> tricksuit{};
+    std::array<MaybeSuit, 5> tricksuit{};
     std::array<int, 5> trickslot{};
-    std::string leadsuit;
-    std::string compsuit;
+    MaybeSuit leadsuit;
+    MaybeSuit compsuit;
     std::array<int, 5> trickswon{};
     std::array<int, 5> nextback{};
     int maker = 0;
@@ -63,17 +67,17 @@ inline int teamOf(int seat) { return seat == 1 || seat == 3 ? 1 : 2; }
 // Bidding and play pass 1, 2, 3, 4, 1.
 inline int nextSeat(int seat) { return seat % 4 + 1; }
 
-// The position of a suit word among the counts; -1 for any other word.
-int suitIndex(std::string_view suit);
-// A seat's count of a suit; any other word counts 0 and has nothing to change.
-int suitcountOf(const EuchreTable& t, int seat, std::string_view suit);
-int* suitcount(EuchreTable& t, int seat, std::string_view suit);
+// The position of a suit among the counts; -1 for none.
+int suitIndex(MaybeSuit suit);
+// A seat's count of a suit; none counts 0 and has nothing to change.
+int suitcountOf(const EuchreTable& t, int seat, MaybeSuit suit);
+int* suitcount(EuchreTable& t, int seat, MaybeSuit suit);
 
-// The other suit of trump's colour, whose jack is the left bower; empty for any other word.
-std::string_view sameColour(std::string_view suit);
+// The other suit of trump's colour, whose jack is the left bower; none for none.
+MaybeSuit sameColour(MaybeSuit suit);
 // The jack of the other suit of trump's colour, by its value and printed suit.
-bool isLeftBower(int value, std::string_view printedSuit, std::string_view trump);
-// "Spades", "Hearts" ...: the suit word as the messages name it.
-std::string capitalised(std::string_view suit);
+bool isLeftBower(int value, MaybeSuit printedSuit, MaybeSuit trump);
+// "Spades", "Hearts" ...: the suit as the messages name it.
+std::string capitalised(Suit suit);
 
 }  // namespace euchrerules

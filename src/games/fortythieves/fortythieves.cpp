@@ -2,14 +2,15 @@
 
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/numbers.h"
+#include "core/stock.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -94,19 +95,19 @@ void fortythieves::design() {
 
 void fortythieves::Form_Load() {
     common::lockmain();
-    Randomize();
+    core::Randomize();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     ft::clearmarks(table);
     // The cards take their faces' own size here; they stretch from the scaling on.
     shuffle();
     ft::startvalues(table);
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
     placeholders();
     for (auto& [k, foundation] : slot) {
         foundation->Height = Image1[1].Height.get();
         foundation->Width = Image1[1].Width.get();
     }
-    const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.87f, {0, kSmallScreenExtraHeight}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.87f, {0, kSmallScreenExtraHeight}});
     table.scale = choice.scale;
     scaletable(choice.kind);
     ft::park(table);
@@ -114,10 +115,10 @@ void fortythieves::Form_Load() {
     Width = Image1[kColumns].Left + Image1[kColumns].Width + kRightMargin;
 }
 
-void fortythieves::scaletable(common::ScreenKind screen) {
+void fortythieves::scaletable(core::ScreenKind screen) {
     const float scale = table.scale;
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Height = Height + kSmallScreenExtraHeight;
+    if (screen == core::ScreenKind::At640x480) Height = Height + kSmallScreenExtraHeight;
     for (auto& [k, card] : Image1) {
         card->Stretch = true;
         common::scaleit(*card, scale);
@@ -143,7 +144,7 @@ void fortythieves::shuffle() {
 
 // A missing face file leaves its card without a picture, at its size, still in play.
 void fortythieves::showfaces(int from, int to) {
-    for (int k = from; k <= to; ++k) Image1[k].Picture = LoadPicture(common::facefile(table.deckorder[k]));
+    for (int k = from; k <= to; ++k) Image1[k].Picture = LoadPicture(core::facefile(table.deckorder[k]));
 }
 
 // Each placeholder where its column's first card lies, its drop area from the same corner, and the
@@ -179,7 +180,7 @@ void fortythieves::newgame_Click() {
 
 void fortythieves::dealKnown(const std::array<std::int16_t, kCards>& order) {
     clearthetable();
-    common::knowndeal(table.deckorder, table.cardused, order);
+    core::knowndeal(table.deckorder, table.cardused, order);
     for (int k = 1; k <= kCards; ++k) ft::givecard(table, k, table.deckorder[k]);
     showfaces(1, kCards);
     redeal();
@@ -188,7 +189,7 @@ void fortythieves::dealKnown(const std::array<std::int16_t, kCards>& order) {
 void fortythieves::clearthetable() {
     ft::park(table);
     ft::clearmarks(table);
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
 }
 
 void fortythieves::redeal() {
@@ -231,7 +232,7 @@ void fortythieves::fitcolumns() {
     if (Top + Height > screen) Top = std::max(0.0, screen - Height);
 }
 
-int fortythieves::dragged() const { return toInt(Text1.Text.get(), 0); }
+int fortythieves::dragged() const { return core::toInt(Text1.Text.get(), 0); }
 
 void fortythieves::flick() { common::playsound(RichTextBox9, player, kFlick); }
 

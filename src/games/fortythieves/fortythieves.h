@@ -52,7 +52,7 @@ private:
     void Form_Unload(int& Cancel) override;
 
     void design();
-    void scaletable(common::ScreenKind screen);
+    void scaletable(core::ScreenKind screen);
     void clearthetable();
     void shuffle();
     void showfaces(int from, int to);

@@ -1,8 +1,8 @@
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/deck.h"
+#include "core/stock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,17 +98,17 @@ void clearmarks(FortyThievesTable& t) { t.cardused.fill(0); }
 
 void givecard(FortyThievesTable& t, int k, int code) {
     t.deckorder[k] = static_cast<std::int16_t>(code);
-    t.card[k].cardsuit = common::suitof(code);
-    t.card[k].cardrank = static_cast<std::int16_t>(common::rankof(code));
+    t.card[k].cardsuit = core::suitofcode(code);
+    t.card[k].cardrank = static_cast<std::int16_t>(core::rankof(code));
 }
 
 void makecards(FortyThievesTable& t) {
-    for (int p = 1; p <= kDeckCards; ++p) givecard(t, p, common::drawfree(t.cardused, kDeckCards));
+    for (int p = 1; p <= kDeckCards; ++p) givecard(t, p, core::drawfree(t.cardused, kDeckCards));
 }
 
 void makecards2(FortyThievesTable& t) {
     for (int p = kDeckCards + 1; p <= kCards; ++p)
-        givecard(t, p, common::drawfree(t.cardused, kDeckCards, kDeckCards + 1));
+        givecard(t, p, core::drawfree(t.cardused, kDeckCards, kDeckCards + 1));
 }
 
 void startvalues(FortyThievesTable& t) {
@@ -205,7 +205,7 @@ int turn(FortyThievesTable& t) {
 
 std::optional<std::string_view> stockchange(int stockleft) {
     if (stockleft >= kFullFrom) return std::nullopt;
-    return common::stockpicture(stockleft, kFullFrom, kHalfFrom);
+    return core::stockpicture(stockleft, kFullFrom, kHalfFrom);
 }
 
 void redostack(FortyThievesTable& t) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -33,7 +35,7 @@ inline constexpr int kMostInColumn = 19;
 struct Card {
     std::int16_t tag = 0;
     std::int16_t cardrank = 0;  // 1 ace .. 13 king
-    std::string cardsuit;       // the suit word
+    core::MaybeSuit cardsuit;
     bool onfoundation = false;  // accepted by a foundation since the last deal
     bool draggable = false;     // automatic drag mode
     bool Visible = false;

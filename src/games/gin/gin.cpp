@@ -6,21 +6,22 @@
 #include "games/gin/gin_scoring.h"
 
 #include "common/backs.h"
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/options.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
+#include "core/stock.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -115,7 +116,7 @@ void gin::design() {
 }
 
 void gin::Form_Load() {
-    Randomize();
+    core::Randomize();
     Label1.Caption = common::playername();
     readplayto();
     for (auto& [k, marker] : Shape1) {
@@ -141,20 +142,20 @@ std::array<common::OptionItem, 3> gin::playtoitems() {
     return {{{"75", &to75}, {"100", &to100}, {"150", &to150}}};
 }
 
-int gin::target() const { return toInt(RichTextBox1.Text.get(), kDefaultTarget); }
+int gin::target() const { return core::toInt(RichTextBox1.Text.get(), kDefaultTarget); }
 
 void gin::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1200}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1200}});
     scale = choice.scale;
     screen = choice.kind;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     Label1.Font.Size = 7;
     Label2.Font.Size = 7;
 }
 
 void gin::scalewindow() {
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Height = Height + 1200;
+    if (screen == core::ScreenKind::At640x480) Height = Height + 1200;
     for (auto& [slot, card] : Image1) common::scaleit(*card, scale);
     for (auto& [k, marker] : Shape1) common::scaleit(*marker, scale);
     common::scaleit(Label1, scale);
@@ -163,7 +164,7 @@ void gin::scalewindow() {
     common::scaleit(Command5, scale);
     common::scaleit(Command8, scale);
     // The design height leaves Knock and Continue below the client area; grow just enough to show them.
-    const double buttonsBottom = Command5.Top + Command5.Height + common::scaled(60, scale);
+    const double buttonsBottom = Command5.Top + Command5.Height + core::scaled(60, scale);
     if (ScaleHeight() < buttonsBottom) Height = Height + (buttonsBottom - ScaleHeight());
     // At its own place the small screen's window would reach below the screen and cut the buttons
     // off; it moves up as far as it must, never above the top.
@@ -204,7 +205,7 @@ void gin::startgamee_Click() {
 
 void gin::getcards() {
     begindeal();
-    common::shuffledeck(table.deckorder, table.cardused, common::kDeckSize);
+    core::shuffledeck(table.deckorder, table.cardused, core::kDeckSize);
     laydeal(0);
 }
 
@@ -218,16 +219,16 @@ void gin::dealKnown(const std::array<std::int16_t, 52>& order, int knockmood, in
 // A pending computer turn belongs to the hand being replaced: nothing of it may run in the new one.
 void gin::begindeal() {
     Timer1.Enabled = false;
-    beginDeal(table, common::rndnum(2, 3));
+    beginDeal(table, core::rndnum(2, 3));
     Command5.Enabled = false;
     Command8.Enabled = false;
-    Image2.Picture = LoadPicture(common::stockfull);
+    Image2.Picture = LoadPicture(core::stockfull);
 }
 
 // The dealt cards laid out, stacked and judged; a hand that the judgement ends draws no first player.
 void gin::laydeal(int first) {
     layDeal(table);
-    const platform::Picture back = LoadPicture(common::backfile);
+    const platform::Picture back = LoadPicture(core::backfile);
     for (auto& [slot, card] : Image1) {
         cardindex = slot;
         if (inHand(table.tag[slot], kUser) || onPile(table.tag[slot]))
@@ -247,7 +248,7 @@ void gin::laydeal(int first) {
     showturn();
     resetstuff();
     if (!table.handover) {
-        const int drawnFirst = common::rndnum(2);
+        const int drawnFirst = core::rndnum(2);
         table.turn = firstPlayer(first ? first : drawnFirst, table.gamescore[kUser], table.gamescore[kComputer],
                                  target());
         showturn();
@@ -258,8 +259,8 @@ void gin::laydeal(int first) {
 
 void gin::setcardsup() {
     const int code = table.deckorder[cardindex];
-    if (code < 1 || code > common::kDeckSize) return;
-    Image1[cardindex].Picture = LoadPicture(common::facefile(code));
+    if (code < 1 || code > core::kDeckSize) return;
+    Image1[cardindex].Picture = LoadPicture(core::facefile(code));
 }
 
 // A card lies where its tag says and carries the tag as text.
@@ -272,7 +273,7 @@ void gin::place(int slot) {
 }
 
 void gin::showtable() {
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) place(slot);
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) place(slot);
 }
 
 void gin::showturn() {
@@ -285,7 +286,7 @@ void gin::showmarkers() {
 }
 
 void gin::showcomputerhand() {
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) {
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) {
         if (!inHand(table.tag[slot], kComputer)) continue;
         cardindex = slot;
         setcardsup();
@@ -416,7 +417,7 @@ void gin::Timer1_Timer() {
         handend(HandEnd::DeadHand);
         return;
     }
-    Image1[slot].Picture = LoadPicture(common::backfile);
+    Image1[slot].Picture = LoadPicture(core::backfile);
     place(slot);
     Image1[slot].ZOrder(0);
     discard();
@@ -427,7 +428,7 @@ void gin::Timer1_Timer() {
 
 void gin::discard() {
     Timer1.Enabled = false;
-    const int tag = chooseDiscard(table, [](int n) { return common::rndnum(n); });
+    const int tag = chooseDiscard(table, [](int n) { return core::rndnum(n); });
     const int slot = ginrules::discard(table, kComputer, tag);
     showtable();
     Image1[slot].ZOrder(0);

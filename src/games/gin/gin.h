@@ -39,7 +39,7 @@ public:
 
     ginrules::GinTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
     int cardindex = 0;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};

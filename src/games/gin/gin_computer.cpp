@@ -1,6 +1,6 @@
 #include "games/gin/gin_computer.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <tuple>
 #include <utility>
@@ -33,7 +33,7 @@ bool takesPile(const GinTable& t) {
     const int top = pileTop(t);
     if (!top) return false;
     if (t.rankcount[kComputer][t.cardrank[top]] >= 2) return true;
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) {
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) {
         if (!inHand(t.tag[slot], kComputer) || t.cardsuit[slot] != t.cardsuit[top]) continue;
         if (t.cardrank[slot] == t.cardrank[top] + 1 || t.cardrank[slot] == t.cardrank[top] - 1) return true;
     }

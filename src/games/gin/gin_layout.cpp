@@ -2,7 +2,7 @@
 
 #include "games/gin/gin_table.h"
 
-#include "common/scaling.h"
+#include "core/scaling.h"
 
 namespace ginrules {
 namespace {
@@ -21,7 +21,7 @@ constexpr double kMarkerGap = 50;
 }  // namespace
 
 Place placeOf(int tag, float scale) {
-    using common::scaled;
+    using core::scaled;
     if (onPile(tag)) return {scaled(kPileLeft, scale), scaled(kPileTop, scale)};
     for (int side : {kComputer, kUser}) {
         const double top = side == kUser ? kUserTop : kComputerTop;
@@ -33,7 +33,7 @@ Place placeOf(int tag, float scale) {
 }
 
 double markerTop(double cardTop, double cardHeight, float scale) {
-    return cardTop + cardHeight + common::scaled(kMarkerGap, scale);
+    return cardTop + cardHeight + core::scaled(kMarkerGap, scale);
 }
 
 }  // namespace ginrules

@@ -1,6 +1,6 @@
 #include "games/gin/gin_melds.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace ginrules {
 namespace {
@@ -17,7 +17,7 @@ bool holdsNeighbour(const GinTable& t, int c, int step, int side) {
 
 void judge(GinTable& t, int side) {
     countranks(t, side);
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (inHand(t.tag[slot], side) && t.rankcount[side][t.cardrank[slot]] >= 3) t.meldmark[t.tag[slot]] = -1;
     for (int tag = handBase(side) + 1; tag <= handBase(side) + kHandSize; ++tag) {
         const int c = slotOfTag(t, tag);
@@ -33,13 +33,13 @@ void judge(GinTable& t, int side) {
 
 void countranks(GinTable& t, int side) {
     t.rankcount[side].fill(0);
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (inHand(t.tag[slot], side)) ++t.rankcount[side][t.cardrank[slot]];
 }
 
 int unmatchedOf(const GinTable& t, int side) {
     int total = 0;
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (inHand(t.tag[slot], side) && t.meldmark[t.tag[slot]] == 0) total += cardvalue(t.cardrank[slot]);
     return total;
 }
@@ -62,10 +62,10 @@ HandEnd handEnd(const GinTable& t) {
 void setkeepmarks(GinTable& t) {
     countranks(t, kComputer);
     for (int tag = kComputerHand + 1; tag <= drawnTag(kComputer); ++tag) t.keepmark[tag] = 0;
-    for (int a = 1; a <= common::kDeckSize; ++a) {
+    for (int a = 1; a <= core::kDeckSize; ++a) {
         if (!heldBy(t.tag[a], kComputer)) continue;
         if (t.rankcount[kComputer][t.cardrank[a]] >= 2) t.keepmark[t.tag[a]] = -1;
-        for (int b = 1; b <= common::kDeckSize; ++b) {
+        for (int b = 1; b <= core::kDeckSize; ++b) {
             if (!heldBy(t.tag[b], kComputer) || t.cardsuit[a] != t.cardsuit[b]) continue;
             if (t.cardrank[a] - t.cardrank[b] == 1 || t.cardrank[b] - t.cardrank[a] == 1)
                 t.keepmark[t.tag[a]] = t.keepmark[t.tag[b]] = -1;

@@ -1,6 +1,6 @@
 #include "games/gin/gin_moves.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace ginrules {
 
@@ -18,7 +18,7 @@ void beginDeal(GinTable& t, int knockmood) {
 }
 
 void layDeal(GinTable& t) {
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) {
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) {
         suitAndRank(t, slot);
         if (slot <= kHandSize)
             t.tag[slot] = kComputerHand + slot;
@@ -32,7 +32,7 @@ void layDeal(GinTable& t) {
 }
 
 void setDeal(GinTable& t, const std::array<std::int16_t, 52>& order) {
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) {
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) {
         t.deckorder[slot] = order[static_cast<std::size_t>(slot - 1)];
         t.cardused[t.deckorder[slot]] = -1;
     }
@@ -40,7 +40,7 @@ void setDeal(GinTable& t, const std::array<std::int16_t, 52>& order) {
 
 int drawStock(GinTable& t, int side) {
     if (!slotOfTag(t, 1)) return 0;
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (inStock(t.tag[slot])) --t.tag[slot];
     const int drawn = slotOfTag(t, 0);
     t.tag[drawn] = drawnTag(side);
@@ -61,7 +61,7 @@ int discard(GinTable& t, int side, int tag) {
     const int slot = heldBy(tag, side) ? slotOfTag(t, tag) : 0;
     if (!slot) return 0;
     ++t.pilecount;
-    for (int other = 1; other <= common::kDeckSize; ++other)
+    for (int other = 1; other <= core::kDeckSize; ++other)
         if (heldBy(t.tag[other], side) && t.tag[other] > tag) --t.tag[other];
     t.tag[slot] = kPile + t.pilecount;
     return slot;

@@ -1,6 +1,6 @@
 #include "games/gin/gin_scoring.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace ginrules {
 namespace {
@@ -18,7 +18,7 @@ bool extendsRun(const GinTable& t, int c, int step, int knocker) {
 
 void layoff(GinTable& t, int knocker) {
     const int other = otherSide(knocker);
-    for (int slot = 1; slot <= common::kDeckSize; ++slot) {
+    for (int slot = 1; slot <= core::kDeckSize; ++slot) {
         const int tag = t.tag[slot];
         if (!inHand(tag, other)) continue;
         if (t.rankcount[knocker][t.cardrank[slot]] >= 3 || extendsRun(t, slot, 1, knocker) ||

@@ -1,6 +1,6 @@
 #include "games/gin/gin_table.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <algorithm>
 
@@ -8,20 +8,20 @@ namespace ginrules {
 
 void suitAndRank(GinTable& t, int slot) {
     const int code = t.deckorder[slot];
-    if (code < 1 || code > common::kDeckSize) return;
-    t.cardsuit[slot] = std::string(common::suitof(code));
-    t.cardrank[slot] = common::rankof(code);
+    if (code < 1 || code > core::kDeckSize) return;
+    t.cardsuit[slot] = core::suitofcode(code);
+    t.cardrank[slot] = core::rankof(code);
 }
 
 int slotOfTag(const GinTable& t, int tag) {
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (t.tag[slot] == tag) return slot;
     return 0;
 }
 
-int slotOfCard(const GinTable& t, std::string_view suit, int rank) {
+int slotOfCard(const GinTable& t, core::MaybeSuit suit, int rank) {
     if (rank < 1 || rank > 13) return 0;
-    for (int slot = 1; slot <= common::kDeckSize; ++slot)
+    for (int slot = 1; slot <= core::kDeckSize; ++slot)
         if (t.cardrank[slot] == rank && t.cardsuit[slot] == suit) return slot;
     return 0;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // The state of the Gin Rummy table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 (index 0 unused); a slot holds the same card for the whole hand, and its tag says where
@@ -35,7 +36,7 @@ inline constexpr bool onPile(int tag) { return tag > kPile; }
 struct GinTable {
     std::array<std::int16_t, 53> deckorder{};  // card code in each slot, file order
     std::array<std::int16_t, 53> cardused{};   // the shuffle's marks, by code
-    std::array<std::string, 53> cardsuit{};    // suit word of each slot
+    std::array<core::MaybeSuit, 53> cardsuit{}; // the suit of each slot
     std::array<int, 53> cardrank{};            // 1 ace .. 13 king
     std::array<int, 53> tag{};
 
@@ -57,12 +58,12 @@ struct GinTable {
     std::array<int, 3> gamescore{};  // by side: the game totals
 };
 
-// The suit word and rank (1 to 13) of the card in a slot, from its code.
+// The suit and rank (1 to 13) of the card in a slot, from its code.
 void suitAndRank(GinTable& t, int slot);
 // The slot whose card carries the tag, 0 when none does.
 int slotOfTag(const GinTable& t, int tag);
 // The slot of the card of that suit and rank, 0 for a rank outside ace to king.
-int slotOfCard(const GinTable& t, std::string_view suit, int rank);
+int slotOfCard(const GinTable& t, core::MaybeSuit suit, int rank);
 // What an unmelded card counts: its rank up to nine, ten from the ten up.
 int cardvalue(int rank);
 // The top card of the discard pile, 0 when the pile is empty.

@@ -3,12 +3,11 @@
 #include "games/golf/golf_rules.h"
 
 #include "art/deck.h"
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/scaling.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/stock.h"
 
 using namespace platform;
 using golfrules::kTableCards;
@@ -75,7 +74,7 @@ void golf::stack() {
 }
 
 void golf::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     begin();
     scaletable(common::setscale(*this, {0.78f, 1.0f}).scale);
@@ -98,7 +97,7 @@ void golf::Form_Unload(int&) { common::releasemain(); }
 
 void golf::begin() {
     restock();
-    common::shuffledeck(table.deckorder, table.cardused, kWasteCard);
+    core::shuffledeck(table.deckorder, table.cardused, kWasteCard);
     lay();
 }
 
@@ -115,7 +114,7 @@ void golf::dealKnown(const std::array<std::int16_t, 52>& order) {
 void golf::restock() {
     for (auto& [i, card] : cardpic) card->Visible = true;
     cardback.Visible = false;
-    deck.Picture = LoadPicture(common::stockhalf);
+    deck.Picture = LoadPicture(core::stockhalf);
     table.cardused.fill(0);
     deck.Visible = true;
 }
@@ -174,7 +173,7 @@ void golf::showstock(int p, bool fromBack) {
     case golfrules::StockView::Half:
         return;
     case golfrules::StockView::Thin:
-        deck.Picture = fromBack ? halfdeck.Picture.get() : LoadPicture(common::stockthin);
+        deck.Picture = fromBack ? halfdeck.Picture.get() : LoadPicture(core::stockthin);
         return;
     case golfrules::StockView::Back:
     case golfrules::StockView::Spent:

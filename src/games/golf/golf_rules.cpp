@@ -1,6 +1,6 @@
 #include "games/golf/golf_rules.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ bool exposed(const GolfTable& t, int i) {
 bool takes(int rank, int wasteRank) { return rank == wasteRank - 1 || rank == wasteRank + 1; }
 
 bool play(GolfTable& t, int i) {
-    if (!exposed(t, i) || !takes(common::rankof(t.deckorder[i]), common::rankof(t.waste))) return false;
+    if (!exposed(t, i) || !takes(core::rankof(t.deckorder[i]), core::rankof(t.waste))) return false;
     t.columns[column(i)].pop_back();
     t.waste = t.deckorder[i];
     return true;

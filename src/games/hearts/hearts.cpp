@@ -7,20 +7,20 @@
 #include "games/hearts/hearts_scoring.h"
 #include "games/hearts/heartsscore.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "common/trickcards.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <string>
 
@@ -102,7 +102,7 @@ void hearts::design() {
 }
 
 void hearts::Form_Load() {
-    Randomize();
+    core::Randomize();
     Label5.Caption = common::playername();
     common::lockmain();
     const common::SeatNames names = common::pickseats();
@@ -119,10 +119,10 @@ void hearts::Form_Load() {
 }
 
 void hearts::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f, {800, 1000}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f, {800, 1000}});
     scale = choice.scale;
     screen = choice.kind;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     for (Label* name : {&Label5, &Label6, &Label7, &Label8}) name->Font.Size = 7;
     Command1.Font.Size = 8;
 }
@@ -131,7 +131,7 @@ void hearts::setscale() {
 // take the template's scaled size at the next deal.
 void hearts::scalewindow() {
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) {
+    if (screen == core::ScreenKind::At640x480) {
         Width = Width + 800;
         Height = Height + 1000;
     }
@@ -162,7 +162,7 @@ void hearts::dealhand() {
 void hearts::setcards() {
     beginDeal(table);
     showtags();
-    common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
+    core::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
         if (!slotOfSeat(kUser, slot)) return;
         table.curslot = slot;
         setcardsup();
@@ -182,7 +182,7 @@ void hearts::dealKnown(const std::array<std::int16_t, 52>& order) {
 
 void hearts::setcardbacks() {
     clearLayoutState(table);
-    Image1[0].Picture = LoadPicture(common::facefile(1));
+    Image1[0].Picture = LoadPicture(core::facefile(1));
     for (int slot = 1; slot <= 52; ++slot) layslot(slot);
     // A new table always reacts to the user, whatever the last hand left disabled.
     enablecards(true);
@@ -195,8 +195,8 @@ void hearts::layslot(int slot) {
     const bool side = sideways(slot);
     card.Width = side ? Image1[0].Height.get() : Image1[0].Width.get();
     card.Height = side ? Image1[0].Width.get() : Image1[0].Height.get();
-    if (side) card.Picture = LoadPicture(common::sidebackfile);
-    if (slotOfSeat(kTop, slot)) card.Picture = LoadPicture(common::backfile);
+    if (side) card.Picture = LoadPicture(core::sidebackfile);
+    if (slotOfSeat(kTop, slot)) card.Picture = LoadPicture(core::backfile);
     const Place place = fanPlace(slot, scale);
     card.Left = place.left;
     card.Top = place.top;
@@ -219,7 +219,7 @@ void hearts::startupstuff() {
 void hearts::setcardsup() {
     const int code = table.deckorder[table.curslot];
     if (code < 1 || code > 52) return;
-    Image1[table.curslot].Picture = LoadPicture(common::facefile(code));
+    Image1[table.curslot].Picture = LoadPicture(core::facefile(code));
 }
 
 void hearts::setcardsup2() { suitAndRank(table, table.curslot); }
@@ -351,7 +351,7 @@ void hearts::Timer1_Timer() {
 
 // One computer card: chosen by the rules, turned face up and put into the trick.
 bool hearts::computerplays(int seat) {
-    const int slot = decide(table, seat, jackruleon(), [](int n) { return common::rndnum(n); });
+    const int slot = decide(table, seat, jackruleon(), [](int n) { return core::rndnum(n); });
     if (!slotOfSeat(seat, slot)) {
         // Only a seat without cards gets here; the table cannot go on.
         Timer1.Enabled = false;

@@ -47,7 +47,7 @@ public:
 
     heartsrules::HeartsTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 52};
     platform::Label Label1{*this}, Label2{*this}, Label3{*this}, Label4{*this};  // totals of seats 1-4

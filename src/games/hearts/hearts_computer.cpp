@@ -2,30 +2,26 @@
 
 #include "games/hearts/hearts_play.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 namespace {
 
-using common::kClubs;
-using common::kDiamonds;
-using common::kHearts;
-using common::kSpades;
 
 constexpr int kJack = 11;
 constexpr int kQueen = 12;
 
-bool holds(const HeartsTable& t, int seat, std::string_view suit) {
+bool holds(const HeartsTable& t, int seat, MaybeSuit suit) {
     return suitcountOf(t, seat, suit) >= 1;
 }
 
-bool heldOfSuit(const HeartsTable& t, int slot, std::string_view suit) {
+bool heldOfSuit(const HeartsTable& t, int slot, MaybeSuit suit) {
     return isHeld(t, slot) && t.cardsuit[slot] == suit;
 }
 
 // The seat's held slot of a suit with the lowest or highest rank; 0 when there is none.
 template <class Accept>
-int extremeOf(const HeartsTable& t, int seat, std::string_view suit, bool lowest, Accept accept) {
+int extremeOf(const HeartsTable& t, int seat, MaybeSuit suit, bool lowest, Accept accept) {
     int best = 0;
     for (int slot : slotsOf(seat)) {
         if (!heldOfSuit(t, slot, suit) || !accept(slot)) continue;
@@ -38,31 +34,31 @@ int extremeOf(const HeartsTable& t, int seat, std::string_view suit, bool lowest
 // Without a card of the led suit: diamonds before clubs before spades, hearts only as the
 // rules allow after the first trick.
 void chooseOtherSuit(HeartsTable& t, int seat) {
-    if (holds(t, seat, kSpades)) t.compsuit = kSpades;
-    if (holds(t, seat, kClubs)) t.compsuit = kClubs;
-    if (holds(t, seat, kDiamonds)) t.compsuit = kDiamonds;
+    if (holds(t, seat, Suit::Spades)) t.compsuit = Suit::Spades;
+    if (holds(t, seat, Suit::Clubs)) t.compsuit = Suit::Clubs;
+    if (holds(t, seat, Suit::Diamonds)) t.compsuit = Suit::Diamonds;
     if (t.tricksleft == kFirstTrick) return;
     if (t.heartsbroken == -1 && t.leader != seat) {
-        if (holds(t, seat, kHearts)) t.compsuit = kHearts;
+        if (holds(t, seat, Suit::Hearts)) t.compsuit = Suit::Hearts;
         return;
     }
-    if (t.heartcount[seat] == t.cardsleft[seat] && t.leader == seat && holds(t, seat, kHearts)) {
-        t.compsuit = kHearts;
+    if (t.heartcount[seat] == t.cardsleft[seat] && t.leader == seat && holds(t, seat, Suit::Hearts)) {
+        t.compsuit = Suit::Hearts;
         t.heartsbroken = -1;
     }
 }
 
 // When the user led something other than spades, a seat that cannot follow gives away the queen.
-int queenToDump(const HeartsTable& t, int seat, std::string_view led) {
-    if (t.leader != kUser || led == kSpades) return 0;
+int queenToDump(const HeartsTable& t, int seat, MaybeSuit led) {
+    if (t.leader != kUser || led == Suit::Spades) return 0;
     for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && t.deckorder[slot] == kQueenOfSpades) return slot;
     return 0;
 }
 
-int pickHeart(const HeartsTable& t, int seat, std::string_view led) {
-    const bool lowest = t.leader == seat || led == kHearts;
-    return extremeOf(t, seat, kHearts, lowest, [](int) { return true; });
+int pickHeart(const HeartsTable& t, int seat, MaybeSuit led) {
+    const bool lowest = t.leader == seat || led == Suit::Hearts;
+    return extremeOf(t, seat, Suit::Hearts, lowest, [](int) { return true; });
 }
 
 bool dangerous(const HeartsTable& t, int seat) {
@@ -70,8 +66,8 @@ bool dangerous(const HeartsTable& t, int seat) {
     bool allHearts = true;
     for (int other = 1; other <= 4; ++other) {
         if (other == seat) continue;
-        if (t.tricksuit[other] == kSpades || t.trickvalue[other] == kQueen) return true;
-        allHearts = allHearts && t.tricksuit[other] == kHearts;
+        if (t.tricksuit[other] == Suit::Spades || t.trickvalue[other] == kQueen) return true;
+        allHearts = allHearts && t.tricksuit[other] == Suit::Hearts;
     }
     return allHearts;
 }
@@ -81,9 +77,9 @@ bool dangerous(const HeartsTable& t, int seat) {
 int pickOfSuit(const HeartsTable& t, int seat, bool jackRule) {
     const auto accept = [&](int slot) {
         const int rank = t.cardrank[slot];
-        const std::string& suit = t.cardsuit[slot];
-        if (jackRule && suit == kDiamonds && rank == kJack && t.diamondcount[seat] >= 2) return false;
-        if (suit == kSpades && rank == kQueen && t.leader == seat && t.spadecount[seat] >= 2) return false;
+        const MaybeSuit& suit = t.cardsuit[slot];
+        if (jackRule && suit == Suit::Diamonds && rank == kJack && t.diamondcount[seat] >= 2) return false;
+        if (suit == Suit::Spades && rank == kQueen && t.leader == seat && t.spadecount[seat] >= 2) return false;
         return true;
     };
     return extremeOf(t, seat, t.compsuit, dangerous(t, seat), accept);
@@ -100,7 +96,7 @@ int drawHeld(const HeartsTable& t, int seat, int times, const Draw& rndnum) {
     return slot;
 }
 
-int heldCount(const HeartsTable& t, int seat, const std::string* suit) {
+int heldCount(const HeartsTable& t, int seat, const MaybeSuit* suit) {
     int count = 0;
     for (int slot : slotsOf(seat))
         if (isHeld(t, slot) && (!suit || t.cardsuit[slot] == *suit)) ++count;
@@ -114,22 +110,22 @@ int randomPick(const HeartsTable& t, int seat, const Draw& rndnum) {
 
 // With the rule on, a seat takes the user's jack of diamonds with the ace, king or queen
 // whenever it may play a diamond.
-int jackCapture(const HeartsTable& t, int seat, std::string_view led) {
-    if (t.tricksuit[kUser] != kDiamonds || t.trickvalue[kUser] != kJack) return 0;
+int jackCapture(const HeartsTable& t, int seat, MaybeSuit led) {
+    if (t.tricksuit[kUser] != Suit::Diamonds || t.trickvalue[kUser] != kJack) return 0;
     int taker = 0;
     for (int slot : slotsOf(seat))
-        if (heldOfSuit(t, slot, kDiamonds) && t.cardrank[slot] >= kQueen) taker = slot;
+        if (heldOfSuit(t, slot, Suit::Diamonds) && t.cardrank[slot] >= kQueen) taker = slot;
     if (!taker) return 0;
-    const bool followsDiamonds = led == kDiamonds && holds(t, seat, kDiamonds);
-    const bool voidInLed = (led == kClubs || led == kSpades || led == kHearts) && !holds(t, seat, led);
+    const bool followsDiamonds = led == Suit::Diamonds && holds(t, seat, Suit::Diamonds);
+    const bool voidInLed = (led == Suit::Clubs || led == Suit::Spades || led == Suit::Hearts) && !holds(t, seat, led);
     return followsDiamonds || voidInLed ? taker : 0;
 }
 
 // The seat that puts the last card into a diamond trick plays its jack of diamonds there.
-int jackLast(const HeartsTable& t, int seat, std::string_view led) {
-    if (led != kDiamonds || t.leader != nextTurn(seat)) return 0;
+int jackLast(const HeartsTable& t, int seat, MaybeSuit led) {
+    if (led != Suit::Diamonds || t.leader != nextTurn(seat)) return 0;
     for (int slot : slotsOf(seat))
-        if (heldOfSuit(t, slot, kDiamonds) && t.cardrank[slot] == kJack) return slot;
+        if (heldOfSuit(t, slot, Suit::Diamonds) && t.cardrank[slot] == kJack) return slot;
     return 0;
 }
 
@@ -137,18 +133,18 @@ int jackLast(const HeartsTable& t, int seat, std::string_view led) {
 
 int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
     t.pickslot = 0;
-    const std::string led = t.tricksuit[t.leader];
+    const MaybeSuit led = t.tricksuit[t.leader];
     if (t.heartcount[seat] >= t.cardsleft[seat]) t.heartsbroken = -1;
     if (holds(t, seat, led)) {
         t.compsuit = led;
     } else {
         chooseOtherSuit(t, seat);
         if (const int queen = queenToDump(t, seat, led)) {
-            t.compsuit = kSpades;
+            t.compsuit = Suit::Spades;
             return t.pickslot = queen;
         }
     }
-    if (t.compsuit == kHearts) {
+    if (t.compsuit == Suit::Hearts) {
         t.pickslot = pickHeart(t, seat, led);
         // Only a hand whose counts disagree with its cards lacks the heart; it still plays a card.
         if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
@@ -158,11 +154,11 @@ int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
     if (!t.pickslot) t.pickslot = randomPick(t, seat, rndnum);
     if (!jackRule) return t.pickslot;
     if (const int taker = jackCapture(t, seat, led)) {
-        t.compsuit = kDiamonds;
+        t.compsuit = Suit::Diamonds;
         t.pickslot = taker;
     }
     if (const int jack = jackLast(t, seat, led)) {
-        t.compsuit = kDiamonds;
+        t.compsuit = Suit::Diamonds;
         t.pickslot = jack;
     }
     return t.pickslot;

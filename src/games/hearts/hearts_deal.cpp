@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 
 void suitAndRank(HeartsTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > 52) return;
-    t.cardsuit[slot] = common::suitof(code);
-    t.cardrank[slot] = common::rankof(code);
+    t.cardsuit[slot] = core::suitofcode(code);
+    t.cardrank[slot] = core::rankof(code);
 }
 
 void beginDeal(HeartsTable& t) {
@@ -39,7 +39,7 @@ void newGameState(HeartsTable& t) {
 void clearTrick(HeartsTable& t) {
     t.trickvalue.fill(0);
     t.trickslot.fill(0);
-    t.tricksuit.fill("");
+    t.tricksuit.fill(std::nullopt);
 }
 
 std::string_view passCaption(int passstate) {

@@ -5,7 +5,7 @@
 namespace heartsrules {
 
 Place fanPlace(int slot, float scale) {
-    return common::fanPlace(slot, scale, 600);
+    return core::fanPlace(slot, scale, 600);
 }
 
 Row rowOf(double top, float scale) {

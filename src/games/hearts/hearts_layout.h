@@ -1,20 +1,20 @@
 #pragma once
 
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
 // Where the cards of the Hearts table lie, in twips of the 1024 x 768 design times the window's
 // scale. Plain functions so the geometry can be checked without a window; what Hearts shares with
-// the other four-seat table comes from common.
+// the other four-seat table comes from the core.
 namespace heartsrules {
 
-using common::closeUpStep;
-using common::kHandRow;
-using common::Place;
-using common::scaled;
-using common::sideways;
-using common::sweepStep;
-using common::sweptOff;
-using common::trickPlace;
+using core::closeUpStep;
+using core::kHandRow;
+using core::Place;
+using core::scaled;
+using core::sideways;
+using core::sweepStep;
+using core::sweptOff;
+using core::trickPlace;
 
 // The place of a slot in its seat's fan at the deal.
 Place fanPlace(int slot, float scale);

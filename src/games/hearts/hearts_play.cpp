@@ -1,6 +1,6 @@
 #include "games/hearts/hearts_play.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <algorithm>
 
@@ -60,14 +60,14 @@ bool userMayClick(const HeartsTable& t, int slot) {
 }
 
 bool legalForUser(const HeartsTable& t, int slot) {
-    const std::string& led = t.tricksuit[t.leader];
-    const std::string& suit = t.cardsuit[slot];
+    const MaybeSuit& led = t.tricksuit[t.leader];
+    const MaybeSuit& suit = t.cardsuit[slot];
     const bool firstTrick = t.tricksleft == kFirstTrick;
     bool legal = suit == led || suitcountOf(t, kUser, led) < 1;
-    if (suit == common::kHearts && firstTrick && !onlyHearts(t, kUser)) legal = false;
+    if (suit == Suit::Hearts && firstTrick && !onlyHearts(t, kUser)) legal = false;
     if (firstTrick && userHoldsTwoOfClubs(t)) legal = t.deckorder[slot] == kTwoOfClubs;
     else if (firstTrick && t.leader == kUser) legal = true;
-    if (suit == common::kHearts && t.leader == kUser && t.heartsbroken == 0) legal = false;
+    if (suit == Suit::Hearts && t.leader == kUser && t.heartsbroken == 0) legal = false;
     return legal;
 }
 
@@ -75,7 +75,7 @@ bool playUser(HeartsTable& t, int slot) {
     if (!userMayClick(t, slot)) return false;
     if (onlyHearts(t, kUser)) t.heartsbroken = -1;
     if (!legalForUser(t, slot)) return false;
-    if (t.cardsuit[slot] == common::kHearts) t.heartsbroken = -1;
+    if (t.cardsuit[slot] == Suit::Hearts) t.heartsbroken = -1;
     recordPlay(t, kUser, slot);
     t.turn = nextTurn(kUser);
     return true;

@@ -8,7 +8,7 @@ namespace heartsrules {
 // Counts every seat's suits and tags every slot with its seat.
 void cardcount(HeartsTable& t);
 // The seat to play after another: 3, 4, 1, 2, 3. Any other value stays.
-inline int nextTurn(int turn) { return common::nextSeat(turn); }
+inline int nextTurn(int turn) { return core::nextSeat(turn); }
 
 // Puts a seat's card into the trick: its suit and value (aces 14), its slot, its played tag,
 // and one card less in the seat's suit count and hand.

@@ -2,26 +2,26 @@
 
 #include "games/hearts/hearts_deal.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 
 int judgeTrick(HeartsTable& t) {
     t.trickrank = t.trickvalue;
-    const std::string led = t.tricksuit[t.leader];
+    const MaybeSuit led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat)
         if (t.tricksuit[seat] == led) t.trickvalue[seat] += 130;
-    return t.winner = common::trickwinner(t.trickvalue);
+    return t.winner = core::trickwinner(t.trickvalue);
 }
 
 bool scoreTrick(HeartsTable& t, bool jackRule) {
     const int w = t.winner;
     for (int seat = 1; seat <= 4; ++seat) {
-        const std::string& suit = t.tricksuit[seat];
+        const MaybeSuit& suit = t.tricksuit[seat];
         const int rank = t.trickrank[seat];
-        if (suit == common::kSpades && rank == 12) t.gamescore[w] += 13;
-        else if (suit == common::kHearts) t.gamescore[w] += 1;
-        else if (jackRule && suit == common::kDiamonds && rank == 11) t.gamescore[w] -= 10;
+        if (suit == Suit::Spades && rank == 12) t.gamescore[w] += 13;
+        else if (suit == Suit::Hearts) t.gamescore[w] += 1;
+        else if (jackRule && suit == Suit::Diamonds && rank == 11) t.gamescore[w] -= 10;
         else continue;
         ++t.pointcards[w];
     }

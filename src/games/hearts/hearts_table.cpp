@@ -1,28 +1,28 @@
 #include "games/hearts/hearts_table.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace heartsrules {
 namespace {
 
 using Counts = std::array<int, 5> HeartsTable::*;
 
-Counts countsOf(std::string_view suit) {
-    if (suit == common::kHearts) return &HeartsTable::heartcount;
-    if (suit == common::kClubs) return &HeartsTable::clubcount;
-    if (suit == common::kSpades) return &HeartsTable::spadecount;
-    if (suit == common::kDiamonds) return &HeartsTable::diamondcount;
+Counts countsOf(MaybeSuit suit) {
+    if (suit == Suit::Hearts) return &HeartsTable::heartcount;
+    if (suit == Suit::Clubs) return &HeartsTable::clubcount;
+    if (suit == Suit::Spades) return &HeartsTable::spadecount;
+    if (suit == Suit::Diamonds) return &HeartsTable::diamondcount;
     return nullptr;
 }
 
 }  // namespace
 
-int* suitcount(HeartsTable& t, int seat, std::string_view suit) {
+int* suitcount(HeartsTable& t, int seat, MaybeSuit suit) {
     const Counts counts = countsOf(suit);
     return counts ? &(t.*counts)[seat] : nullptr;
 }
 
-int suitcountOf(const HeartsTable& t, int seat, std::string_view suit) {
+int suitcountOf(const HeartsTable& t, int seat, MaybeSuit suit) {
     const Counts counts = countsOf(suit);
     return counts ? (t.*counts)[seat] : 0;
 }

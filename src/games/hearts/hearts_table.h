@@ -1,20 +1,22 @@
 #pragma once
 
+#include "core/cards.h"
+#include "core/tricktable.h"
+
 #include <array>
 #include <cstdint>
-#include <string>
-#include <string_view>
-
-#include "common/tricktable.h"
 
 // The state of the Hearts table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
 // Seats: 1 top, 2 right, 3 the user (bottom), 4 left.
 namespace heartsrules {
 
+using core::MaybeSuit;
+using core::Suit;
+
 inline constexpr int kTop = 1;
-inline constexpr int kUser = common::kUserSeat;
-inline constexpr int kHandSize = common::kHandSize;
+inline constexpr int kUser = core::kUserSeat;
+inline constexpr int kHandSize = core::kHandSize;
 inline constexpr int kTwoOfClubs = 15;     // card codes, file order
 inline constexpr int kQueenOfSpades = 12;
 inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
@@ -22,7 +24,7 @@ inline constexpr int kFirstTrick = 13;     // tricksleft during the first trick
 struct HeartsTable {
     std::array<std::int16_t, 53> deckorder{}; // card code in each slot
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
-    std::array<std::string, 53> cardsuit{};   // suit word of each slot
+    std::array<MaybeSuit, 53> cardsuit{};     // the suit of each slot
     std::array<int, 53> cardrank{};           // 1..13, aces 14 once play begins
     std::array<int, 53> tag{};                // seat while held, playedTag(seat) once played
 
@@ -41,25 +43,25 @@ struct HeartsTable {
     std::array<int, 5> heartcount{}, clubcount{}, spadecount{}, diamondcount{};
     std::array<int, 5> cardsleft{};
     std::array<int, 5> trickvalue{}, trickslot{}, trickrank{};
-    std::array<std::string, 5> tricksuit{};
-    std::string compsuit;
+    std::array<MaybeSuit, 5> tricksuit{};
+    MaybeSuit compsuit;
     int heartsbroken = 0;                     // -1 once hearts may be led
     std::array<int, 5> gamescore{}, pointcards{};
 };
 
 // The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of
 // them; a played card's tag.
-using common::firstSlot;
-using common::isPlayedTag;
-using common::playedTag;
-using common::seatOfSlot;
-using common::slotOfSeat;
-using common::slotsOf;
+using core::firstSlot;
+using core::isPlayedTag;
+using core::playedTag;
+using core::seatOfSlot;
+using core::slotOfSeat;
+using core::slotsOf;
 inline bool isHeld(const HeartsTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
 // A seat's count of one suit; any other word has no count.
-int* suitcount(HeartsTable& t, int seat, std::string_view suit);
-int suitcountOf(const HeartsTable& t, int seat, std::string_view suit);
+int* suitcount(HeartsTable& t, int seat, MaybeSuit suit);
+int suitcountOf(const HeartsTable& t, int seat, MaybeSuit suit);
 // Every seat's four suit counts back to none.
 void clearSuitCounts(HeartsTable& t);
 

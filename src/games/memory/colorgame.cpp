@@ -6,12 +6,12 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 
 #include <algorithm>
 #include <array>
@@ -103,13 +103,13 @@ void colorgame::Form_Load() {
     tickspeed();
     scalewindow();
     common::lockmain();
-    Randomize();
+    core::Randomize();
 }
 
 void colorgame::scalewindow() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
     scale = choice.scale;
-    if (common::smallscreen(choice)) Label1.Font.Size = 10;
+    if (core::smallscreen(choice)) Label1.Font.Size = 10;
     common::scaleit(*this, scale);
     double bottom = 0;
     for (auto& [pad, image] : main) {
@@ -142,7 +142,7 @@ common::TopThree colorgame::scores() { return common::readholders(holders()); }
 
 int colorgame::drawpad() {
     const auto entry = static_cast<std::size_t>(game.level);
-    return entry < known_.size() ? known_[entry] : common::rndnum(kPads);
+    return entry < known_.size() ? known_[entry] : core::rndnum(kPads);
 }
 
 void colorgame::dealKnown(std::vector<int> order) {

@@ -1,6 +1,6 @@
 #include "games/memory/memory_board.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 
@@ -37,7 +37,7 @@ std::string pairface(int code) {
     const int rank = pair == 1 ? 1 : 15 - pair;
     const bool first = code % 2 == 1;
     const int block = pair % 2 == 1 ? (first ? kSpades : kClubs) : (first ? kHearts : kDiamonds);
-    return common::facefile(rank, common::suitword(block));
+    return core::facefile(rank, core::suitword(block));
 }
 
 Cell cellOf(Board board, int position) {

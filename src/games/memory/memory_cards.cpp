@@ -1,9 +1,9 @@
 #include "games/memory/memory_cards.h"
 
 #include "common/backs.h"
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/scaling.h"
+#include "core/cards.h"
+#include "core/deck.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ void lay(Cards& cards, platform::Image& back) {
         common::facesizedback(*card);
         card->Tag = std::to_string(kInPlay);
     }
-    back.Picture = platform::LoadPicture(common::backfile);
+    back.Picture = platform::LoadPicture(core::backfile);
 }
 
 }  // namespace
@@ -33,12 +33,12 @@ void design(Cards& cards, Board board) {
 }
 
 void deal(Cards& cards, platform::Image& back, MemoryTable& t) {
-    common::shuffledeck(t.deckorder, t.cardused, t.cards);
+    core::shuffledeck(t.deckorder, t.cardused, t.cards);
     lay(cards, back);
 }
 
 void dealKnown(Cards& cards, platform::Image& back, MemoryTable& t, const std::vector<std::int16_t>& order) {
-    common::knowndeal(t.deckorder, t.cardused, order);
+    core::knowndeal(t.deckorder, t.cardused, order);
     lay(cards, back);
 }
 

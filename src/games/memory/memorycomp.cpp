@@ -8,12 +8,12 @@
 #include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <algorithm>
 #include <string>
@@ -35,7 +35,7 @@ memorycomp::memorycomp(const BoardDesign& design)
       Image1(*this, 1, cardsOn(design.board)),
       skill(*this, std::string(design.skillCaption)),
       board_(design),
-      draw_([](int n) { return common::rndnum(n); }) {
+      draw_([](int n) { return core::rndnum(n); }) {
     this->design();
     on(Image1.Click, &memorycomp::Image1_Click);
     on(Timer1.Tick, &memorycomp::Timer1_Timer);
@@ -73,7 +73,7 @@ void memorycomp::design() {
 }
 
 void memorycomp::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::readsetting(RichTextBox1, kSkillFile);
     Label1.Caption = common::playername();
     common::lockmain();
@@ -81,17 +81,17 @@ void memorycomp::Form_Load() {
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     tickskill();
     setcards();
-    common::ScaleFactors factors = board_.factors;
+    core::ScaleFactors factors = board_.factors;
     factors.added640x480 = {board_.grow640Width, board_.grow640Height};
     scalewindow(common::setscale(txtres, factors));
 }
 
-void memorycomp::scalewindow(const common::ScaleChoice& choice) {
+void memorycomp::scalewindow(const core::ScaleChoice& choice) {
     scale = choice.scale;
-    if (common::smallscreen(choice))
+    if (core::smallscreen(choice))
         for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
     common::scaleit(*this, scale);
-    if (choice.kind == common::ScreenKind::At640x480) {
+    if (choice.kind == core::ScreenKind::At640x480) {
         Width = Width + board_.grow640Width;
         Height = Height + board_.grow640Height;
     }

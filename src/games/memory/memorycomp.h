@@ -64,7 +64,7 @@ protected:
         memoryrules::Board board;
         double width, height;         // the window, in twips
         std::string_view skillCaption;
-        common::ScaleFactors factors;
+        core::ScaleFactors factors;
         double grow640Width, grow640Height;  // added to the window at 640 x 480, after scaling
         LabelPlace name, pairs, oppName, oppPairs;
     };
@@ -77,7 +77,7 @@ private:
     void Form_Unload(int& Cancel) override;
     void setcards();
     void startover();
-    void scalewindow(const common::ScaleChoice& choice);
+    void scalewindow(const core::ScaleChoice& choice);
     void tickskill();
     void setskill(std::string_view word);
     memoryrules::Skill skilllevel() const;

@@ -11,8 +11,9 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/numbers.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 #include <string>
@@ -63,7 +64,7 @@ void memoryscorebig::design() {
 }
 
 void memoryscorebig::Form_Load() {
-    Randomize();
+    core::Randomize();
     Label3.Caption = "0";
     Label1.Caption = common::playername();
     common::soundswitch(RichTextBox7, onsound, off, kSwitch);
@@ -73,12 +74,12 @@ void memoryscorebig::Form_Load() {
 }
 
 void memoryscorebig::scalewindow() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1300}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1300}});
     scale = choice.scale;
-    if (common::smallscreen(choice))
+    if (core::smallscreen(choice))
         for (Label* label : {&Label1, &Label3}) label->Font.Size = 7;
     common::scaleit(*this, scale);
-    if (choice.kind == common::ScreenKind::At640x480) Height = Height + 1300;
+    if (choice.kind == core::ScreenKind::At640x480) Height = Height + 1300;
     memorycards::scalecards(Image1, scale);
     common::scaleit(Label1, scale);
     common::scaleit(Label3, scale);
@@ -154,7 +155,7 @@ void memoryscorebig::endgame() {
 
 void memoryscorebig::offertime() {
     common::TopThree best = scores();
-    if (!common::entertopthree(best, Label1.Caption.get(), toInt(Label3.Caption.get()),
+    if (!common::entertopthree(best, Label1.Caption.get(), core::toInt(Label3.Caption.get()),
                                common::TopOrder::LowerBetter))
         return;
     common::fillholders(holders(), best);

@@ -9,13 +9,14 @@
 #include "common/locks.h"
 #include "common/options.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -41,7 +42,7 @@ constexpr double kPegSize = 375;
 constexpr double kPegInset = 20;       // a peg is this much smaller than its cell
 constexpr double kWaterCells = 9.4;    // the water covers this many cells of its grid
 
-int draw(int n, int offset) { return common::rndnum(n, offset); }
+int draw(int n, int offset) { return core::rndnum(n, offset); }
 
 // The grab point travels as text; this keeps every digit of it.
 std::string twipsText(double twips) {
@@ -199,7 +200,7 @@ void seawar::designships() {
 }
 
 void seawar::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, "seawar");
     setscale();
@@ -216,9 +217,9 @@ void seawar::Form_Load() {
 }
 
 void seawar::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
     scale = choice.scale;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     Label1.Font.Size = 7;
     Label2.Font.Size = 10;
     Command1.Font.Size = 7;
@@ -343,11 +344,11 @@ void seawar::ship_MouseMove(int ship, double X, double Y) {
 
 void seawar::Image4_DragDrop(Control&, double X, double Y) {
     playsound(kFlick);
-    const int ship = toInt(Text1.Text.get(), 0);
+    const int ship = core::toInt(Text1.Text.get(), 0);
     if (isship(ship)) {
         Image& picture = shippicture(ship);
-        picture.Left = X - toDouble(Text4.Text.get()) + Image4.Left;
-        picture.Top = Y - toDouble(Text5.Text.get()) + Image4.Top;
+        picture.Left = X - core::toDouble(Text4.Text.get()) + Image4.Left;
+        picture.Top = Y - core::toDouble(Text5.Text.get()) + Image4.Top;
         if (leavesdock(table, ship)) picture.Picture = sidetemplate(ship).Picture.get();
         Edges lefts{}, tops{};
         for (int i = 1; i <= 10; ++i) {
@@ -376,7 +377,7 @@ void seawar::Command1_Click() {
     // Once the battle is on, the enemy side covers the button; a key press must not reach it either.
     if (!table.placing) return;
     playsound(kFlick);
-    const int ship = toInt(Text2.Text.get(), 0);
+    const int ship = core::toInt(Text2.Text.get(), 0);
     const auto turn = rotate(table, ship);
     if (!turn) return;
     Image& picture = shippicture(ship);

@@ -1,6 +1,6 @@
 #include "games/seawar/seawar_placement.h"
 
-#include "platform/files.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 
@@ -74,7 +74,7 @@ Readiness donecheck(const SeaWarTable& t) {
 }
 
 int firstmoverfrom(std::string_view setting, const Draw& draw) {
-    switch (platform::toInt(setting, 0)) {
+    switch (core::toInt(setting, 0)) {
     case 1: return draw(2, 1);
     case 2: return 1;
     default: return 2;

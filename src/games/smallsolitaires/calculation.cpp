@@ -2,14 +2,15 @@
 
 #include "games/smallsolitaires/calculation_rules.h"
 
-#include "common/cards.h"
 #include "common/locks.h"
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/numbers.h"
+#include "core/stock.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -79,11 +80,11 @@ void calculation::design() {
 }
 
 void calculation::Form_Load() {
-    Randomize();
+    core::Randomize();
     startmeup();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
-    const common::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1000}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1000}});
     scale = choice.scale;
     screen = choice.kind;
     scaletable();
@@ -91,7 +92,7 @@ void calculation::Form_Load() {
 
 void calculation::scaletable() {
     common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Height = Height + 1000;
+    if (screen == core::ScreenKind::At640x480) Height = Height + 1000;
     for (auto& [i, card] : Image1) common::scaleit(*card, scale);
     for (auto& [p, slot] : Image2) common::scaleit(*slot, scale);
     for (auto& [f, foundation] : Image3) common::scaleit(*foundation, scale);
@@ -118,10 +119,10 @@ void calculation::dealKnown(const std::array<std::int16_t, 52>& order) {
 void calculation::lay() {
     for (auto& [i, card] : Image1) {
         card->Top = kParkedTop;
-        card->Picture = LoadPicture(common::facefile(table.deckorder[i]));
+        card->Picture = LoadPicture(core::facefile(table.deckorder[i]));
     }
     for (auto& [f, foundation] : Image3) foundation->Picture = Image1[f].Picture.get();
-    deckpic.Picture = LoadPicture(common::stockfull);
+    deckpic.Picture = LoadPicture(core::stockfull);
     deckpic.Visible = true;
     showtable();
 }
@@ -138,7 +139,7 @@ void calculation::showtable() {
 
 // The card the index box names, 0 when it names none.
 int calculation::dragged() const {
-    const int d = toInt(Text1.Text.get(), 0);
+    const int d = core::toInt(Text1.Text.get(), 0);
     return d >= 1 && d <= kCards ? d : 0;
 }
 
@@ -166,14 +167,14 @@ double calculation::lowestpiletop() const {
 void calculation::deckpic_Click() {
     const int d = turnstock(table);
     if (d == 0) return;
-    Image1[d].Move(common::scaled(kTurnLeft, scale), common::scaled(kTurnTop, scale));
+    Image1[d].Move(core::scaled(kTurnLeft, scale), core::scaled(kTurnTop, scale));
     Image1[d].ZOrder(0);
     showtable();
     common::playsound(RichTextBox9, player, kFlick);
     const std::string_view view = stockview(table.turned);
     if (view.empty())
         deckpic.Visible = false;
-    else if (view != common::stockfull)
+    else if (view != core::stockfull)
         deckpic.Picture = LoadPicture(view);
 }
 

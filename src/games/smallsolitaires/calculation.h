@@ -48,7 +48,7 @@ public:
 
     calculationrules::CalculationTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
     // The marker of waste pile p, 1 to 4.
     platform::Shape& marker(int p);

@@ -1,8 +1,8 @@
 #include "games/smallsolitaires/calculation_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/deck.h"
+#include "core/stock.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,7 +24,7 @@ void clear(CalculationTable& t) {
 // nothing draggable until it is turned.
 void lay(CalculationTable& t) {
     for (int i = 1; i <= kCards; ++i) {
-        t.cardrank[i] = static_cast<std::int16_t>(common::rankof(t.deckorder[i]));
+        t.cardrank[i] = static_cast<std::int16_t>(core::rankof(t.deckorder[i]));
         t.tag[i] = static_cast<std::int16_t>(i < kFirstStock ? i : kStockBand + i - (kFirstStock - 1));
         t.draggable[i] = false;
     }
@@ -62,14 +62,14 @@ void startmeup(CalculationTable& t) {
     t.cardused.fill(0);
     placestarters(t);
     for (int i = kFirstStock; i <= kCards; ++i)
-        t.deckorder[i] = static_cast<std::int16_t>(common::drawfree(t.cardused, kCards));
+        t.deckorder[i] = static_cast<std::int16_t>(core::drawfree(t.cardused, kCards));
     lay(t);
 }
 
 void startmeup(CalculationTable& t, const std::array<std::int16_t, kCards>& order) {
     if (!std::equal(kStarters.begin(), kStarters.end(), order.begin()))
         throw std::invalid_argument("a Calculation deal starts with the four starters");
-    common::knowndeal(t.deckorder, t.cardused, order);
+    core::knowndeal(t.deckorder, t.cardused, order);
     clear(t);
     lay(t);
 }
@@ -94,7 +94,7 @@ int turnstock(CalculationTable& t) {
     return position;
 }
 
-std::string_view stockview(int turned) { return common::stockpicture(kStockCards - turned, 34, 14); }
+std::string_view stockview(int turned) { return core::stockpicture(kStockCards - turned, 34, 14); }
 
 bool ontopile(CalculationTable& t, int d, int p) {
     if (!valid(d, kCards) || !valid(p, kPiles) || !instock(t, d) || !t.draggable[d]) return false;

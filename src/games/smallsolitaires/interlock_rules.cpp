@@ -1,7 +1,7 @@
 #include "games/smallsolitaires/interlock_rules.h"
 
-#include "common/deck.h"
-#include "common/rndnum.h"
+#include "core/deck.h"
+#include "core/rndnum.h"
 
 #include <stdexcept>
 
@@ -24,14 +24,14 @@ void setcells(InterlockTable& t) {
 int cellof(int i, int blank) { return i < blank ? i : i + 1; }
 
 void makecards(InterlockTable& t) {
-    t.blankcell = static_cast<std::int16_t>(common::rndnum(kCells));
-    common::shuffledeck(t.deckorder, t.cardused, kCards);
+    t.blankcell = static_cast<std::int16_t>(core::rndnum(kCells));
+    core::shuffledeck(t.deckorder, t.cardused, kCards);
     setcells(t);
 }
 
 void deal(InterlockTable& t, int blank, const std::array<std::int16_t, kCards>& faces) {
     if (blank < 1 || blank > kCells) throw std::invalid_argument("the blank is one of the nine cells");
-    common::knowndeal(t.deckorder, t.cardused, faces);
+    core::knowndeal(t.deckorder, t.cardused, faces);
     t.blankcell = static_cast<std::int16_t>(blank);
     setcells(t);
 }

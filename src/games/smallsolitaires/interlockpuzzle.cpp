@@ -2,13 +2,13 @@
 
 #include "games/smallsolitaires/interlock_rules.h"
 
-#include "common/cards.h"
 #include "common/locks.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/cards.h"
+#include "core/chance.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/files.h"
 
 #include <string>
@@ -54,7 +54,7 @@ void interlockpuzzle::design() {
 }
 
 void interlockpuzzle::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     makecards();
@@ -86,7 +86,7 @@ void interlockpuzzle::dealKnown(int blank, const std::array<std::int16_t, 8>& fa
 // Each card image shows its face, and every cell takes a card's size and the dark red picture.
 void interlockpuzzle::showfaces() {
     for (auto& [k, card] : Image1) {
-        card->Picture = LoadPicture(common::facefile(table.deckorder[k]));
+        card->Picture = LoadPicture(core::facefile(table.deckorder[k]));
         Image2[k].Move(Image2[k].Left, Image2[k].Top, card->Width, card->Height);
         Image2[k].Picture = LoadPicture(kCellPicture);
     }

@@ -2,14 +2,15 @@
 
 #include "games/smallsolitaires/nestor_rules.h"
 
-#include "common/cards.h"
 #include "common/locks.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
-#include "platform/chance.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/numbers.h"
+#include "core/rndnum.h"
 #include "platform/files.h"
 
 #include <string>
@@ -48,13 +49,13 @@ void nestor::design() {
 }
 
 void nestor::Form_Load() {
-    Randomize();
+    core::Randomize();
     common::lockmain();
     common::soundswitch(RichTextBox9, onsound, off, kSwitch);
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f, {1500, 300}});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f, {1500, 300}});
     scale = choice.scale;
     common::scaleit(*this, scale);
-    if (choice.kind == common::ScreenKind::At640x480) {
+    if (choice.kind == core::ScreenKind::At640x480) {
         Width = Width + 1500;
         Height = Height + 300;
     }
@@ -71,7 +72,7 @@ void nestor::Form_Activate() { common::lockmain(); }
 void nestor::Form_Unload(int&) { common::releasemain(); }
 
 void nestor::startup() {
-    setcards(table, [](int n) { return common::rndnum(n); });
+    setcards(table, [](int n) { return core::rndnum(n); });
     lay();
 }
 
@@ -85,7 +86,7 @@ void nestor::lay() {
     nestorrules::lay(table);
     for (auto& [p, card] : Image1) {
         card->DragMode = vbManual;
-        card->Picture = LoadPicture(common::facefile(table.deckorder[p]));
+        card->Picture = LoadPicture(core::facefile(table.deckorder[p]));
         card->Visible = true;
         const Place at = place(p, scale);
         card->Move(at.Left, at.Top);
@@ -104,7 +105,7 @@ void nestor::showdepths() {
 void nestor::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
 
 void nestor::Image1_DragDrop(int Index, Control&, double, double) {
-    const int d = toInt(Text1.Text.get(), 0);
+    const int d = core::toInt(Text1.Text.get(), 0);
     if (!removepair(table, d, Index)) return;
     common::playsound(RichTextBox9, player, kFlick);
     for (int gone : {d, Index}) {

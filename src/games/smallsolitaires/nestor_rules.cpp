@@ -1,7 +1,7 @@
 #include "games/smallsolitaires/nestor_rules.h"
 
-#include "common/cards.h"
-#include "common/deck.h"
+#include "core/cards.h"
+#include "core/deck.h"
 
 #include <algorithm>
 #include <bitset>
@@ -36,7 +36,7 @@ bool dealonce(NestorTable& t, const Draw& draw) {
             const int code = draw(kCards);
             if (!valid(code)) continue;
             t.deckorder[p] = static_cast<std::int16_t>(code);
-            t.cardrank[p] = static_cast<std::int16_t>(common::rankof(code));
+            t.cardrank[p] = static_cast<std::int16_t>(core::rankof(code));
             t.dealcolumn[r] = t.cardrank[p];
             t.pairflag = repeats(t, r) && p <= kColumnCards ? kUsed : 0;
             if (t.cardused[code] != kUsed && t.pairflag != kUsed) break;
@@ -61,7 +61,7 @@ void shorten(NestorTable& t, int column) {
 int ranksleft(const NestorTable& t) {
     std::bitset<14> ranks;
     for (int code = 1; code <= kCards; ++code)
-        if (t.cardused[code] != kUsed) ranks.set(static_cast<std::size_t>(common::rankof(code)));
+        if (t.cardused[code] != kUsed) ranks.set(static_cast<std::size_t>(core::rankof(code)));
     return static_cast<int>(ranks.count());
 }
 
@@ -74,11 +74,11 @@ void setdeal(NestorTable& t, const std::array<std::int16_t, kCards>& order) {
     for (int p = 1; p <= kColumnCards; ++p) {
         const int top = p - (p - 1) % kRows;
         for (int above = top; above < p; ++above)
-            if (common::rankof(order[above - 1]) == common::rankof(order[p - 1]))
+            if (core::rankof(order[above - 1]) == core::rankof(order[p - 1]))
                 throw std::invalid_argument("a Nestor column holds each rank once");
     }
-    common::knowndeal(t.deckorder, t.cardused, order);
-    for (int p = 1; p <= kCards; ++p) t.cardrank[p] = static_cast<std::int16_t>(common::rankof(t.deckorder[p]));
+    core::knowndeal(t.deckorder, t.cardused, order);
+    for (int p = 1; p <= kCards; ++p) t.cardrank[p] = static_cast<std::int16_t>(core::rankof(t.deckorder[p]));
 }
 
 void lay(NestorTable& t) {

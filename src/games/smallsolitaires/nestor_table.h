@@ -18,7 +18,7 @@ inline constexpr int kFirstReserve = kColumnCards + 1;
 
 using Codes = std::array<std::int16_t, kCards + 1>;
 
-// One random draw, 1 to n: common::rndnum in the window, a script in the tests.
+// One random draw, 1 to n: core::rndnum in the window, a script in the tests.
 using Draw = std::function<int(int n)>;
 
 struct NestorTable {

@@ -9,19 +9,19 @@
 #include "games/spades/spadescore.h"
 
 #include "common/backs.h"
-#include "common/cards.h"
-#include "common/deck.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
 #include "common/trickcards.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/deck.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <string>
 
@@ -164,7 +164,7 @@ void spades::design() {
 }
 
 void spades::Form_Load() {
-    Randomize();
+    core::Randomize();
     const common::SeatNames names = common::pickseats();
     Label16.Caption = std::string(names.top);
     Label17.Caption = std::string(names.right);
@@ -187,10 +187,10 @@ void spades::Form_Load() {
 }
 
 void spades::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
     scale = choice.scale;
     screen = choice.kind;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     Frame1.Font.Size = 9;
     Command5.Font.Size = 9;
     for (Label* label : {&Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17,
@@ -202,8 +202,8 @@ void spades::setscale() {
 // At 800 x 600 the window shrinks with its table; at 640 x 480 it only narrows. Its height follows
 // the scaled trick labels once the table is laid out.
 void spades::scalewindow() {
-    if (screen == common::ScreenKind::At800x600) common::scaleit(*this, scale);
-    if (screen == common::ScreenKind::At640x480) Width = Width - 2000;
+    if (screen == core::ScreenKind::At800x600) common::scaleit(*this, scale);
+    if (screen == core::ScreenKind::At640x480) Width = Width - 2000;
     for (auto& [index, button] : Command3) common::scaleit(*button, scale);
     for (int k = 1; k <= 13; ++k) common::scaleit(Shape3[k], scale);
     for (int k = 1; k <= 13; ++k) common::scaleit(Shape1[k], scale);
@@ -239,12 +239,12 @@ void spades::setcards() {
         openTrade(table);
     }
     beginDeal(table);
-    common::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
+    core::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
         table.loopslot = slot;
         if (slot >= 40) setcards22();
         suitnum();
     });
-    table.dealer = common::rndnum(4);
+    table.dealer = core::rndnum(4);
 }
 
 void spades::dealKnown(const std::array<std::int16_t, 52>& order) {
@@ -265,7 +265,7 @@ void spades::suitnum() { spadesrules::suitnum(table, table.loopslot); }
 void spades::setcards22() {
     const int code = table.deckorder[table.loopslot];
     if (code < 1 || code > 52) return;
-    Image1[table.loopslot].Picture = LoadPicture(common::facefile(code));
+    Image1[table.loopslot].Picture = LoadPicture(core::facefile(code));
 }
 
 void spades::setcardbacks() {
@@ -283,8 +283,8 @@ void spades::layslot(int slot) {
     const double height = Image1[0].Height * double(scale);
     card.Width = side ? height : width;
     card.Height = side ? width : height;
-    if (side) card.Picture = LoadPicture(common::sidebackfile);
-    else if (slot <= 39) card.Picture = LoadPicture(common::backfile);
+    if (side) card.Picture = LoadPicture(core::sidebackfile);
+    else if (slot <= 39) card.Picture = LoadPicture(core::backfile);
     const Place place = slotPlace(slot, scale);
     card.Left = place.left;
     card.Top = place.top;
@@ -292,7 +292,7 @@ void spades::layslot(int slot) {
 }
 
 void spades::startmeup() {
-    spadesrules::startmeup(table, [](int n, int offset) { return common::rndnum(n, offset); });
+    spadesrules::startmeup(table, [](int n, int offset) { return core::rndnum(n, offset); });
     shownils();
     for (auto* row : {&Shape3, &Shape1}) {
         for (int k = 1; k <= 13; ++k) {
@@ -404,7 +404,7 @@ void spades::Timer1_Timer() {
 
 // One computer card: chosen by the rules, turned face up and put into the trick.
 bool spades::computerplays(int seat) {
-    const int slot = decide(table, seat, [](int n, int offset) { return common::rndnum(n, offset); });
+    const int slot = decide(table, seat, [](int n, int offset) { return core::rndnum(n, offset); });
     if (!slotOfSeat(seat, slot)) {
         // Only a seat without a card gets here; the table cannot go on.
         Timer1.Enabled = false;

@@ -40,7 +40,7 @@ public:
 
     spadesrules::SpadesTable table;
     float scale = 1;
-    common::ScreenKind screen = common::ScreenKind::Other;  // what its fixed additions follow
+    core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 52};
     platform::ControlArray<platform::Shape> Shape3{*this, 0, 13};  // our tricks

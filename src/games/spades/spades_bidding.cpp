@@ -2,7 +2,7 @@
 
 #include "games/spades/spades_deal.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,7 +17,7 @@ constexpr int kMostTheirTeamBids = 5;
 constexpr int kHiSpades = 12;
 
 int ownBid(const SpadesTable& t, int seat) {
-    return spadesPart(suitcountOf(t, seat, kSpades)) + highPart(t.highcards[seat]);
+    return spadesPart(suitcountOf(t, seat, Suit::Spades)) + highPart(t.highcards[seat]);
 }
 
 void chooseNil(SpadesTable& t) {
@@ -49,7 +49,7 @@ int aceHigh(int rank) { return rank == kAce ? 14 : rank; }
 void countsuits(SpadesTable& t) {
     for (auto& counts : t.suitcount) counts.fill(0);
     for (int slot = 1; slot <= 52; ++slot) {
-        const int block = common::blockofsuit(t.cardsuit[slot]);
+        const int block = blockOf(t.cardsuit[slot]);
         if (block >= 0) ++t.suitcount[block][seatOfSlot(slot)];
     }
     t.highcards.fill(0);
@@ -94,7 +94,7 @@ void userBid(SpadesTable& t, int teambid, bool nil) {
     t.bid[kUser] = teambid;
     if (nil) t.nilbid[kUser] = -1;
     t.bid[kPartner] = teambid;
-    t.turn = common::nextSeat(t.dealer);
+    t.turn = core::nextSeat(t.dealer);
     for (int slot = 1; slot <= 52; ++slot) t.cardrank[slot] = aceHigh(t.cardrank[slot]);
     t.leader = t.turn;
 }
@@ -130,19 +130,19 @@ std::optional<Row> tradeClick(SpadesTable& t, Row current) {
 
 Gift chooseGift(const SpadesTable& t) {
     const int first = firstSlot(kPartner);
-    if (suitcountOf(t, kPartner, kSpades) >= kHiSpades) return {{first, first + 1}, true};
+    if (suitcountOf(t, kPartner, Suit::Spades) >= kHiSpades) return {{first, first + 1}, true};
     int highest = 0;
     for (int slot : slotsOf(kPartner))
-        if (t.cardsuit[slot] != kSpades) highest = std::max(highest, aceHigh(t.cardrank[slot]));
+        if (t.cardsuit[slot] != Suit::Spades) highest = std::max(highest, aceHigh(t.cardrank[slot]));
     std::vector<int> order;
     for (int slot : slotsOf(kPartner))
-        if (t.cardsuit[slot] != kSpades && aceHigh(t.cardrank[slot]) < highest) order.push_back(slot);
+        if (t.cardsuit[slot] != Suit::Spades && aceHigh(t.cardrank[slot]) < highest) order.push_back(slot);
     // Too few below the highest: the rest of the hand by rank, the non-spades before the spades.
     std::vector<int> rest;
     for (int slot : slotsOf(kPartner))
         if (std::find(order.begin(), order.end(), slot) == order.end()) rest.push_back(slot);
     std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) {
-        const bool spadeA = t.cardsuit[a] == kSpades, spadeB = t.cardsuit[b] == kSpades;
+        const bool spadeA = t.cardsuit[a] == Suit::Spades, spadeB = t.cardsuit[b] == Suit::Spades;
         if (spadeA != spadeB) return spadeB;
         return aceHigh(t.cardrank[a]) < aceHigh(t.cardrank[b]);
     });

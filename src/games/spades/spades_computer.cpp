@@ -3,7 +3,7 @@
 namespace spadesrules {
 namespace {
 
-bool holds(const SpadesTable& t, int seat, std::string_view suit) {
+bool holds(const SpadesTable& t, int seat, MaybeSuit suit) {
     return suitcountOf(t, seat, suit) >= 1;
 }
 
@@ -33,19 +33,19 @@ int randomHeld(const SpadesTable& t, int seat, const Draw& rndnum) {
 }  // namespace
 
 void chooseSuit(SpadesTable& t, int seat) {
-    const std::string led = t.tricksuit[t.leader];
-    const bool follows = (led == kClubs && holds(t, seat, led)) ||
-                         (led == kSpades && holds(t, seat, led) && t.spadesbroken == -1) ||
-                         (led == kDiamonds && holds(t, seat, led)) || (led == kHearts && holds(t, seat, led));
+    const MaybeSuit led = t.tricksuit[t.leader];
+    const bool follows = (led == Suit::Clubs && holds(t, seat, led)) ||
+                         (led == Suit::Spades && holds(t, seat, led) && t.spadesbroken == -1) ||
+                         (led == Suit::Diamonds && holds(t, seat, led)) || (led == Suit::Hearts && holds(t, seat, led));
     if (follows) {
         t.compsuit = led;
         return;
     }
-    const bool mayTrump = holds(t, seat, kSpades) && t.leader != seat && t.trickswon[seat] < t.bid[seat];
-    for (std::string_view suit : {kHearts, kClubs, kDiamonds})
+    const bool mayTrump = holds(t, seat, Suit::Spades) && t.leader != seat && t.trickswon[seat] < t.bid[seat];
+    for (Suit suit : {Suit::Hearts, Suit::Clubs, Suit::Diamonds})
         if (holds(t, seat, suit)) t.compsuit = suit;
-    if (suitcountOf(t, seat, kSpades) == t.cardsleft || mayTrump) {
-        t.compsuit = kSpades;
+    if (suitcountOf(t, seat, Suit::Spades) == t.cardsleft || mayTrump) {
+        t.compsuit = Suit::Spades;
         t.spadesbroken = -1;
     }
 }
@@ -53,13 +53,13 @@ void chooseSuit(SpadesTable& t, int seat) {
 void judgeChance(SpadesTable& t, int seat) {
     t.cantwin = 0;
     if (t.leader == seat) return;
-    const std::string& led = t.tricksuit[t.leader];
-    if (t.compsuit != led && t.compsuit != kSpades) t.cantwin = 1;
+    const MaybeSuit& led = t.tricksuit[t.leader];
+    if (t.compsuit != led && t.compsuit != Suit::Spades) t.cantwin = 1;
     const int best = highestOf(t, seat, t.compsuit);
     const int bestRank = best ? t.cardrank[best] : 0;
     for (int other = 1; other <= 4; ++other) {
         if (other == seat) continue;
-        const bool counts = t.tricksuit[other] == kSpades || t.tricksuit[other] == t.compsuit;
+        const bool counts = t.tricksuit[other] == Suit::Spades || t.tricksuit[other] == t.compsuit;
         if (counts && t.trickvalue[other] > bestRank) t.cantwin = 1;
     }
 }
@@ -87,7 +87,7 @@ int decide(SpadesTable& t, int seat, const Draw& rndnum) {
 }
 
 int passTurn(int turn) {
-    return turn == kUser ? turn : common::nextSeat(turn);
+    return turn == kUser ? turn : core::nextSeat(turn);
 }
 
 }  // namespace spadesrules

@@ -1,14 +1,14 @@
 #include "games/spades/spades_deal.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 namespace spadesrules {
 
 void suitnum(SpadesTable& t, int slot) {
     const int code = t.deckorder[slot];
     if (code < 1 || code > 52) return;
-    t.cardsuit[slot] = common::suitof(code);
-    t.cardrank[slot] = common::rankof(code);
+    t.cardsuit[slot] = core::suitofcode(code);
+    t.cardrank[slot] = core::rankof(code);
 }
 
 void beginDeal(SpadesTable& t) {
@@ -24,7 +24,7 @@ void newGame(SpadesTable& t) {
 void clearTrick(SpadesTable& t) {
     t.trickvalue.fill(0);
     t.trickslot.fill(0);
-    t.tricksuit.fill("");
+    t.tricksuit.fill(std::nullopt);
     t.bestvalue = 0;
 }
 

@@ -5,11 +5,11 @@
 namespace spadesrules {
 
 int handtopOf(float scale) {
-    return static_cast<int>(std::lround(scaled(common::kHandRow, scale)));
+    return static_cast<int>(std::lround(scaled(core::kHandRow, scale)));
 }
 
 Place slotPlace(int slot, float scale) {
-    Place place = common::fanPlace(slot, scale, kTopRow);
+    Place place = core::fanPlace(slot, scale, kTopRow);
     if (slot >= 40) place.top = handtopOf(scale);
     return place;
 }

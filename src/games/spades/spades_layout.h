@@ -1,18 +1,18 @@
 #pragma once
 
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
 // Where the cards of the Spades table lie, in twips of the 1024 x 768 design times the window's
-// scale; what Spades shares with the other four-seat table comes from common.
+// scale; what Spades shares with the other four-seat table comes from the core.
 namespace spadesrules {
 
-using common::closeUpStep;
-using common::Place;
-using common::scaled;
-using common::sideways;
-using common::sweepStep;
-using common::sweptOff;
-using common::trickPlace;
+using core::closeUpStep;
+using core::Place;
+using core::scaled;
+using core::sideways;
+using core::sweepStep;
+using core::sweptOff;
+using core::trickPlace;
 
 // The partner's hand lies at this design Top.
 inline constexpr double kTopRow = 700;

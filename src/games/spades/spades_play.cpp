@@ -3,7 +3,7 @@
 namespace spadesrules {
 
 void recordPlay(SpadesTable& t, int seat, int slot) {
-    if (t.cardsuit[slot] == kSpades) t.spadesbroken = -1;
+    if (t.cardsuit[slot] == Suit::Spades) t.spadesbroken = -1;
     t.trickslot[seat] = slot;
     lowerSuitcount(t, seat, t.cardsuit[slot]);
     t.tricksuit[seat] = t.cardsuit[slot];
@@ -14,12 +14,12 @@ void recordPlay(SpadesTable& t, int seat, int slot) {
 bool userMayPlay(const SpadesTable& t, int slot) {
     if (!slotOfSeat(kUser, slot) || !isHeld(t, slot)) return false;
     if (t.turn != kUser || t.tradephase != 0 || t.bidding) return false;
-    const std::string& suit = t.cardsuit[slot];
+    const MaybeSuit& suit = t.cardsuit[slot];
     if (t.leader == kUser) {
-        const bool onlySpades = suitcountOf(t, kUser, kSpades) == t.cardsleft;
-        return suit != kSpades || t.spadesbroken != 0 || onlySpades;
+        const bool onlySpades = suitcountOf(t, kUser, Suit::Spades) == t.cardsleft;
+        return suit != Suit::Spades || t.spadesbroken != 0 || onlySpades;
     }
-    const std::string& led = t.tricksuit[t.leader];
+    const MaybeSuit& led = t.tricksuit[t.leader];
     return suit == led || suitcountOf(t, kUser, led) < 1;
 }
 

@@ -2,7 +2,7 @@
 
 #include "games/spades/spades_deal.h"
 
-#include "platform/files.h"
+#include "core/numbers.h"
 
 namespace spadesrules {
 namespace {
@@ -25,12 +25,12 @@ void scoreNils(SpadesTable& t) {
 }  // namespace
 
 int judgeTrick(SpadesTable& t) {
-    const std::string led = t.tricksuit[t.leader];
+    const MaybeSuit led = t.tricksuit[t.leader];
     for (int seat = 1; seat <= 4; ++seat) {
-        if (t.tricksuit[seat] == kSpades) t.trickvalue[seat] += 260;
-        if (t.tricksuit[seat] == led && led != kSpades) t.trickvalue[seat] += 130;
+        if (t.tricksuit[seat] == Suit::Spades) t.trickvalue[seat] += 260;
+        if (t.tricksuit[seat] == led && led != Suit::Spades) t.trickvalue[seat] += 130;
     }
-    t.winner = common::trickwinner(t.trickvalue);
+    t.winner = core::trickwinner(t.trickvalue);
     t.bestvalue = t.trickvalue[t.winner];
     return t.winner;
 }
@@ -70,7 +70,7 @@ void scoreHand(SpadesTable& t) {
 }
 
 int targetOf(std::string_view text) {
-    const int target = platform::toInt(text, 0);
+    const int target = core::toInt(text, 0);
     return target > 0 ? target : kDefaultTarget;
 }
 

@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 
-#include "common/cards.h"
-#include "common/tricktable.h"
+#include "core/cards.h"
+#include "core/tricktable.h"
 
 // The state of the Spades table, shared by the window and the plain rules. Arrays by slot run
 // 1 to 52 and arrays by seat 1 to 4; index 0 is unused so the numbers read as the table's own.
@@ -16,20 +15,18 @@
 // 40-52 the user's.
 namespace spadesrules {
 
-using common::firstSlot;
-using common::isPlayedTag;
-using common::kClubs;
-using common::kDiamonds;
-using common::kHandSize;
-using common::kHearts;
-using common::kSpades;
-using common::playedTag;
-using common::seatOfSlot;
-using common::slotOfSeat;
-using common::slotsOf;
+using core::firstSlot;
+using core::isPlayedTag;
+using core::kHandSize;
+using core::MaybeSuit;
+using core::playedTag;
+using core::seatOfSlot;
+using core::slotOfSeat;
+using core::slotsOf;
+using core::Suit;
 
 inline constexpr int kPartner = 1;
-inline constexpr int kUser = common::kUserSeat;
+inline constexpr int kUser = core::kUserSeat;
 inline constexpr int kOurs = 0;    // team entries of bags and teamscore
 inline constexpr int kTheirs = 1;
 inline constexpr int kHeld = 1;    // a slot's tag while its card is in the hand
@@ -41,7 +38,7 @@ struct SpadesTable {
     int loopslot = 0;                         // the slot suitnum and the face procedure work on
     std::array<std::int16_t, 53> deckorder{}; // card code in each slot
     std::array<std::int16_t, 53> cardused{};  // the shuffle's marks, by code
-    std::array<std::string, 53> cardsuit{};   // suit word of each slot
+    std::array<MaybeSuit, 53> cardsuit{};     // the suit of each slot
     std::array<int, 53> cardrank{};           // 1..13; aces 14 once the user has bid
     std::array<int, 53> tag{};                // kHeld while held, playedTag(seat) once played
 
@@ -52,13 +49,13 @@ struct SpadesTable {
     std::array<int, 5> bid{};                 // the computer seats' own bids, then the team bids
     std::array<std::array<int, 5>, 4> suitcount{};  // by suit block in file order, then seat
     std::array<int, 5> trickvalue{}, trickslot{};
-    std::array<std::string, 5> tricksuit{};   // "" until the seat has played to the trick
+    std::array<MaybeSuit, 5> tricksuit{};     // none until the seat has played to the trick
     std::array<int, 5> highcards{};           // aces, kings and queens of the computer seats
     std::array<int, 5> trickswon{};
     int leader = 0;
     int cardsleft = 0;                        // cards each hand held when the trick began
     int pickslot = 0;                         // the computer seat's chosen slot
-    std::string compsuit;                     // the computer seat's chosen suit
+    MaybeSuit compsuit;                       // the computer seat's chosen suit
     int bestvalue = 0;
     int winner = 0;
     std::array<int, 2> bags{}, teamscore{};   // ours, theirs
@@ -75,13 +72,15 @@ int teamOf(int seat);
 int partnerOf(int seat);
 inline bool isHeld(const SpadesTable& t, int slot) { return !isPlayedTag(t.tag[slot]); }
 
-// A seat's count of a suit, by suit word; any other word counts nothing.
-int suitcountOf(const SpadesTable& t, int seat, std::string_view suit);
-void lowerSuitcount(SpadesTable& t, int seat, std::string_view suit);
+// The row of a suit in suitcount, the suits in file order; -1 for none.
+int blockOf(MaybeSuit suit);
+// A seat's count of a suit; none counts nothing.
+int suitcountOf(const SpadesTable& t, int seat, MaybeSuit suit);
+void lowerSuitcount(SpadesTable& t, int seat, MaybeSuit suit);
 
 // The seat's held slot of a suit with the highest rank (the first of it in slot order), or with
 // the lowest; 0 when the seat holds none.
-int highestOf(const SpadesTable& t, int seat, std::string_view suit);
-int lowestOf(const SpadesTable& t, int seat, std::string_view suit);
+int highestOf(const SpadesTable& t, int seat, MaybeSuit suit);
+int lowestOf(const SpadesTable& t, int seat, MaybeSuit suit);
 
 }  // namespace spadesrules

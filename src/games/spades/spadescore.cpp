@@ -4,6 +4,7 @@
 
 #include "common/locks.h"
 #include "common/question.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -67,9 +68,9 @@ void Spadescore::Form_Unload(int&) {
 // After a hand: a team at the target wins, one at minus the target loses, or the next hand follows.
 void Spadescore::decide() {
     if (!table()) return;
-    const int ourscore = toInt(Label8.Caption.get(), 0);
+    const int ourscore = core::toInt(Label8.Caption.get(), 0);
     const int target = spadesrules::targetOf(owner().target());
-    const int theirscore = toInt(Label7.Caption.get(), 0);
+    const int theirscore = core::toInt(Label7.Caption.get(), 0);
     switch (spadesrules::ending(ourscore, theirscore, target)) {
     case spadesrules::Ending::Won:
         if (common::playagain("You Win, Play again?", common::kPlayAgain)) owner().newgame();

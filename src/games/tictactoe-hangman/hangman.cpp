@@ -7,13 +7,13 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -111,7 +111,7 @@ void hangman::design() {
 }
 
 void hangman::Form_Load() {
-    Randomize();
+    core::Randomize();
     Image2.Picture = platform::Picture(art::hangmanBackdrop());
     table.score = 0;
     newgame();
@@ -123,9 +123,9 @@ void hangman::Form_Load() {
 }
 
 void hangman::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.95f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.95f});
     scale = choice.scale;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     Label1.Font.Size = 16;
     Label2.Font.Size = 8;
     Label3.Font.Size = 8;
@@ -135,7 +135,7 @@ void hangman::scalewindow() {
     common::scaleit(*this, scale);
     // The extra room at 640 x 480 stops at the screen's edge, where the window's close box would
     // otherwise be lost.
-    if (common::screenkind(txtres.Text.get()) == common::ScreenKind::At640x480) {
+    if (core::screenkind(txtres.Text.get()) == core::ScreenKind::At640x480) {
         Height = std::min(Height + 200, std::max(Height.get(), screenHeightTwips()));
         Width = std::min(Width + 1800, std::max(Width.get(), screenWidthTwips()));
     }
@@ -187,7 +187,7 @@ void hangman::newgame() {
 void hangman::newpuzzle() {
     setletters();
     linesinfront();
-    const auto choice = choosepuzzle(RichTextBox1.Text.get(), common::rndnum(kEntries, kFirstEntry));
+    const auto choice = choosepuzzle(RichTextBox1.Text.get(), core::rndnum(kEntries, kFirstEntry));
     if (!choice) {
         nopuzzle();
         return;

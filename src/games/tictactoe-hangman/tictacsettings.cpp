@@ -4,6 +4,7 @@
 
 #include "common/locks.h"
 #include "common/settings.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -64,7 +65,7 @@ void tictacsettings::Form_Load() {
     if (!h.playas) return;
     // A target that is not a whole number from 1 to 15 plays to 3, and the list says so.
     Combo1.Text = std::to_string(tictactoerules::playto(h.playto->Text.get()));
-    Combo1.Enabled = toInt(h.playerwins->Text.get(), 0) == 0 && toInt(h.compwins->Text.get(), 0) == 0;
+    Combo1.Enabled = core::toInt(h.playerwins->Text.get(), 0) == 0 && core::toInt(h.compwins->Text.get(), 0) == 0;
     const std::string playas = h.playas->Text.get();
     if (playas == "R")
         Option3.Value = true;

@@ -7,13 +7,13 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rndnum.h"
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/chance.h"
 
 #include <string>
 
@@ -56,7 +56,7 @@ void designLabel(Label& label, double top, bool bold) {
 
 }  // namespace
 
-tictactoe::tictactoe() : draw([](int n) { return common::rndnum(n); }) {
+tictactoe::tictactoe() : draw([](int n) { return core::rndnum(n); }) {
     design();
     tictacsettings::connect({
         [] { return static_cast<Form*>(loaded<tictactoe>()); },
@@ -114,7 +114,7 @@ void tictactoe::design() {
 }
 
 void tictactoe::Form_Load() {
-    Randomize();
+    core::Randomize();
     Image1.Picture = platform::Picture(art::turnArrow());
     setscale();
     scalewindow();
@@ -126,9 +126,9 @@ void tictactoe::Form_Load() {
 }
 
 void tictactoe::setscale() {
-    const common::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
     scale = choice.scale;
-    if (!common::smallscreen(choice)) return;
+    if (!core::smallscreen(choice)) return;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
 }
 
@@ -165,7 +165,7 @@ void tictactoe::clearboard() {
 }
 
 void tictactoe::pointarrow(bool atUser) {
-    Image1.Top = common::scaled(atUser ? kUserArrowTop : kComputerArrowTop, scale);
+    Image1.Top = core::scaled(atUser ? kUserArrowTop : kComputerArrowTop, scale);
 }
 
 void tictactoe::playsound() { common::playsound(RichTextBox9, player2, kFlick); }

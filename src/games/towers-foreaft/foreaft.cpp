@@ -6,6 +6,7 @@
 #include "common/scaling.h"
 #include "common/settings.h"
 #include "common/sound.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -122,8 +123,8 @@ void foreaft::startup() {
 
 void foreaft::rest(int p) {
     const Image& cell = Picture1[board.piecepos[p]];
-    picture2[p].Left = cell.Left + common::scaled(foreaftrules::kRestLeft, scale);
-    picture2[p].Top = cell.Top + common::scaled(foreaftrules::kRestTop, scale);
+    picture2[p].Left = cell.Left + core::scaled(foreaftrules::kRestLeft, scale);
+    picture2[p].Top = cell.Top + core::scaled(foreaftrules::kRestTop, scale);
 }
 
 // The tick tells the rule in force: only exactly "YES" allows backward moves.
@@ -157,17 +158,17 @@ void foreaft::picture2_Click(int Index) {
 // One step of the moving piece towards its rest on the empty cell; a step to the left is 40 twips
 // at every scale. The piece keeps the place of its last step, which may lie a little past the rest.
 void foreaft::move(Timer& timer, bool vertical) {
-    const int p = toInt(Text1.Text.get(), 0);
+    const int p = core::toInt(Text1.Text.get(), 0);
     Image& piece = picture2[p];
     piece.ZOrder(0);
     const Image& target = Picture1[board.emptycell];
-    const double forward = common::scaled(foreaftrules::kStepTwips, scale);
+    const double forward = core::scaled(foreaftrules::kStepTwips, scale);
     foreaftrules::Step s{};
     if (vertical) {
-        s = foreaftrules::step(piece.Top, target.Top + common::scaled(foreaftrules::kRestTop, scale), forward, forward);
+        s = foreaftrules::step(piece.Top, target.Top + core::scaled(foreaftrules::kRestTop, scale), forward, forward);
         piece.Top = s.position;
     } else {
-        s = foreaftrules::step(piece.Left, target.Left + common::scaled(foreaftrules::kRestLeft, scale), forward,
+        s = foreaftrules::step(piece.Left, target.Left + core::scaled(foreaftrules::kRestLeft, scale), forward,
                                foreaftrules::kStepTwips);
         piece.Left = s.position;
     }

@@ -6,6 +6,7 @@
 #include "common/rules.h"
 #include "common/scaling.h"
 #include "common/sound.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -102,8 +103,8 @@ void towers::piece_MouseMove(int Index, int, int, double, double) {
 
 // The win question follows every drop on a peg, refused or not, so after a No it comes again.
 void towers::Image1_DragDrop(int Index, Control&, double, double) {
-    const int d = toInt(Text1.Text.get(), 0);
-    if (towersrules::drop(table, d, toInt(Text2.Text.get(), 0), Index)) {
+    const int d = core::toInt(Text1.Text.get(), 0);
+    if (towersrules::drop(table, d, core::toInt(Text2.Text.get(), 0), Index)) {
         common::playsound(RichTextBox9, player, "flick.wav");
         showdrag();
         piece[d].Left = towersrules::discLeft(design_, d, Index, scale);

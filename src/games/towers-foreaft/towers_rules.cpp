@@ -1,6 +1,6 @@
 #include "games/towers-foreaft/towers_rules.h"
 
-#include "common/scaling.h"
+#include "core/scaling.h"
 
 namespace towersrules {
 namespace {
@@ -87,9 +87,9 @@ double pegLeft(int peg) {
 }
 
 double discLeft(const TowersDesign& d, int disc, int peg, float scale) {
-    return common::scaled(d.left[disc][peg], scale);
+    return core::scaled(d.left[disc][peg], scale);
 }
 
-double discTop(const TowersDesign& d, int height, float scale) { return common::scaled(d.top[height], scale); }
+double discTop(const TowersDesign& d, int height, float scale) { return core::scaled(d.top[height], scale); }
 
 }  // namespace towersrules

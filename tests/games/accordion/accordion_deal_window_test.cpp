@@ -1,6 +1,6 @@
 #include "accordion_fixture.h"
 
-#include "common/stock.h"
+#include "core/stock.h"
 
 #include <string>
 
@@ -23,7 +23,7 @@ TEST_F(AccordionTest, FirstClickLaysPositionOneBesideTheStockAtEachScale) {
             EXPECT_EQ(a.Image[k].Top, -5000) << k;
         }
         expectRowMirrorsSlots(a);
-        EXPECT_TRUE(showsFile(a.deck, common::stockfull));
+        EXPECT_TRUE(showsFile(a.deck, core::stockfull));
         EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
         a.Unload();
         settle();
@@ -52,9 +52,9 @@ TEST_F(AccordionTest, FiftyTwoClicksDealTheWholeStockIntoSixRows) {
         }
         EXPECT_EQ(a.deck.Visible, pileAfter(k) != Pile::None);
         switch (pileAfter(k)) {
-        case Pile::Full: EXPECT_TRUE(showsFile(a.deck, common::stockfull)); break;
-        case Pile::Half: EXPECT_TRUE(showsFile(a.deck, common::stockhalf)); break;
-        case Pile::Thin: EXPECT_TRUE(showsFile(a.deck, common::stockthin)); break;
+        case Pile::Full: EXPECT_TRUE(showsFile(a.deck, core::stockfull)); break;
+        case Pile::Half: EXPECT_TRUE(showsFile(a.deck, core::stockhalf)); break;
+        case Pile::Thin: EXPECT_TRUE(showsFile(a.deck, core::stockthin)); break;
         case Pile::None: EXPECT_FALSE(a.deck.Visible); break;
         }
     }

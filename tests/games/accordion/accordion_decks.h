@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 #include <cstdint>

@@ -15,7 +15,7 @@ class AccordionTest : public gp::GameWindowTest {
 protected:
     AccordionTest() : GameWindowTest("accordian") {}
 
-    static int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::Window); }
+    static int card(std::string_view name) { return gp::cardCode(name, core::SuitOrder::Window); }
     // Opens the window and deals the given order instead of its own shuffle.
     Accordian& openWith(const accordiontest::Order& order);
     // Clicks on the stock.

@@ -1,7 +1,7 @@
 #include "accordion_fixture.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 
 #include <algorithm>
 #include <random>
@@ -123,7 +123,7 @@ TEST_F(AccordionTest, NewGameMidDealStartsAFreshDealWithEverythingOutOfSight) {
     EXPECT_EQ(a.table.pilecount, 0);
     EXPECT_EQ(a.table.slotend, 53);
     EXPECT_TRUE(a.deck.Visible);
-    EXPECT_TRUE(showsFile(a.deck, common::stockfull));
+    EXPECT_TRUE(showsFile(a.deck, core::stockfull));
     for (int k = 1; k <= 52; ++k) {
         SCOPED_TRACE(k);
         EXPECT_TRUE(a.cardpic[k].Visible);
@@ -146,7 +146,7 @@ TEST_F(AccordionTest, NewGameAfterTheWholeStockShowsTheFullStockAgain) {
     ASSERT_FALSE(a.deck.Visible);
     chooseMenu(a.newgame);
     EXPECT_TRUE(a.deck.Visible);
-    EXPECT_TRUE(showsFile(a.deck, common::stockfull));
+    EXPECT_TRUE(showsFile(a.deck, core::stockfull));
     for (int k = 1; k <= 52; ++k) EXPECT_FALSE(inSight(a, k)) << k;
     click(a.deck);
     EXPECT_TRUE(inSight(a, 1));
@@ -183,7 +183,7 @@ protected:
         const auto same = [&](int n, int s) {
             const int x = shown(a, a.Image[n]);
             const int y = shown(a, a.Image[s]);
-            return common::suitblock(x) == common::suitblock(y) || common::rankof(x) == common::rankof(y);
+            return core::suitblock(x) == core::suitblock(y) || core::rankof(x) == core::rankof(y);
         };
         for (int s = 2; s <= 52 && inSight(a, s); ++s)
             for (const int n : {s - 1, s - 3})

@@ -2,8 +2,8 @@
 
 #include "accordion_decks.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using accordiontest::Order;
 
 namespace {
 
-int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::Window); }
+int card(std::string_view name) { return gp::cardCode(name, core::SuitOrder::Window); }
 
 AccordionTable dealt(const Order& order, float scale = 1) {
     AccordionTable t;
@@ -100,12 +100,12 @@ TEST(AccordionDeal, PutsEveryCardInTheStockOffTheTableWithItsRankAndSuit) {
         EXPECT_EQ(t.place[k].Left, -5000);
         EXPECT_EQ(t.place[k].Top, -5000);
     }
-    EXPECT_EQ(t.slot[1].cardsuit, "clubs");
+    EXPECT_EQ(t.slot[1].cardsuit, core::Suit::Clubs);
     EXPECT_EQ(t.slot[1].cardrank, 13);
-    EXPECT_EQ(t.slot[52].cardsuit, "spades");
+    EXPECT_EQ(t.slot[52].cardsuit, core::Suit::Spades);
     EXPECT_EQ(t.slot[52].cardrank, 1);
-    EXPECT_EQ(t.slot[27].cardsuit, "diamonds");
-    EXPECT_EQ(t.slot[14].cardsuit, "hearts");
+    EXPECT_EQ(t.slot[27].cardsuit, core::Suit::Diamonds);
+    EXPECT_EQ(t.slot[14].cardsuit, core::Suit::Hearts);
     EXPECT_FALSE(t.place[3].Visible) << "a deal changes no visibility; New Game shows every position";
     showall(t);
     EXPECT_TRUE(allShown(t, 1, 52));
@@ -116,15 +116,15 @@ TEST(AccordionIdentity, WritesOnlyTheGivenPositionAndNothingForAPositionWithoutA
     const AccordionTable before = t;
     t.slot[5].card = 0;
     t.slot[5].cardrank = 7;
-    t.slot[5].cardsuit = "hearts";
+    t.slot[5].cardsuit = core::Suit::Hearts;
     suitsvalues(t, 5);
     EXPECT_EQ(t.slot[5].cardrank, 7);
-    EXPECT_EQ(t.slot[5].cardsuit, "hearts");
+    EXPECT_EQ(t.slot[5].cardsuit, core::Suit::Hearts);
 
     t.slot[5].card = static_cast<std::int16_t>(card("QD"));
     suitsvalues(t, 5);
     EXPECT_EQ(t.slot[5].cardrank, 12);
-    EXPECT_EQ(t.slot[5].cardsuit, "diamonds");
+    EXPECT_EQ(t.slot[5].cardsuit, core::Suit::Diamonds);
     for (int k = 1; k <= kSlots; ++k) {
         if (k == 5) continue;
         EXPECT_EQ(t.slot[k], before.slot[k]) << k;
@@ -133,8 +133,8 @@ TEST(AccordionIdentity, WritesOnlyTheGivenPositionAndNothingForAPositionWithoutA
 
 TEST(AccordionStock, ShowsFullHalfAndThinPilesAndHidesAfterTheLastCard) {
     const std::map<int, std::string_view> bands{
-        {1, common::stockfull},  {25, common::stockfull}, {26, common::stockhalf}, {45, common::stockhalf},
-        {46, common::stockthin}, {51, common::stockthin}, {52, ""}};
+        {1, core::stockfull},  {25, core::stockfull}, {26, core::stockhalf}, {45, core::stockhalf},
+        {46, core::stockthin}, {51, core::stockthin}, {52, ""}};
     for (const auto& [dealtcount, picture] : bands) EXPECT_EQ(stockpicture(dealtcount), picture) << dealtcount;
 }
 
@@ -164,10 +164,10 @@ TEST(AccordionStock, FirstClickPlacesPositionOneAndEachLaterOneTheNext) {
 TEST(AccordionStock, PlacingAPositionReadsItsCardAgain) {
     AccordionTable t = dealt(accordiontest::inOrder());
     t.slot[1].cardrank = 0;
-    t.slot[1].cardsuit.clear();
+    t.slot[1].cardsuit.reset();
     dealone(t);
     EXPECT_EQ(t.slot[1].cardrank, 1);
-    EXPECT_EQ(t.slot[1].cardsuit, "spades");
+    EXPECT_EQ(t.slot[1].cardsuit, core::Suit::Spades);
 }
 
 struct PlaceCase {
@@ -265,8 +265,8 @@ TEST(AccordionDrop, AcceptsOneOrThreePlacesLeftOnASuitOrRankMatchOnly) {
         EXPECT_EQ(t.pilecount, 51);
         EXPECT_EQ(t.slotend, 52);
         EXPECT_EQ(t.slot[c.onto].card, fromCard);
-        EXPECT_EQ(t.slot[c.onto].cardrank, common::rankof(fromCard));
-        EXPECT_EQ(t.slot[c.onto].cardsuit, common::suitof(fromCard, common::SuitOrder::Window));
+        EXPECT_EQ(t.slot[c.onto].cardrank, core::rankof(fromCard));
+        EXPECT_EQ(t.slot[c.onto].cardsuit, core::suitofcode(fromCard, core::SuitOrder::Window));
     }
 }
 
@@ -447,8 +447,8 @@ void expectInvariants(const AccordionTable& t) {
     for (int k = 1; k < t.slotend; ++k) {
         const Record& r = t.slot[k];
         ASSERT_TRUE(seen.insert(r.card).second) << "card " << r.card << " twice";
-        ASSERT_EQ(r.cardrank, common::rankof(r.card));
-        ASSERT_EQ(r.cardsuit, common::suitof(r.card, common::SuitOrder::Window));
+        ASSERT_EQ(r.cardrank, core::rankof(r.card));
+        ASSERT_EQ(r.cardsuit, core::suitofcode(r.card, core::SuitOrder::Window));
     }
 }
 

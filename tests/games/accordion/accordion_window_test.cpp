@@ -1,7 +1,7 @@
 #include "accordion_fixture.h"
 
 #include "common/rules.h"
-#include "common/stock.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <filesystem>
@@ -67,7 +67,7 @@ TEST_F(AccordionTest, OpensCentredWhereTheScreenHoldsIt) {
 TEST_F(AccordionTest, AfterTheLoadOnlyTheFullStockShows) {
     auto& a = openGame<Accordian>();
     EXPECT_TRUE(a.deck.Visible);
-    EXPECT_TRUE(showsFile(a.deck, common::stockfull));
+    EXPECT_TRUE(showsFile(a.deck, core::stockfull));
     for (int k = 1; k <= 52; ++k) {
         EXPECT_EQ(a.cardpic[k].Top, -5000) << k;
         EXPECT_EQ(a.cardpic[k].Left, -5000) << k;

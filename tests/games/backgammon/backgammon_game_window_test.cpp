@@ -3,7 +3,7 @@
 #include "games/backgammon/backgammon_user.h"
 
 #include "art/backgammon_geometry.h"
-#include "platform/chance.h"
+#include "core/chance.h"
 #include "platform/files.h"
 
 namespace geo = art::bgboard;
@@ -15,7 +15,7 @@ namespace {
 
 TEST_F(BackgammonTest, AWholeGameWithADoubleEachWay) {
     // A game in which the computer comes to lead by enough to offer, and the user wins.
-    platform::setFixedSeed(5u);
+    core::setFixedSeed(5u);
     backgammon& b = openBoard();
     const Played played = playGame(b, true, true);
     ASSERT_NE(scoreShown(), nullptr);

@@ -15,7 +15,7 @@ namespace crazy8stest {
 
 using crazy8srules::Crazy8sTable;
 
-inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int code(const std::string& name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 // A deck order: the user's seven cards (images 1..7), the computer's seven (8..14), the starter
 // (15) and the first stock cards from image 16 on, the next to draw first; the cards nobody named
@@ -25,7 +25,7 @@ inline std::array<std::int16_t, 52> deck(const std::string& user, const std::str
     std::map<int, int> placed;
     int position = 1;
     const auto place = [&](const std::string& names, int first, std::size_t count) {
-        const std::vector<int> codes = gp::cardCodes(names, common::SuitOrder::File);
+        const std::vector<int> codes = gp::cardCodes(names, core::SuitOrder::File);
         if (count && codes.size() != count) throw std::invalid_argument("a hand holds seven cards: " + names);
         position = first;
         for (int c : codes) placed[position++] = c;

@@ -2,7 +2,7 @@
 
 #include "games/crazy8s-war/crazy8s_layout.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <string>
 #include <vector>
@@ -23,7 +23,7 @@ TEST_F(Crazy8sTest, ACardPlayedGoesOnThePileAndTheComputerAnswersASecondLater) {
     EXPECT_EQ(g.Image1[card].Top, g.Image2.Top);
     EXPECT_EQ(g.Image1[card].DragMode.get(), platform::vbManual);
     EXPECT_EQ(g.Image1[card].Tag.get(), "39");
-    EXPECT_EQ(g.table.activesuit, "hearts");
+    EXPECT_EQ(g.table.activesuit, core::Suit::Hearts);
     EXPECT_EQ(g.table.activerank, 3);
     // The hand closes up: the cards after the played one each move back a slot.
     for (int k = 2; k <= 7; ++k) {
@@ -41,7 +41,7 @@ TEST_F(Crazy8sTest, ACardPlayedGoesOnThePileAndTheComputerAnswersASecondLater) {
     advance(1);
     EXPECT_EQ(g.table.compcount, 6);
     EXPECT_EQ(topdiscard(g), image(g, "3C"));
-    EXPECT_TRUE(showsFile(g.Image1[image(g, "3C")], common::facefile(gp::cardCode("3C", common::SuitOrder::File))));
+    EXPECT_TRUE(showsFile(g.Image1[image(g, "3C")], core::facefile(gp::cardCode("3C", core::SuitOrder::File))));
     EXPECT_EQ(g.Image1[image(g, "3C")].Left, g.Image2.Left);
     EXPECT_EQ(backsShown(g), 6);
     EXPECT_TRUE(userturn(g));
@@ -76,7 +76,7 @@ TEST_F(Crazy8sTest, TheStockDrawsToTheNextSlotAndTheTwentyEighthCardClosesIt) {
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
     EXPECT_EQ(g.Image1[16].Left, 400);
     EXPECT_EQ(g.Image1[16].Top, 5760);
-    EXPECT_TRUE(showsFile(g.Image1[16], common::facefile(gp::cardCode("10S", common::SuitOrder::File))));
+    EXPECT_TRUE(showsFile(g.Image1[16], core::facefile(gp::cardCode("10S", core::SuitOrder::File))));
     EXPECT_EQ(g.Image1[16].DragMode.get(), platform::vbAutomatic);
     EXPECT_EQ(g.Image1[16].Tag.get(), "100");
     EXPECT_EQ(g.Image1[17].Tag.get(), "1") << "the stock moves up";
@@ -123,7 +123,7 @@ TEST_F(Crazy8sTest, AComputerWithNothingToPlayOrDrawPassesAndTheUserPlaysOn) {
     for (int k = 16; k <= 36; ++k) {
         EXPECT_EQ(g.Image1[k].Tag.get(), "200") << k;
         EXPECT_EQ(g.Image1[k].Top, compslot(g.table.slot[k], 1.0f).top) << k;
-        EXPECT_TRUE(showsFile(g.Image1[k], common::backfile)) << k;
+        EXPECT_TRUE(showsFile(g.Image1[k], core::backfile)) << k;
     }
     EXPECT_TRUE(userturn(g));
     EXPECT_TRUE(g.Command1.Enabled);

@@ -35,9 +35,9 @@ TEST(Crazy8sRules, DealGivesSevenCardsEachAStarterAndAStockOf37) {
     EXPECT_EQ(t.compcount, 7);
     EXPECT_EQ(t.nextdraw, 16);
     EXPECT_EQ(t.discardtag, 38);
-    EXPECT_EQ(t.activesuit, "hearts");
+    EXPECT_EQ(t.activesuit, core::Suit::Hearts);
     EXPECT_EQ(t.activerank, 9);
-    EXPECT_EQ(t.cardsuit[image(t, "KD")], "diamonds");
+    EXPECT_EQ(t.cardsuit[image(t, "KD")], core::Suit::Diamonds);
     EXPECT_EQ(t.cardrank[image(t, "KD")], 13);
 }
 
@@ -75,7 +75,7 @@ TEST(Crazy8sRules, AnEightPlaysOnAnythingAndOtherCardsFollowSuitOrRank) {
     for (const auto& c : cases) {
         Crazy8sTable t = dealt(kUser, kComp, c.starter);
         for (const char* name : c.played) play(t, image(t, name));
-        if (*c.named) t.activesuit = c.named;
+        if (*c.named) t.activesuit = core::suitnamed(c.named);
         EXPECT_EQ(legal(t, image(t, c.card)), c.legal)
             << c.card << " on " << c.starter << (c.played.empty() ? "" : " then ") << (c.played.empty() ? "" : c.played[0])
             << " " << c.named;
@@ -86,7 +86,7 @@ TEST(Crazy8sRules, PlayingAnEightSetsTheRankAndLeavesTheSuitToBeNamed) {
     Crazy8sTable t = dealt(kUser, kComp, "9H");
     play(t, image(t, "8C"));
     EXPECT_EQ(t.activerank, 8);
-    EXPECT_EQ(t.activesuit, "hearts");
+    EXPECT_EQ(t.activesuit, core::Suit::Hearts);
     EXPECT_EQ(t.tag[image(t, "8C")], 39);
     EXPECT_EQ(t.discardtag, 39);
     EXPECT_EQ(t.playercount, 6);
@@ -130,7 +130,7 @@ TEST(Crazy8sRules, TheComputersEightNamesTheSuitItHoldsMostOf) {
         std::string comp = "8C";
         std::vector<std::string> spare;
         if (*c.keeps) comp += std::string(" ") + c.keeps;
-        const std::size_t kept = gp::cardCodes(comp, common::SuitOrder::File).size();
+        const std::size_t kept = gp::cardCodes(comp, core::SuitOrder::File).size();
         for (std::size_t k = kept; k < 7; ++k) {
             comp += " " + fillers[k - kept];
             spare.push_back(fillers[k - kept]);
@@ -139,7 +139,7 @@ TEST(Crazy8sRules, TheComputersEightNamesTheSuitItHoldsMostOf) {
         for (const std::string& name : spare) play(t, image(t, name));
         const CompTurn turn = computerturn(t);
         EXPECT_EQ(turn.played, image(t, "8C")) << c.keeps;
-        EXPECT_EQ(t.activesuit, c.names) << c.keeps;
+        EXPECT_EQ(t.activesuit, core::suitnamed(c.names)) << c.keeps;
         EXPECT_EQ(t.activerank, 8) << c.keeps;
     }
 }
@@ -150,7 +150,7 @@ TEST(Crazy8sRules, TheComputerDrawsUntilACardPlaysThenPlaysIt) {
     EXPECT_EQ(turn.drawn, (std::vector<int>{16, 17, 18}));
     EXPECT_EQ(turn.played, 18);
     EXPECT_EQ(t.compcount, 9);
-    EXPECT_EQ(t.activesuit, "clubs");
+    EXPECT_EQ(t.activesuit, core::Suit::Clubs);
     EXPECT_EQ(t.activerank, 9);
     EXPECT_EQ(t.nextdraw, 19);
     EXPECT_EQ(t.tag[19], 1);

@@ -78,7 +78,7 @@ TEST_F(Crazy8sTest, NamingTheSameSuitAgainShowsTheMessageAndSetsTheSuit) {
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].title, "Suit change");
     EXPECT_EQ(topdiscard(g), image(g, "8S"));
-    EXPECT_EQ(g.table.activesuit, "diamonds");
+    EXPECT_EQ(g.table.activesuit, core::Suit::Diamonds);
     EXPECT_EQ(g.table.activerank, 8);
 
     play(g, "8D");
@@ -86,7 +86,7 @@ TEST_F(Crazy8sTest, NamingTheSameSuitAgainShowsTheMessageAndSetsTheSuit) {
     click(platform::window<choosesuitcrazy8>().Image3);
     EXPECT_EQ(boxes.shown().size(), 3u);
     EXPECT_EQ(topdiscard(g), image(g, "KC"));
-    EXPECT_EQ(g.table.activesuit, "clubs");
+    EXPECT_EQ(g.table.activesuit, core::Suit::Clubs);
 }
 
 struct DialogSize {

@@ -2,10 +2,10 @@
 
 #include "games/crazy8s-war/crazy8s_layout.h"
 
-#include "common/cards.h"
 #include "common/names.h"
 #include "common/settings.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <algorithm>
@@ -89,7 +89,7 @@ TEST_F(Crazy8sTest, LoadDealsSevenCardsEachAndLocksTheMainWindow) {
     EXPECT_FALSE(g.deal.Enabled) << "New Game deals at once";
     EXPECT_TRUE(g.newgame.Enabled);
     EXPECT_TRUE(g.onsound.Checked);
-    EXPECT_TRUE(showsFile(g.Command1, common::stockfull));
+    EXPECT_TRUE(showsFile(g.Command1, core::stockfull));
     EXPECT_TRUE(g.Command1.Enabled);
     EXPECT_EQ(backsShown(g), 7);
     std::set<int> codes;
@@ -100,14 +100,14 @@ TEST_F(Crazy8sTest, LoadDealsSevenCardsEachAndLocksTheMainWindow) {
         EXPECT_EQ(g.Image1[k].DragMode.get(), user ? platform::vbAutomatic : platform::vbManual) << k;
         EXPECT_TRUE(g.Image1[k].Enabled) << k;
         const bool faceup = user || k == kStarter;
-        EXPECT_TRUE(showsFile(g.Image1[k], faceup ? common::facefile(g.table.deckorder[k]) : std::string(common::backfile)))
+        EXPECT_TRUE(showsFile(g.Image1[k], faceup ? core::facefile(g.table.deckorder[k]) : std::string(core::backfile)))
             << k;
         if (k > kStarter) {
             EXPECT_EQ(g.Image1[k].Left, kOutside) << k;
         }
     }
     EXPECT_EQ(codes.size(), 52u);
-    EXPECT_EQ(g.table.activesuit, common::suitof(g.table.deckorder[kStarter]));
+    EXPECT_EQ(g.table.activesuit, core::suitofcode(g.table.deckorder[kStarter]));
     EXPECT_FALSE(g.Timer3.Enabled);
 }
 

@@ -16,16 +16,16 @@ namespace wartest {
 
 using warrules::WarTable;
 
-inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int code(const std::string& name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 // A deck order: the user's pile top first from position 1, the computer's from position 27; the
 // cards nobody named fill the other positions in ascending order.
 inline std::array<std::int16_t, 52> deck(const std::string& user, const std::string& comp) {
     std::map<int, int> placed;
     int position = 1;
-    for (int c : gp::cardCodes(user, common::SuitOrder::File)) placed[position++] = c;
+    for (int c : gp::cardCodes(user, core::SuitOrder::File)) placed[position++] = c;
     position = 27;
-    for (int c : gp::cardCodes(comp, common::SuitOrder::File)) placed[position++] = c;
+    for (int c : gp::cardCodes(comp, core::SuitOrder::File)) placed[position++] = c;
     return gp::completeDeck(placed);
 }
 
@@ -50,8 +50,8 @@ inline WarTable piles(const std::string& user, int userMore, const std::string& 
     WarTable t = dealt(user, comp);
     std::vector<int> spare;
     const std::vector<int> named = [&] {
-        std::vector<int> all = gp::cardCodes(user, common::SuitOrder::File);
-        for (int c : gp::cardCodes(comp, common::SuitOrder::File)) all.push_back(c);
+        std::vector<int> all = gp::cardCodes(user, core::SuitOrder::File);
+        for (int c : gp::cardCodes(comp, core::SuitOrder::File)) all.push_back(c);
         return all;
     }();
     for (int k = 1; k <= 52; ++k)
@@ -59,7 +59,7 @@ inline WarTable piles(const std::string& user, int userMore, const std::string& 
     t.tag.fill(0);
     const auto fill = [&](const std::string& names, int more, int pile, int& count) {
         count = 0;
-        for (int c : gp::cardCodes(names, common::SuitOrder::File))
+        for (int c : gp::cardCodes(names, core::SuitOrder::File))
             for (int k = 1; k <= 52; ++k)
                 if (t.deckorder[k] == c) t.tag[k] = pile + ++count;
         for (int m = 0; m < more; ++m) {

@@ -39,7 +39,7 @@ protected:
         const std::string low[] = {"2S", "2H", "3D", "2C", "3S", "2D", "3H", "3C"};
         std::string few;
         for (int n = 1 + pick(8); n > 0; --n) few += low[static_cast<std::size_t>(n - 1)] + " ";
-        const int rest = kCards - static_cast<int>(gp::cardCodes(few, common::SuitOrder::File).size());
+        const int rest = kCards - static_cast<int>(gp::cardCodes(few, core::SuitOrder::File).size());
         w.table = pick(2) ? wartest::piles(few, 0, "", rest) : wartest::piles("", rest, few, 0);
         for (int k = 1; k <= kCards; ++k) w.Image1[k].Tag = std::to_string(w.table.tag[k]);
     }

@@ -2,9 +2,9 @@
 
 #include "games/crazy8s-war/war_layout.h"
 
-#include "common/cards.h"
 #include "common/names.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/boxes.h"
 #include "platform/files.h"
 
@@ -87,8 +87,8 @@ TEST_F(WarTest, TheLoadDealsTwoPilesAndTheFirstActivationLocksTheMainWindow) {
     EXPECT_EQ(w.Label1.Caption.get(), "Guest");
     EXPECT_NE(std::find(common::oppnames.begin(), common::oppnames.end(), w.Label2.Caption.get()),
               common::oppnames.end());
-    EXPECT_TRUE(showsFile(w.yourdeck, common::stockhalf));
-    EXPECT_TRUE(showsFile(w.compdeck, common::stockhalf));
+    EXPECT_TRUE(showsFile(w.yourdeck, core::stockhalf));
+    EXPECT_TRUE(showsFile(w.compdeck, core::stockhalf));
     EXPECT_EQ(w.Image1[1].Tag.get(), "101");
     EXPECT_EQ(w.Image1[27].Tag.get(), "201");
     std::set<int> codes(w.table.deckorder.begin() + 1, w.table.deckorder.end());
@@ -117,7 +117,7 @@ TEST_F(WarTest, TheHigherCardTakesBothLowestCardImageFirst) {
     EXPECT_EQ(w.Image1[comp].Top, 1560);
     EXPECT_EQ(w.Image1[user].Tag.get(), "301");
     EXPECT_EQ(w.Image1[comp].Tag.get(), "401");
-    EXPECT_TRUE(showsFile(w.Image1[comp], common::facefile(w.table.deckorder[comp])));
+    EXPECT_TRUE(showsFile(w.Image1[comp], core::facefile(w.table.deckorder[comp])));
     advance(1499);
     EXPECT_EQ(w.Image1[user].Top, 3560) << "judged after a second and a half";
     advance(1);
@@ -148,17 +148,17 @@ TEST_F(WarTest, EqualCardsStartAWarWhoseCardsTurnUpBeforeTheJudgement) {
         const platform::Image& u = w.Image1[image(w, userWar[k])];
         EXPECT_EQ(u.Left, 4080 + 200 * (k + 1));
         EXPECT_EQ(u.Top, 3560);
-        EXPECT_TRUE(showsFile(u, common::backfile));
+        EXPECT_TRUE(showsFile(u, core::backfile));
         const platform::Image& c = w.Image1[image(w, compWar[k])];
         EXPECT_EQ(c.Left, 4080 - 200 * (k + 1));
         EXPECT_EQ(c.Top, 1560);
-        EXPECT_TRUE(showsFile(c, common::backfile));
+        EXPECT_TRUE(showsFile(c, core::backfile));
     }
     const int king = image(w, "KS"), five = image(w, "5H");
     EXPECT_EQ(w.Image1[king].Top, 3760);
     EXPECT_EQ(w.Image1[king].Left, 4080);
     EXPECT_EQ(w.Image1[five].Top, 1360);
-    EXPECT_TRUE(showsFile(w.Image1[king], common::facefile(w.table.deckorder[king])));
+    EXPECT_TRUE(showsFile(w.Image1[king], core::facefile(w.table.deckorder[king])));
     EXPECT_EQ(w.Image1[king].Tag.get(), "305");
     // The piles number from their new tops, in the cards' tags as in the table.
     EXPECT_EQ(w.Image1[6].Tag.get(), "101");
@@ -167,11 +167,11 @@ TEST_F(WarTest, EqualCardsStartAWarWhoseCardsTurnUpBeforeTheJudgement) {
     EXPECT_EQ(sounds.played().size(), 2u);
     EXPECT_TRUE(w.Timer4.Enabled);
     advance(1499);
-    EXPECT_TRUE(showsFile(w.Image1[image(w, "2S")], common::backfile));
+    EXPECT_TRUE(showsFile(w.Image1[image(w, "2S")], core::backfile));
     advance(1);
     for (int k = 0; k < 3; ++k) {
         const int card = image(w, userWar[k]);
-        EXPECT_TRUE(showsFile(w.Image1[card], common::facefile(w.table.deckorder[card]))) << userWar[k];
+        EXPECT_TRUE(showsFile(w.Image1[card], core::facefile(w.table.deckorder[card]))) << userWar[k];
     }
     EXPECT_EQ(w.table.playertable, 5);
     advance(1499);
@@ -183,7 +183,7 @@ TEST_F(WarTest, EqualCardsStartAWarWhoseCardsTurnUpBeforeTheJudgement) {
     EXPECT_EQ(arrived.size(), 10u);
     EXPECT_EQ(w.table.playercount, 31);
     EXPECT_EQ(w.table.compcount, 21);
-    EXPECT_TRUE(showsFile(w.yourdeck, common::stockhalf));
+    EXPECT_TRUE(showsFile(w.yourdeck, core::stockhalf));
 }
 
 TEST_F(WarTest, APileEmptiedByTheTurnHidesAndComesBackWithTheFirstCardWon) {
@@ -202,7 +202,7 @@ TEST_F(WarTest, APileEmptiedByTheTurnHidesAndComesBackWithTheFirstCardWon) {
     EXPECT_TRUE(w.Timer3.Enabled) << "the ace beats the two, raised to a three";
     while (w.table.playercount == 0) advance(1);
     EXPECT_TRUE(w.yourdeck.Visible);
-    EXPECT_TRUE(showsFile(w.yourdeck, common::stockthin));
+    EXPECT_TRUE(showsFile(w.yourdeck, core::stockthin));
     finish(w);
     EXPECT_EQ(w.table.playercount, 2);
     EXPECT_TRUE(w.yourdeck.Enabled);
@@ -288,7 +288,7 @@ TEST_F(WarTest, CardsThatLeftAWarFaceDownShowTheirFacesWhenTurnedAgain) {
     for (int k = 0; k < 10; ++k) boxes.expect(kComputerShort, platform::vbOK);
     finish(w);
     const int two = image(w, "2S");
-    EXPECT_TRUE(showsFile(w.Image1[two], common::backfile));
+    EXPECT_TRUE(showsFile(w.Image1[two], core::backfile));
     EXPECT_EQ(w.table.playercount, 10);
     EXPECT_TRUE(w.yourdeck.Visible);
     for (int k = 0; k < 2; ++k) boxes.expect(kComputerShort, platform::vbOK);
@@ -296,7 +296,7 @@ TEST_F(WarTest, CardsThatLeftAWarFaceDownShowTheirFacesWhenTurnedAgain) {
     ASSERT_EQ(w.Image1[two].Tag.get(), "101");
     click(w.yourdeck);
     EXPECT_EQ(w.table.playerface, two);
-    EXPECT_TRUE(showsFile(w.Image1[two], common::facefile(w.table.deckorder[two])));
+    EXPECT_TRUE(showsFile(w.Image1[two], core::facefile(w.table.deckorder[two])));
     boxes.expect(kComputerShort, platform::vbOK);
     boxes.expect(kComputerShort, platform::vbOK);
     finish(w);
@@ -340,7 +340,7 @@ TEST_F(WarTest, AWholeGameIsWonBattleByBattle) {
         boxes.expect(kComputerShort, platform::vbOK);
         battle(w);
     }
-    EXPECT_TRUE(showsFile(w.compdeck, common::stockthin));
+    EXPECT_TRUE(showsFile(w.compdeck, core::stockthin));
     click(w.yourdeck);
     EXPECT_FALSE(w.compdeck.Visible);
     boxes.expect(kComputerShort, platform::vbOK);
@@ -349,7 +349,7 @@ TEST_F(WarTest, AWholeGameIsWonBattleByBattle) {
     boxes.expect("You Win! Play again?", platform::vbNo);
     finish(w);
     EXPECT_EQ(w.table.playercount, 52);
-    EXPECT_TRUE(showsFile(w.yourdeck, common::stockfull));
+    EXPECT_TRUE(showsFile(w.yourdeck, core::stockfull));
     EXPECT_FALSE(w.yourdeck.Enabled);
     EXPECT_TRUE(w.newgame.Enabled);
 }

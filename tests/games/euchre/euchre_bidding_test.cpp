@@ -14,8 +14,8 @@ TEST(EuchreDeal, TheDealerSetsTheFirstSpeakerAndTheLastBidder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dealer);
         EuchreTable t;
-        t.trump = "hearts";
-        t.leadsuit = "clubs";
+        t.trump = Suit::Hearts;
+        t.leadsuit = Suit::Clubs;
         t.maker = 2;
         t.trickswon = {0, 1, 2, 1, 1};
         t.tag[3] = kOutOfPlay;
@@ -26,8 +26,8 @@ TEST(EuchreDeal, TheDealerSetsTheFirstSpeakerAndTheLastBidder) {
         EXPECT_EQ(t.lastbidder, c.lastbidder);
         EXPECT_EQ(t.nextback, (std::array<int, 5>{0, 1, 11, 0, 6}));
         EXPECT_EQ(t.maker, 0);
-        EXPECT_EQ(t.trump, "");
-        EXPECT_EQ(t.leadsuit, "");
+        EXPECT_EQ(t.trump, std::nullopt);
+        EXPECT_EQ(t.leadsuit, std::nullopt);
         EXPECT_EQ(t.playercount, 5);
         EXPECT_EQ(t.trickswon, (std::array<int, 5>{}));
         EXPECT_FALSE(t.playing);
@@ -37,12 +37,12 @@ TEST(EuchreDeal, TheDealerSetsTheFirstSpeakerAndTheLastBidder) {
 
 TEST(EuchreDeal, EachSlotTakesTheSuitAndValueOfItsCodeAndKeepsThePrintedSuit) {
     const EuchreTable t = euchretest::table({"JH 9S", "", "AD", "", "JC"});
-    EXPECT_EQ(t.cardsuit[11], "hearts");
+    EXPECT_EQ(t.cardsuit[11], Suit::Hearts);
     EXPECT_EQ(t.cardrank[11], 11);
     EXPECT_EQ(t.cardrank[12], 9);
-    EXPECT_EQ(t.cardsuit[1], "diamonds");
+    EXPECT_EQ(t.cardsuit[1], Suit::Diamonds);
     EXPECT_EQ(t.cardrank[1], 14);
-    EXPECT_EQ(t.cardsuit[kTurnedSlot], "clubs");
+    EXPECT_EQ(t.cardsuit[kTurnedSlot], Suit::Clubs);
     EXPECT_EQ(t.dealtsuit, t.cardsuit);
     std::set<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
     EXPECT_EQ(codes.size(), 24u);
@@ -54,7 +54,7 @@ TEST(EuchreDeal, ACodeOutsideTheDeckLeavesTheSlotAsItWas) {
     for (int bad : {0, 25, -1}) {
         t.deckorder[11] = static_cast<std::int16_t>(bad);
         zzz(t);
-        EXPECT_EQ(t.cardsuit[11], "spades");
+        EXPECT_EQ(t.cardsuit[11], Suit::Spades);
         EXPECT_EQ(t.cardrank[11], 13);
     }
 }
@@ -85,17 +85,17 @@ TEST(EuchreBidding, RoundTwoNamesThreeOfASuitAndTheLastBidderTwo) {
         SCOPED_TRACE(c.name);
         EuchreTable t = euchretest::table({c.hand});
         t.lastbidder = c.lastbidder;
-        EXPECT_EQ(roundTwoSuit(t, 1), c.suit);
+        EXPECT_EQ(roundTwoSuit(t, 1), core::suitnamed(c.suit));
     }
 }
 
 TEST(EuchreBidding, TrumpPicturesByName) {
-    EXPECT_EQ(trumpfile("hearts"), "\\Images\\hearts.bmp");
-    EXPECT_EQ(trumpfile("clubs"), "\\Images\\clubs1.bmp");
-    EXPECT_EQ(trumpfile("spades"), "\\Images\\spades.bmp");
-    EXPECT_EQ(trumpfile("diamonds"), "\\Images\\diamonds.bmp");
-    EXPECT_EQ(trumpfile(""), "");
-    EXPECT_EQ(capitalised("diamonds"), "Diamonds");
+    EXPECT_EQ(trumpfile(Suit::Hearts), "\\Images\\hearts.bmp");
+    EXPECT_EQ(trumpfile(Suit::Clubs), "\\Images\\clubs1.bmp");
+    EXPECT_EQ(trumpfile(Suit::Spades), "\\Images\\spades.bmp");
+    EXPECT_EQ(trumpfile(Suit::Diamonds), "\\Images\\diamonds.bmp");
+    EXPECT_EQ(trumpfile(std::nullopt), "");
+    EXPECT_EQ(capitalised(Suit::Diamonds), "Diamonds");
 }
 
 }  // namespace

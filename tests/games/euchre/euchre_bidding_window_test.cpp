@@ -69,7 +69,7 @@ TEST_F(EuchreBidding, BothRoundsAskTheSeatsInOrderFromTheDealer) {
         EXPECT_EQ(shown[1].style, 64);
         EXPECT_EQ(shown[2].title, "Do you wish to play alone?");
         EXPECT_EQ(shown[2].style, 68);
-        EXPECT_EQ(e.table.trump, "hearts");
+        EXPECT_EQ(e.table.trump, Suit::Hearts);
         EXPECT_TRUE(showsFile(e.Image4, "\\Images\\hearts.bmp"));
         EXPECT_TRUE(e.Image4.Visible);
         EXPECT_FALSE(e.Image3.Visible);
@@ -77,9 +77,9 @@ TEST_F(EuchreBidding, BothRoundsAskTheSeatsInOrderFromTheDealer) {
         for (const platform::Label* remark : {&e.Label5, &e.Label6, &e.Label7, &e.Label8})
             EXPECT_EQ(remark->Caption.get(), "");
         // The jack of diamonds is the user's left bower now, counted among the hearts.
-        EXPECT_EQ(e.table.cardsuit[euchretest::slotOf(e.table, "JD")], "hearts");
-        EXPECT_EQ(suitcountOf(e.table, kUser, "hearts"), 1);
-        EXPECT_EQ(suitcountOf(e.table, kUser, "diamonds"), 4);
+        EXPECT_EQ(e.table.cardsuit[euchretest::slotOf(e.table, "JD")], Suit::Hearts);
+        EXPECT_EQ(suitcountOf(e.table, kUser, Suit::Hearts), 1);
+        EXPECT_EQ(suitcountOf(e.table, kUser, Suit::Diamonds), 4);
         EXPECT_FALSE(e.Timer1.Enabled || e.Timer2.Enabled || e.Timer3.Enabled);
         e.Unload();
         settle();
@@ -103,7 +103,7 @@ TEST_F(EuchreBidding, EachWayOfMakingTrumpNamesTheSuitInItsOwnWay) {
         ASSERT_TRUE(e.handinplay());
         EXPECT_EQ(script.shown()[c.answer ? 1 : 0].title, c.title);
         EXPECT_EQ(e.table.maker, c.maker);
-        EXPECT_EQ(e.table.trump, "diamonds");
+        EXPECT_EQ(e.table.trump, Suit::Diamonds);
         EXPECT_TRUE(showsFile(e.Image4, "\\Images\\diamonds.bmp"));
         script.verifyAllUsed();
         e.Unload();
@@ -130,9 +130,9 @@ TEST_F(EuchreBidding, TheUserNamesAnySuitInPickSuit) {
             if (suits[k] == c.suit) click(*buttons[k]);
         EXPECT_EQ(script.shown()[1].title, c.title);
         EXPECT_FALSE(e.Frame1.Visible);
-        EXPECT_EQ(e.table.trump, c.suit);
+        EXPECT_EQ(e.table.trump, core::suitnamed(c.suit));
         EXPECT_EQ(e.table.maker, kUser);
-        EXPECT_TRUE(showsFile(e.Image4, trumpfile(c.suit)));
+        EXPECT_TRUE(showsFile(e.Image4, trumpfile(core::suitnamed(c.suit))));
         EXPECT_EQ(e.table.leader, kUser) << "the seat after the dealer leads";
         EXPECT_FALSE(e.Timer4.Enabled) << "the hand waits for the user's card";
         script.verifyAllUsed();

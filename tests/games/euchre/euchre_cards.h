@@ -22,11 +22,11 @@ namespace euchretest {
 using euchrerules::EuchreTable;
 
 inline int code(const std::string& name) {
-    const int full = gp::cardCode(name, common::SuitOrder::File);
-    const int rank = common::rankof(full);
+    const int full = gp::cardCode(name, core::SuitOrder::File);
+    const int rank = core::rankof(full);
     const int value = rank == 1 ? 14 : rank;
     if (value < 9) throw std::invalid_argument("no card of the Euchre deck: " + name);
-    return euchrerules::suitIndex(common::suitof(full)) * 6 + (14 - value) + 1;
+    return euchrerules::suitIndex(core::suitnamed(core::suitof(full))) * 6 + (14 - value) + 1;
 }
 
 inline std::vector<int> codes(const std::string& names) {
@@ -79,15 +79,16 @@ inline EuchreTable table(const Deal& deal, int dealer = 1) {
     return t;
 }
 
-// The same table with trump made and play begun, `seat` to play to a trick led in `led` by `leader`.
+// The same table with trump made and play begun, `seat` to play to a trick led in `led` by `leader`;
+// the suits are named by their words, no lead by empty text.
 inline EuchreTable inPlay(const Deal& deal, const char* trump, int seat, int leader, const char* led = "") {
     EuchreTable t = table(deal);
-    t.trump = trump;
+    t.trump = core::suitnamed(trump);
     euchrerules::makeBowers(t);
     euchrerules::beginPlay(t, false);
     t.leader = leader;
     t.turn = seat;
-    t.leadsuit = led;
+    t.leadsuit = core::suitnamed(led);
     return t;
 }
 

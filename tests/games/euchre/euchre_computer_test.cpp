@@ -50,16 +50,16 @@ TEST(EuchreComputer, FindrandomStartsTheCycleAtTheDrawnSuit) {
         SCOPED_TRACE(std::string(c.hand) + " drawn " + std::to_string(c.r));
         EuchreTable t = euchretest::inPlay({c.hand}, "clubs", 1, 1);
         findrandom(t, always(c.r));
-        EXPECT_EQ(t.compsuit, c.suit);
+        EXPECT_EQ(t.compsuit, core::suitnamed(c.suit));
     }
 }
 
 TEST(EuchreComputer, FindrandomKeepsTheOldSuitForASeatWithNoCards) {
     EuchreTable t = euchretest::inPlay({"AH"}, "clubs", 1, 1);
     t.suitcount = {};
-    t.compsuit = "clubs";
+    t.compsuit = Suit::Clubs;
     findrandom(t, always(1));
-    EXPECT_EQ(t.compsuit, "clubs");
+    EXPECT_EQ(t.compsuit, Suit::Clubs);
 }
 
 TEST(EuchreComputer, ALeaderDrawsItsSuitAndALeftBowerLeadMakesTrumpTheLead) {
@@ -67,8 +67,8 @@ TEST(EuchreComputer, ALeaderDrawsItsSuitAndALeftBowerLeadMakesTrumpTheLead) {
     const ComputerCard card = chooseCard(t, 1, always(4));
     ASSERT_EQ(card.slot, slotOf(t, "JC")) << "spades first: the left bower is a spade";
     EXPECT_EQ(recordComputerCard(t, 1, card.slot), 1) << "the seat's first back";
-    EXPECT_EQ(t.leadsuit, "spades");
-    EXPECT_EQ(t.tricksuit[1], "clubs");
+    EXPECT_EQ(t.leadsuit, Suit::Spades);
+    EXPECT_EQ(t.tricksuit[1], Suit::Clubs);
     EXPECT_EQ(t.trickvalue[1], 11);
     EXPECT_EQ(t.nextback[1], 2);
     EXPECT_EQ(t.turn, 2);
@@ -87,7 +87,7 @@ TEST(EuchreComputer, TheTurnPassesRoundTheTableAndOverTheLonePartner) {
 
 TEST(EuchreComputer, ASeatWhoseCountsDisagreeWithItsHandPlaysItsFirstCardStillHeld) {
     EuchreTable t = euchretest::inPlay({"AS KS QS TS 9S"}, "clubs", 1, 4, "hearts");
-    *suitcount(t, 1, "hearts") = 1;  // counts one heart the hand does not hold
+    *suitcount(t, 1, Suit::Hearts) = 1;  // counts one heart the hand does not hold
     t.tag[11] = kOutOfPlay;
     const ComputerCard follower = chooseCard(t, 1, noDraw);
     EXPECT_TRUE(follower.error);
@@ -95,7 +95,7 @@ TEST(EuchreComputer, ASeatWhoseCountsDisagreeWithItsHandPlaysItsFirstCardStillHe
 
     t.leader = 1;
     t.suitcount = {};
-    *suitcount(t, 1, "hearts") = 1;
+    *suitcount(t, 1, Suit::Hearts) = 1;
     const ComputerCard leader = chooseCard(t, 1, always(1));
     EXPECT_FALSE(leader.error) << "only a follower gives notice";
     EXPECT_EQ(leader.slot, 12);
@@ -105,7 +105,7 @@ TEST(EuchreComputer, ASeatWhoseCountsDisagreeWithItsHandPlaysItsFirstCardStillHe
     t.turn = 1;
     EXPECT_EQ(recordComputerCard(t, 1, 0), 0);
     EXPECT_EQ(t.trickvalue[1], 0);
-    EXPECT_EQ(t.tricksuit[1], "");
+    EXPECT_EQ(t.tricksuit[1], std::nullopt);
     EXPECT_EQ(t.turn, 2);
 }
 

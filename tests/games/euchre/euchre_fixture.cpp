@@ -1,7 +1,7 @@
 #include "euchre_fixture.h"
 
-#include "common/rndnum.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 #include "platform/files.h"
 
 euchre& EuchreTest::openTable() { return openGame<euchre>(); }
@@ -53,10 +53,10 @@ void EuchreTest::playHand(euchre& e) {
 
 void EuchreTest::nextGameDealtBy(int dealer) {
     for (std::uint32_t seed = 1;; ++seed) {
-        platform::Randomize(seed);
-        for (int name = 0; name < 3; ++name) common::rndnum(2);
-        if (common::rndnum(4) != dealer) continue;
-        platform::Randomize(seed);
+        core::Randomize(seed);
+        for (int name = 0; name < 3; ++name) core::rndnum(2);
+        if (core::rndnum(4) != dealer) continue;
+        core::Randomize(seed);
         return;
     }
 }

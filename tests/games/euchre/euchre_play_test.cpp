@@ -19,23 +19,23 @@ TEST(EuchreStart, TheLeftBowerBecomesTrumpAndIsCountedThere) {
         SCOPED_TRACE(c.trump);
         // The partner holds the left bower and two trumps; the right bower keeps its word.
         EuchreTable t = euchretest::table({c.hand});
-        const int before = suitcountOf(t, 1, c.printed);
-        t.trump = c.trump;
+        const int before = suitcountOf(t, 1, core::suitnamed(c.printed));
+        t.trump = core::suitnamed(c.trump);
         makeBowers(t);
-        EXPECT_EQ(t.cardsuit[11], c.trump);
-        EXPECT_EQ(t.dealtsuit[11], c.printed);
-        EXPECT_EQ(suitcountOf(t, 1, c.trump), 3);
-        EXPECT_EQ(suitcountOf(t, 1, c.printed), before - 1);
-        EXPECT_EQ(t.cardsuit[slotOf(t, c.right)], c.trump);
+        EXPECT_EQ(t.cardsuit[11], core::suitnamed(c.trump));
+        EXPECT_EQ(t.dealtsuit[11], core::suitnamed(c.printed));
+        EXPECT_EQ(suitcountOf(t, 1, core::suitnamed(c.trump)), 3);
+        EXPECT_EQ(suitcountOf(t, 1, core::suitnamed(c.printed)), before - 1);
+        EXPECT_EQ(t.cardsuit[slotOf(t, c.right)], core::suitnamed(c.trump));
     }
 }
 
 TEST(EuchreStart, ATurnedOrKittyLeftBowerChangesNoSeatsCount) {
     EuchreTable t = euchretest::table({"AS KS", "", "", "", "JC"});
     const auto counts = t.suitcount;
-    t.trump = "spades";
+    t.trump = Suit::Spades;
     makeBowers(t);
-    EXPECT_EQ(t.cardsuit[kTurnedSlot], "spades");
+    EXPECT_EQ(t.cardsuit[kTurnedSlot], Suit::Spades);
     EXPECT_EQ(t.suitcount, counts);
 }
 
@@ -101,8 +101,8 @@ TEST(EuchreUserPlay, PlayingACardClosesTheRowBehindIt) {
     EXPECT_EQ(t.playercount, 4);
     EXPECT_EQ(t.turn, 4);
     EXPECT_EQ(t.trickvalue[kUser], 13);
-    EXPECT_EQ(t.tricksuit[kUser], "hearts");
-    EXPECT_EQ(t.leadsuit, "hearts");
+    EXPECT_EQ(t.tricksuit[kUser], Suit::Hearts);
+    EXPECT_EQ(t.leadsuit, Suit::Hearts);
 
     t.tag[2] = kOutOfPlay;
     t.turn = kUser;
@@ -115,8 +115,8 @@ TEST(EuchreUserPlay, PlayingACardClosesTheRowBehindIt) {
 TEST(EuchreUserPlay, LeadingTheLeftBowerLeadsTrump) {
     EuchreTable t = inPlay({"", "", "JC AH KH QH TH"}, "spades", kUser, kUser);
     ASSERT_TRUE(playUser(t, slotOf(t, "JC")).played);
-    EXPECT_EQ(t.leadsuit, "spades");
-    EXPECT_EQ(t.tricksuit[kUser], "clubs") << "recorded by its printed suit";
+    EXPECT_EQ(t.leadsuit, Suit::Spades);
+    EXPECT_EQ(t.tricksuit[kUser], Suit::Clubs) << "recorded by its printed suit";
     EXPECT_EQ(t.trickvalue[kUser], 11);
 }
 

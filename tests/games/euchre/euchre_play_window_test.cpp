@@ -45,7 +45,7 @@ TEST_F(EuchrePlay, ATrickIsPlayedJudgedPausedAndSweptToItsWinner) {
     EXPECT_TRUE(showsFile(e.Image1[ace], "\\Images\\acediamonds.gif"));
     EXPECT_FALSE(e.compcard[11].Visible);
     EXPECT_TRUE(e.compcard[12].Visible);
-    EXPECT_EQ(e.table.leadsuit, "diamonds");
+    EXPECT_EQ(e.table.leadsuit, Suit::Diamonds);
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
     EXPECT_EQ(e.table.turn, kUser);
     EXPECT_FALSE(e.Timer4.Enabled) << "the table waits for the user";
@@ -134,7 +134,7 @@ TEST_F(EuchrePlay, PlayingAloneThePartnerSitsOutAndSeat2LeadsForDealer4) {
 TEST_F(EuchrePlay, ASeatWhoseCountsDisagreeWithItsHandGivesNoticeAndPlaysItsFirstCard) {
     euchre& e = takeClubs(boxes, 2, vbNo);
     ASSERT_EQ(e.table.leader, kUser);
-    *suitcount(e.table, 4, "diamonds") = 1;  // seat 4 holds no diamond
+    *suitcount(e.table, 4, Suit::Diamonds) = 1;  // seat 4 holds no diamond
     boxes.expect("ERROR", vbOK);
     click(e.Image1[slotOf(e.table, "9D")]);
     advance(1000);
@@ -144,7 +144,7 @@ TEST_F(EuchrePlay, ASeatWhoseCountsDisagreeWithItsHandGivesNoticeAndPlaysItsFirs
     const int first = 6;
     EXPECT_NEAR(e.Image1[first].Left, trickPlace(4, 1.0f).left, 0.01);
     EXPECT_TRUE(e.Image1[first].Visible);
-    EXPECT_EQ(e.table.tricksuit[4], "hearts");
+    EXPECT_EQ(e.table.tricksuit[4], Suit::Hearts);
     EXPECT_EQ(e.table.turn, 1);
     EXPECT_FALSE(e.compcard[6].Visible);
 }

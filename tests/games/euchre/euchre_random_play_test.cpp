@@ -87,7 +87,7 @@ protected:
                 int held = 0;
                 for (int slot = firstSlot(seat); slot <= lastSlot(seat); ++slot) held += isHeld(t, slot);
                 int counted = 0;
-                for (std::string_view suit : kSuitWords) counted += suitcountOf(t, seat, suit);
+                for (Suit suit : kSuitOrder) counted += suitcountOf(t, seat, suit);
                 EXPECT_EQ(counted, held) << "seat " << seat << "'s counts follow its hand";
             }
         }

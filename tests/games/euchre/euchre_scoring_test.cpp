@@ -26,7 +26,7 @@ struct TrickCase {
 
 EuchreTable trickOf(const TrickCase& c) {
     EuchreTable t = euchretest::table({c.cards[0], c.cards[1], c.cards[2], c.cards[3]});
-    t.trump = c.trump;
+    t.trump = core::suitnamed(c.trump);
     makeBowers(t);
     beginPlay(t, c.alone);
     t.leader = c.leader;
@@ -36,7 +36,7 @@ EuchreTable trickOf(const TrickCase& c) {
         const int slot = slotOf(t, card);
         t.trickvalue[seat] = t.cardrank[slot];
         t.tricksuit[seat] = t.dealtsuit[slot];
-        if (seat == c.leader) t.leadsuit = std::string(ledSuit(t.cardrank[slot], t.dealtsuit[slot], t.trump));
+        if (seat == c.leader) t.leadsuit = ledSuit(t.cardrank[slot], t.dealtsuit[slot], t.trump);
     }
     return t;
 }
@@ -67,7 +67,7 @@ TEST(EuchreTrick, EqualValuesGoToTheHigherNumberedSeat) {
     for (const auto& c : cases) {
         EuchreTable t;
         t.trickvalue = c.values;
-        t.tricksuit = {"", "x", "x", "x", "x"};
+        t.tricksuit = {std::nullopt, Suit::Spades, Suit::Spades, Suit::Spades, Suit::Spades};
         EXPECT_EQ(judgeTrick(t), c.winner) << c.values[1] << " " << c.values[2] << " " << c.values[3] << " " << c.values[4];
     }
 }
@@ -78,11 +78,11 @@ TEST(EuchreTrick, JudgingMarksTheCardsPlayedAndLowersTheCounts) {
     t.trickvalue[1] = t.cardrank[11];
     t.tricksuit[1] = t.dealtsuit[11];
     const auto partnerCounts = t.suitcount;
-    const int hearts = suitcountOf(t, 2, "hearts");
-    const int spades3 = suitcountOf(t, 3, "spades");
+    const int hearts = suitcountOf(t, 2, Suit::Hearts);
+    const int spades3 = suitcountOf(t, 3, Suit::Spades);
     judgeTrick(t);
-    EXPECT_EQ(suitcountOf(t, 2, "hearts"), hearts - 1) << "the left bower leaves the trump count";
-    EXPECT_EQ(suitcountOf(t, 3, "spades"), spades3 - 1);
+    EXPECT_EQ(suitcountOf(t, 2, Suit::Hearts), hearts - 1) << "the left bower leaves the trump count";
+    EXPECT_EQ(suitcountOf(t, 3, Suit::Spades), spades3 - 1);
     EXPECT_EQ(t.trickslot[1], 0);
     for (const char* card : {"JD", "AS", "KS"}) {
         const int slot = slotOf(t, card);

@@ -1,7 +1,8 @@
 #include "euchre_fixture.h"
 
-#include "common/cards.h"
-#include "common/euchrecards.h"
+#include "core/cards.h"
+#include "core/euchrecards.h"
+#include "core/numbers.h"
 #include "games/euchre/euchre_layout.h"
 #include "platform/files.h"
 
@@ -41,7 +42,7 @@ TEST_F(EuchreTest, TheTableIsLaidOutAtEachScreenSize) {
             EXPECT_TRUE(e.compcard[k].Visible) << k;
             EXPECT_NEAR(e.compcard[k].Width, (side ? 1440 : 1065) * s, 0.01) << k;
             EXPECT_NEAR(e.compcard[k].Height, (side ? 1065 : 1440) * s, 0.01) << k;
-            EXPECT_TRUE(showsFile(e.compcard[k], side ? common::sidebackfile : common::backfile)) << k;
+            EXPECT_TRUE(showsFile(e.compcard[k], side ? core::sidebackfile : core::backfile)) << k;
         }
         EXPECT_NEAR(e.compcard[1].Left, 7320 * s, 0.01);
         EXPECT_NEAR(e.compcard[6].Top, 1320 * s, 0.01);
@@ -87,14 +88,14 @@ TEST_F(EuchreTest, LoadDealsEachCardOnceAndTheFirstActivationStartsTheBidding) {
         codes.insert(code);
         EXPECT_EQ(e.Image1[slot].Tag.get(), std::to_string(slot));
         EXPECT_EQ(e.table.cardused[code], -1);
-        EXPECT_TRUE(showsFile(e.Image1[slot], common::euchrefacefile(code))) << slot;
+        EXPECT_TRUE(showsFile(e.Image1[slot], core::euchrefacefile(code))) << slot;
         EXPECT_EQ(e.Image1[slot].Visible.get(), slot <= 5) << slot;
     }
     EXPECT_EQ(codes.size(), 24u);
-    EXPECT_TRUE(showsFile(e.Image3, common::euchrefacefile(e.table.deckorder[21])));
+    EXPECT_TRUE(showsFile(e.Image3, core::euchrefacefile(e.table.deckorder[21])));
     EXPECT_TRUE(e.Image3.Visible);
     EXPECT_EQ(e.Text8.Text.get(), "BLAH");
-    const int dealer = platform::toInt(e.Text6.Text.get());
+    const int dealer = core::toInt(e.Text6.Text.get());
     EXPECT_EQ(e.table.dealer, dealer);
     EXPECT_EQ(e.Text4.Text.get(), "0");
     EXPECT_EQ(e.Text5.Text.get(), "0");

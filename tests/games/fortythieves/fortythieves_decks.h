@@ -17,7 +17,7 @@ namespace fortythievestest {
 using Order = std::array<std::int16_t, 104>;
 
 // Deck one's code of a card name such as "5H", and deck two's code of the same face.
-inline int code(std::string_view name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int code(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 inline int second(std::string_view name) { return code(name) + 52; }
 
 // The card dealt in column c (1..10) at row r (1 the deepest, 4 the top card).

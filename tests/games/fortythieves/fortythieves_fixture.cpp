@@ -1,6 +1,6 @@
 #include "fortythieves_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "platform/input.h"
 
 #include <string>
@@ -36,7 +36,7 @@ void FortyThievesTest::expectMirrorsTable(const fortythieves& w, bool faces) {
         EXPECT_EQ(image->Visible, card.Visible);
         EXPECT_EQ(image->DragMode == platform::vbAutomatic, card.draggable);
         if (faces) {
-            EXPECT_TRUE(showsFile(*image, common::facefile(w.table.deckorder[k])));
+            EXPECT_TRUE(showsFile(*image, core::facefile(w.table.deckorder[k])));
         }
     }
 }

@@ -2,7 +2,7 @@
 
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "common/stock.h"
+#include "core/stock.h"
 #include "platform/input.h"
 
 #include <string>
@@ -173,11 +173,11 @@ TEST_F(FortyThievesTest, TheStockTurnsOnceThinningOutAndIsGone) {
     turn(w, 31);
     EXPECT_EQ(w.deckpic.Picture, full) << "the full pile is kept, not loaded again, down to 31 cards";
     turn(w);
-    EXPECT_TRUE(showsFile(w.deckpic, common::stockhalf)) << "after the 33rd turn";
+    EXPECT_TRUE(showsFile(w.deckpic, core::stockhalf)) << "after the 33rd turn";
     turn(w, 22);
-    EXPECT_TRUE(showsFile(w.deckpic, common::stockhalf));
+    EXPECT_TRUE(showsFile(w.deckpic, core::stockhalf));
     turn(w);
-    EXPECT_TRUE(showsFile(w.deckpic, common::stockthin)) << "after the 56th turn";
+    EXPECT_TRUE(showsFile(w.deckpic, core::stockthin)) << "after the 56th turn";
     turn(w, 6);
     EXPECT_TRUE(w.deckpic.Visible);
     turn(w);
@@ -208,7 +208,7 @@ TEST_F(FortyThievesTest, NewGameAfterFoundationsAndAnEmptyStockDealsAFreshTable)
     for (int k = 1; k <= 104; ++k) EXPECT_FALSE(w.table.card[k].onfoundation) << k;
     EXPECT_TRUE(w.deckpic.Visible);
     EXPECT_TRUE(w.deckpic.Enabled);
-    EXPECT_TRUE(showsFile(w.deckpic, common::stockfull));
+    EXPECT_TRUE(showsFile(w.deckpic, core::stockfull));
     EXPECT_EQ(w.table.stockleft, 63);
     std::set<int> free;
     for (int k = 31; k <= 41; ++k) free.insert(k);

@@ -3,9 +3,9 @@
 #include "fortythieves_decks.h"
 #include "fortythieves_piles.h"
 
-#include "common/cards.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/stock.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +56,13 @@ TEST(FortyThievesShuffle, CodesGiveTheirFaceRankAndSuitInFileOrderInBothDecks) {
         int rank;
         std::string_view suit;
     } cases[] = {
-        {1, "\\Images\\acespades.gif", 1, common::kSpades},     {53, "\\Images\\acespades.gif", 1, common::kSpades},
-        {13, "\\Images\\kingspades.gif", 13, common::kSpades},  {14, "\\Images\\aceclubs.gif", 1, common::kClubs},
-        {66, "\\Images\\aceclubs.gif", 1, common::kClubs},      {26, "\\Images\\kingclubs.gif", 13, common::kClubs},
-        {27, "\\Images\\acediamonds.gif", 1, common::kDiamonds}, {39, "\\Images\\kingdiamonds.gif", 13, common::kDiamonds},
-        {91, "\\Images\\kingdiamonds.gif", 13, common::kDiamonds}, {40, "\\Images\\acehearts.gif", 1, common::kHearts},
-        {52, "\\Images\\kinghearts.gif", 13, common::kHearts},  {104, "\\Images\\kinghearts.gif", 13, common::kHearts},
-        {15, "\\Images\\twoclubs.gif", 2, common::kClubs},      {64, "\\Images\\queenspades.gif", 12, common::kSpades},
+        {1, "\\Images\\acespades.gif", 1, core::kSpades},     {53, "\\Images\\acespades.gif", 1, core::kSpades},
+        {13, "\\Images\\kingspades.gif", 13, core::kSpades},  {14, "\\Images\\aceclubs.gif", 1, core::kClubs},
+        {66, "\\Images\\aceclubs.gif", 1, core::kClubs},      {26, "\\Images\\kingclubs.gif", 13, core::kClubs},
+        {27, "\\Images\\acediamonds.gif", 1, core::kDiamonds}, {39, "\\Images\\kingdiamonds.gif", 13, core::kDiamonds},
+        {91, "\\Images\\kingdiamonds.gif", 13, core::kDiamonds}, {40, "\\Images\\acehearts.gif", 1, core::kHearts},
+        {52, "\\Images\\kinghearts.gif", 13, core::kHearts},  {104, "\\Images\\kinghearts.gif", 13, core::kHearts},
+        {15, "\\Images\\twoclubs.gif", 2, core::kClubs},      {64, "\\Images\\queenspades.gif", 12, core::kSpades},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -70,13 +70,13 @@ TEST(FortyThievesShuffle, CodesGiveTheirFaceRankAndSuitInFileOrderInBothDecks) {
         givecard(t, 7, c.code);
         EXPECT_EQ(t.deckorder[7], c.code);
         EXPECT_EQ(t.card[7].cardrank, c.rank);
-        EXPECT_EQ(t.card[7].cardsuit, c.suit);
-        EXPECT_EQ(common::facefile(t.deckorder[7]), c.file);
+        EXPECT_EQ(t.card[7].cardsuit, core::suitnamed(c.suit));
+        EXPECT_EQ(core::facefile(t.deckorder[7]), c.file);
     }
 }
 
 TEST(FortyThievesShuffle, EachDeckIsAPermutationOfItsOwnCodesAndFillsOnlyItsOwnCards) {
-    platform::Randomize(20);
+    core::Randomize(20);
     FortyThievesTable t;
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
@@ -97,9 +97,9 @@ TEST(FortyThievesShuffle, EachDeckIsAPermutationOfItsOwnCodesAndFillsOnlyItsOwnC
         EXPECT_EQ(*two.rbegin(), 104);
         std::map<std::string, int> faces;
         for (int k = 1; k <= kCards; ++k) {
-            ++faces[common::facefile(t.deckorder[k])];
+            ++faces[core::facefile(t.deckorder[k])];
             EXPECT_EQ(t.card[k].cardrank, (t.deckorder[k] - 1) % 13 + 1);
-            EXPECT_EQ(t.card[k].cardsuit, common::suitof(t.deckorder[k]));
+            EXPECT_EQ(t.card[k].cardsuit, core::suitofcode(t.deckorder[k]));
         }
         EXPECT_EQ(faces.size(), 52u);
         for (const auto& [face, count] : faces) EXPECT_EQ(count, 2) << face;
@@ -188,8 +188,8 @@ TEST(FortyThievesStock, ThePileThinsOutInBandsAndGoesAfterTheLastTurn) {
         int turns;
         std::optional<std::string_view> picture;
     } cases[] = {
-        {1, std::nullopt},         {32, std::nullopt},        {33, common::stockhalf}, {55, common::stockhalf},
-        {56, common::stockthin},   {62, common::stockthin},   {63, std::string_view{}},
+        {1, std::nullopt},         {32, std::nullopt},        {33, core::stockhalf}, {55, core::stockhalf},
+        {56, core::stockthin},   {62, core::stockthin},   {63, std::string_view{}},
     };
     FortyThievesTable t = dealt({});
     int done = 0;
@@ -577,7 +577,7 @@ std::vector<Drop> candidates(const FortyThievesTable& t) {
 TEST(FortyThievesRandomPlay, EveryCardStaysInExactlyOnePileAndNoFoundationCardIsRenumbered) {
     for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
         SCOPED_TRACE(seed);
-        platform::Randomize(seed);
+        core::Randomize(seed);
         FortyThievesTable t;
         startvalues(t);
         clearmarks(t);

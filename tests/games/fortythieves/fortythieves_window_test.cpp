@@ -2,9 +2,9 @@
 
 #include "games/fortythieves/fortythieves_rules.h"
 
-#include "common/cards.h"
 #include "common/rules.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/files.h"
 #include "platform/input.h"
 
@@ -102,7 +102,7 @@ TEST_F(FortyThievesTest, LoadScalesTheTableAndDealsAtEachScreenSize) {
         EXPECT_DOUBLE_EQ(w.deckpic.Height, 1695 * s);
         EXPECT_TRUE(w.deckpic.Visible);
         EXPECT_TRUE(w.deckpic.Enabled);
-        EXPECT_TRUE(showsFile(w.deckpic, common::stockfull));
+        EXPECT_TRUE(showsFile(w.deckpic, core::stockfull));
         w.Unload();
         settle();
     }
@@ -207,7 +207,7 @@ TEST_F(FortyThievesTest, OpeningTheWindowAgainDealsANewGame) {
     EXPECT_EQ(again.table.stockleft, 63);
     EXPECT_EQ(again.table.nextrank[1], 1);
     EXPECT_TRUE(showsFile(again.slot[1], kMaroon));
-    EXPECT_TRUE(showsFile(again.deckpic, common::stockfull));
+    EXPECT_TRUE(showsFile(again.deckpic, core::stockfull));
     expectMirrorsTable(again);
 }
 
@@ -231,7 +231,7 @@ TEST_F(FortyThievesTest, TheOverlapOfTwoDropAreasBelongsToTheRightHandColumn) {
 // face's size and the game plays on.
 TEST_F(FortyThievesTest, MissingPicturesNeverStopTheGame) {
     namespace fs = std::filesystem;
-    for (int c = 1; c <= 52; ++c) fs::remove(programDir() / "Images" / common::facefile(c).substr(8));
+    for (int c = 1; c <= 52; ++c) fs::remove(programDir() / "Images" / core::facefile(c).substr(8));
     for (const char* f : {"carddeckfull1.bmp", "carddeckhalf1.bmp", "carddeckthin1.bmp", "maroon.bmp"})
         fs::remove(programDir() / "Images" / f);
     setScreen(800, 600);

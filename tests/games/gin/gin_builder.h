@@ -18,7 +18,7 @@ namespace gintest {
 
 using ginrules::GinTable;
 
-inline int code(std::string_view name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int code(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 // A deck order dealing the named cards: the computer's hand to slots 1.., the user's to 11.., the
 // first discard to slot 21 and the stock from slot 22 (drawn first); the cards nobody named fill
@@ -28,7 +28,7 @@ inline std::array<std::int16_t, 52> deal(std::string_view computer, std::string_
     std::map<int, int> placed;
     const std::pair<int, std::string_view> parts[] = {{1, computer}, {11, user}, {21, discard}, {22, stock}};
     for (auto [slot, names] : parts)
-        for (int c : gp::cardCodes(names, common::SuitOrder::File)) placed[slot++] = c;
+        for (int c : gp::cardCodes(names, core::SuitOrder::File)) placed[slot++] = c;
     return gp::completeDeck(placed);
 }
 

@@ -2,7 +2,7 @@
 
 #include "games/gin/gin_moves.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 using namespace ginrules;
 
@@ -14,7 +14,7 @@ gin& GinTest::openWith(std::string_view computer, std::string_view user, std::st
 }
 
 bool GinTest::faceUp(const gin& g, int slot) {
-    return showsFile(g.Image1[slot], common::facefile(g.table.deckorder[slot]));
+    return showsFile(g.Image1[slot], core::facefile(g.table.deckorder[slot]));
 }
 
 void GinTest::drawAndDiscard(gin& g, std::string_view name) {

@@ -3,6 +3,7 @@
 #include "games/gin/gin_melds.h"
 #include "games/gin/gin_moves.h"
 
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -40,7 +41,7 @@ protected:
             if (score()) return;
             click(g.Image1[bestDiscard(g.table)]);
             if (!g.Command5.Enabled) continue;
-            click(platform::toInt(g.Text2.Text.get()) <= 4 ? g.Command5 : g.Command8);
+            click(core::toInt(g.Text2.Text.get()) <= 4 ? g.Command5 : g.Command8);
         }
         ASSERT_NE(score(), nullptr) << "the hand never ended";
     }
@@ -78,8 +79,8 @@ TEST_F(GinGame, AWholeGameIsPlayedToTheTargetAndYesStartsANewOne) {
         EXPECT_EQ(score()->Label8.Caption.get(), g.Text5.Text.get());
         EXPECT_EQ(score()->Label5.Caption.get(), g.Text2.Text.get());
         EXPECT_EQ(score()->Label7.Caption.get(), g.Text3.Text.get());
-        const int nowUser = platform::toInt(g.Text4.Text.get());
-        const int nowComputer = platform::toInt(g.Text5.Text.get());
+        const int nowUser = core::toInt(g.Text4.Text.get());
+        const int nowComputer = core::toInt(g.Text5.Text.get());
         EXPECT_TRUE(nowUser >= user && nowComputer >= computer) << "totals only grow";
         user = nowUser, computer = nowComputer;
         if (user >= 100 || computer >= 100) boxes.expect("Keep Playing?", platform::vbYes);

@@ -3,7 +3,8 @@
 #include "games/gin/gin_computer.h"
 #include "games/gin/gin_scoring.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -149,7 +150,7 @@ TEST_F(GinHand, TheComputersKnockInItsTurnComesBeforeItsDiscardShows) {
     boxes.expect("Knocks", platform::vbOK);
     computerTurn();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    const int left = platform::toInt(g.Text3.Text.get());
+    const int left = core::toInt(g.Text3.Text.get());
     EXPECT_TRUE(left == 5 || left == 6) << left;
     EXPECT_EQ(g.Text2.Text.get(), "10");
     EXPECT_EQ(g.Text5.Text.get(), std::to_string(10 - left));
@@ -185,7 +186,7 @@ TEST_F(GinHand, AHandEndingWhileTheMenusScoreIsOpenRewritesItAndItsCloseDeals) {
     computerTurn();
     ASSERT_EQ(boxes.shown().size(), 1u);
     const std::string left = g.Text3.Text;
-    expectScore(*score(), g, {"10", "0", std::to_string(10 - platform::toInt(left)), left}, "DONE");
+    expectScore(*score(), g, {"10", "0", std::to_string(10 - core::toInt(left)), left}, "DONE");
     const auto hand = g.table.deckorder;
     close(*score());
     EXPECT_NE(g.table.deckorder, hand);

@@ -23,10 +23,10 @@ TEST(GinDeal, SlotsAreTaggedWhereTheDealLaysThem) {
         else EXPECT_EQ(t.tag[slot], slot - 21);
         EXPECT_EQ(t.cardrank[slot], (t.deckorder[slot] - 1) % 13 + 1);
     }
-    EXPECT_EQ(t.cardsuit[slotOf(t, "QS")], "spades");
-    EXPECT_EQ(t.cardsuit[slotOf(t, "2C")], "clubs");
-    EXPECT_EQ(t.cardsuit[slotOf(t, "JD")], "diamonds");
-    EXPECT_EQ(t.cardsuit[slotOf(t, "KH")], "hearts");
+    EXPECT_EQ(t.cardsuit[slotOf(t, "QS")], core::Suit::Spades);
+    EXPECT_EQ(t.cardsuit[slotOf(t, "2C")], core::Suit::Clubs);
+    EXPECT_EQ(t.cardsuit[slotOf(t, "JD")], core::Suit::Diamonds);
+    EXPECT_EQ(t.cardsuit[slotOf(t, "KH")], core::Suit::Hearts);
     EXPECT_EQ(t.pilecount, 1);
     EXPECT_EQ(t.stockcount, 31);
     EXPECT_EQ(t.drawn, 0);

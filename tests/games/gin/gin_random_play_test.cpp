@@ -3,7 +3,7 @@
 #include "games/gin/gin_layout.h"
 #include "games/gin/gin_melds.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "platform/files.h"
 #include "platform/picture.h"
 
@@ -142,7 +142,7 @@ protected:
     bool showsFace(const gin& g, int slot) {
         const int code = g.table.deckorder[slot];
         auto found = faces.find(code);
-        if (found == faces.end()) found = faces.emplace(code, platform::LoadPicture(common::facefile(code)).image()).first;
+        if (found == faces.end()) found = faces.emplace(code, platform::LoadPicture(core::facefile(code)).image()).first;
         const platform::Picture& shown = g.Image1[slot].Picture.get();
         return shown && shown.image() == found->second;
     }

@@ -1,9 +1,9 @@
 #include "gin_fixture.h"
 
-#include "common/cards.h"
 #include "common/names.h"
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/cards.h"
+#include "core/chance.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <algorithm>
@@ -27,7 +27,7 @@ TEST_F(GinTable, LoadDealsTheUsersFacesAndBacksElsewhere) {
     EXPECT_TRUE(g.onsound.Checked);
     EXPECT_EQ(g.Text4.Text.get(), "0");
     EXPECT_EQ(g.Text5.Text.get(), "0");
-    EXPECT_TRUE(showsFile(g.Image2, common::stockfull));
+    EXPECT_TRUE(showsFile(g.Image2, core::stockfull));
     std::set<int> codes;
     for (int slot = 1; slot <= 52; ++slot) {
         SCOPED_TRACE(slot);
@@ -37,7 +37,7 @@ TEST_F(GinTable, LoadDealsTheUsersFacesAndBacksElsewhere) {
         if (inHand(tag, kUser) || onPile(tag))
             EXPECT_TRUE(faceUp(g, slot));
         else
-            EXPECT_TRUE(showsFile(g.Image1[slot], common::backfile));
+            EXPECT_TRUE(showsFile(g.Image1[slot], core::backfile));
     }
     EXPECT_EQ(codes.size(), 52u);
     EXPECT_EQ(score(), nullptr);
@@ -47,7 +47,7 @@ TEST_F(GinTable, TheLoadPlaysOneDealAndOnlyItsFirstPlayerMayStartTheComputer) {
     std::set<int> firsts;
     for (unsigned seed = 1; seed <= 12; ++seed) {
         SCOPED_TRACE(seed);
-        platform::setFixedSeed(seed);
+        core::setFixedSeed(seed);
         gin& g = openGame<gin>();
         firsts.insert(g.table.turn);
         EXPECT_EQ(g.Timer1.Enabled.get(), g.table.turn == kComputer);

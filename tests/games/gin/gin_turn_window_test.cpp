@@ -2,7 +2,7 @@
 
 #include "games/gin/gin_computer.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <string>
 
@@ -153,7 +153,7 @@ TEST_F(GinTurn, TheComputerDrawsDiscardsAndShowsItsDiscard) {
         for (int slot = 1; slot <= 52; ++slot) {
             if (!inHand(g.table.tag[slot], ginrules::kComputer)) continue;
             ++held;
-            EXPECT_TRUE(showsFile(g.Image1[slot], common::backfile)) << slot;
+            EXPECT_TRUE(showsFile(g.Image1[slot], core::backfile)) << slot;
             EXPECT_EQ(g.Image1[slot].Top, 1120);
         }
         EXPECT_EQ(held, 10);

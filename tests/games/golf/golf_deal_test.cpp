@@ -1,7 +1,7 @@
 #include "golf_fixture.h"
 
 #include "art/card_face.h"
-#include "common/stock.h"
+#include "core/stock.h"
 
 #include <algorithm>
 #include <string>
@@ -52,7 +52,7 @@ TEST_F(GolfTest, DealLaysTheTableStockAndWaste) {
     for (int k = 36; k <= 51; ++k) EXPECT_DOUBLE_EQ(g.cardpic[k].Top, -1700) << k;
     EXPECT_EQ(draggable(g), (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_TRUE(g.deck.Visible);
-    EXPECT_TRUE(showsFile(g.deck, common::stockhalf));
+    EXPECT_TRUE(showsFile(g.deck, core::stockhalf));
     EXPECT_FALSE(g.cardback.Visible);
 }
 
@@ -99,7 +99,7 @@ TEST_F(GolfTest, NewGameMidGameDealsAFreshTableAtOnce) {
     for (int k = 1; k <= 52; ++k) EXPECT_TRUE(g.cardpic[k].Visible) << k;
     EXPECT_EQ(g.table.nextdraw, 36);
     EXPECT_TRUE(g.deck.Visible);
-    EXPECT_TRUE(showsFile(g.deck, common::stockhalf));
+    EXPECT_TRUE(showsFile(g.deck, core::stockhalf));
     EXPECT_FALSE(g.cardback.Visible) << "one stock picture at a time";
     EXPECT_EQ(draggable(g), (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(g.table.waste, g.table.deckorder[52]);

@@ -13,7 +13,7 @@ class GolfTest : public gp::GameWindowTest {
 protected:
     GolfTest() : GameWindowTest("golf") {}
 
-    static int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::Window); }
+    static int card(std::string_view name) { return gp::cardCode(name, core::SuitOrder::Window); }
     // Opens the window and deals the given codes at the given card images (1..52); the other
     // codes fill the remaining images in ascending order.
     golf& openWith(const std::map<int, int>& placed);

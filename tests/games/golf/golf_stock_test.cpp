@@ -1,6 +1,6 @@
 #include "golf_fixture.h"
 
-#include "common/stock.h"
+#include "core/stock.h"
 #include "platform/files.h"
 
 #include <string>
@@ -33,10 +33,10 @@ TEST_F(GolfTest, SixteenTurnsWalkTheStockDownToNothing) {
         EXPECT_EQ(g.deck.Visible, pile == Pile::Half || pile == Pile::Thin);
         EXPECT_EQ(g.cardback.Visible, pile == Pile::Back);
         if (pile == Pile::Half) {
-            EXPECT_TRUE(showsFile(g.deck, common::stockhalf));
+            EXPECT_TRUE(showsFile(g.deck, core::stockhalf));
         }
         if (pile == Pile::Thin) {
-            EXPECT_TRUE(showsFile(g.deck, common::stockthin));
+            EXPECT_TRUE(showsFile(g.deck, core::stockthin));
         }
     }
     EXPECT_EQ(sounds.played().size(), 15u) << "the stock sounds, the single back does not";

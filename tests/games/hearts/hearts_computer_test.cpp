@@ -19,7 +19,7 @@ struct DecisionCase {
     bool jackRule = true;
     int heartsbroken = 0;
     int tricksleft = 12;
-    std::string_view prior = {};  // the suit the previous decision left behind
+    MaybeSuit prior = {};  // the suit the previous decision left behind
 };
 
 const char* const kClubsHigh = "3C 9C KC 2D 4D 5D 6D 7D 8D 9D TD 2H 3H";
@@ -79,7 +79,7 @@ TEST(HeartsComputer, ChoosesByTheTableRules) {
         {"the user's jack is taken by a seat void in the lead", {"AD 3D 4S 5S 6S 7S 8S 9S TS", "", "JD", "5C"},
          4, {{4, "5C"}, {3, "JD"}}, 1, "AD"},
         {"thirteen hearts follow the first trick with the highest", {"2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH AH", "", "", "2C"},
-         4, {{4, "2C"}}, 1, "AH", true, 0, 13, common::kHearts},
+         4, {{4, "2C"}}, 1, "AH", true, 0, 13, Suit::Hearts},
     };
     for (const auto& c : cases) {
         HeartsTable t = heartstest::table(c.seats, c.tricksleft);
@@ -105,7 +105,7 @@ TEST(HeartsComputer, HoldingOnlyHeartsBreaksThem) {
 TEST(HeartsComputer, ALeftOverSuitThatTheSeatLacksFallsBackToARandomHeldCard) {
     HeartsTable t = heartstest::table({"2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH AH", "", "", "2C"}, 13);
     t.leader = 4;
-    t.compsuit = common::kClubs;
+    t.compsuit = Suit::Clubs;
     heartstest::play(t, 4, "2C");
     std::vector<int> asked;
     const int slot = decide(t, 1, true, [&](int n) {
@@ -119,7 +119,7 @@ TEST(HeartsComputer, ALeftOverSuitThatTheSeatLacksFallsBackToARandomHeldCard) {
 TEST(HeartsComputer, RandomDrawsSkipCardsAlreadyPlayed) {
     HeartsTable t = heartstest::table({"2H 3H", "", "", "2C"}, 13);
     t.leader = 4;
-    t.compsuit = common::kSpades;
+    t.compsuit = Suit::Spades;
     heartstest::play(t, 4, "2C");
     std::vector<int> draws{9, 13, 2, 7, 1};
     std::size_t next = 0;

@@ -100,11 +100,10 @@ TEST(HeartsPass, NoExchangeWithoutThreeCardsOrWithoutAPass) {
 }
 
 TEST(HeartsDeal, EachSlotTakesTheSuitAndRankOfItsCode) {
-    using common::kClubs, common::kDiamonds, common::kHearts, common::kSpades;
-    const struct { int code; std::string_view suit; int rank; } cases[] = {
-        {1, kSpades, 1}, {12, kSpades, 12}, {13, kSpades, 13}, {14, kClubs, 1}, {15, kClubs, 2},
-        {26, kClubs, 13}, {27, kDiamonds, 1}, {37, kDiamonds, 11}, {39, kDiamonds, 13},
-        {40, kHearts, 1}, {52, kHearts, 13}};
+    const struct { int code; Suit suit; int rank; } cases[] = {
+        {1, Suit::Spades, 1}, {12, Suit::Spades, 12}, {13, Suit::Spades, 13}, {14, Suit::Clubs, 1},
+        {15, Suit::Clubs, 2}, {26, Suit::Clubs, 13}, {27, Suit::Diamonds, 1}, {37, Suit::Diamonds, 11},
+        {39, Suit::Diamonds, 13}, {40, Suit::Hearts, 1}, {52, Suit::Hearts, 13}};
     for (auto c : cases) {
         HeartsTable t;
         t.deckorder[7] = static_cast<std::int16_t>(c.code);
@@ -114,11 +113,11 @@ TEST(HeartsDeal, EachSlotTakesTheSuitAndRankOfItsCode) {
     }
     for (int outside : {0, 53}) {
         HeartsTable t;
-        t.cardsuit[7] = "kept";
+        t.cardsuit[7] = Suit::Diamonds;  // kept
         t.cardrank[7] = 9;
         t.deckorder[7] = static_cast<std::int16_t>(outside);
         suitAndRank(t, 7);
-        EXPECT_EQ(t.cardsuit[7], "kept");
+        EXPECT_EQ(t.cardsuit[7], Suit::Diamonds);
         EXPECT_EQ(t.cardrank[7], 9);
     }
 }

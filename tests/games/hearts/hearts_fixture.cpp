@@ -1,5 +1,6 @@
 #include "hearts_fixture.h"
 
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <map>
@@ -29,7 +30,7 @@ hearts& HeartsTest::openWithoutPass(const heartstest::Seats& seats) {
 }
 
 void HeartsTest::nextHand(hearts& h, const char* state) {
-    h.table.passstate = platform::toInt(state);
+    h.table.passstate = core::toInt(state);
     h.Text1.Text = state;
     h.Text4.Text = "D";
     platform::window<heartsscore>().Show();

@@ -1,5 +1,6 @@
 #include "hearts_fixture.h"
 
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -8,7 +9,7 @@ namespace {
 
 using HeartsGame = HeartsTest;
 
-int totalOf(const platform::Label& label) { return platform::toInt(label.Caption.get()); }
+int totalOf(const platform::Label& label) { return core::toInt(label.Caption.get()); }
 
 TEST_F(HeartsGame, AWholeHandEndsInTheScoreWindowAndTheNextHandPassesRight) {
     hearts& h = openGame<hearts>();
@@ -48,7 +49,7 @@ std::string expectedWinner(const heartsscore& score, const hearts& h) {
     int lowest = 0;
     for (int k = 0; k < 4; ++k) {
         const std::string& line = lines[k]->Caption.get();
-        const int total = platform::toInt(line.substr(line.rfind(' ') + 1));
+        const int total = core::toInt(line.substr(line.rfind(' ') + 1));
         if (k == 0 || total < lowest) best = k, lowest = total;
     }
     return names[best];

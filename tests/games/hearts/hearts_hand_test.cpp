@@ -14,7 +14,7 @@ using namespace heartsrules;
 
 namespace {
 
-int heldOf(const HeartsTable& t, int seat, const std::string* suit = nullptr) {
+int heldOf(const HeartsTable& t, int seat, const MaybeSuit* suit = nullptr) {
     int n = 0;
     for (int slot = firstSlot(seat); slot < firstSlot(seat) + 13; ++slot)
         n += isHeld(t, slot) && (!suit || t.cardsuit[slot] == *suit);
@@ -25,9 +25,9 @@ int heldOf(const HeartsTable& t, int seat, const std::string* suit = nullptr) {
 void expectCountsAgree(const HeartsTable& t) {
     for (int seat = 1; seat <= 4; ++seat) {
         EXPECT_EQ(t.cardsleft[seat], heldOf(t, seat)) << "seat " << seat;
-        for (std::string_view word : {common::kHearts, common::kClubs, common::kSpades, common::kDiamonds}) {
-            const std::string suit(word);
-            EXPECT_EQ(suitcountOf(t, seat, suit), heldOf(t, seat, &suit)) << suit << " of seat " << seat;
+        for (Suit each : {Suit::Hearts, Suit::Clubs, Suit::Spades, Suit::Diamonds}) {
+            const MaybeSuit suit = each;
+            EXPECT_EQ(suitcountOf(t, seat, suit), heldOf(t, seat, &suit)) << core::suitword(each) << " of seat " << seat;
         }
     }
 }
@@ -53,8 +53,8 @@ struct HandPlayer {
     // Plays one card for the seat to play and checks that it was a lawful one.
     void playOne() {
         const int seat = t.turn;
-        const std::string led = t.tricksuit[t.leader];
-        const bool leading = led.empty();
+        const MaybeSuit led = t.tricksuit[t.leader];
+        const bool leading = !led;
         const bool mayLeadHearts = t.heartsbroken == -1 || t.heartcount[seat] >= t.cardsleft[seat];
         const bool couldFollow = suitcountOf(t, seat, led) > 0;
         int slot = 0;
@@ -72,7 +72,7 @@ struct HandPlayer {
         if (couldFollow) {
             EXPECT_EQ(t.cardsuit[slot], led) << "seat " << seat << " must follow";
         }
-        if (leading && t.cardsuit[slot] == common::kHearts) {
+        if (leading && t.cardsuit[slot] == Suit::Hearts) {
             EXPECT_TRUE(mayLeadHearts) << "seat " << seat;
         }
         expectCountsAgree(t);

@@ -1,6 +1,6 @@
 #include "hearts_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <string>
 
@@ -56,9 +56,9 @@ TEST_F(HeartsPass, EachDirectionSwapsTheRaisedCardsWithThatSeat) {
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(h.table.deckorder[raised[k]], before[c.targets[k]]);
             EXPECT_EQ(h.table.deckorder[c.targets[k]], before[raised[k]]);
-            EXPECT_TRUE(showsFile(h.Image1[raised[k]], common::facefile(before[c.targets[k]])));
+            EXPECT_TRUE(showsFile(h.Image1[raised[k]], core::facefile(before[c.targets[k]])));
             EXPECT_DOUBLE_EQ(h.Image1[raised[k]].Top, 5680) << "received cards show raised";
-            EXPECT_FALSE(showsFile(h.Image1[c.targets[k]], common::facefile(before[raised[k]])))
+            EXPECT_FALSE(showsFile(h.Image1[c.targets[k]], core::facefile(before[raised[k]])))
                 << "the seat's cards stay face down";
         }
         int changed = 0;

@@ -61,7 +61,7 @@ TEST(HeartsStart, TheHolderOfTheTwoOfClubsLeads) {
         EXPECT_TRUE(t.handplaying);
         const bool computer = c.leader != kUser;
         EXPECT_EQ(t.trickslot[c.leader], computer ? c.slot : 0);
-        EXPECT_EQ(t.tricksuit[c.leader], computer ? common::kClubs : std::string_view{});
+        EXPECT_EQ(t.tricksuit[c.leader], computer ? MaybeSuit{Suit::Clubs} : MaybeSuit{});
         EXPECT_EQ(t.trickvalue[c.leader], computer ? 2 : 0);
         EXPECT_EQ(t.tag[c.slot], computer ? playedTag(c.leader) : c.leader);
         // A computer's lead counts like every other play, so its hand never looks fuller than it is.
@@ -140,7 +140,7 @@ TEST(HeartsUserPlay, PlayingRecordsTheCardAndPassesTheTurnLeft) {
     const int slot = slotOf(t, "9H");
     ASSERT_TRUE(playUser(t, slot));
     EXPECT_EQ(t.heartsbroken, -1) << "a heart breaks hearts";
-    EXPECT_EQ(t.tricksuit[3], common::kHearts);
+    EXPECT_EQ(t.tricksuit[3], Suit::Hearts);
     EXPECT_EQ(t.trickvalue[3], 9);
     EXPECT_EQ(t.trickslot[3], slot);
     EXPECT_EQ(t.tag[slot], 13);

@@ -1,6 +1,6 @@
 #include "hearts_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <cmath>
 #include <string>
@@ -46,7 +46,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_NEAR(two.Left, scaled(c.left, 0.9f), 0.01);
         EXPECT_NEAR(two.Top, scaled(c.top, 0.9f), 0.01);
         EXPECT_NEAR(two.Width, 1065 * 0.9, 0.01) << (c.upright ? "turned upright" : "already upright");
-        EXPECT_TRUE(showsFile(two, common::facefile(kTwoOfClubs)));
+        EXPECT_TRUE(showsFile(two, core::facefile(kTwoOfClubs)));
         EXPECT_EQ(two.Tag.get(), std::to_string(10 + c.seat));
         EXPECT_EQ(sounds.played().size(), c.sound ? 1u : 0u);
         const heartsrules::Place step = heartsrules::closeUpStep(c.seat, 0.9f);
@@ -59,7 +59,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_EQ(h.table.cardsleft[c.seat], 12) << "the lead counts like every play";
         int clubsHeld = 0;
         for (int s = heartsrules::firstSlot(c.seat); s < heartsrules::firstSlot(c.seat) + 13; ++s)
-            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == common::kClubs;
+            clubsHeld += heartsrules::isHeld(h.table, s) && h.table.cardsuit[s] == core::Suit::Clubs;
         EXPECT_EQ(h.table.clubcount[c.seat], clubsHeld);
         EXPECT_EQ(h.Timer1.Enabled.get(), c.turn != 3);
         h.Unload();
@@ -203,7 +203,7 @@ TEST_F(HeartsPlay, NewGameAtAnyMomentDealsATableThatPlays) {
         chooseMenu(h.newgame1);
         EXPECT_TRUE(idle(h));
         EXPECT_EQ(h.table.trickslot, (std::array<int, 5>{}));
-        EXPECT_EQ(h.table.tricksuit, (std::array<std::string, 5>{}));
+        EXPECT_EQ(h.table.tricksuit, (std::array<core::MaybeSuit, 5>{}));
         EXPECT_EQ(h.Text4.Text.get(), "");
         EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
         EXPECT_TRUE(h.Command1.Visible);

@@ -61,7 +61,7 @@ TEST(HeartsScore, TrickPointsGoToTheWinner) {
         for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(t.tag[slots[seat]], 11) << c.name;
         EXPECT_EQ(t.trickslot, (std::array<int, 5>{})) << c.name;
         EXPECT_EQ(t.trickvalue, (std::array<int, 5>{})) << c.name;
-        EXPECT_EQ(t.tricksuit, (std::array<std::string, 5>{})) << c.name;
+        EXPECT_EQ(t.tricksuit, (std::array<MaybeSuit, 5>{})) << c.name;
         EXPECT_EQ(t.leader, 1) << c.name;
         EXPECT_EQ(t.turn, 1) << c.name;
         EXPECT_EQ(t.tricksleft, 4) << c.name;

@@ -1,6 +1,6 @@
 #include "hearts_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "platform/files.h"
 
 #include <set>
@@ -76,9 +76,9 @@ TEST_F(HeartsTest, LoadDealsTheUsersFacesAndBacksElsewhere) {
         EXPECT_EQ(h.Image1[slot].Tag.get(), std::to_string(heartsrules::seatOfSlot(slot)));
         EXPECT_TRUE(h.Image1[slot].Enabled);
         if (slot >= 40)
-            EXPECT_TRUE(showsFile(h.Image1[slot], common::facefile(code))) << slot;
+            EXPECT_TRUE(showsFile(h.Image1[slot], core::facefile(code))) << slot;
         else
-            EXPECT_TRUE(showsFile(h.Image1[slot], slot <= 26 ? common::sidebackfile : common::backfile)) << slot;
+            EXPECT_TRUE(showsFile(h.Image1[slot], slot <= 26 ? core::sidebackfile : core::backfile)) << slot;
     }
     EXPECT_EQ(dealt.size(), 52u);
     EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");

@@ -15,11 +15,11 @@ namespace heartstest {
 
 using heartsrules::HeartsTable;
 
-inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int code(const std::string& name) { return gp::cardCode(name, core::SuitOrder::File); }
 
-inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, common::SuitOrder::File); }
+inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, core::SuitOrder::File); }
 
-// Puts a code into a slot with the suit word and rank the deal gives it (aces still 1).
+// Puts a code into a slot with the suit and rank the deal gives it (aces still 1).
 inline void put(HeartsTable& t, int slot, int c) {
     t.deckorder[slot] = static_cast<std::int16_t>(c);
     heartsrules::suitAndRank(t, slot);

@@ -1,7 +1,7 @@
 #include "memory_fixture.h"
 
-#include "common/cards.h"
 #include "common/topthree.h"
+#include "core/cards.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ memoryrules::Draw MemoryTest::picks(std::initializer_list<int> values) {
     return [this](int) { return picks_.next(); };
 }
 
-bool MemoryTest::showsBack(const platform::Control& c) { return showsFile(c, common::backfile); }
+bool MemoryTest::showsBack(const platform::Control& c) { return showsFile(c, core::backfile); }
 
 std::string MemoryTest::fileBytes(std::string_view name) const {
     std::ifstream in(platform::resolve(name), std::ios::binary);

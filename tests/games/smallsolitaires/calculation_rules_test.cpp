@@ -2,8 +2,8 @@
 
 #include "solitaire_decks.h"
 
-#include "common/stock.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/stock.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ using namespace calculationrules;
 
 namespace {
 
-int code(std::string_view name) { return gp::cardCode(name, common::SuitOrder::File); }
+int code(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 CalculationTable dealt(const solitairetest::Order& order) {
     CalculationTable t;
@@ -42,7 +42,7 @@ std::set<int> draggables(const CalculationTable& t) {
 TEST(CalculationRules, EveryDealStartsTheFoundationsAndShufflesTheOtherCardsIntoTheStock) {
     std::set<std::vector<int>> stocks;
     for (std::uint32_t seed : {1u, 2u, 3u, 77u}) {
-        platform::Randomize(seed);
+        core::Randomize(seed);
         CalculationTable t;
         startmeup(t);
         EXPECT_EQ(t.deckorder[1], code("AS"));
@@ -126,8 +126,8 @@ TEST(CalculationRules, TheStockTurnsPositionFiveFirstAndFiftyTwoLast) {
 
 TEST(CalculationRules, StockPictureFollowsTheCardsLeft) {
     const std::pair<int, std::string_view> cases[] = {
-        {0, common::stockfull},  {14, common::stockfull}, {15, common::stockhalf}, {34, common::stockhalf},
-        {35, common::stockthin}, {47, common::stockthin}, {48, ""},
+        {0, core::stockfull},  {14, core::stockfull}, {15, core::stockhalf}, {34, core::stockhalf},
+        {35, core::stockthin}, {47, core::stockthin}, {48, ""},
     };
     for (const auto& [turned, picture] : cases) EXPECT_EQ(stockview(turned), picture) << turned << " turned";
 }

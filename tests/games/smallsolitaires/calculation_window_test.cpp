@@ -2,9 +2,9 @@
 
 #include "games/smallsolitaires/calculation_rules.h"
 
-#include "common/cards.h"
 #include "common/rules.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/stock.h"
 #include "platform/files.h"
 #include "platform/input.h"
 
@@ -103,26 +103,26 @@ TEST_F(CalculationTest, TheDealShowsTheStartersOnTheFoundationsAndTheStockFull) 
     const char* starters[] = {"AS", "2C", "3D", "4H"};
     for (int f = 1; f <= 4; ++f) {
         EXPECT_EQ(c.Image3[f].Picture, c.Image1[f].Picture) << f;
-        EXPECT_TRUE(showsFile(c.Image3[f], common::facefile(card(starters[f - 1])))) << f;
+        EXPECT_TRUE(showsFile(c.Image3[f], core::facefile(card(starters[f - 1])))) << f;
         EXPECT_TRUE(c.Image3[f].Enabled);
         EXPECT_TRUE(c.marker(f).Visible);
         EXPECT_EQ(c.marker(f).FillStyle, platform::vbFSDiagonalCross);
     }
     EXPECT_TRUE(c.deckpic.Visible);
-    EXPECT_TRUE(showsFile(c.deckpic, common::stockfull));
+    EXPECT_TRUE(showsFile(c.deckpic, core::stockfull));
     for (int i = 1; i <= 52; ++i) {
         EXPECT_EQ(c.Image1[i].Top, -7000) << i;
         EXPECT_EQ(c.Image1[i].DragMode, platform::vbManual) << i;
         EXPECT_EQ(c.Image1[i].Tag.get(), std::to_string(i <= 4 ? i : 1000 + i - 4));
-        EXPECT_TRUE(showsFile(c.Image1[i], common::facefile(c.table.deckorder[i]))) << i;
+        EXPECT_TRUE(showsFile(c.Image1[i], core::facefile(c.table.deckorder[i]))) << i;
     }
 }
 
 TEST_F(CalculationTest, TheStockShowsHalfAfterTheFifteenthTurnThinAfterTheThirtyFifthAndGoesAfterTheLast) {
     auto& c = openWith(solitairetest::calculationDeal().order);
     struct Step { int turns; std::string_view picture; };
-    const Step steps[] = {{14, common::stockfull}, {15, common::stockhalf}, {34, common::stockhalf},
-                          {35, common::stockthin}, {47, common::stockthin}};
+    const Step steps[] = {{14, core::stockfull}, {15, core::stockhalf}, {34, core::stockhalf},
+                          {35, core::stockthin}, {47, core::stockthin}};
     for (const auto& step : steps) {
         while (c.table.turned < step.turns) turn(c);
         EXPECT_TRUE(c.deckpic.Visible) << step.turns;
@@ -357,7 +357,7 @@ TEST_F(CalculationPlay, YesToTheWinQuestionDealsANewGame) {
     EXPECT_EQ(c.table.turned, 0);
     EXPECT_FALSE(std::equal(deal.order.begin(), deal.order.end(), c.table.deckorder.begin() + 1));
     EXPECT_TRUE(c.deckpic.Visible);
-    EXPECT_TRUE(showsFile(c.deckpic, common::stockfull));
+    EXPECT_TRUE(showsFile(c.deckpic, core::stockfull));
     for (int f = 1; f <= 4; ++f) {
         EXPECT_TRUE(c.Image3[f].Enabled) << f;
         EXPECT_EQ(c.Image3[f].Picture, c.Image1[f].Picture) << f;
@@ -378,14 +378,14 @@ TEST_F(CalculationTest, NewGameMidGameParksEveryCardAndDealsAnew) {
         EXPECT_EQ(c.Image1[i].Top, -7000) << i;
         EXPECT_EQ(c.Image1[i].DragMode, platform::vbManual) << i;
         EXPECT_EQ(c.Image1[i].Tag.get(), std::to_string(i <= 4 ? i : 1000 + i - 4));
-        EXPECT_TRUE(showsFile(c.Image1[i], common::facefile(c.table.deckorder[i]))) << i;
+        EXPECT_TRUE(showsFile(c.Image1[i], core::facefile(c.table.deckorder[i]))) << i;
     }
     for (int f = 1; f <= 4; ++f) {
         EXPECT_TRUE(c.Image3[f].Enabled) << f;
         EXPECT_TRUE(c.marker(f).Visible) << f;
         EXPECT_EQ(c.Image3[f].Picture, c.Image1[f].Picture) << f;
     }
-    EXPECT_TRUE(showsFile(c.deckpic, common::stockfull));
+    EXPECT_TRUE(showsFile(c.deckpic, core::stockfull));
     EXPECT_EQ(c.table.pilecount, (PerFoundation{0, 0, 0, 0, 0}));
     EXPECT_EQ(c.table.foundneed, (PerFoundation{0, 2, 4, 6, 8}));
     EXPECT_EQ(turn(c), 5);

@@ -1,6 +1,6 @@
 #include "games/smallsolitaires/interlock_rules.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ TEST(InterlockRules, CardsTakeTheCellsOtherThanTheBlankInOrder) {
 TEST(InterlockRules, EveryDealUsesEachFaceOnceAndEveryBlankComesUp) {
     std::set<int> blanks;
     for (std::uint32_t seed = 1; seed <= 60; ++seed) {
-        platform::Randomize(seed);
+        core::Randomize(seed);
         InterlockTable t;
         makecards(t);
         EXPECT_EQ(std::set<int>(t.deckorder.begin() + 1, t.deckorder.end()), (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8}));

@@ -2,8 +2,8 @@
 
 #include "solitaire_decks.h"
 
-#include "common/rndnum.h"
-#include "platform/chance.h"
+#include "core/chance.h"
+#include "core/rndnum.h"
 #include "support/card_names.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ using namespace nestorrules;
 
 namespace {
 
-int code(std::string_view name) { return gp::cardCode(name, common::SuitOrder::File); }
+int code(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 NestorTable dealt(const solitairetest::Order& order) {
     NestorTable t;
@@ -61,9 +61,9 @@ TEST(NestorRules, EveryDealKeepsEachRankOnceInAColumnAndFreesTwelveCards) {
     bool reserveRepeated = false;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        platform::Randomize(seed);
+        core::Randomize(seed);
         NestorTable t;
-        setcards(t, [](int n) { return common::rndnum(n); });
+        setcards(t, [](int n) { return core::rndnum(n); });
         lay(t);
         std::set<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
         EXPECT_EQ(codes.size(), 52u);
@@ -138,7 +138,7 @@ TEST(NestorRules, RanksLeftCountsTheRanksOfTheCodesNotYetDealt) {
     NestorTable t;
     EXPECT_EQ(ranksleft(t), 13);
     for (int c = 1; c <= 52; ++c)
-        if (common::rankof(c) > 5) t.cardused[c] = -1;
+        if (core::rankof(c) > 5) t.cardused[c] = -1;
     EXPECT_EQ(ranksleft(t), 5);
     t.cardused[code("AS")] = t.cardused[code("AC")] = t.cardused[code("AD")] = -1;
     EXPECT_EQ(ranksleft(t), 5) << "one ace left still counts";

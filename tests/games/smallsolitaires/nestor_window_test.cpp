@@ -2,8 +2,8 @@
 
 #include "games/smallsolitaires/nestor_rules.h"
 
-#include "common/cards.h"
 #include "common/rules.h"
+#include "core/cards.h"
 #include "platform/files.h"
 #include "platform/input.h"
 
@@ -43,7 +43,7 @@ void expectFreshDeal(const nestor& n) {
     EXPECT_EQ(draggables(n), kFreeAtTheDeal);
     for (int col = 1; col <= 8; ++col) {
         std::set<int> ranks;
-        for (int r = 1; r <= 6; ++r) ranks.insert(common::rankof(n.table.deckorder[(col - 1) * 6 + r]));
+        for (int r = 1; r <= 6; ++r) ranks.insert(core::rankof(n.table.deckorder[(col - 1) * 6 + r]));
         EXPECT_EQ(ranks.size(), 6u) << "column " << col << " holds each rank once";
     }
 }
@@ -112,7 +112,7 @@ TEST_F(NestorTest, EveryDealKeepsEachRankOnceInAColumnAndFreesTwelveCards) {
         std::set<int> codes(n.table.deckorder.begin() + 1, n.table.deckorder.end());
         EXPECT_EQ(codes.size(), 52u);
         for (int p = 1; p <= 52; ++p)
-            EXPECT_TRUE(showsFile(n.Image1[p], common::facefile(n.table.deckorder[p]))) << p;
+            EXPECT_TRUE(showsFile(n.Image1[p], core::facefile(n.table.deckorder[p]))) << p;
         chooseMenu(n.new_);
     }
 }

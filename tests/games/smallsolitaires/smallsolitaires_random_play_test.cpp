@@ -223,8 +223,8 @@ protected:
                 if (turned) {
                     ++waiting;
                     latest = i;
-                    EXPECT_EQ(card.Left, common::scaled(calc::kTurnLeft, c.scale));
-                    EXPECT_EQ(card.Top, common::scaled(calc::kTurnTop, c.scale));
+                    EXPECT_EQ(card.Left, core::scaled(calc::kTurnLeft, c.scale));
+                    EXPECT_EQ(card.Top, core::scaled(calc::kTurnTop, c.scale));
                 } else {
                     EXPECT_LE(card.Top + card.Height, 0) << "out of sight";
                 }

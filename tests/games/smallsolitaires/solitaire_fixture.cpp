@@ -1,6 +1,6 @@
 #include "solitaire_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "platform/input.h"
 
 namespace solitairetest {
@@ -65,7 +65,7 @@ void InterlockTest::expectCardsOnTheirCells(interlockpuzzle& w) {
         EXPECT_EQ(w.table.cardcell[w.table.deckorder[k]], cell);
         EXPECT_EQ(card.Left, w.Image2[cell].Left);
         EXPECT_EQ(card.Top, w.Image2[cell].Top);
-        EXPECT_TRUE(showsFile(card, common::facefile(w.table.deckorder[k])));
+        EXPECT_TRUE(showsFile(card, core::facefile(w.table.deckorder[k])));
         EXPECT_EQ(platform::input::hitTest(w, card.Left + card.Width / 2, card.Top + card.Height / 2), &card);
     }
     const platform::Image& blank = w.Image2[w.table.blankcell];

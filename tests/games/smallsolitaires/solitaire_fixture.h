@@ -20,7 +20,7 @@
 // stand-in with the game's sound switched on; cards are named as "5S" in file order of suits.
 namespace solitairetest {
 
-inline int card(std::string_view name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline int card(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 // The screens a window is laid out for, with the factor it takes on each.
 struct Screen {

@@ -148,8 +148,8 @@ TEST(SpadesBids, OpeningTheBiddingClearsTheLastHand) {
     EXPECT_EQ(t.bid[3], 0);
     for (int slot = 1; slot <= 52; ++slot) EXPECT_EQ(t.tag[slot], kHeld);
     EXPECT_EQ(t.highcards[3], 0) << "the user's high cards are never counted";
-    EXPECT_EQ(suitcountOf(t, 1, "clubs"), 10);
-    EXPECT_EQ(suitcountOf(t, 1, "diamonds"), 3);
+    EXPECT_EQ(suitcountOf(t, 1, Suit::Clubs), 10);
+    EXPECT_EQ(suitcountOf(t, 1, Suit::Diamonds), 3);
     int all = 0;
     for (const auto& suit : t.suitcount)
         for (int seat = 1; seat <= 4; ++seat) all += suit[seat];
@@ -230,12 +230,12 @@ TEST(SpadesTrade, TheRaisedCardsSwapWithTheGiftAndTheHandsAreCountedAgain) {
     EXPECT_EQ(t.giveslots[2], slotOf(t, "KS"));
     EXPECT_EQ(slotOf(t, "9C"), ace);
     EXPECT_EQ(slotOf(t, "KD"), king);
-    EXPECT_EQ(t.cardsuit[ace], "clubs");
+    EXPECT_EQ(t.cardsuit[ace], Suit::Clubs);
     EXPECT_EQ(t.cardrank[king], 13);
-    EXPECT_EQ(t.cardsuit[t.giveslots[1]], "spades");
-    EXPECT_EQ(suitcountOf(t, 3, "spades"), 1);
-    EXPECT_EQ(suitcountOf(t, 3, "diamonds"), 1);
-    EXPECT_EQ(suitcountOf(t, 1, "spades"), 6);
-    EXPECT_EQ(suitcountOf(t, 1, "clubs"), 0);
+    EXPECT_EQ(t.cardsuit[t.giveslots[1]], Suit::Spades);
+    EXPECT_EQ(suitcountOf(t, 3, Suit::Spades), 1);
+    EXPECT_EQ(suitcountOf(t, 3, Suit::Diamonds), 1);
+    EXPECT_EQ(suitcountOf(t, 1, Suit::Spades), 6);
+    EXPECT_EQ(suitcountOf(t, 1, Suit::Clubs), 0);
     EXPECT_EQ(t.highcards[1], 3) << "the ace of hearts and the ace and king of spades";
 }

@@ -1,6 +1,6 @@
 #include "spades_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <string>
 
@@ -119,12 +119,12 @@ TEST_F(SpadesBidding, TheTradeRaisesTwoCardsAndGivesThemForThePartnersTwo) {
     EXPECT_EQ(s.table.deckorder[52], spadestest::code("KD"));
     EXPECT_EQ(s.table.deckorder[27], spadestest::code("QC"));
     EXPECT_EQ(s.table.deckorder[28], spadestest::code("AC"));
-    EXPECT_TRUE(showsFile(s.Image1[50], common::facefile(spadestest::code("KH"))));
-    EXPECT_TRUE(showsFile(s.Image1[52], common::facefile(spadestest::code("KD"))));
-    EXPECT_TRUE(showsFile(s.Image1[27], common::backfile)) << "the partner's hand stays hidden";
+    EXPECT_TRUE(showsFile(s.Image1[50], core::facefile(spadestest::code("KH"))));
+    EXPECT_TRUE(showsFile(s.Image1[52], core::facefile(spadestest::code("KD"))));
+    EXPECT_TRUE(showsFile(s.Image1[27], core::backfile)) << "the partner's hand stays hidden";
     EXPECT_EQ(s.Image1[50].Top, top - 100) << "the cards received stay raised";
     EXPECT_EQ(s.table.cardrank[50], 13);
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, "hearts"), 1);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, core::Suit::Hearts), 1);
     click(s.Image1[50]);
     EXPECT_EQ(s.Image1[50].Top, top - 100) << "the trade is over";
 
@@ -153,8 +153,8 @@ TEST_F(SpadesBidding, APartnerWithTwelveSpadesSaysHiAndGivesItsFirstTwoSlots) {
     EXPECT_EQ(s.table.deckorder[41], spadestest::code("KS"));
     EXPECT_EQ(s.table.deckorder[27], spadestest::code("2C"));
     EXPECT_EQ(s.table.deckorder[28], spadestest::code("3C"));
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, "spades"), 2);
-    EXPECT_EQ(spadesrules::suitcountOf(s.table, 1, "spades"), 10);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 3, core::Suit::Spades), 2);
+    EXPECT_EQ(spadesrules::suitcountOf(s.table, 1, core::Suit::Spades), 10);
 }
 
 TEST_F(SpadesBidding, ASecondBlindNilInTheSameOpeningTradesAgain) {

@@ -8,11 +8,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/cards.h"
 #include "games/spades/spades_bidding.h"
 #include "games/spades/spades_deal.h"
 #include "games/spades/spades_play.h"
 #include "games/spades/spades_table.h"
-#include "common/cards.h"
 #include "support/card_names.h"
 
 // Builds Spades tables from card names such as "QS", "TD", "2C", "AH".
@@ -26,8 +26,8 @@ struct Seats {
 
 // A whole deal, by slot 1..52: the named cards in each seat's first slots, the rest of the deck
 // filling the free slots (left, right, top, then the user's) in code order.
-inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, common::SuitOrder::File); }
-inline int code(const std::string& name) { return gp::cardCode(name, common::SuitOrder::File); }
+inline std::vector<int> codes(const std::string& names) { return gp::cardCodes(names, core::SuitOrder::File); }
+inline int code(const std::string& name) { return gp::cardCode(name, core::SuitOrder::File); }
 
 inline std::array<std::int16_t, 52> dealOf(const Seats& seats) {
     std::map<int, int> placed;
@@ -68,7 +68,7 @@ inline SpadesTable inPlay(const Seats& seats, int cardsleft) {
     }
     for (auto& counts : t.suitcount) counts.fill(0);
     for (int slot = 1; slot <= 52; ++slot)
-        if (spadesrules::isHeld(t, slot)) ++t.suitcount[static_cast<std::size_t>(common::blockofsuit(t.cardsuit[slot]))][spadesrules::seatOfSlot(slot)];
+        if (spadesrules::isHeld(t, slot)) ++t.suitcount[static_cast<std::size_t>(spadesrules::blockOf(t.cardsuit[slot]))][spadesrules::seatOfSlot(slot)];
     t.cardsleft = cardsleft;
     return t;
 }

@@ -88,7 +88,7 @@ TEST(SpadesComputer, StepsAToDChooseTheSuitAndTheCard) {
         SpadesTable t = tableOf(c);
         const int slot = decide(t, c.seat, noDraw);
         EXPECT_EQ(nameOf(t, slot), c.card) << c.what;
-        EXPECT_EQ(t.compsuit, c.suit) << c.what;
+        EXPECT_EQ(t.compsuit, core::suitnamed(c.suit)) << c.what;
         EXPECT_EQ(t.pickslot, slot) << c.what;
         EXPECT_TRUE(slotOfSeat(c.seat, slot)) << c.what;
     }
@@ -122,7 +122,7 @@ TEST(SpadesComputer, CountsThatDisagreeWithTheHandStillPlayAHeldCard) {
     low.suitcount[3][2] = 1;
     low.nilbid[2] = -1;
     const int lowSlot = decide(low, 2, noDraw);
-    EXPECT_EQ(low.compsuit, "hearts");
+    EXPECT_EQ(low.compsuit, Suit::Hearts);
     EXPECT_EQ(nameOf(low, lowSlot), "8C") << "the lowest card it holds";
 
     // Leading, it is counted as holding a heart and no club.
@@ -140,7 +140,7 @@ TEST(SpadesComputer, CountsThatDisagreeWithTheHandStillPlayAHeldCard) {
         answers.erase(answers.begin());
         return a;
     });
-    EXPECT_EQ(high.compsuit, "hearts");
+    EXPECT_EQ(high.compsuit, Suit::Hearts);
     EXPECT_EQ(nameOf(high, highSlot), "QC") << "random draws until a held card";
     EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{13, 14}, {13, 14}}));
 }

@@ -7,9 +7,10 @@
 using namespace spadesrules;
 
 TEST(SpadesDeal, SuitAndRankFollowTheFileOrderWithAcesLow) {
-    const struct { int code; const char* suit; int rank; } cases[] = {
-        {1, "spades", 1}, {13, "spades", 13}, {14, "clubs", 1}, {25, "clubs", 12},
-        {26, "clubs", 13}, {27, "diamonds", 1}, {39, "diamonds", 13}, {40, "hearts", 1}, {52, "hearts", 13}};
+    const struct { int code; Suit suit; int rank; } cases[] = {
+        {1, Suit::Spades, 1}, {13, Suit::Spades, 13}, {14, Suit::Clubs, 1}, {25, Suit::Clubs, 12},
+        {26, Suit::Clubs, 13}, {27, Suit::Diamonds, 1}, {39, Suit::Diamonds, 13}, {40, Suit::Hearts, 1},
+        {52, Suit::Hearts, 13}};
     for (auto c : cases) {
         SpadesTable t;
         t.deckorder[7] = static_cast<std::int16_t>(c.code);
@@ -18,12 +19,12 @@ TEST(SpadesDeal, SuitAndRankFollowTheFileOrderWithAcesLow) {
         EXPECT_EQ(t.cardrank[7], c.rank) << c.code;
     }
     SpadesTable t;
-    t.cardsuit[3] = "hearts";
+    t.cardsuit[3] = Suit::Hearts;
     t.cardrank[3] = 5;
     for (int outside : {0, 53}) {
         t.deckorder[3] = static_cast<std::int16_t>(outside);
         suitnum(t, 3);
-        EXPECT_EQ(t.cardsuit[3], "hearts");
+        EXPECT_EQ(t.cardsuit[3], Suit::Hearts);
         EXPECT_EQ(t.cardrank[3], 5);
     }
 }

@@ -62,7 +62,7 @@ int SpadesTest::playUserCard(spades& s) {
     std::vector<int> held;
     for (int slot = 40; slot <= 52; ++slot)
         if (isHeld(s.table, slot)) held.push_back(slot);
-    const auto key = [&](int slot) { return std::pair(s.table.cardsuit[slot] == "spades", s.table.cardrank[slot]); };
+    const auto key = [&](int slot) { return std::pair(s.table.cardsuit[slot] == core::Suit::Spades, s.table.cardrank[slot]); };
     std::sort(held.begin(), held.end(), [&](int a, int b) { return key(a) < key(b); });
     for (int slot : held) {
         click(s.Image1[slot]);

@@ -97,7 +97,7 @@ TEST_F(SpadesGame, StartGameMidTrickStopsTheOldHandsTimers) {
     chooseMenu(s.start);
     EXPECT_TRUE(idle(s));
     EXPECT_EQ(s.table.trickslot, (std::array<int, 5>{}));
-    EXPECT_EQ(s.table.tricksuit, (std::array<std::string, 5>{}));
+    EXPECT_EQ(s.table.tricksuit, (std::array<core::MaybeSuit, 5>{}));
     EXPECT_EQ(s.table.bestvalue, 0);
     const auto deal = s.table.deckorder;
     advance(10000);

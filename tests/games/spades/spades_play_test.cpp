@@ -65,9 +65,9 @@ TEST(SpadesUserPlay, APlayedCardGoesIntoTheTrickAndTheTurnPassesLeft) {
     EXPECT_EQ(t.spadesbroken, -1);
     EXPECT_EQ(t.tag[spade], 13);
     EXPECT_EQ(t.trickslot[3], spade);
-    EXPECT_EQ(t.tricksuit[3], "spades");
+    EXPECT_EQ(t.tricksuit[3], Suit::Spades);
     EXPECT_EQ(t.trickvalue[3], 2);
-    EXPECT_EQ(suitcountOf(t, 3, "spades"), 0);
+    EXPECT_EQ(suitcountOf(t, 3, Suit::Spades), 0);
     EXPECT_EQ(t.turn, 4);
     EXPECT_FALSE(trickComplete(t));
     EXPECT_FALSE(playUser(t, slotOf(t, "5H"))) << "one card a trick";

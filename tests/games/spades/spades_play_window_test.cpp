@@ -1,6 +1,6 @@
 #include "spades_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "games/spades/spades_layout.h"
 
 #include <string>
@@ -48,12 +48,12 @@ TEST_F(SpadesTest, ComputerCardsFallOneSecondApartAndTheTrickIsJudgedAndSwept) {
     EXPECT_TRUE(s.Timer1.Enabled);
     sounds.clear();
     advance(999);
-    EXPECT_EQ(s.table.tricksuit[4], "");
+    EXPECT_EQ(s.table.tricksuit[4], std::nullopt);
     advance(1);
     const int lead = s.table.trickslot[4];
     ASSERT_NE(lead, 0);
-    EXPECT_EQ(s.table.tricksuit[4], "clubs") << "seat 4 holds only clubs";
-    EXPECT_TRUE(showsFile(s.Image1[lead], common::facefile(s.table.deckorder[lead])));
+    EXPECT_EQ(s.table.tricksuit[4], core::Suit::Clubs) << "seat 4 holds only clubs";
+    EXPECT_TRUE(showsFile(s.Image1[lead], core::facefile(s.table.deckorder[lead])));
     EXPECT_EQ(s.Image1[lead].Width, s.Image1[39].Width) << "turned upright";
     EXPECT_EQ(s.Image1[lead].Left, spadesrules::trickPlace(4, 1).left);
     EXPECT_EQ(s.Image1[lead].Tag.get(), "14");
@@ -61,7 +61,7 @@ TEST_F(SpadesTest, ComputerCardsFallOneSecondApartAndTheTrickIsJudgedAndSwept) {
     EXPECT_NE(s.table.trickslot[1], 0);
     advance(1000);
     EXPECT_NE(s.table.trickslot[2], 0);
-    EXPECT_EQ(s.table.tricksuit[2], "spades") << "seat 2 trumps while short of its bid";
+    EXPECT_EQ(s.table.tricksuit[2], core::Suit::Spades) << "seat 2 trumps while short of its bid";
     EXPECT_FALSE(s.Timer1.Enabled) << "the user's turn";
     EXPECT_EQ(sounds.played().size(), 3u);
     advance(5000);
@@ -95,7 +95,7 @@ TEST_F(SpadesTest, AfterATrickTheUserWonNoComputerCardFollowsUntilTheUserLeads) 
     bid(s, 13);
     runUntilUser(s);
     const int mine = playUserCard(s);
-    EXPECT_EQ(s.table.cardsuit[mine], "spades") << "void in clubs, the user trumps";
+    EXPECT_EQ(s.table.cardsuit[mine], core::Suit::Spades) << "void in clubs, the user trumps";
     runUntilUser(s);
     EXPECT_EQ(s.table.leader, 3);
     EXPECT_EQ(s.table.trickswon[3], 1);

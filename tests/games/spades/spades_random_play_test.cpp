@@ -93,7 +93,7 @@ protected:
             for (int slot : slotsOf(seat)) {
                 const platform::Image& card = s.Image1[slot];
                 if (isHeld(t, slot)) {
-                    const common::Place at = slotPlace(place++, s.scale);
+                    const core::Place at = slotPlace(place++, s.scale);
                     EXPECT_NEAR(card.Left, at.left, 0.01) << "slot " << slot;
                     if (seat == kUser && card.Top.get() != t.handtop) {
                         EXPECT_TRUE(t.tradephase != 0 || s.Command5.Visible) << "slot " << slot << " lies raised";
@@ -103,7 +103,7 @@ protected:
                     }
                 } else if (t.trickslot[static_cast<std::size_t>(seat)] == slot) {
                     if (s.Timer3.Enabled) continue;
-                    const common::Place at = trickPlace(seat, s.scale);
+                    const core::Place at = trickPlace(seat, s.scale);
                     EXPECT_NEAR(card.Left, at.left, 0.01) << "slot " << slot << " in the trick";
                     EXPECT_NEAR(card.Top, at.top, 0.01) << "slot " << slot << " in the trick";
                     EXPECT_NEAR(card.Width, s.Image1[39].Width, 0.01) << "slot " << slot << " lies upright";
@@ -142,7 +142,7 @@ protected:
             EXPECT_TRUE(t.turn == 1 || t.turn == 2 || t.turn == 4) << "turn " << t.turn;
         }
         if (s.Timer2.Enabled) {
-            for (int seat = 1; seat <= 4; ++seat) EXPECT_NE(t.tricksuit[static_cast<std::size_t>(seat)], "") << "seat " << seat;
+            for (int seat = 1; seat <= 4; ++seat) EXPECT_NE(t.tricksuit[static_cast<std::size_t>(seat)], std::nullopt) << "seat " << seat;
         }
 
         std::set<int> codes(t.deckorder.begin() + 1, t.deckorder.end());
@@ -154,13 +154,13 @@ protected:
         for (int seat = 1; seat <= 4; ++seat) {
             tricks += t.trickswon[static_cast<std::size_t>(seat)];
             int counted = 0;
-            for (std::string_view suit : {kSpades, kHearts, kDiamonds, kClubs}) {
+            for (Suit suit : {Suit::Spades, Suit::Hearts, Suit::Diamonds, Suit::Clubs}) {
                 int cards = 0;
                 for (int slot : slotsOf(seat)) cards += isHeld(t, slot) && t.cardsuit[static_cast<std::size_t>(slot)] == suit;
-                EXPECT_EQ(suitcountOf(t, seat, suit), cards) << "seat " << seat << "'s " << suit;
+                EXPECT_EQ(suitcountOf(t, seat, suit), cards) << "seat " << seat << "'s " << core::suitword(suit);
                 counted += cards;
             }
-            const bool played = !t.tricksuit[static_cast<std::size_t>(seat)].empty();
+            const bool played = t.tricksuit[static_cast<std::size_t>(seat)].has_value();
             EXPECT_EQ(held(t, seat), t.cardsleft - played) << "seat " << seat;
         }
         EXPECT_EQ(tricks, 13 - t.cardsleft);

@@ -52,7 +52,7 @@ TEST(SpadesJudging, BookingATrickHandsTheLeadToItsWinnerUntilTheLastTrick) {
     EXPECT_EQ(t.leader, 2);
     EXPECT_EQ(t.bestvalue, 0);
     for (int seat = 1; seat <= 4; ++seat) {
-        EXPECT_EQ(t.tricksuit[seat], "");
+        EXPECT_EQ(t.tricksuit[seat], std::nullopt);
         EXPECT_EQ(t.trickvalue[seat], 0);
         EXPECT_EQ(t.trickslot[seat], 0);
     }

@@ -1,6 +1,6 @@
 #include "spades_fixture.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 #include "games/spades/spades_layout.h"
 #include "platform/files.h"
 
@@ -111,9 +111,9 @@ TEST_F(SpadesTest, LoadDealsWithoutLockingAndTheFirstActivationStartsAGame) {
         dealt.insert(code);
         EXPECT_EQ(s.Image1[slot].Tag.get(), "1");
         if (slot >= 40)
-            EXPECT_TRUE(showsFile(s.Image1[slot], common::facefile(code))) << slot;
+            EXPECT_TRUE(showsFile(s.Image1[slot], core::facefile(code))) << slot;
         else
-            EXPECT_TRUE(showsFile(s.Image1[slot], slot <= 26 ? common::sidebackfile : common::backfile)) << slot;
+            EXPECT_TRUE(showsFile(s.Image1[slot], slot <= 26 ? core::sidebackfile : core::backfile)) << slot;
     }
     EXPECT_EQ(dealt.size(), 52u);
     EXPECT_TRUE(idle(s));

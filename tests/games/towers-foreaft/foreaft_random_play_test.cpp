@@ -3,6 +3,7 @@
 #include "games/towers-foreaft/foreaft.h"
 
 #include "common/scaling.h"
+#include "core/numbers.h"
 #include "platform/files.h"
 
 #include "support/fakes.h"
@@ -93,8 +94,8 @@ protected:
     }
 
     // The rest of a piece on a cell, window twips.
-    double restLeft(const foreaft& w, int cell) const { return w.Picture1[cell].Left + common::scaled(160, scale); }
-    double restTop(const foreaft& w, int cell) const { return w.Picture1[cell].Top + common::scaled(150, scale); }
+    double restLeft(const foreaft& w, int cell) const { return w.Picture1[cell].Left + core::scaled(160, scale); }
+    double restTop(const foreaft& w, int cell) const { return w.Picture1[cell].Top + core::scaled(150, scale); }
 
     // What must hold after every step while the window is open.
     void checkBoard(foreaft& w, bool wasWon, std::size_t promptsBefore, const std::string& where) {
@@ -117,8 +118,8 @@ protected:
         const bool vertical = w.Timer1.running();
         const bool across = w.Timer2.running();
         EXPECT_FALSE(vertical && across) << "one move at a time";
-        const int mover = platform::toInt(w.Text1.Text.get(), 0);
-        const double step = std::max(40.0, double(common::scaled(40, scale)));
+        const int mover = core::toInt(w.Text1.Text.get(), 0);
+        const double step = std::max(40.0, double(core::scaled(40, scale)));
         for (int p = 1; p <= kPieces; ++p) {
             const platform::Image& piece = w.picture2[p];
             EXPECT_EQ(piece.Enabled.get(), !(vertical || across)) << "pieces take clicks exactly while idle";

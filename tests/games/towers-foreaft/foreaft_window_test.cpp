@@ -48,10 +48,10 @@ protected:
     }
 
     static double restLeft(const foreaft& w, int cell, float scale) {
-        return w.Picture1[cell].Left + common::scaled(160, scale);
+        return w.Picture1[cell].Left + core::scaled(160, scale);
     }
     static double restTop(const foreaft& w, int cell, float scale) {
-        return w.Picture1[cell].Top + common::scaled(150, scale);
+        return w.Picture1[cell].Top + core::scaled(150, scale);
     }
 
     // Every piece at rest on its cell, or less than a step past it along its last move.
@@ -209,7 +209,7 @@ TEST_F(ForeAftTest, MovesStepAtTheScaleButLeftAlwaysByFortyTwips) {
     setScreen(640, 480);
     auto& w = openWith("YES");
     const float scale = 0.78f;
-    const double step = common::scaled(40, scale);
+    const double step = core::scaled(40, scale);
     EXPECT_DOUBLE_EQ(step, double(40 * scale));
     struct Case {
         int piece;
@@ -310,7 +310,7 @@ TEST_F(ForeAftTest, OpensAtItsDesignPlaceAndLocksTheMainWindowOnlyWhenActive) {
         EXPECT_DOUBLE_EQ(w.picture2[16].Width, 495 * s);
         EXPECT_DOUBLE_EQ(w.Line1[12].X2, 4200 * s);
         EXPECT_DOUBLE_EQ(w.Line1[12].Y1, 4080 * s);
-        EXPECT_DOUBLE_EQ(w.picture2[16].Left, w.Picture1[17].Left + common::scaled(160, c.scale));
+        EXPECT_DOUBLE_EQ(w.picture2[16].Left, w.Picture1[17].Left + core::scaled(160, c.scale));
         EXPECT_TRUE(showsFile(w.Picture1[1], "\\Images\\white.bmp"));
         EXPECT_EQ(w.picture2[1].Picture, w.Image2.Picture);
         EXPECT_EQ(w.picture2[16].Picture, w.Image3.Picture);

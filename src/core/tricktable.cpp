@@ -1,6 +1,6 @@
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
-namespace common {
+namespace core {
 
 int seatOfSlot(int slot) {
     if (slot <= 13) return 4;
@@ -75,4 +75,4 @@ int trickwinner(const std::array<int, 5>& values) {
     return best;
 }
 
-}  // namespace common
+}  // namespace core

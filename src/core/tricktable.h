@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/scaling.h"
+#include "core/scaling.h"
 
 #include <array>
 #include <ranges>
@@ -9,7 +9,7 @@
 // holds, where a played card lies and how a finished trick leaves the table. Positions are twips of
 // the 1024 x 768 design times the window's scale, as plain numbers so they can be checked without
 // a window.
-namespace common {
+namespace core {
 
 // Seats clockwise from the top: 1 top, 2 right, 3 the user (bottom), 4 left.
 inline constexpr int kUserSeat = 3;
@@ -54,4 +54,4 @@ bool sweptOff(int winner, Place card);
 // seats 3 and 4 each take over on equal values too.
 int trickwinner(const std::array<int, 5>& values);
 
-}  // namespace common
+}  // namespace core

@@ -1,7 +1,7 @@
-#include "common/deck.h"
-#include "common/rndnum.h"
+#include "core/deck.h"
+#include "core/rndnum.h"
 
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@
 #include <stdexcept>
 #include <vector>
 
-using namespace common;
+using namespace core;
 
 namespace {
 
 class Deal : public ::testing::Test {
 protected:
-    void SetUp() override { platform::Randomize(20240611u); }
+    void SetUp() override { Randomize(20240611u); }
 };
 
 }  // namespace
@@ -54,9 +54,9 @@ TEST_F(Deal, ShuffleDealsEveryCodeOnceAndMarksThemAll) {
 
 TEST_F(Deal, SameSeedSameDeal) {
     std::array<std::int16_t, 25> first{}, second{}, used{};
-    platform::Randomize(7u);
+    Randomize(7u);
     shuffledeck(first, used, 24);
-    platform::Randomize(7u);
+    Randomize(7u);
     shuffledeck(second, used, 24);
     EXPECT_EQ(first, second);
 }

@@ -1,13 +1,13 @@
-#include "common/cards.h"
-#include "common/euchrecards.h"
-#include "common/stock.h"
+#include "core/cards.h"
+#include "core/euchrecards.h"
+#include "core/stock.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-using namespace common;
+using namespace core;
 
 TEST(CardModel, FileOrderCodesNameTheirCards) {
     struct Case { int code; int rank; const char* rankWord; const char* suit; const char* file; };
@@ -118,11 +118,29 @@ TEST(EuchreCards, BlocksOfSixAceDownToNine) {
         SCOPED_TRACE(c.code);
         const auto card = euchrecard(c.code);
         ASSERT_TRUE(card);
-        EXPECT_EQ(card->suit, c.suit);
+        EXPECT_EQ(suitword(card->suit), c.suit);
         EXPECT_EQ(card->value, c.value);
         EXPECT_EQ(euchrefacefile(c.code), c.file);
     }
     EXPECT_FALSE(euchrecard(0));
     EXPECT_FALSE(euchrecard(25));
     EXPECT_EQ(euchrefacefile(25), "");
+}
+
+TEST(CardModel, SuitsAreOneTypeWithTheirWords) {
+    struct Case { Suit suit; const char* word; int fileCode; int windowCode; };
+    const Case cases[] = {
+        {Suit::Spades, "spades", 1, 13},  {Suit::Clubs, "clubs", 14, 52},
+        {Suit::Diamonds, "diamonds", 39, 27}, {Suit::Hearts, "hearts", 52, 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        EXPECT_EQ(suitword(c.suit), c.word);
+        EXPECT_EQ(suitnamed(c.word), c.suit);
+        EXPECT_EQ(suitofcode(c.fileCode), c.suit);
+        EXPECT_EQ(suitofcode(c.fileCode + kDeckSize), c.suit) << "the second deck";
+        EXPECT_EQ(suitofcode(c.windowCode, SuitOrder::Window), c.suit);
+    }
+    for (const char* other : {"", "Spades", "spade", "x"}) EXPECT_EQ(suitnamed(other), std::nullopt) << other;
+    for (int outside : {0, -1, 105}) EXPECT_EQ(suitofcode(outside), std::nullopt) << outside;
 }

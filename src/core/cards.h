@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // The card numbering shared by the card games: codes 1 to 52 in four blocks of thirteen, ace to king.
 // Two-deck games run on to 104, code c + 52 showing the same face as code c.
-namespace common {
+namespace core {
 
 inline constexpr int kDeckSize = 52;
 
@@ -14,6 +16,17 @@ inline constexpr std::string_view kSpades = "spades";
 inline constexpr std::string_view kClubs = "clubs";
 inline constexpr std::string_view kDiamonds = "diamonds";
 inline constexpr std::string_view kHearts = "hearts";
+
+// The four suits, in the order of the face files. The one suit type of the program: tables, faces
+// and pictures all name a suit so.
+enum class Suit { Spades, Clubs, Diamonds, Hearts };
+inline constexpr std::array<Suit, 4> kSuits{Suit::Spades, Suit::Clubs, Suit::Diamonds, Suit::Hearts};
+// A suit, or none yet (a slot not dealt, a seat that has not played).
+using MaybeSuit = std::optional<Suit>;
+// "spades" .. "hearts", as the files and messages spell them.
+std::string_view suitword(Suit suit);
+// The suit a word names; nothing for any other text.
+std::optional<Suit> suitnamed(std::string_view word);
 
 // Which suit each block of thirteen holds: games that load faces from files number their blocks
 // spades, clubs, diamonds, hearts; the windows that keep the faces inside them (Golf, Accordion)
@@ -33,6 +46,8 @@ std::string_view suitword(int block, SuitOrder order = SuitOrder::File);
 int blockofsuit(std::string_view word, SuitOrder order = SuitOrder::File);
 // The suit word of a code (1 to 104).
 std::string_view suitof(int code, SuitOrder order = SuitOrder::File);
+// The suit of a code (1 to 104) in the given order; none for any other code.
+MaybeSuit suitofcode(int code, SuitOrder order = SuitOrder::File);
 
 // "\Images\" + rank word + suit word + ".gif".
 std::string facefile(int rank, std::string_view suit);
@@ -46,4 +61,4 @@ std::string facename(int code);
 inline constexpr std::string_view backfile = "\\Images\\bikecard.gif";
 inline constexpr std::string_view sidebackfile = "\\Images\\bikecardside.gif";
 
-}  // namespace common
+}  // namespace core

@@ -1,8 +1,8 @@
-#include "common/scaling.h"
+#include "core/scaling.h"
 
 #include <gtest/gtest.h>
 
-using namespace common;
+using namespace core;
 
 namespace {
 

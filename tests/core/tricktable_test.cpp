@@ -1,8 +1,8 @@
-#include "common/tricktable.h"
+#include "core/tricktable.h"
 
 #include <gtest/gtest.h>
 
-using namespace common;
+using namespace core;
 
 TEST(TrickTableSeats, SlotsBelongToTheirSeatsInFourRunsOfThirteen) {
     const struct { int slot, seat; } cases[] = {

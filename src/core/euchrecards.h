@@ -1,17 +1,19 @@
 #pragma once
 
+#include "core/cards.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 // Euchre's 24-card deck: codes 1 to 24 in blocks of six (spades, hearts, clubs, diamonds),
 // each block ace, king, queen, jack, ten, nine.
-namespace common {
+namespace core {
 
 inline constexpr int kEuchreDeckSize = 24;
 
 struct EuchreCard {
-    std::string_view suit;  // the suit word
+    Suit suit;
     int value;              // ace 14, king 13 .. nine 9
 };
 
@@ -20,4 +22,4 @@ std::optional<EuchreCard> euchrecard(int code);
 // Its face picture file; empty text outside 1 to 24.
 std::string euchrefacefile(int code);
 
-}  // namespace common
+}  // namespace core

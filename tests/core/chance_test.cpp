@@ -1,10 +1,10 @@
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using namespace platform;
+using namespace core;
 
 TEST(Chance, SameSeedSameSequenceAndAlwaysBelowOne) {
     Randomize(7);

@@ -1,13 +1,13 @@
-#include "common/euchrecards.h"
+#include "core/euchrecards.h"
 
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 
-namespace common {
+namespace core {
 namespace {
 
-constexpr std::array<std::string_view, 4> kEuchreSuits{"spades", "hearts", "clubs", "diamonds"};
+constexpr std::array<Suit, 4> kEuchreSuits{Suit::Spades, Suit::Hearts, Suit::Clubs, Suit::Diamonds};
 
 }  // namespace
 
@@ -20,7 +20,7 @@ std::string euchrefacefile(int code) {
     const auto card = euchrecard(code);
     if (!card) return {};
     const int rank = card->value == 14 ? 1 : card->value;
-    return facefile(rank, card->suit);
+    return facefile(rank, suitword(card->suit));
 }
 
-}  // namespace common
+}  // namespace core

@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The stock pile pictures: full, half and thin, hidden when the stock is spent.
-namespace common {
+namespace core {
 
 inline constexpr std::string_view stockfull = "\\Images\\carddeckfull1.bmp";
 inline constexpr std::string_view stockhalf = "\\Images\\carddeckhalf1.bmp";
@@ -13,4 +13,4 @@ inline constexpr std::string_view stockthin = "\\Images\\carddeckthin1.bmp";
 // the half pile from halfFrom, the thin pile from one card; empty text (hide the pile) at none.
 std::string_view stockpicture(int left, int fullFrom, int halfFrom);
 
-}  // namespace common
+}  // namespace core

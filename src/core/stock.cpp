@@ -1,6 +1,6 @@
-#include "common/stock.h"
+#include "core/stock.h"
 
-namespace common {
+namespace core {
 
 std::string_view stockpicture(int left, int fullFrom, int halfFrom) {
     if (left >= fullFrom) return stockfull;
@@ -9,4 +9,4 @@ std::string_view stockpicture(int left, int fullFrom, int halfFrom) {
     return {};
 }
 
-}  // namespace common
+}  // namespace core

@@ -1,12 +1,12 @@
-#include "common/deck.h"
+#include "core/deck.h"
 
-#include "common/rndnum.h"
+#include "core/rndnum.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
 
-namespace common {
+namespace core {
 namespace {
 
 constexpr std::int16_t kUsed = -1;
@@ -55,4 +55,4 @@ void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardus
     std::fill(cardused.begin() + 1, cardused.begin() + n + 1, kUsed);
 }
 
-}  // namespace common
+}  // namespace core

@@ -1,9 +1,9 @@
-#include "platform/chance.h"
+#include "core/chance.h"
 
 #include <chrono>
 #include <random>
 
-namespace platform {
+namespace core {
 namespace {
 
 std::mt19937& generator() {
@@ -40,4 +40,4 @@ void setFixedSeed(std::optional<std::uint32_t> seed) {
     if (seed) generator().seed(*seed);
 }
 
-}  // namespace platform
+}  // namespace core

@@ -1,8 +1,8 @@
-#include "common/cards.h"
+#include "core/cards.h"
 
 #include <array>
 
-namespace common {
+namespace core {
 namespace {
 
 constexpr std::array<std::string_view, 13> kRankWords{
@@ -13,6 +13,14 @@ constexpr std::array<std::string_view, 4> kWindowSuits{kSpades, kHearts, kDiamon
 constexpr int kTwoDecks = 2 * kDeckSize;
 
 }  // namespace
+
+std::string_view suitword(Suit suit) { return kFileSuits[static_cast<std::size_t>(suit)]; }
+
+std::optional<Suit> suitnamed(std::string_view word) {
+    for (Suit suit : kSuits)
+        if (suitword(suit) == word) return suit;
+    return std::nullopt;
+}
 
 int rankof(int code) {
     if (code < 1) return 0;
@@ -45,6 +53,8 @@ std::string_view suitof(int code, SuitOrder order) {
     return suitword(suitblock(code), order);
 }
 
+MaybeSuit suitofcode(int code, SuitOrder order) { return suitnamed(suitof(code, order)); }
+
 std::string facefile(int rank, std::string_view suit) {
     std::string name = "\\Images\\";
     name += rankword(rank);
@@ -66,4 +76,4 @@ std::string facename(int code) {
     return name;
 }
 
-}  // namespace common
+}  // namespace core

@@ -5,7 +5,7 @@
 #include <span>
 
 // The shuffle by rejection over a window's `deckorder` and `cardused` arrays (index 0 unused).
-namespace common {
+namespace core {
 
 // Draws rndnum(n, offset) again and again until the code is not marked -1 in cardused, marks it
 // and returns it. Returns 0 without drawing when every code of the range is already marked,
@@ -23,4 +23,4 @@ void shuffledeck(std::span<std::int16_t> deckorder, std::span<std::int16_t> card
 void knowndeal(std::span<std::int16_t> deckorder, std::span<std::int16_t> cardused,
                std::span<const std::int16_t> order);
 
-}  // namespace common
+}  // namespace core

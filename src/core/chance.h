@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace platform {
+namespace core {
 
 // The program's one random generator.
 double Rnd();                      // uniform in [0, 1)
@@ -13,4 +13,4 @@ void Randomize(std::uint32_t seed);
 // Test seam: while set, Randomize() seeds with this value instead of the clock.
 void setFixedSeed(std::optional<std::uint32_t> seed);
 
-}  // namespace platform
+}  // namespace core
