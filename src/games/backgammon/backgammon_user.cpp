@@ -59,7 +59,9 @@ bool trayMarked(const BackgammonTable& t, int p) {
         const int D = t.doublesvalue;
         return p + D == kTray || (p + D > kTray && p <= back);
     }
-    bool large = true;
+    // Every die carries the rearmost checker off. A die larger than a checker needs bears it off
+    // only from the rearmost point, so these dice take no other checker off.
+    bool large = p == back;
     for (int d : {d1, d2, d3, d4})
         if (d != 0 && d < kTray - back) large = false;
     const bool exact = (d1 && p + d1 == kTray) || (d2 && p + d2 == kTray);
@@ -110,7 +112,7 @@ int spendExact(BackgammonTable& t, int p) {
 }
 
 // The dice a bear-off from p spends, and how many. Dice all larger than the rearmost checker's
-// distance spend the smaller; otherwise an exact sum spends its dice; anything else spends the
+// distance spend the largest; otherwise an exact sum spends its dice; anything else spends the
 // smallest die that carries the checker off, so that no checker ever comes off free.
 int spendBearOff(BackgammonTable& t, int p, int dist) {
     const auto within = [dist](int d) { return d != 0 && d <= dist; };
@@ -120,7 +122,7 @@ int spendBearOff(BackgammonTable& t, int p, int dist) {
                                !within(t.playerdie4);
     int spent = 0;
     if (!doublesBeyond && !within(*d1) && !within(*d2))
-        spent = spend({*d1 && *d1 < *d2 ? d1 : d2});
+        spent = spend({*d1 > *d2 ? d1 : d2});
     else if (!doublesBeyond)
         spent = spendExact(t, p);
     if (spent) return spent;

@@ -19,7 +19,8 @@ void rollUser(BackgammonTable& t, const Draw& draw);
 
 // Where the user's checker may go with the dice left. A checker on a point gets nothing while one
 // is on the bar; a sum of dice needs its first stop open (after doubles, every stop); bearing off
-// needs every checker home and the dice to reach past 24.
+// needs every checker home and the dice to reach past 24, and a die larger than the checker needs
+// bears off only the rearmost checker.
 Targets targets(const BackgammonTable& t, int checker);
 
 // A checker the user can grab: the top of a stack, or one on the bar.
@@ -36,9 +37,10 @@ struct UserMove {
 // and codes of both points, a hit of a computer blot.
 UserMove moveUser(BackgammonTable& t, int checker, int target);
 
-// Bears the user's checker off (it may go to kTray): the dice it spends, at least one, the moves
-// left, the stack it leaves. After doubles the remaining pair moves up to the first two dice.
-// Returns the point the checker left.
+// Bears the user's checker off (it may go to kTray): the dice it spends, at least one (the largest
+// when every die is larger than the rearmost checker needs), the moves left, the stack it leaves.
+// After doubles the remaining pair moves up to the first two dice. Returns the point the checker
+// left.
 int bearOff(BackgammonTable& t, int checker);
 
 // Codes that no longer match their counts: a computer point of one checker becomes a blot, an

@@ -142,7 +142,11 @@ std::array<common::OptionItem, 3> gin::playtoitems() {
     return {{{"75", &to75}, {"100", &to100}, {"150", &to150}}};
 }
 
-int gin::target() const { return core::toInt(RichTextBox1.Text.get(), kDefaultTarget); }
+// A target of 0 or below would end every game before its first hand.
+int gin::target() const {
+    const int target = core::toInt(RichTextBox1.Text.get(), kDefaultTarget);
+    return target > 0 ? target : kDefaultTarget;
+}
 
 void gin::setscale() {
     const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1200}});

@@ -34,7 +34,7 @@ public:
     void resetstuff();
     // What the score window shows of this table.
     GinScoreValues scorevalues() const;
-    // The play-to target: a missing or non-numeric text counts as 100.
+    // The play-to target: a missing or non-numeric text, or a number of 0 or below, counts as 100.
     int target() const;
 
     ginrules::GinTable table;

@@ -4,11 +4,24 @@
 #include "core/rndnum.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace interlockrules {
 namespace {
 
 constexpr int kWidth = 3;
+
+// A slide along a row leaves the cards' order, read row by row past the blank, as it was; a slide
+// down or up carries a card past the two cards between, which on a board of odd width changes the
+// count of cards out of order by an even number. So that count's parity never changes, and the goal
+// has none out of order: a deal with an odd count can never be solved.
+bool solvable(const InterlockTable& t) {
+    int outOfOrder = 0;
+    for (int i = 1; i <= kCards; ++i)
+        for (int j = i + 1; j <= kCards; ++j)
+            if (t.deckorder[i] > t.deckorder[j]) ++outOfOrder;
+    return outOfOrder % 2 == 0;
+}
 
 // The cards' tags and the faces' cells follow the deal: card image i on the i-th cell but the blank.
 void setcells(InterlockTable& t) {
@@ -26,6 +39,9 @@ int cellof(int i, int blank) { return i < blank ? i : i + 1; }
 void makecards(InterlockTable& t) {
     t.blankcell = static_cast<std::int16_t>(core::rndnum(kCells));
     core::shuffledeck(t.deckorder, t.cardused, kCards);
+    // Two cards trade places to turn a deal that could never be solved into one that can; every
+    // solvable layout stays as likely as any other.
+    if (!solvable(t)) std::swap(t.deckorder[1], t.deckorder[2]);
     setcells(t);
 }
 

@@ -12,7 +12,8 @@ namespace interlockrules {
 // The i-th cell other than the blank, i from 1 to 8.
 int cellof(int i, int blank);
 
-// `makecards`' draws: the blank cell, then the faces shuffled over the eight card images.
+// `makecards`' draws: the blank cell, then the faces shuffled over the eight card images. Only
+// layouts that slides can bring to the goal are dealt.
 void makecards(InterlockTable& t);
 // A deal chosen by the caller: the blank cell and the face of each card image (images 1..8 at
 // [0]..[7]), every face once, else std::invalid_argument.

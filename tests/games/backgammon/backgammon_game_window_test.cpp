@@ -6,6 +6,8 @@
 #include "core/chance.h"
 #include "platform/files.h"
 
+#include <array>
+
 namespace geo = art::bgboard;
 using namespace bgrules;
 using bgtest::board;
@@ -95,6 +97,36 @@ TEST_F(BackgammonTest, BorneOffCheckersLeaveTheBoardForGood) {
     EXPECT_TRUE(b.Image1[first].Visible) << "until the next game";
     EXPECT_TRUE(b.Shape1[first].Visible);
     EXPECT_FALSE(b.Shape4[1].Visible);
+}
+
+// Three checkers on 23 and six on 24 with 5-2: the checker on 24 goes off with neither die, since
+// the 5 may bear off only from 23 and the 2 takes a checker from 23 exactly.
+TEST_F(BackgammonTest, ALargerDieBearsOffOnlyFromTheRearmostPoint) {
+    backgammon& b = openBoard();
+    setBoard(b, board({{23, 3}, {24, 6}}, {{3, 15}}));
+    b.rollKnown(5, 2);
+    const auto refused = [&](const char* when) {
+        const int front = checkerOn(b.table, 24);
+        const int off = b.table.playeroff;
+        const auto diceBefore = std::array<int, 2>{b.table.playerdie1, b.table.playerdie2};
+        move(b, front, kTray);
+        EXPECT_EQ(b.table.playerpos[front], 24) << when;
+        EXPECT_TRUE(b.Shape1[front].Visible) << when;
+        EXPECT_EQ(b.table.playeroff, off) << when;
+        EXPECT_EQ((std::array<int, 2>{b.table.playerdie1, b.table.playerdie2}), diceBefore) << when;
+        EXPECT_TRUE(b.userturn()) << when;
+    };
+    refused("with 5-2");
+    move(b, checkerOn(b.table, 23), kTray);
+    EXPECT_EQ(b.table.playeroff, 7);
+    EXPECT_EQ(b.table.playerdie1, 5);
+    EXPECT_EQ(b.table.playerdie2, 0) << "the 2 bore off from 23 exactly";
+    refused("with the 5 left");
+    move(b, checkerOn(b.table, 23), kTray);
+    EXPECT_EQ(b.table.playeroff, 8);
+    EXPECT_EQ(b.table.rownum[23], 1);
+    EXPECT_EQ(b.table.rownum[24], 6);
+    EXPECT_FALSE(b.userturn()) << "both dice are spent";
 }
 
 TEST_F(BackgammonTest, TheUsersLastCheckerOffWinsAGammon) {

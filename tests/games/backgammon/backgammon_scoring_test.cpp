@@ -12,6 +12,7 @@ using namespace bgrules;
 using bgtest::board;
 using bgtest::checkerOn;
 using bgtest::dice;
+using bgtest::marked;
 
 namespace {
 
@@ -104,10 +105,10 @@ struct BearOffCase {
 TEST(BackgammonBearOff, EveryBearOffSpendsADie) {
     const std::vector<BearOffCase> cases{
         {"an exact die", board({{22, 2}, {20, 1}}), {3, 5, 0, 0}, 2, 22, {0, 5, 0, 0}, 1},
-        {"both dice larger: the smaller", board({{23, 1}, {24, 1}}), {5, 3, 0, 0}, 2, 23, {5, 0, 0, 0}, 1},
-        {"both dice larger: the first when smaller", board({{23, 1}, {24, 1}}), {3, 5, 0, 0}, 2, 23, {0, 5, 0, 0}, 1},
-        {"a die equal to the distance, none exact", board({{21, 2}, {23, 1}}), {4, 6, 0, 0}, 2, 23, {0, 6, 0, 0}, 1},
-        {"the last die larger", board({{22, 1}, {24, 1}}), {6, 0, 0, 0}, 1, 24, {0, 0, 0, 0}, 0},
+        {"both dice larger: the larger", board({{23, 1}, {24, 1}}), {5, 3, 0, 0}, 2, 23, {0, 3, 0, 0}, 1},
+        {"both dice larger: the second when larger", board({{23, 1}, {24, 1}}), {3, 5, 0, 0}, 2, 23, {3, 0, 0, 0}, 1},
+        {"a die equal to the distance", board({{21, 2}, {23, 1}}), {4, 6, 0, 0}, 2, 21, {0, 6, 0, 0}, 1},
+        {"the last die larger", board({{22, 1}, {24, 1}}), {6, 0, 0, 0}, 1, 22, {0, 0, 0, 0}, 0},
         {"both dice exactly", board({{19, 1}, {20, 2}}), {4, 2, 0, 0}, 2, 19, {0, 0, 0, 0}, 1},
         {"6-6 after two moves, rearmost on 22", board({{22, 2}, {23, 2}}), {0, 0, 6, 6}, 2, 22, {0, 0, 0, 6}, 1},
         {"a last 6 of a double", board({{23, 2}, {24, 1}}), {0, 0, 0, 6}, 1, 23, {0, 0, 0, 0}, 0},
@@ -126,6 +127,54 @@ TEST(BackgammonBearOff, EveryBearOffSpendsADie) {
         EXPECT_EQ(t.playeroff, offBefore + 1) << c.name;
         EXPECT_EQ(t.playerpos[checker], kUserOff) << c.name;
         EXPECT_FALSE(targets(t, checker).any()) << c.name << ": a borne-off checker goes nowhere";
+    }
+}
+
+struct RearmostCase {
+    std::string name;
+    BackgammonTable table;
+    std::array<int, 4> diceBefore;
+    int movesBefore;
+    int from;
+    bool off;  // the tray takes the checker; when it does not, nothing may be borne off from there
+    std::array<int, 4> diceAfter;
+    int movesAfter;
+};
+
+// A die larger than a checker needs bears off only a checker on the rearmost point, and with every
+// die larger than that, the largest is spent.
+TEST(BackgammonBearOff, ALargerDieBearsOffOnlyFromTheRearmostPoint) {
+    const std::vector<RearmostCase> cases{
+        {"5-2, three on 23 and six on 24: not from 24", board({{23, 3}, {24, 6}}), {5, 2, 0, 0}, 2, 24, false, {}, 0},
+        {"5-2: the 2 exactly from 23", board({{23, 3}, {24, 6}}), {5, 2, 0, 0}, 2, 23, true, {5, 0, 0, 0}, 1},
+        {"the 5 left: not from 24", board({{23, 2}, {24, 6}}), {5, 0, 0, 0}, 1, 24, false, {}, 0},
+        {"the 5 left: from 23", board({{23, 2}, {24, 6}}), {5, 0, 0, 0}, 1, 23, true, {0, 0, 0, 0}, 0},
+        {"6-5, rearmost on 21: not from 23", board({{21, 2}, {23, 1}}), {6, 5, 0, 0}, 2, 23, false, {}, 0},
+        {"6-5, rearmost on 21: the 6", board({{21, 2}, {23, 1}}), {6, 5, 0, 0}, 2, 21, true, {0, 5, 0, 0}, 1},
+        {"5-6, rearmost on 21: the 6", board({{21, 2}, {23, 1}}), {5, 6, 0, 0}, 2, 21, true, {5, 0, 0, 0}, 1},
+        {"4-6, rearmost on 21: not from 23", board({{21, 2}, {23, 1}}), {4, 6, 0, 0}, 2, 23, false, {}, 0},
+        {"6-1: the exact 1 from 24", board({{20, 1}, {24, 1}}), {6, 1, 0, 0}, 2, 24, true, {6, 0, 0, 0}, 1},
+        {"6-6, rearmost on 20: not from 22", board({{20, 2}, {22, 1}}), {6, 6, 6, 6}, 4, 22, false, {}, 0},
+        {"6-6, rearmost on 20", board({{20, 2}, {22, 1}}), {6, 6, 6, 6}, 4, 20, true, {0, 6, 6, 6}, 3},
+        {"4-4, three on 23 and six on 24: not from 24", board({{23, 3}, {24, 6}}), {4, 4, 4, 4}, 4, 24, false, {}, 0},
+        {"4-4, three on 23 and six on 24: from 23", board({{23, 3}, {24, 6}}), {4, 4, 4, 4}, 4, 23, true,
+         {0, 4, 4, 4}, 3},
+        {"the last 3 of a double, rearmost on 23: not from 24", board({{23, 1}, {24, 2}}), {0, 0, 0, 3}, 1, 24,
+         false, {}, 0},
+    };
+    for (const auto& c : cases) {
+        BackgammonTable t = c.table;
+        bgtest::diceLeft(t, c.diceBefore, c.movesBefore);
+        const int checker = checkerOn(t, c.from);
+        ASSERT_NE(checker, 0) << c.name;
+        EXPECT_EQ(targets(t, checker).test(kTray), c.off) << c.name;
+        if (!c.off) {
+            EXPECT_TRUE(marked(targets(t, checker)).empty()) << c.name << ": nowhere else to go either";
+            continue;
+        }
+        bearOff(t, checker);
+        EXPECT_EQ((std::array<int, 4>{t.playerdie1, t.playerdie2, t.playerdie3, t.playerdie4}), c.diceAfter) << c.name;
+        EXPECT_EQ(t.movesleft, c.movesAfter) << c.name;
     }
 }
 

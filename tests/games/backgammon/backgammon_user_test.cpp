@@ -82,7 +82,7 @@ TEST(BackgammonTargets, MarkersFollowTheMoveRule) {
         {"nothing past 24 before all are home", board({{22, 2}, {10, 1}}), 6, 5, 22, {}},
         {"exact die bears off", board({{22, 2}, {20, 1}}), 3, 5, 22, {kTray}},
         {"exact die, the other die moves", board({{22, 2}, {19, 1}}), 3, 1, 22, {23, kTray}},
-        {"large dice: any home checker", board({{21, 2}, {23, 1}}), 6, 5, 23, {kTray}},
+        {"large dice: no other home checker", board({{21, 2}, {23, 1}}), 6, 5, 23, {}},
         {"large dice: the rearmost", board({{21, 2}, {23, 1}}), 6, 5, 21, {kTray}},
         {"a small die keeps the others on", board({{21, 2}, {23, 1}}), 6, 1, 23, {24}},
         {"both dice exactly", board({{19, 1}, {20, 2}}), 4, 2, 19, {21, 23, kTray}},

@@ -138,6 +138,8 @@ TEST_F(GinTable, ThePlayToFileSetsTheTargetAndOnlyTheMenuWritesIt) {
         {"150", false, false, true, 150},
         {"120\r\n", false, false, false, 120},
         {"many\r\n", false, false, false, 100},
+        {"0\r\n", false, false, false, 100},
+        {"-7\r\n", false, false, false, 100},
         {"", false, false, false, 100},
         {nullptr, false, false, false, 100},
     };

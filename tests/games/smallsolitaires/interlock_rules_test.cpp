@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <queue>
 #include <set>
 #include <string>
+#include <unordered_map>
 
 using namespace interlockrules;
 
@@ -55,6 +60,74 @@ TEST(InterlockRules, EveryDealUsesEachFaceOnceAndEveryBlankComesUp) {
         EXPECT_EQ(std::set<int>(t.deckorder.begin() + 1, t.deckorder.end()), (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         expectConsistent(t);
         blanks.insert(t.blankcell);
+    }
+    EXPECT_EQ(blanks.size(), 9u);
+}
+
+// A layout as the face on each cell 1..9 (at [0]..[8]), 0 on the blank; packed into one number.
+using Layout = std::array<int, kCells>;
+
+std::uint32_t packed(const Layout& cells) {
+    std::uint32_t key = 0;
+    for (int face : cells) key = key * 10 + static_cast<std::uint32_t>(face);
+    return key;
+}
+
+Layout layoutOf(const InterlockTable& t) {
+    Layout cells{};
+    for (int face = 1; face <= kCards; ++face) cells[static_cast<std::size_t>(t.cardcell[face] - 1)] = face;
+    return cells;
+}
+
+// Every layout the goal reaches by slides, with the number of slides it lies from the goal. Slides
+// go both ways, so these are exactly the layouts that can be solved. The neighbours come from the
+// grid itself, not from the rules under test.
+std::unordered_map<std::uint32_t, int> solvableLayouts() {
+    const Layout goal{1, 2, 3, 4, 5, 6, 7, 8, 0};
+    std::unordered_map<std::uint32_t, int> distance{{packed(goal), 0}};
+    std::queue<Layout> next;
+    next.push(goal);
+    while (!next.empty()) {
+        const Layout cells = next.front();
+        next.pop();
+        const int d = distance[packed(cells)];
+        const int blank = static_cast<int>(std::find(cells.begin(), cells.end(), 0) - cells.begin());
+        const int row = blank / 3, column = blank % 3;
+        const std::array<std::array<int, 2>, 4> steps{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+        for (const auto& [dr, dc] : steps) {
+            if (row + dr < 0 || row + dr > 2 || column + dc < 0 || column + dc > 2) continue;
+            Layout moved = cells;
+            std::swap(moved[static_cast<std::size_t>(blank)], moved[static_cast<std::size_t>((row + dr) * 3 + column + dc)]);
+            if (distance.emplace(packed(moved), d + 1).second) next.push(moved);
+        }
+    }
+    return distance;
+}
+
+TEST(InterlockRules, EveryDealCanBeSolvedBySlides) {
+    const auto reach = solvableLayouts();
+    ASSERT_EQ(reach.size(), 362880u / 2) << "half of all layouts of a three-by-three board";
+    std::set<int> blanks;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        core::Randomize(seed);
+        InterlockTable t;
+        makecards(t);
+        expectConsistent(t);
+        blanks.insert(t.blankcell);
+        const auto found = reach.find(packed(layoutOf(t)));
+        ASSERT_NE(found, reach.end()) << "seed " << seed << " dealt a layout that cannot be solved";
+        if (seed > 40) continue;
+        // Solved through the rules' own clicks, each one a slide nearer the goal.
+        for (int left = found->second; left > 0; --left) {
+            int chosen = 0;
+            for (int k = 1; k <= kCards && !chosen; ++k) {
+                InterlockTable after = t;
+                if (click(after, k) && reach.at(packed(layoutOf(after))) == left - 1) chosen = k;
+            }
+            ASSERT_NE(chosen, 0) << "seed " << seed << ", " << left << " slides from the goal";
+            click(t, chosen);
+        }
+        EXPECT_TRUE(solved(t)) << "seed " << seed;
     }
     EXPECT_EQ(blanks.size(), 9u);
 }
