@@ -74,17 +74,6 @@ std::string listed(Form3& login) {
     return names;
 }
 
-// The ticked items of a menu, by their words; "none" when nothing is ticked.
-std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
-    std::string words;
-    for (const auto& [item, word] : items) {
-        if (!item->Checked) continue;
-        if (!words.empty()) words += ',';
-        words += word;
-    }
-    return words.empty() ? "none" : words;
-}
-
 std::string picture(const platform::Control& c) { return c.Picture.get() ? "a picture" : "no picture"; }
 
 std::string page(BadFiles& t, platform::Menu Form1::*item) {

@@ -66,17 +66,6 @@ public:
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
 
-// The ticked items of a menu, by their words; "none" when nothing is ticked.
-std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
-    std::string words;
-    for (const auto& [item, word] : items) {
-        if (!item->Checked) continue;
-        if (!words.empty()) words += ',';
-        words += word;
-    }
-    return words.empty() ? "none" : words;
-}
-
 const Writer kWriters[] = {
     {"heartssound", "\\Data\\heartssound.dat", "YES\r\n", [](FailedWrites& t) { t.choose(t.game<hearts>().off); },
      [](FailedWrites& t) { return onOff(t.game<hearts>().onsound.Checked); }, "on"},

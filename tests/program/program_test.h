@@ -9,7 +9,12 @@
 #include "shell/form6.h"
 #include "shell/hooks.h"
 
+#include "platform/menu.h"
+
 #include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 // The rows of a table, for a test run once per row.
@@ -18,6 +23,17 @@ std::vector<const Row*> rowsOf(const Row (&table)[N]) {
     std::vector<const Row*> rows;
     for (const Row& row : table) rows.push_back(&row);
     return rows;
+}
+
+// The ticked items of a menu, by their words; "none" when nothing is ticked.
+inline std::string ticked(std::initializer_list<std::pair<const platform::Menu*, const char*>> items) {
+    std::string words;
+    for (const auto& [item, word] : items) {
+        if (!item->Checked) continue;
+        if (!words.empty()) words += ',';
+        words += word;
+    }
+    return words.empty() ? "none" : words;
 }
 
 // The whole program under the window-test fixture, its windows made known to the shared helpers as
