@@ -117,6 +117,17 @@ void WindowTest::click(Control& control) {
     settle();
 }
 
+void WindowTest::slowClick(Control& control, int holdMs) {
+    Form& form = control.form();
+    if (!usable(form, "slow click on " + name(&control))) return;
+    const auto p = pressPoint(control);
+    if (!p) return;
+    platform::input::press(form, p->x, p->y, platform::vbLeftButton);
+    advance(holdMs);
+    platform::input::release(form, p->x, p->y, platform::vbLeftButton);
+    settle();
+}
+
 void WindowTest::clickAt(Form& form, double x, double y) {
     if (!usable(form, "click on a window")) return;
     platform::input::press(form, x, y, platform::vbLeftButton);

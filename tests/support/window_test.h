@@ -48,6 +48,9 @@ protected:
     // enabled but covered everywhere). Hidden and disabled controls are clicked at their centre,
     // where whatever lies there takes the click.
     void click(platform::Control& control);
+    // The same click with the button held down for holdMs on the virtual clock between press and
+    // release, as a deliberate player does.
+    void slowClick(platform::Control& control, int holdMs);
     // A click on the window's background at (x, y), client twips.
     void clickAt(platform::Form& form, double x, double y);
     // A plain pointer move onto the control.

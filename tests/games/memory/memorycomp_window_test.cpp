@@ -397,6 +397,37 @@ TEST_F(MemoryComp, AWholeBigGameEndsInATieOnTheComputersLastPairAndYesDealsAgain
         << "a new shuffle";
 }
 
+// A player who holds each card down a moment before letting go gets the same notices as one who
+// clicks briskly: one per pair, and the end question after the last.
+TEST_F(MemoryComp, CardsHeldDownBeforeTheReleaseStillFindEachPairAndEndTheGame) {
+    memorycomp& w = openKnown(false, "EASY");
+    const std::pair<int, int> pairs[] = {{1, 2}, {4, 3}, {5, 6}, {8, 7}, {9, 10}, {12, 11}};
+    std::size_t shown = 0;
+    int found = 0;
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
+        const bool last = ++found == 6;
+        boxes.expect("You've found a match", platform::vbOK);
+        if (last) boxes.expect("You Win, Keep Playing?", platform::vbNo);
+        slowClick(w.Image1[a], 300);
+        EXPECT_TRUE(showsFace(w.Image1[a], a));
+        slowClick(w.Image1[b], 300);
+        ASSERT_EQ(boxes.shown().size(), shown + (last ? 2 : 1));
+        EXPECT_EQ(boxes.shown()[shown].prompt, "You've found a match");
+        EXPECT_EQ(boxes.shown()[shown].title, "Match");
+        shown = boxes.shown().size();
+        EXPECT_EQ(w.Label3.Caption.get(), std::to_string(found));
+        EXPECT_FALSE(w.Image1[a].Visible);
+        EXPECT_FALSE(w.Image1[b].Visible);
+    }
+    EXPECT_EQ(boxes.shown().back().prompt, "You Win, Keep Playing?");
+    EXPECT_EQ(boxes.shown().back().title, "Keep Playing?");
+    EXPECT_EQ(w.Label4.Caption.get(), "0");
+    advance(5000);
+    EXPECT_TRUE(idle(w));
+    EXPECT_EQ(boxes.shown().size(), 7u) << "nothing follows the answer No";
+}
+
 TEST_F(MemoryComp, TheComputerTakingTheLastPairWithMorePairsWins) {
     memorycomp& w = openKnown(false, "EASY");
     w.drawWith(picks({3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
