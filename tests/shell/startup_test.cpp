@@ -143,6 +143,25 @@ TEST_F(Startup, TakesUpADeckRollbackThatAFailedWriteStopped) {
     }
 }
 
+// The user did nothing at start-up: a rollback it cannot finish is said on standard error only, and
+// taken up again at the next start.
+TEST_F(Startup, TellsNoOneOfARollbackItCannotWrite) {
+    writeFile("\\Data\\carddeck.dat", "1\r\n");
+    platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::Back)), "\\Images\\bikecard.gif");
+    boxes.allow(platform::kWriteFailureTitle, platform::vbOK);
+    testing::internal::CaptureStderr();
+    platform::setWriteFaults([](platform::WriteStep step, const std::filesystem::path&) {
+        return step == platform::WriteStep::Write ? EROFS : 0;
+    });
+    platform::unloadAll();
+    settle();
+    platform::window<Form6>();
+    settle();
+    platform::setWriteFaults({});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot"), std::string::npos);
+    for (const platform::BoxRequest& box : boxes.shown()) EXPECT_NE(box.title, platform::kWriteFailureTitle) << box.prompt;
+}
+
 TEST_F(Startup, SeedsTheRandomGenerator) {
     core::setFixedSeed(4242);
     core::Randomize();
