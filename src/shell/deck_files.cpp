@@ -68,4 +68,21 @@ void matchdeck() {
     if (rest) match(0);
 }
 
+namespace {
+
+bool& deckCheckWaits() {
+    static bool waits = false;
+    return waits;
+}
+
+}  // namespace
+
+void deferdeckcheck() { deckCheckWaits() = true; }
+
+void finishdeckcheck() {
+    if (!deckCheckWaits()) return;
+    deckCheckWaits() = false;
+    matchdeck();
+}
+
 }  // namespace shell

@@ -15,8 +15,9 @@ void Form6::Form_Load() {
     Form1& main = platform::window<Form1>();
     main.Show();
     // Nothing reads the deck pictures before the user chooses a game or a deck, so checking them
-    // waits until the main window stands.
-    platform::whenShown(main, [] { shell::matchdeck(); });
+    // waits until the main window stands, or until the first such choice.
+    shell::deferdeckcheck();
+    platform::whenShown(main, [] { shell::finishdeckcheck(); });
     shell::drawAhead(main);
     Unload();
 }
