@@ -68,4 +68,24 @@ void matchdeck() {
     if (rest) match(0);
 }
 
+namespace {
+
+bool& deckCheckWaits() {
+    static bool waits = false;
+    return waits;
+}
+
+}  // namespace
+
+void deferdeckcheck() { deckCheckWaits() = true; }
+
+// The user asked for no save: a rollback that cannot be written is said on standard error only,
+// and the next start takes it up again.
+void finishdeckcheck() {
+    if (!deckCheckWaits()) return;
+    deckCheckWaits() = false;
+    const platform::UntoldWrites quiet;
+    matchdeck();
+}
+
 }  // namespace shell

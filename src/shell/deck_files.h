@@ -19,5 +19,9 @@ bool savedeck(int design);
 // Makes the five picture files show the design the number file names, rewriting those that do not.
 // Run at start-up, it rolls back a set that was interrupted half way.
 void matchdeck();
+// The start-up check of the deck is left for when the main window stands; whichever comes first, that
+// moment or a click that leads to the deck, runs it, and only once.
+void deferdeckcheck();
+void finishdeckcheck();
 
 }  // namespace shell

@@ -6,6 +6,7 @@
 #include "platform/boxes.h"
 #include "platform/files.h"
 #include "platform/services.h"
+#include "shell/deck_files.h"
 #include "shell/form2.h"
 #include "shell/form3.h"
 #include "shell/form4.h"
@@ -88,12 +89,16 @@ void Form1::Form_Unload(int&) {
 
 void Form1::selectgame_Click() {
     Label3.Caption = "Loading Game List...";
+    shell::finishdeckcheck();
     platform::window<Form2>().Show();
 }
 
 void Form1::change_Click() { platform::window<Form3>().Show(); }
 
-void Form1::changedeck_Click() { platform::window<Form4>().Show(); }
+void Form1::changedeck_Click() {
+    shell::finishdeckcheck();
+    platform::window<Form4>().Show();
+}
 
 void Form1::exit_Click() { Unload(); }
 

@@ -15,12 +15,9 @@ void Form6::Form_Load() {
     Form1& main = platform::window<Form1>();
     main.Show();
     // Nothing reads the deck pictures before the user chooses a game or a deck, so checking them
-    // waits until the main window stands. The user asked for no save: a rollback that cannot be
-    // written is said on standard error only, and the next start takes it up again.
-    platform::whenShown(main, [] {
-        const platform::UntoldWrites quiet;
-        shell::matchdeck();
-    });
+    // waits until the main window stands, or until the first such choice.
+    shell::deferdeckcheck();
+    platform::whenShown(main, [] { shell::finishdeckcheck(); });
     shell::drawAhead(main);
     Unload();
 }

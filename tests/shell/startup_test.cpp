@@ -65,6 +65,30 @@ TEST_F(Startup, ClearsWhatAnInterruptedRunLeftAndRollsBackAHalfSavedDeck) {
     expectDeckOfDesign1("as the number says");
 }
 
+// The check waits until the main window stands, but a click there that leads to the deck (the deck
+// chooser, or a game through the game chooser) must find it checked.
+TEST_F(Startup, ChecksTheDeckBeforeTheFirstClickThatLeadsToIt) {
+    const struct {
+        const char* what;
+        platform::Menu Form1::*item;
+    } clicks[] = {{"select game", &Form1::selectgame}, {"change deck", &Form1::changedeck}};
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeFile("\\Data\\carddeck.dat", "1\r\n");
+        platform::SavePicture(platform::Picture(art::deckPicture(4, art::DeckPicture::Back)), "\\Images\\bikecard.gif");
+
+        platform::window<Form6>();
+        Form1* main = platform::loaded<Form1>();
+        ASSERT_NE(main, nullptr);
+        (main->*c.item).userChoose();
+
+        expectDeckOfDesign1("when the click is handled");
+        settle();
+    }
+}
+
 TEST_F(Startup, RewritesADeckPictureLostOrReplacedBehindAnIntactBack) {
     const QImage wrongSize = art::deckPicture(1, art::DeckPicture::Back);
     const struct {
