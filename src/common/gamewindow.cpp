@@ -5,7 +5,9 @@
 
 namespace common {
 
-SoundSwitch::SoundSwitch(std::string_view name) : file_(switchfile(name)) { readsetting(value_, file_); }
+SoundSwitch::SoundSwitch(std::string_view name) : file_(switchfile(name)) { read(); }
+
+void SoundSwitch::read() { readsetting(value_, file_); }
 
 bool SoundSwitch::on() const { return soundon(value_); }
 
@@ -23,6 +25,11 @@ GameWindow::GameWindow(std::string_view switchname, std::string_view rulespage)
 void GameWindow::playsound(std::string_view wave) {
     if (!soundon()) return;
     player.FileName = "\\Sounds\\" + std::string(wave);
+}
+
+void GameWindow::readsoundswitch() {
+    soundswitch_.read();
+    tick();
 }
 
 void GameWindow::exit_Click() { Unload(); }

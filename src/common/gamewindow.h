@@ -16,6 +16,8 @@ class SoundSwitch {
 public:
     explicit SoundSwitch(std::string_view name);
     bool on() const;
+    // Takes the file's value again.
+    void read();
     // Writes "YES" or "NO" and reads the file back; false when the write failed.
     bool set(bool on);
 
@@ -47,6 +49,10 @@ protected:
 
     // Plays "\Sounds\" + wave on the window's player while the switch is on.
     void playsound(std::string_view wave);
+
+    // Reads the switch's file again and ticks its item: for a window that takes the switch at every
+    // activation, so a change made meanwhile shows.
+    void readsoundswitch();
 
     // Exit unloads the window; a game with more to close says so here.
     virtual void exit_Click();

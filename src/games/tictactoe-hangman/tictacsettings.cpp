@@ -4,7 +4,6 @@
 
 #include "common/locks.h"
 #include "common/settings.h"
-#include "core/numbers.h"
 #include "platform/files.h"
 
 #include <string>
@@ -23,7 +22,7 @@ TicTacSettingsTable& owner() {
 
 Form* game() { return owner().loaded ? owner().loaded() : nullptr; }
 
-TicTacHolders holders() { return owner().holders ? owner().holders() : TicTacHolders{}; }
+tictactoerules::TicTacToeTable* table() { return owner().table ? owner().table() : nullptr; }
 
 void verdana(StyledControl& control) {
     control.Font.Name = "Verdana";
@@ -61,12 +60,12 @@ void tictacsettings::connect(TicTacSettingsTable table) { owner() = std::move(ta
 
 void tictacsettings::Form_Load() {
     common::lockowner(game());
-    const TicTacHolders h = holders();
-    if (!h.playas) return;
+    const tictactoerules::TicTacToeTable* t = table();
+    if (!t) return;
     // A target that is not a whole number from 1 to 15 plays to 3, and the list says so.
-    Combo1.Text = std::to_string(tictactoerules::playto(h.playto->Text.get()));
-    Combo1.Enabled = core::toInt(h.playerwins->Text.get(), 0) == 0 && core::toInt(h.compwins->Text.get(), 0) == 0;
-    const std::string playas = h.playas->Text.get();
+    Combo1.Text = std::to_string(tictactoerules::playto(t->playto));
+    Combo1.Enabled = t->playerwins == 0 && t->compwins == 0;
+    const std::string& playas = t->playas;
     if (playas == "R")
         Option3.Value = true;
     else if (playas == "X")
@@ -75,29 +74,29 @@ void tictacsettings::Form_Load() {
         Option2.Value = true;
 }
 
-// What the dialog shows is written, not the holders: a game ending while it was open has read
-// the old files back into them.
+// What the dialog shows is written, not the table's settings: a game ending while it was open has
+// read the old files back into them.
 void tictacsettings::Form_Unload(int&) {
     common::releaseowner(game());
-    const TicTacHolders h = holders();
+    tictactoerules::TicTacToeTable* t = table();
     const std::string playto = Combo1.Text.get();
-    if (h.playto)
-        common::writesetting(*h.playto, playto, kPlayToFile, false);
+    if (t)
+        common::writesetting(t->playto, playto, kPlayToFile, false);
     else if (!playto.empty())
         writeSetting(kPlayToFile, playto);
     const char* letter = Option1.Value ? "X" : Option2.Value ? "O" : Option3.Value ? "R" : nullptr;
-    if (h.playas)
-        common::writesetting(*h.playas, letter ? std::string(letter) : h.playas->Text.get(), kPlayAsFile, false);
+    if (t)
+        common::writesetting(t->playas, letter ? std::string(letter) : std::string(t->playas), kPlayAsFile, false);
     else if (letter)
         writeSetting(kPlayAsFile, letter);
 }
 
 void tictacsettings::Combo1_Click() {
-    if (const TicTacHolders h = holders(); h.playto) h.playto->Text = Combo1.Text.get();
+    if (tictactoerules::TicTacToeTable* t = table()) t->playto = Combo1.Text.get();
 }
 
 void tictacsettings::setplayas(const char* letter) {
-    if (const TicTacHolders h = holders(); h.playas) h.playas->Text = std::string(letter);
+    if (tictactoerules::TicTacToeTable* t = table()) t->playas = letter;
 }
 
 void tictacsettings::Option1_Click() { setplayas("X"); }

@@ -1,28 +1,23 @@
 #pragma once
 
+#include "games/tictactoe-hangman/tictactoe_table.h"
+
 #include "platform/controls.h"
 #include "platform/form.h"
 
 #include <functional>
 
-// The Tic-Tac-Toe window's hidden holders that the settings dialog works on.
-struct TicTacHolders {
-    platform::RichTextBox* playas = nullptr;   // "X", "O" or "R"
-    platform::RichTextBox* playto = nullptr;   // "1" to "15"
-    platform::TextBox* playerwins = nullptr;   // the match totals as text
-    platform::TextBox* compwins = nullptr;
-};
-
 // What the settings dialog needs of the game window, which connects itself when it is made: the
-// window while it is loaded (null otherwise) and its holders (all null then).
+// window while it is loaded and its table, whose settings and totals the dialog works on (both
+// null otherwise).
 struct TicTacSettingsTable {
     std::function<platform::Form*()> loaded;
-    std::function<TicTacHolders()> holders;
+    std::function<tictactoerules::TicTacToeTable*()> table;
 };
 
 // Tic-Tac-Toe's settings: the match target ("Play To:", locked once a side of the current match
-// has won a game) and the user's mark ("Play As:"). Each choice goes into the game window's
-// holders at once; closing the dialog writes both setting files.
+// has won a game) and the user's mark ("Play As:"). Each choice goes into the game's table at
+// once; closing the dialog writes both setting files.
 class tictacsettings : public platform::Form {
 public:
     tictacsettings();

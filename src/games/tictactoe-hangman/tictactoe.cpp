@@ -7,10 +7,8 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
@@ -22,7 +20,6 @@ using namespace tictactoerules;
 
 namespace {
 
-constexpr std::string_view kGame = "tictactoe";  // the sound switch's and the rules page's name
 constexpr std::string_view kPlayAsFile = "\\tictacwhat.dat";
 constexpr std::string_view kPlayToFile = "\\tictacto.dat";
 constexpr std::string_view kFlick = "flick.wav";
@@ -56,24 +53,19 @@ void designLabel(Label& label, double top, bool bold) {
 
 }  // namespace
 
-tictactoe::tictactoe() : draw([](int n) { return core::rndnum(n); }) {
+tictactoe::tictactoe() : GameWindow("tictactoe", "tictactoe"), draw([](int n) { return core::rndnum(n); }) {
     design();
     tictacsettings::connect({
         [] { return static_cast<Form*>(loaded<tictactoe>()); },
         [] {
             tictactoe* game = loaded<tictactoe>();
-            if (!game) return TicTacHolders{};
-            return TicTacHolders{&game->RichTextBox1, &game->RichTextBox2, &game->Text1, &game->Text2};
+            return game ? &game->table : nullptr;
         },
     });
     on(Picture1.Click, &tictactoe::Picture1_Click);
     on(Timer1.Tick, &tictactoe::Timer1_Timer);
     on(newgame2.Click, &tictactoe::newgame2_Click);
-    on(exit.Click, &tictactoe::exit_Click);
     on(pref.Click, &tictactoe::pref_Click);
-    on(onsound.Click, &tictactoe::onsound_Click);
-    on(off.Click, &tictactoe::off_Click);
-    on(rules.Click, &tictactoe::rules_Click);
 }
 
 void tictactoe::design() {
@@ -107,10 +99,6 @@ void tictactoe::design() {
     designLabel(Label4, 4080, false);
     Image1.Move(5280, kUserArrowTop, 450, 420);
     Image1.Stretch = true;
-    Text1.Text = "0";
-    Text2.Text = "0";
-    for (TextBox* hidden : {&Text1, &Text2, &txtres}) hidden->Visible = false;
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox9}) hidden->Visible = false;
 }
 
 void tictactoe::Form_Load() {
@@ -126,7 +114,7 @@ void tictactoe::Form_Load() {
 }
 
 void tictactoe::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.78f, 1.0f});
     scale = choice.scale;
     if (!core::smallscreen(choice)) return;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
@@ -144,18 +132,17 @@ void tictactoe::scalewindow() {
 void tictactoe::Form_Activate() {
     readsettings();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, kGame);
+    readsoundswitch();
 }
 
 void tictactoe::Form_Unload(int&) { common::releasemain(); }
 
 void tictactoe::readsettings() {
-    common::readsetting(RichTextBox1, kPlayAsFile);
-    common::readsetting(RichTextBox2, kPlayToFile);
+    common::readsetting(table.playas, kPlayAsFile);
+    common::readsetting(table.playto, kPlayToFile);
 }
 
 void tictactoe::showcell(int cell) {
-    Picture1[cell].Tag = std::to_string(table.tag[cell]);
     Picture1[cell].Picture = LoadPicture(cellfile(table.tag[cell]));
 }
 
@@ -168,13 +155,9 @@ void tictactoe::pointarrow(bool atUser) {
     Image1.Top = core::scaled(atUser ? kUserArrowTop : kComputerArrowTop, scale);
 }
 
-void tictactoe::playsound() { common::playsound(RichTextBox9, player2, kFlick); }
-
 void tictactoe::newgame2_Click() {
     table.playerwins = 0;
     table.compwins = 0;
-    Text1.Text = "0";
-    Text2.Text = "0";
     oppname = std::string(common::pickname());
     clearboard();
     newgame();
@@ -188,7 +171,7 @@ void tictactoe::newgame() {
     Label3.Caption = "Wins: " + std::to_string(table.playerwins);
     Label4.Caption = "Wins: " + std::to_string(table.compwins);
     readsettings();
-    dealmarks(table, RichTextBox1.Text.get(), draw);
+    dealmarks(table, table.playas, draw);
     Label1.Caption = playername + marksuffix(table.playermark);
     Label2.Caption = oppname + marksuffix(table.compmark);
     pointarrow(table.playermark == kX);
@@ -199,17 +182,17 @@ void tictactoe::newgame() {
 
 void tictactoe::Picture1_Click(int Index) {
     Picture1[Index].Enabled = false;
-    playsound();
+    playsound(kFlick);
     const Ending ending = usermove(table, Index);
     showcell(Index);
     for (auto& [cell, picture] : Picture1) picture->Enabled = false;
     pointarrow(false);
     if (ending == Ending::Win) {
         notice("You Win");
-        checks();
+        checks(false);
     } else if (ending == Ending::Cat) {
         notice("Cat");
-        checks();
+        checks(false);
     }
     // After a finished game the counts are the next game's, so the computer opens it: the side
     // that did not make the last move. A click in the wait before that keeps the wait's rhythm.
@@ -218,7 +201,7 @@ void tictactoe::Picture1_Click(int Index) {
 
 void tictactoe::Timer1_Timer() {
     compturn();
-    playsound();
+    playsound(kFlick);
     Timer1.Enabled = false;
 }
 
@@ -234,24 +217,21 @@ void tictactoe::compturn() {
     Timer1.Enabled = false;
 }
 
-// The timer still runs while the game is counted: that is how `checks` knows the computer won.
 void tictactoe::compmove() {
     const Ending ending = tictactoerules::compmove(table, draw);
     showcell(table.compcell);
     if (ending == Ending::Win) {
         notice("Computer Wins");
-        checks();
+        checks(true);
     } else if (ending == Ending::Cat) {
         notice("Cat");
-        checks();
+        checks(true);
     }
     Timer1.Enabled = false;
 }
 
-void tictactoe::checks() {
-    const MatchQuestion question = countgame(table, Timer1.Enabled, playto(RichTextBox2.Text.get()));
-    Text1.Text = std::to_string(table.playerwins);
-    Text2.Text = std::to_string(table.compwins);
+void tictactoe::checks(bool computerMovedLast) {
+    const MatchQuestion question = countgame(table, computerMovedLast, playto(table.playto));
     if (question == MatchQuestion::UserWon) {
         if (common::playagain("You win the match! Play again?")) newgame2_Click();
     } else if (question == MatchQuestion::ComputerWon) {
@@ -264,12 +244,4 @@ void tictactoe::checks() {
     newgame();
 }
 
-void tictactoe::exit_Click() { Unload(); }
-
 void tictactoe::pref_Click() { platform::window<tictacsettings>().Show(); }
-
-void tictactoe::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
-
-void tictactoe::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
-
-void tictactoe::rules_Click() { common::showrules(kGame); }

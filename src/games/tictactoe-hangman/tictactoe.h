@@ -3,15 +3,15 @@
 #include "games/tictactoe-hangman/tictactoe_rules.h"
 #include "games/tictactoe-hangman/tictactoe_table.h"
 
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <string>
 
 // Tic-Tac-Toe: the user against one named computer player, in matches won by the first side to
 // win the chosen number of games. The rules live in plain functions over `table`; the window
 // mirrors the board onto its cells, runs the computer's move on `Timer1` and asks the questions.
-class tictactoe : public platform::Form {
+class tictactoe : public common::GameWindow {
 public:
     tictactoe();
 
@@ -20,9 +20,9 @@ public:
     // A new game within the match: an empty board, the marks dealt from the play-as setting; X
     // moves first.
     void newgame();
-    // Counts the finished game, asks the match question when a total has reached the target, and
-    // sets up the next game.
-    void checks();
+    // Counts the finished game for the side that moved last, asks the match question when a total
+    // has reached the target, and sets up the next game.
+    void checks(bool computerMovedLast);
     // The computer's move: its choice, its mark, and the board handed back to the user.
     void compturn();
 
@@ -41,25 +41,10 @@ public:
     platform::Label Label4{*this};  // the opponent's wins
     platform::Image Image1{*this};  // the turn arrow
     platform::Timer Timer1{*this, 1500, false};  // runs while a computer move is pending
-    platform::RichTextBox RichTextBox1{*this};  // play as: "X", "O" or "R"
-    platform::RichTextBox RichTextBox2{*this};  // play to: "1" to "15"
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::TextBox Text1{*this};  // the user's wins, for the settings dialog
-    platform::TextBox Text2{*this};  // the computer's wins
-    platform::TextBox txtres{*this};
-    platform::MediaPlayer player2{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame2{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu edit{*this, "Edit"};
+    platform::Menu newgame2{file, "New Game", div};
+    platform::Menu edit{*this, "Edit", sound};
     platform::Menu pref{edit, "Preferences"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -73,13 +58,8 @@ private:
     void clearboard();
     void pointarrow(bool atUser);
     void compmove();
-    void playsound();
 
     void Picture1_Click(int Index);
     void Timer1_Timer();
-    void exit_Click();
     void pref_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -40,8 +40,8 @@ TEST_F(TicTacSettings, ShowsTheSettingsLocksTheGameAndWritesBothFilesAtClose) {
 
     d.Combo1.userChoose(11);
     click(d.Option3);
-    EXPECT_EQ(w.RichTextBox2.Text.get(), "12") << "each choice goes into the game's holders at once";
-    EXPECT_EQ(w.RichTextBox1.Text.get(), "R");
+    EXPECT_EQ(w.table.playto, "12") << "each choice goes into the game's table at once";
+    EXPECT_EQ(w.table.playas, "R");
     EXPECT_EQ(file("\\tictacto.dat"), "7") << "the files wait for the close";
     closeDialog();
     EXPECT_TRUE(w.Enabled.get());
@@ -109,15 +109,15 @@ TEST_F(TicTacSettings, ChoicesSurviveAGameEndingWhileTheDialogIsOpen) {
     boxes.expect("You Lost the match! Play again?", vbNo);
     computerMove();
     boxes.verifyAllUsed();
-    EXPECT_EQ(w.RichTextBox2.Text.get(), "3") << "the next game read the old file";
-    EXPECT_EQ(w.RichTextBox1.Text.get(), "X");
+    EXPECT_EQ(w.table.playto, "3") << "the next game read the old file";
+    EXPECT_EQ(w.table.playas, "X");
     EXPECT_FALSE(w.Enabled.get()) << "still locked by the open dialog";
 
     closeDialog();
     EXPECT_EQ(file("\\tictacto.dat"), "1");
     EXPECT_EQ(file("\\tictacwhat.dat"), "O");
-    EXPECT_EQ(w.RichTextBox2.Text.get(), "1");
-    EXPECT_EQ(w.RichTextBox1.Text.get(), "O");
+    EXPECT_EQ(w.table.playto, "1");
+    EXPECT_EQ(w.table.playas, "O");
     chooseMenu(w.newgame2);
     EXPECT_EQ(w.Label1.Caption.get(), "Guest: O's");
 }

@@ -27,11 +27,13 @@ std::string TicTacToeTest::board(const tictactoe& w) {
     static const char* files[] = {"\\Images\\greenblank.bmp", "\\Images\\greenx.bmp", "\\Images\\greeno.bmp"};
     std::string cells;
     for (int cell = 1; cell <= 9; ++cell) {
-        const std::string tag = w.Picture1[cell].Tag.get();
-        const int mark = tag == "1" ? 1 : tag == "2" ? 2 : 0;
-        EXPECT_TRUE(tag == "0" || tag == "1" || tag == "2") << "cell " << cell << " tag " << tag;
-        EXPECT_TRUE(showsFile(w.Picture1[cell], files[mark])) << "cell " << cell;
-        cells += ".XO"[mark];
+        const int mark = w.table.tag[cell];
+        EXPECT_TRUE(mark == 0 || mark == 1 || mark == 2) << "cell " << cell << " holds " << mark;
+        char shown = '?';
+        for (int m = 0; m < 3; ++m)
+            if (showsFile(w.Picture1[cell], files[m])) shown = ".XO"[m];
+        EXPECT_EQ(shown, ".XO"[mark % 3]) << "cell " << cell << " does not show what the table holds";
+        cells += shown;
     }
     return cells;
 }
@@ -44,7 +46,7 @@ std::string TicTacToeTest::enabled(const tictactoe& w) {
 
 std::string TicTacToeTest::emptyCells(const tictactoe& w) {
     std::string flags;
-    for (int cell = 1; cell <= 9; ++cell) flags += w.Picture1[cell].Tag.get() == "0" ? '1' : '0';
+    for (int cell = 1; cell <= 9; ++cell) flags += w.table.tag[cell] == 0 ? '1' : '0';
     return flags;
 }
 

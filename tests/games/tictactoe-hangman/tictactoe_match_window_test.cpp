@@ -37,8 +37,8 @@ TEST_F(TicTacToeTest, WithATargetOfOneEveryLaterGameAsksAgainAfterNoDrawsInclude
     boxes.verifyAllUsed();
     EXPECT_EQ(w.Label3.Caption.get(), "Wins: 0");
     EXPECT_EQ(w.Label4.Caption.get(), "Wins: 0");
-    EXPECT_EQ(w.Text1.Text.get(), "0");
-    EXPECT_EQ(w.Text2.Text.get(), "0");
+    EXPECT_EQ(w.table.playerwins, 0);
+    EXPECT_EQ(w.table.compwins, 0);
     // The computer made the last move: the user opens the new match.
     EXPECT_EQ(enabled(w), "111111111");
     EXPECT_FALSE(w.Timer1.running());
@@ -72,7 +72,7 @@ TEST_F(TicTacToeTest, AWholeMatchToTwoPlayedThrough) {
     dialog.Combo1.userChoose(1);
     close(dialog);
     settle();
-    ASSERT_EQ(w.RichTextBox2.Text.get(), "2");
+    ASSERT_EQ(w.table.playto, "2");
 
     // Game 1: the user's fork wins; the computer opens game 2.
     boxes.expect("You Win", vbOK);

@@ -78,11 +78,18 @@ TEST_F(TicTacToeTest, EachEndingIsAnnouncedAndCountedForItsSide) {
         EXPECT_EQ(std::to_string(w.table.playerwins) + std::to_string(w.table.compwins), game.wins);
         EXPECT_EQ(w.Label3.Caption.get(), "Wins: " + std::to_string(w.table.playerwins));
         EXPECT_EQ(w.Label4.Caption.get(), "Wins: " + std::to_string(w.table.compwins));
-        EXPECT_EQ(w.Text1.Text.get(), std::to_string(w.table.playerwins));
-        EXPECT_EQ(w.Text2.Text.get(), std::to_string(w.table.compwins));
         EXPECT_EQ(w.Timer1.running(), game.computerOpens);
         EXPECT_FALSE(w.table.catgame);
     }
+}
+
+TEST_F(TicTacToeTest, MenusStandInTheirDesignOrder) {
+    tictactoe& w = openTicTac();
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Edit", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.edit), std::vector<std::string>{"Preferences"});
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(TicTacToeTest, AfterTheUsersLastMoveTheComputerOpensUnlessTheUserClicksInTheWait) {
