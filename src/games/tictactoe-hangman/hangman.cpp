@@ -7,10 +7,8 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
@@ -25,7 +23,7 @@ using namespace hangmanrules;
 
 namespace {
 
-constexpr std::string_view kGame = "hangman";  // the sound switch's, the rules page's and the table's name
+constexpr std::string_view kGame = "hangman";  // the top-three table's name
 constexpr std::string_view kWordList = "\\easywords.dat";
 constexpr std::string_view kHitSound = "flick.wav";
 constexpr std::string_view kMissSound = "squirt.wav";
@@ -53,22 +51,18 @@ void designLine(Line& line, double x1, double y1, double x2, double y2) {
 
 }  // namespace
 
-hangman::hangman() {
+hangman::hangman() : GameWindow("hangman", "hangman") {
     design();
     hangmanhighs::connect({
         [] { return static_cast<Form*>(loaded<hangman>()); },
         [] {
             const hangman* game = loaded<hangman>();
-            return game ? game->topthree() : common::TopThree{};
+            return game ? game->highscores : common::TopThree{};
         },
     });
     on(Command1.Click, &hangman::Command1_Click);
     on(startnewgame.Click, &hangman::startnewgame_Click);
-    on(exit.Click, &hangman::exit_Click);
     on(highs.Click, &hangman::highs_Click);
-    on(onsound.Click, &hangman::onsound_Click);
-    on(off.Click, &hangman::off_Click);
-    on(rules.Click, &hangman::rules_Click);
 }
 
 void hangman::design() {
@@ -104,10 +98,6 @@ void hangman::design() {
         button->Move(firstrow ? 240 + 600.0 * (i - 1) : 3840 + 600.0 * (i - 20), firstrow ? 4800 : 5520, 645, 585);
         button->Stretch = true;
     }
-    txtres.Visible = false;
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox3, &RichTextBox4, &RichTextBox5, &RichTextBox6,
-                                &RichTextBox7, &RichTextBox8, &RichTextBox9})
-        hidden->Visible = false;
 }
 
 void hangman::Form_Load() {
@@ -115,16 +105,17 @@ void hangman::Form_Load() {
     Image2.Picture = platform::Picture(art::hangmanBackdrop());
     table.score = 0;
     newgame();
-    Label3.Caption = common::playername();
+    playername = common::playername();
+    Label3.Caption = playername;
     setscale();
     scalewindow();
-    common::soundswitch(RichTextBox9, onsound, off, kGame);
     common::lockmain();
 }
 
 void hangman::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.95f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.78f, 0.95f});
     scale = choice.scale;
+    screenkind = choice.kind;
     if (!core::smallscreen(choice)) return;
     Label1.Font.Size = 16;
     Label2.Font.Size = 8;
@@ -135,7 +126,7 @@ void hangman::scalewindow() {
     common::scaleit(*this, scale);
     // The extra room at 640 x 480 stops at the screen's edge, where the window's close box would
     // otherwise be lost.
-    if (core::screenkind(txtres.Text.get()) == core::ScreenKind::At640x480) {
+    if (screenkind == core::ScreenKind::At640x480) {
         Height = std::min(Height + 200, std::max(Height.get(), screenHeightTwips()));
         Width = std::min(Width + 1800, std::max(Width.get(), screenWidthTwips()));
     }
@@ -157,11 +148,12 @@ void hangman::linesinfront() {
     for (Line* line : {&Line1, &Line2, &Line3, &Line4}) line->ZOrder(0);
 }
 
-// Letters that do nothing look it: switched off, each still unused letter greys (a used one keeps
-// its sunk blank); the next puzzle gives them their own pictures again.
+// Letters that do nothing look it: switched off, each letter not guessed in this puzzle greys (a
+// guessed one keeps its sunk blank); the next puzzle gives them their own pictures again.
 void hangman::enableletters(bool on) {
     for (auto& [i, button] : Command1) {
-        if (!on && button->Enabled) button->Picture = platform::greyed(button->Picture);
+        if (!on && !table.used[static_cast<std::size_t>(i)])
+            button->Picture = platform::greyed(LoadPicture(imagefile(lettername(letterof(i)))));
         button->Enabled = on;
     }
 }
@@ -178,16 +170,17 @@ void hangman::newgame() {
         tile->Picture = LoadPicture(imagefile("letter"));
         tile->Visible = true;
     }
-    common::readsetting(RichTextBox1, kWordList);
+    std::string wordlist;
+    common::readsetting(wordlist, kWordList);
     setscores();
     Image1.Picture = LoadPicture(imagefile("stage1"));
-    newpuzzle();
+    newpuzzle(wordlist);
 }
 
-void hangman::newpuzzle() {
+void hangman::newpuzzle(const std::string& wordlist) {
     setletters();
     linesinfront();
-    const auto choice = choosepuzzle(RichTextBox1.Text.get(), core::rndnum(kEntries, kFirstEntry));
+    const auto choice = choosepuzzle(wordlist, core::rndnum(kEntries, kFirstEntry));
     if (!choice) {
         nopuzzle();
         return;
@@ -204,6 +197,7 @@ void hangman::newpuzzle() {
 void hangman::nopuzzle() {
     table.txtword.clear();
     table.txtcat.clear();
+    table.used.fill(false);
     for (auto& [i, tile] : space) tile->Visible = false;
     Label1.Caption = "";
     enableletters(false);
@@ -229,9 +223,9 @@ void hangman::Command1_Click(int Index) {
     for (int i : revealed) space[i].Picture = LoadPicture(imagefile("little" + lettername(letter)));
     if (!revealed.empty()) {
         showscore();
-        common::playsound(RichTextBox9, player, kHitSound);
+        playsound(kHitSound);
     } else {
-        common::playsound(RichTextBox9, player, kMissSound);
+        playsound(kMissSound);
         if (hanger()) return;
     }
     if (!solved(table)) return;
@@ -273,41 +267,16 @@ void hangman::startnewgame_Click() {
     linesinfront();
 }
 
-common::TopThree hangman::topthree() const {
-    return {{{RichTextBox7.Text.get(), RichTextBox8.Text.get()},
-             {RichTextBox3.Text.get(), RichTextBox4.Text.get()},
-             {RichTextBox5.Text.get(), RichTextBox6.Text.get()}}};
-}
-
-void hangman::holdtable(const common::TopThree& entries) {
-    const std::array<std::pair<RichTextBox*, RichTextBox*>, 3> holders{
-        {{&RichTextBox7, &RichTextBox8}, {&RichTextBox3, &RichTextBox4}, {&RichTextBox5, &RichTextBox6}}};
-    for (std::size_t k = 0; k < holders.size(); ++k) {
-        holders[k].first->Text = entries[k].name;
-        holders[k].second->Text = entries[k].value;
-    }
-}
-
-void hangman::setscores() { holdtable(common::loadtopthree(kGame)); }
+void hangman::setscores() { highscores = common::loadtopthree(kGame); }
 
 void hangman::isithigh() {
-    common::TopThree entries = topthree();
-    if (common::entertopthree(entries, Label3.Caption.get(), table.score, common::TopOrder::HigherBetter) == 0) return;
-    holdtable(entries);
+    if (common::entertopthree(highscores, playername, table.score, common::TopOrder::HigherBetter) == 0) return;
     justsomestuff();
 }
 
 // A table that could not be saved shows what the files hold.
 void hangman::justsomestuff() {
-    if (!common::savetopthree(topthree(), kGame)) setscores();
+    if (!common::savetopthree(highscores, kGame)) setscores();
 }
 
-void hangman::exit_Click() { Unload(); }
-
 void hangman::highs_Click() { platform::window<hangmanhighs>().Show(); }
-
-void hangman::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
-
-void hangman::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
-
-void hangman::rules_Click() { common::showrules(kGame); }

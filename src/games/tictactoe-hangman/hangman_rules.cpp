@@ -56,10 +56,12 @@ void newpuzzlestate(HangmanTable& t, const Choice& choice) {
     t.letterstofind = static_cast<int>(std::ranges::count_if(t.txtword, [](char c) { return c != ' '; }));
     t.lettersfound = 0;
     t.wrongcount = 1;
+    t.used.fill(false);
 }
 
 std::vector<int> guess(HangmanTable& t, char letter) {
     std::vector<int> revealed;
+    if (letter >= 'a' && letter <= 'z') t.used[static_cast<std::size_t>(letter - 'a' + 1)] = true;
     for (std::size_t i = 0; i < t.txtword.size(); ++i) {
         if (t.txtword[i] != letter) continue;
         revealed.push_back(static_cast<int>(i) + 1);

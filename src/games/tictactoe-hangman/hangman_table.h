@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,7 @@ struct HangmanTable {
     std::int32_t score = 0;
     std::string txtword;    // the answer
     std::string txtcat;     // its category word
+    std::array<bool, kLetters + 1> used{};  // by letter button 1..26: guessed in this puzzle
 };
 
 }  // namespace hangmanrules

@@ -112,6 +112,6 @@ std::string HangmanTest::letters(const hangman& w) {
 }
 
 std::vector<std::string> HangmanTest::heldtable(const hangman& w) {
-    return {w.RichTextBox7.Text.get(), w.RichTextBox8.Text.get(), w.RichTextBox3.Text.get(),
-            w.RichTextBox4.Text.get(), w.RichTextBox5.Text.get(), w.RichTextBox6.Text.get()};
+    const common::TopThree& t = w.highscores;
+    return {t[0].name, t[0].value, t[1].name, t[1].value, t[2].name, t[2].value};
 }

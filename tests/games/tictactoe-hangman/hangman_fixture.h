@@ -42,6 +42,6 @@ protected:
     // takes none and shows its letter greyed (so it looks as it acts); "-" once it is disabled and
     // shows the used button; "?" otherwise, a disabled letter that still looks clickable included.
     static std::string letters(const hangman& w);
-    // The six holders of the table, in the order of `storedtable`.
+    // The top-three table the window keeps, in the order of `storedtable`.
     static std::vector<std::string> heldtable(const hangman& w);
 };

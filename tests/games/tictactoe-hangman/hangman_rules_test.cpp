@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -159,6 +160,17 @@ TEST(HangmanGuess, ANewPuzzleStartsBareAndKeepsTheScore) {
     EXPECT_EQ(t.lettersfound, 0);
     EXPECT_EQ(t.wrongcount, 1);
     EXPECT_EQ(t.score, 7000);
+}
+
+TEST(HangmanGuess, EveryGuessMarksItsLetterUsedUntilTheNextPuzzle) {
+    HangmanTable t;
+    newpuzzlestate(t, {101, {"kite", "Thing"}});
+    guess(t, 'k');
+    guess(t, 'z');
+    for (int button = 1; button <= kLetters; ++button)
+        EXPECT_EQ(t.used[static_cast<std::size_t>(button)], button == 11 || button == 26) << button;
+    newpuzzlestate(t, {102, {"kite", "Thing"}});
+    EXPECT_EQ(std::ranges::count(t.used, true), 0);
 }
 
 }  // namespace

@@ -45,6 +45,15 @@ TEST_F(HangmanTest, OpensWithThePuzzleLaidOut) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+TEST_F(HangmanTest, MenusStandInTheirDesignOrder) {
+    hangman& w = openHangman("tea pot");
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "View", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.view), std::vector<std::string>{"High Scores"});
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+}
+
 TEST_F(HangmanTest, EachAnswerHasATilePerCharacterAndEachCategoryItsCaption) {
     const struct {
         const char* word;
