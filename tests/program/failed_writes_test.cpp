@@ -145,7 +145,7 @@ const Writer kWriters[] = {
          t.press(settings.Option2);  // O's
          t.shut(settings);
      },
-     [](FailedWrites& t) { return t.game<tictactoe>().RichTextBox1.Text.get(); }, "X"},
+     [](FailedWrites& t) { return t.game<tictactoe>().table.playas; }, "X"},
     // A top-three table that cannot be saved shows what its files hold, not the result that was lost.
     {"hangmantable", "\\Data\\hangmanname1.dat", "alpha\r\n",
      [](FailedWrites& t) {
@@ -153,7 +153,7 @@ const Writer kWriters[] = {
          game.table.score = 9000;  // above the best of the table that ships
          game.isithigh();
      },
-     [](FailedWrites& t) { return t.game<hangman>().topthree()[0].name; }, "alpha"},
+     [](FailedWrites& t) { return t.game<hangman>().highscores[0].name; }, "alpha"},
     {"colortable", "\\Data\\colorname1.dat", "alpha\r\n",
      [](FailedWrites& t) {
          colorgame& game = t.game<colorgame>();

@@ -274,6 +274,10 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
         form.topLevel()->close();
         return;
     }
+    if (const PlayedWindow* rules = rulesOf(form); rules && rules->acts && below(r, 20) == 0) {
+        what << rules->acts(form, r);
+        return;
+    }
     if (gesture == Gesture::Menu) {
         if (platform::Menu* m = any(r, items))
             chooseMenu(*m, what);
@@ -315,9 +319,13 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
 // The box answers of the step being played.
 std::mt19937* answering = nullptr;
 std::string* answersSaid = nullptr;
+std::set<std::string>* promptsMet = nullptr;
+std::vector<std::string> stepPrompts;
 
 platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
     std::mt19937& r = *answering;
+    if (promptsMet) promptsMet->insert(request.prompt);
+    stepPrompts.push_back(request.prompt);
     platform::BoxReply reply;
     std::string word;
     if (request.kind == platform::BoxRequest::Kind::Input) {
@@ -336,7 +344,12 @@ platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
 
 }  // namespace
 
+const std::vector<std::string>& promptsOfStep() { return stepPrompts; }
+
 void RandomPlayTest::perform(const Step& step, const std::function<void()>& start, std::string* said) {
+    for (Form* f : platform::loadedForms())
+        if (const PlayedWindow* rules = rulesOf(*f); rules && rules->before) rules->before(*f);
+    stepPrompts.clear();
     std::mt19937 r(step.pick);
     answering = &r;
     answersSaid = said;
@@ -406,6 +419,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
     TearDown();
     SetUp();
     boxes.answerWith(anyAnswer);
+    promptsMet = &met_;
     Outcome outcome;
     testing::TestPartResultArray failures;
     testing::ScopedFakeTestPartResultReporter catcher(testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
@@ -431,6 +445,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
             outcome.broken = broken();
     }
     boxes.answerWith({});
+    promptsMet = nullptr;
     return outcome;
 }
 

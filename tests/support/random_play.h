@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <random>
+#include <set>
 #include <span>
 #include <string>
 #include <typeindex>
@@ -41,6 +43,18 @@ struct PlayRules {
     // Optional: what a player would use now (the legal cards, the button that goes on). Half the
     // clicks in the window go to one of these, so that a run gets deep into a game.
     std::function<std::vector<platform::Control*>(T&)> moves{};
+    // Optional: a gesture of its own that no click makes (a setting file changed behind the
+    // program's back, a dialog closed with what its files must then hold checked). One in twenty of the
+    // gestures in this window other than closing it plays it instead, with the step's own generator; it
+    // says what it did, and a failed expectation inside it breaks the run like a broken rule.
+    std::function<std::string(T&, std::mt19937&)> acts{};
+    // Optional: called on the window before every step, to note what `holds` then compares with
+    // (what a step may change, and what it may not).
+    std::function<void(T&)> before{};
+    // The box prompts its runs must meet between them (a game's every ending), and how many seeds
+    // the suite plays it from (a game whose moves are quick may ask for more).
+    std::vector<std::string> reaches{};
+    int seeds = 2;
 };
 
 // A registered window, its rules without its type.
@@ -53,12 +67,19 @@ struct PlayedWindow {
     bool keepsLock;
     std::function<std::string(platform::Form&)> holds;
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
+    std::function<std::string(platform::Form&, std::mt19937&)> acts;
+    std::function<void(platform::Form&)> before;
+    std::vector<std::string> reaches;
+    int seeds;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
 
 // What is wrong with a deal whose positions 1..cards must hold the card codes 1..cards once each
 // (`order[0]` unused), or empty text.
 std::string everyCodeOnce(std::span<const std::int16_t> order, int cards);
+
+// The prompts of the boxes the step being played has shown, in order (for `holds`).
+const std::vector<std::string>& promptsOfStep();
 
 // Every registered window, in registration order.
 const std::vector<PlayedWindow>& playedWindows();
@@ -70,8 +91,14 @@ bool playRules(std::string name, PlayRules<T> rules) {
     if (rules.holds) holds = [own = rules.holds](platform::Form& form) { return own(static_cast<T&>(form)); };
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     if (rules.moves) moves = [own = rules.moves](platform::Form& form) { return own(static_cast<T&>(form)); };
+    std::function<std::string(platform::Form&, std::mt19937&)> acts;
+    if (rules.acts)
+        acts = [own = rules.acts](platform::Form& form, std::mt19937& r) { return own(static_cast<T&>(form), r); };
+    std::function<void(platform::Form&)> before;
+    if (rules.before) before = [own = rules.before](platform::Form& form) { own(static_cast<T&>(form)); };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
-                            rules.keepsLock, std::move(holds), std::move(moves), [] { platform::window<T>().Show(); }});
+                            rules.keepsLock, std::move(holds), std::move(moves), std::move(acts), std::move(before),
+                            std::move(rules.reaches), rules.seeds, [] { platform::window<T>().Show(); }});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.
@@ -81,6 +108,8 @@ protected:
     // opens the run's windows, and opens them again whenever the user has closed them all. A broken
     // rule fails the test with the seed, the step and a shortened list of steps that still breaks it.
     void play(std::uint32_t seed, int steps, std::type_index home, const std::function<void()>& start);
+    // Every box prompt the runs of this test have met, kept across replays.
+    const std::set<std::string>& met() const { return met_; }
 
 private:
     struct Step;
@@ -90,6 +119,7 @@ private:
     void perform(const Step& step, const std::function<void()>& start, std::string* said);
     std::string broken() const;
     std::type_index home_ = typeid(void);
+    std::set<std::string> met_;
 };
 
 }  // namespace gp
