@@ -135,7 +135,7 @@ const bool tictactoePlayed = gp::playRules<tictactoe>(
                   .acts = damageSettings,
                   .reaches = {"You Win", "Computer Wins", "Cat", "You win the match! Play again?",
                               "You Lost the match! Play again?"},
-                  .seeds = 4});
+                  .seeds = 5});
 const bool settingsPlayed = gp::playRules<tictacsettings>(
     "tictactoe settings", {.played = false, .locks = tictactoeWindow, .acts = closeSettings});
 
