@@ -195,6 +195,7 @@ void crazy8s::showtags() {
 }
 
 void crazy8s::enablecards(bool on) {
+    userplays = on;
     for (int k = 1; k <= kCards; ++k) Image1[k].Enabled = on;
 }
 
@@ -290,5 +291,5 @@ void crazy8s::gameover(std::string_view prompt) {
 // A new deal's stock opens a moment after the deal, unless the user has played meanwhile.
 void crazy8s::Timer4_Timer() {
     Timer4.Enabled = false;
-    if (Image1[1].Enabled) Command1.Enabled = stockusable(table);
+    if (userplays) Command1.Enabled = stockusable(table);
 }

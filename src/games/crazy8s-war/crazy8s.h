@@ -66,4 +66,6 @@ private:
     void Command1_Click();
     void Timer3_Timer();
     void Timer4_Timer();
+
+    bool userplays = false;  // the user's cards answer: neither the computer's turn nor a finished game
 };
