@@ -11,8 +11,6 @@ using namespace platform;
 
 namespace {
 
-constexpr std::string_view kPicked = "good";
-
 SuitChoiceTable& owner() {
     static SuitChoiceTable connected;
     return connected;
@@ -37,9 +35,6 @@ choosesuitcrazy8::choosesuitcrazy8() {
         ace->Stretch = true;
         ace->MousePointer = vbCustom;
     }
-    Text1.Move(2040, 2400, 1215, 285);
-    Text1.Visible = false;
-    txtres.Visible = false;
     on(Image1.Click, &choosesuitcrazy8::Image1_Click);
     on(Image2.Click, &choosesuitcrazy8::Image2_Click);
     on(Image3.Click, &choosesuitcrazy8::Image3_Click);
@@ -49,12 +44,12 @@ choosesuitcrazy8::choosesuitcrazy8() {
 void choosesuitcrazy8::connect(SuitChoiceTable table) { owner() = std::move(table); }
 
 void choosesuitcrazy8::Form_Load() {
-    Text1.Text = "";
+    picked = false;
     Image3.Picture = platform::Picture(art::cardFace(art::Suit::Clubs, 1));
     Image1.Picture = platform::Picture(art::cardFace(art::Suit::Diamonds, 1));
     Image4.Picture = platform::Picture(art::cardFace(art::Suit::Spades, 1));
     Image2.Picture = platform::Picture(art::cardFace(art::Suit::Hearts, 1));
-    const float scale = common::setscale(txtres, {0.63f, 0.9f}).scale;
+    const float scale = common::setscale(*this, {0.63f, 0.9f}).scale;
     for (Image* ace : {&Image1, &Image2, &Image3, &Image4}) common::scaleit(*ace, scale);
     common::scaleit(*this, scale);
     // The borders and title do not shrink with the window: its inside must still hold the four
@@ -65,14 +60,14 @@ void choosesuitcrazy8::Form_Load() {
     common::lockowner(table());
 }
 
-void choosesuitcrazy8::pick(std::string_view suit) {
-    Text1.Text = std::string(kPicked);
+void choosesuitcrazy8::pick(core::Suit suit) {
+    picked = true;
     if (table()) owner().pick(suit);
     Unload();
 }
 
 void choosesuitcrazy8::Form_Unload(int& Cancel) {
-    if (Text1.Text.get() != kPicked) {
+    if (!picked) {
         Cancel = 1;
         return;
     }
@@ -81,10 +76,10 @@ void choosesuitcrazy8::Form_Unload(int& Cancel) {
     if (table()) owner().compturn();
 }
 
-void choosesuitcrazy8::Image1_Click() { pick(core::kDiamonds); }
+void choosesuitcrazy8::Image1_Click() { pick(core::Suit::Diamonds); }
 
-void choosesuitcrazy8::Image2_Click() { pick(core::kHearts); }
+void choosesuitcrazy8::Image2_Click() { pick(core::Suit::Hearts); }
 
-void choosesuitcrazy8::Image3_Click() { pick(core::kClubs); }
+void choosesuitcrazy8::Image3_Click() { pick(core::Suit::Clubs); }
 
-void choosesuitcrazy8::Image4_Click() { pick(core::kSpades); }
+void choosesuitcrazy8::Image4_Click() { pick(core::Suit::Spades); }

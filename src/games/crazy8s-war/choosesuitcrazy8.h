@@ -1,18 +1,17 @@
 #pragma once
 
+#include "core/cards.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
 #include <functional>
-#include <string>
-#include <string_view>
 
 // What the suit choice needs of the Crazy 8s table, which connects itself when it is made: the
 // table window while it is loaded (null otherwise), handing it the suit picked, and its
 // computer's turn.
 struct SuitChoiceTable {
     std::function<platform::Form*()> loaded;
-    std::function<void(std::string_view suit)> pick;
+    std::function<void(core::Suit suit)> pick;
     std::function<void()> compturn;
 };
 
@@ -28,15 +27,15 @@ public:
     platform::Image Image1{*this};  // diamonds
     platform::Image Image4{*this};  // spades
     platform::Image Image2{*this};  // hearts
-    platform::TextBox Text1{*this};  // "good" once a suit is picked
-    platform::TextBox txtres{*this};
 
 private:
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
-    void pick(std::string_view suit);
+    void pick(core::Suit suit);
     void Image1_Click();
     void Image2_Click();
     void Image3_Click();
     void Image4_Click();
+
+    bool picked = false;  // a suit has been picked since the load
 };

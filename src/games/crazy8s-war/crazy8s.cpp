@@ -10,16 +10,12 @@
 #include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/deck.h"
-#include "core/numbers.h"
 #include "core/stock.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -29,7 +25,6 @@ using namespace crazy8srules;
 namespace {
 
 constexpr std::string_view kFlick = "flick.wav";
-constexpr std::string_view kSwitch = "crazy8s";
 constexpr Color kTable = RGB(0, 128, 0);
 constexpr float kSmallest = 0.78f;  // the factor at 640 x 480
 // Below the user's last row of cards, inside the window.
@@ -37,30 +32,22 @@ constexpr double kBottomMargin = 120;
 
 }  // namespace
 
-crazy8s::crazy8s() {
+crazy8s::crazy8s() : GameWindow("crazy8s", "crazy8s") {
     design();
     choosesuitcrazy8::connect({
         [] { return static_cast<Form*>(loaded<crazy8s>()); },
-        [](std::string_view suit) {
-            if (crazy8s* table = loaded<crazy8s>()) {
-                table->Text2.Text = std::string(suit);
-                table->allthereistoknow();
-            }
+        [](core::Suit suit) {
+            if (crazy8s* table = loaded<crazy8s>()) table->allthereistoknow(suit);
         },
         [] {
             if (crazy8s* table = loaded<crazy8s>()) table->compturn();
         },
     });
-    on(Image1.MouseMove, &crazy8s::Image1_MouseMove);
     on(Image2.DragDrop, &crazy8s::Image2_DragDrop);
     on(Command1.Click, &crazy8s::Command1_Click);
     on(Timer3.Tick, &crazy8s::Timer3_Timer);
     on(Timer4.Tick, &crazy8s::Timer4_Timer);
     on(newgame.Click, &crazy8s::newgame_Click);
-    on(exit.Click, &crazy8s::exit_Click);
-    on(onsound.Click, &crazy8s::onsound_Click);
-    on(off.Click, &crazy8s::off_Click);
-    on(rules.Click, &crazy8s::rules_Click);
 }
 
 void crazy8s::design() {
@@ -81,10 +68,6 @@ void crazy8s::design() {
     Frame2.BackColor = kTable;
     Frame2.BorderStyle = vbBSNone;
     for (auto& [k, back] : compcard) back->Move(0, 0, 1095, 1575);
-    Text1.Visible = false;
-    Text2.Visible = false;
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
     // New Game deals at once: the Deal item is never for the user.
     deal.Enabled = false;
 }
@@ -92,12 +75,11 @@ void crazy8s::design() {
 void crazy8s::Form_Load() {
     Label1.Caption = common::playername();
     core::Randomize();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
     Label2.Caption = std::string(common::pickname());
     for (auto& [k, card] : Image1) common::facesizedback(*card);
     for (auto& [k, back] : compcard) common::facesizedback(*back);
-    const core::ScaleChoice choice = common::setscale(txtres, {kSmallest, 0.9f, {0, 1000}});
+    const core::ScaleChoice choice = common::setscale(*this, {kSmallest, 0.9f, {0, 1000}});
     scale = choice.scale;
     screen = choice.kind;
     if (core::smallscreen(choice)) {
@@ -213,16 +195,15 @@ void crazy8s::showtags() {
 }
 
 void crazy8s::enablecards(bool on) {
+    userplays = on;
     for (int k = 1; k <= kCards; ++k) Image1[k].Enabled = on;
 }
 
-void crazy8s::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
-
 // An illegal card changes nothing: it stays in the hand and the stock keeps its state.
-void crazy8s::Image2_DragDrop(Control&, double, double) {
-    const int card = core::toInt(Text1.Text.get(), 0);
-    if (!legal(table, card)) return;
-    common::playsound(RichTextBox9, player, kFlick);
+void crazy8s::Image2_DragDrop(Control& Source, double, double) {
+    const int card = Source.Index();
+    if (!Image1.exists(card) || &Image1[card] != &Source || table.tag[card] != kUserTag || !legal(table, card)) return;
+    playsound(kFlick);
     play(table, card);
     topile(card);
     lineupcards();
@@ -250,7 +231,7 @@ void crazy8s::Command1_Click() {
         Timer3.Enabled = true;
         return;
     }
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     const int card = draw(table, kUserTag);
     const Place at = userslot(table.slot[card], scale);
     Image1[card].ZOrder(0);
@@ -261,10 +242,11 @@ void crazy8s::Command1_Click() {
     Command1.Enabled = stockusable(table);
 }
 
-void crazy8s::allthereistoknow() {
-    table.activesuit = core::suitnamed(Text2.Text.get());
+void crazy8s::allthereistoknow(core::Suit suit) {
+    pickedsuit = suit;
+    table.activesuit = suit;
     table.activerank = kEight;
-    MsgBox("The Suit is now " + Text2.Text.get(), vbOKOnly + vbInformation, "Suit Chage");
+    MsgBox("The Suit is now " + std::string(core::suitword(suit)), vbOKOnly + vbInformation, "Suit Chage");
 }
 
 void crazy8s::Timer3_Timer() {
@@ -309,13 +291,5 @@ void crazy8s::gameover(std::string_view prompt) {
 // A new deal's stock opens a moment after the deal, unless the user has played meanwhile.
 void crazy8s::Timer4_Timer() {
     Timer4.Enabled = false;
-    if (Image1[1].Enabled) Command1.Enabled = stockusable(table);
+    if (userplays) Command1.Enabled = stockusable(table);
 }
-
-void crazy8s::exit_Click() { Unload(); }
-
-void crazy8s::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void crazy8s::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void crazy8s::rules_Click() { common::showrules("crazy8s"); }

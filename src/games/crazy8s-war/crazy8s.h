@@ -2,9 +2,10 @@
 
 #include "games/crazy8s-war/crazy8s_table.h"
 
+#include "common/gamewindow.h"
 #include "common/scaling.h"
+#include "core/cards.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -15,12 +16,12 @@
 // The rules act on `table`; the window moves the pictures, runs the timers and asks the questions.
 // Card image k shows the card dealt to deck position k; the computer's cards lie under Frame2,
 // where the user sees only as many backs as it holds.
-class crazy8s : public platform::Form {
+class crazy8s : public common::GameWindow {
 public:
     crazy8s();
 
-    // The suit that the suit choice wrote into Text2 becomes the suit to follow.
-    void allthereistoknow();
+    // The suit the user's eight named becomes the suit to follow.
+    void allthereistoknow(core::Suit suit);
     // The computer's whole turn: it draws until it can play, then plays.
     void compturn();
     void newgame_Click();
@@ -28,6 +29,7 @@ public:
     void dealKnown(const std::array<std::int16_t, 52>& order);
 
     crazy8srules::Crazy8sTable table;
+    core::MaybeSuit pickedsuit;  // the suit the user's last eight named
     float scale = 1;
     core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
@@ -38,24 +40,11 @@ public:
     platform::Label Label2{*this};    // the computer player's name
     platform::Frame Frame2{*this};
     platform::ControlArray<platform::Image> compcard{Frame2, 1, 28};
-    platform::TextBox Text1{*this};   // the card the pointer last moved over
-    platform::TextBox Text2{*this};   // the suit named by the suit choice
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
     platform::Timer Timer3{*this, 1000};
     platform::Timer Timer4{*this, 100, true};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu deal{file, "Deal"};
-    platform::Menu div1{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu deal{file, "Deal", div};
 
 private:
     void design();
@@ -73,13 +62,10 @@ private:
     void enablecards(bool on);
     void gameover(std::string_view prompt);
 
-    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image2_DragDrop(platform::Control& Source, double X, double Y);
     void Command1_Click();
     void Timer3_Timer();
     void Timer4_Timer();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
+
+    bool userplays = false;  // the user's cards answer: neither the computer's turn nor a finished game
 };

@@ -100,6 +100,21 @@ int nextcollect(const WarTable& t) {
     return 0;
 }
 
+BattleStep battlestep(const WarTable& t, bool sliding) {
+    const Judgement j = judge(t);
+    const int card = nextcollect(t);
+    BattleStep step;
+    if (j.shortside != Side::None && !sliding && card != 0) step.notice = j.shortside;
+    if (j.winner == Side::None) {
+        step.next = BattleStep::Next::War;
+    } else if (card != 0) {
+        step.next = BattleStep::Next::Collect;
+        step.winner = j.winner;
+        step.card = sliding ? 0 : card;
+    }
+    return step;
+}
+
 bool arrive(WarTable& t, int card, Side winner) {
     if (winner == Side::Computer) {
         t.tag[card] = kCompPile + ++t.compcount;

@@ -49,6 +49,17 @@ int nextcollect(const WarTable& t);
 // the game is over.
 bool arrive(WarTable& t, int card, Side winner);
 
+// What one tick of the battle timer does once the battle on the table is judged.
+struct BattleStep {
+    enum class Next { War, Collect, Done };
+    Next next = Next::Done;     // lay a war on a tie, hand over won cards, or end with the table clear
+    Side winner = Side::None;   // Collect: who takes the cards
+    int card = 0;               // Collect: the won card to slide now; 0 while one is still sliding
+    Side notice = Side::None;   // the side short of cards for a war, told now
+};
+// The short side is told once for each card still to hand over, never while a card slides.
+BattleStep battlestep(const WarTable& t, bool sliding);
+
 // Both piles hold cards, so the user may turn.
 bool canturn(const WarTable& t);
 

@@ -8,15 +8,11 @@
 #include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/deck.h"
-#include "core/numbers.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -26,7 +22,6 @@ using namespace warrules;
 namespace {
 
 constexpr std::string_view kFlick = "flick.wav";
-constexpr std::string_view kSwitch = "war";
 constexpr Color kTable = RGB(0, 128, 0);
 constexpr float kSmallest = 0.78f;  // the factor at 640 x 480
 constexpr int kBattle = 1500;       // the pause before a battle is judged
@@ -40,7 +35,7 @@ void designCorner(Frame& frame, double left, double top, double width, double he
 
 }  // namespace
 
-wargame::wargame() {
+wargame::wargame() : GameWindow("war", "war") {
     design();
     on(yourdeck.Click, &wargame::yourdeck_Click);
     on(Timer1.Tick, &wargame::Timer1_Timer);
@@ -48,10 +43,6 @@ wargame::wargame() {
     on(Timer3.Tick, &wargame::Timer3_Timer);
     on(Timer4.Tick, &wargame::Timer4_Timer);
     on(newgame.Click, &wargame::newgame_Click);
-    on(exit.Click, &wargame::exit_Click);
-    on(onsound.Click, &wargame::onsound_Click);
-    on(off.Click, &wargame::off_Click);
-    on(rules.Click, &wargame::rules_Click);
 }
 
 // Every card and both piles stretch their pictures from the start, so faces, backs and pile
@@ -76,19 +67,14 @@ void wargame::design() {
         card->Move(0, 0, 1215, 1695);
         card->Stretch = true;
     }
-    Text1.Move(-2160, 6840, 495, 285);
-    Text1.Visible = false;
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void wargame::Form_Load() {
     core::Randomize();
     Label2.Caption = std::string(common::pickname());
     Label1.Caption = common::playername();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     startmeup();
-    const core::ScaleChoice choice = common::setscale(txtres, {kSmallest, 1.0f});
+    const core::ScaleChoice choice = common::setscale(*this, {kSmallest, 1.0f});
     scale = choice.scale;
     if (core::smallscreen(choice)) {
         Label1.Font.Size = 7;
@@ -152,7 +138,7 @@ void wargame::showpile(Image& pile, int count) {
 
 void wargame::yourdeck_Click() {
     newgame.Enabled = false;
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     yourdeck.Enabled = false;
     turn(table);
     showpile(yourdeck, table.playercount);
@@ -167,33 +153,32 @@ void wargame::yourdeck_Click() {
     Timer1.Enabled = true;
 }
 
-// Judges the battle, lays a war on a tie, or hands the next won card to the winner's slide. The
-// short-side notice comes once for each card handed over, never while a card is still sliding.
+// Judges the battle, lays a war on a tie, or hands the next won card to the winner's slide.
 void wargame::Timer1_Timer() {
-    const bool sliding = Timer2.Enabled || Timer3.Enabled;
-    const Judgement j = judge(table);
-    const int card = nextcollect(table);
-    if (j.shortside != Side::None && !sliding && card != 0)
-        MsgBox(j.shortside == Side::Computer ? "The Computer does not have enough cards for a war"
+    const BattleStep step = battlestep(table, Timer2.Enabled || Timer3.Enabled);
+    if (step.notice != Side::None)
+        MsgBox(step.notice == Side::Computer ? "The Computer does not have enough cards for a war"
                                              : "You do not have enough cards for a war",
                vbOKOnly + vbInformation, "Card Numbers");
-    if (j.winner == Side::None) {
+    switch (step.next) {
+    case BattleStep::Next::War:
         laywar();
         return;
-    }
-    if (card == 0) {
+    case BattleStep::Next::Done:
         Timer1.Enabled = false;
         Timer1.Interval = kBattle;
         // A finished game's pile stays closed until New Game.
         yourdeck.Enabled = canturn(table);
         newgame.Enabled = true;
         return;
+    case BattleStep::Next::Collect:
+        if (step.card != 0) {
+            sliding = step.card;
+            (step.winner == Side::Computer ? Timer2 : Timer3).Enabled = true;
+        }
+        if (Timer1.Interval != kCollecting) Timer1.Interval = kCollecting;
+        return;
     }
-    if (!sliding) {
-        Text1.Text = std::to_string(card);
-        (j.winner == Side::Computer ? Timer2 : Timer3).Enabled = true;
-    }
-    if (Timer1.Interval != kCollecting) Timer1.Interval = kCollecting;
 }
 
 void wargame::laywar() {
@@ -217,7 +202,7 @@ void wargame::laywar() {
     showtags();
     showpile(yourdeck, table.playercount);
     showpile(compdeck, table.compcount);
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     if (table.cardrank[table.compface] == table.cardrank[table.playerface]) return;
     Timer1.Enabled = false;
     Timer4.Enabled = true;
@@ -238,15 +223,14 @@ void wargame::Timer3_Timer() { slide(Timer3, Side::User); }
 // One step of the won card toward the winner's corner; once out of the window it joins the bottom
 // of the winner's pile, and a card reaching a pile while the other is empty ends the game.
 void wargame::slide(Timer& timer, Side winner) {
-    const int index = core::toInt(Text1.Text.get(), 0);
-    Image& card = Image1[index];
+    Image& card = Image1[sliding];
     const double step = winner == Side::User ? kSlideStep : -kSlideStep;
     card.Top = card.Top + step;
     card.Left = card.Left + step;
     if (!slidout({card.Left, card.Top}, winner, scale)) return;
     timer.Enabled = false;
-    const bool over = arrive(table, index, winner);
-    card.Tag = std::to_string(table.tag[index]);
+    const bool over = arrive(table, sliding, winner);
+    card.Tag = std::to_string(table.tag[sliding]);
     if (winner == Side::User)
         showpile(yourdeck, table.playercount);
     else
@@ -256,11 +240,3 @@ void wargame::slide(Timer& timer, Side winner) {
     yourdeck.Enabled = false;
     if (again) newgame_Click();
 }
-
-void wargame::exit_Click() { Unload(); }
-
-void wargame::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void wargame::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void wargame::rules_Click() { common::showrules("war"); }

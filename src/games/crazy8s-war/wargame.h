@@ -2,8 +2,8 @@
 
 #include "games/crazy8s-war/war_rules.h"
 
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@
 // winner's pile. The rules act on `table`; the window moves the pictures and runs the timers:
 // Timer1 judges a battle and hands the won cards over, Timer2 and Timer3 slide a card to the
 // computer and to the user, Timer4 turns a war's cards up.
-class wargame : public platform::Form {
+class wargame : public common::GameWindow {
 public:
     wargame();
 
@@ -24,6 +24,7 @@ public:
     void dealKnown(const std::array<std::int16_t, 52>& order);
 
     warrules::WarTable table;
+    int sliding = 0;  // the won card sliding to the winner
     float scale = 1;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};
@@ -33,24 +34,12 @@ public:
     platform::Frame Frame2{*this};  // the user's corner
     platform::Image yourdeck{Frame2};
     platform::Label Label1{Frame2};
-    platform::TextBox Text1{*this};  // the card sliding to the winner
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
     platform::Timer Timer1{*this, 1500};
     platform::Timer Timer2{*this, 1};
     platform::Timer Timer3{*this, 1};
     platform::Timer Timer4{*this, 1500};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
 
 private:
     void design();
@@ -70,8 +59,4 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
     void Timer4_Timer();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -1,8 +1,11 @@
 #include "crazy8s_fixture.h"
 
+#include "common/rules.h"
 #include "platform/boxes.h"
+#include "platform/files.h"
 
 #include <string>
+#include <vector>
 
 using namespace crazy8srules;
 
@@ -71,6 +74,31 @@ TEST_F(Crazy8sTest, AWholeGameEndsWithItsQuestionAnsweredEitherWay) {
         g.Unload();
         settle();
     }
+}
+
+TEST_F(Crazy8sTest, TheMenusStandInTheirDesignOrderAndDoTheirWork) {
+    crazy8s& g = openWith("3H 4C 5D 6S 7H 9C 10D", "3C 4D 5S 6H 7C 9D KS", "2H");
+    EXPECT_EQ(gp::menuCaptions(g), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(g.file), (std::vector<std::string>{"New Game", "Deal", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(g.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(g.help), std::vector<std::string>{"Rules"});
+
+    EXPECT_TRUE(g.onsound.Checked);
+    chooseMenu(g.off);
+    EXPECT_EQ(platform::readSetting("\\Data\\crazy8ssound.dat"), "NO");
+    EXPECT_TRUE(g.off.Checked);
+    EXPECT_FALSE(g.onsound.Checked);
+    play(g, "3H");
+    EXPECT_TRUE(sounds.played().empty()) << "no sound while the switch is off";
+    chooseMenu(g.onsound);
+    EXPECT_EQ(platform::readSetting("\\Data\\crazy8ssound.dat"), "YES");
+    EXPECT_TRUE(g.onsound.Checked);
+
+    chooseMenu(g.rules);
+    EXPECT_EQ(standins.rulesShown(), std::vector<std::string>{common::rulesfile("crazy8s")});
+    chooseMenu(g.exit);
+    EXPECT_EQ(platform::loaded<crazy8s>(), nullptr);
+    EXPECT_TRUE(platform::window<gp::mainstandin>().Enabled);
 }
 
 }  // namespace

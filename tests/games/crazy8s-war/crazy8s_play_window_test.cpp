@@ -52,6 +52,18 @@ TEST_F(Crazy8sTest, ACardPlayedGoesOnThePileAndTheComputerAnswersASecondLater) {
     EXPECT_EQ(topdiscard(g), image(g, "4D"));
 }
 
+TEST_F(Crazy8sTest, AStockDueToOpenStaysClosedOnceTheUserHasPlayed) {
+    crazy8s& g = openWith(kRaceUser, kRaceCompEight, "2H");
+    ASSERT_TRUE(g.Timer4.running()) << "the new deal's stock is due to open";
+    play(g, "3H");
+    advance(100);
+    EXPECT_FALSE(g.Timer4.running());
+    EXPECT_FALSE(g.Command1.Enabled) << "the computer's turn is pending";
+    advance(900);
+    EXPECT_EQ(g.table.compcount, 6);
+    EXPECT_TRUE(g.Command1.Enabled) << "the user's turn again";
+}
+
 TEST_F(Crazy8sTest, ACardThatDoesNotFollowChangesNothing) {
     crazy8s& g = openWith(kRaceUser, kRaceCompEight, "2H");
     const int card = image(g, "10D");

@@ -60,7 +60,7 @@ TEST_F(Crazy8sTest, EachAceNamesItsSuit) {
         boxes.expect(std::string("The Suit is now ") + c.suit, platform::vbOK);
         if (std::string(c.suit) != "spades") boxes.expect("The suit is now spades", platform::vbOK);
         click(*aces[c.ace]);
-        EXPECT_EQ(g.Text2.Text.get(), c.suit);
+        EXPECT_EQ(g.pickedsuit, core::suitnamed(c.suit));
         boxes.verifyAllUsed();
         g.Unload();
         settle();

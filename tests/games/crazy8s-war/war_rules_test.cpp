@@ -82,6 +82,52 @@ TEST(WarRules, TheHigherCardWinsAndASideShortOfCardsLosesEqualRanks) {
     }
 }
 
+struct StepCase {
+    const char* what;
+    const char* user;
+    const char* comp;
+    int userLeft, compLeft;  // cards left in each pile after the turn
+    bool sliding;            // a won card is still on its way
+    int collected;           // won cards already handed over
+    BattleStep::Next next;
+    Side winner;
+    bool slides;  // the lowest card image on the table slides now
+    Side notice;
+};
+
+TEST(WarRules, TheBattleTimerLaysAWarHandsOverTheLowestWonCardOrEnds) {
+    using Next = BattleStep::Next;
+    const StepCase cases[] = {
+        {"a tie", "AS", "AH", 25, 25, false, 0, Next::War, Side::None, false, Side::None},
+        {"the user's higher card", "AS", "KH", 25, 25, false, 0, Next::Collect, Side::User, true, Side::None},
+        {"the computer's higher card", "KH", "AS", 25, 25, false, 0, Next::Collect, Side::Computer, true, Side::None},
+        {"a card still sliding", "AS", "KH", 25, 25, true, 0, Next::Collect, Side::User, false, Side::None},
+        {"the second won card", "AS", "KH", 25, 25, false, 1, Next::Collect, Side::User, true, Side::None},
+        {"both won cards handed over", "AS", "KH", 25, 25, false, 2, Next::Done, Side::None, false, Side::None},
+        {"the computer short", "9S", "9H", 25, 3, false, 0, Next::Collect, Side::User, true, Side::Computer},
+        {"the computer short, a card sliding", "9S", "9H", 25, 3, true, 0, Next::Collect, Side::User, false, Side::None},
+        {"the user short, a tie", "10S", "9H", 0, 25, false, 0, Next::War, Side::None, false, Side::User},
+        {"the user short, table clear", "9S", "9H", 3, 25, false, 2, Next::Done, Side::None, false, Side::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WarTable t = piles(c.user, c.userLeft, c.comp, c.compLeft);
+        turn(t);
+        const Judgement j = judge(t);
+        for (int n = 0; n < c.collected; ++n) arrive(t, nextcollect(t), j.winner);
+        const WarTable before = t;
+        const BattleStep step = battlestep(t, c.sliding);
+        EXPECT_EQ(step.next, c.next);
+        EXPECT_EQ(step.winner, c.winner);
+        EXPECT_EQ(step.card, c.slides ? nextcollect(t) : 0);
+        if (c.slides) {
+            EXPECT_NE(step.card, 0);
+        }
+        EXPECT_EQ(step.notice, c.notice);
+        EXPECT_EQ(t.tag, before.tag) << "the step only reads the table";
+    }
+}
+
 TEST(WarRules, AWarLaysThreeDownAndOneUpFromEachPile) {
     WarTable t = piles("7S 2S 3S 4S 5S 6S", 0, "7H 2H 3H 4H 5H 6H", 0);
     turn(t);

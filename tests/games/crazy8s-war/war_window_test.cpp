@@ -105,6 +105,23 @@ TEST_F(WarTest, TheLoadDealsTwoPilesAndTheFirstActivationLocksTheMainWindow) {
     EXPECT_TRUE(platform::window<gp::mainstandin>().Enabled);
 }
 
+TEST_F(WarTest, TheMenusStandInTheirDesignOrderAndTheSoundSwitchHolds) {
+    wargame& w = openWith("2S KC", "AH 3C");
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+    chooseMenu(w.off);
+    EXPECT_TRUE(w.off.Checked);
+    EXPECT_FALSE(w.onsound.Checked);
+    click(w.yourdeck);
+    EXPECT_TRUE(sounds.played().empty()) << "no sound while the switch is off";
+    chooseMenu(w.onsound);
+    EXPECT_EQ(platform::readSetting("\\Data\\warsound.dat"), "YES");
+    EXPECT_TRUE(w.onsound.Checked);
+    EXPECT_FALSE(w.off.Checked);
+}
+
 TEST_F(WarTest, TheHigherCardTakesBothLowestCardImageFirst) {
     wargame& w = openWith("2S KC", "AH 3C");
     click(w.yourdeck);
@@ -122,7 +139,7 @@ TEST_F(WarTest, TheHigherCardTakesBothLowestCardImageFirst) {
     EXPECT_EQ(w.Image1[user].Top, 3560) << "judged after a second and a half";
     advance(1);
     EXPECT_TRUE(w.Timer2.Enabled) << "the ace takes the table";
-    EXPECT_EQ(w.Text1.Text.get(), std::to_string(user));
+    EXPECT_EQ(w.sliding, user);
     advance(15);
     EXPECT_EQ(w.Image1[user].Top, 3460) << "100 twips a tick";
     EXPECT_EQ(w.Image1[user].Left, 3980);
