@@ -54,12 +54,13 @@ std::string towersHolds(towers& w) {
             return "peg " + std::to_string(peg) + " holds " + std::to_string(counted[peg]) + " discs, counted " +
                    std::to_string(t.pegcount[peg]);
         if (t.pegtop[peg] != top[peg])
-            return "peg " + std::to_string(peg) + "'s top disc " + std::to_string(t.pegtop[peg]) + " is not its smallest";
+            return "peg " + std::to_string(peg) + "'s top disc " + std::to_string(t.pegtop[peg]) +
+                   " is not its smallest";
     }
     for (int disc = 1; disc <= t.n; ++disc)
         if ((w.piece[disc].DragMode == platform::vbAutomatic) != (top[t.piecepeg[disc]] == disc))
-            return "disc " + std::to_string(disc) + (top[t.piecepeg[disc]] == disc ? " lies on top but cannot" : " is covered but can") +
-                   " be taken";
+            return "disc " + std::to_string(disc) +
+                   (top[t.piecepeg[disc]] == disc ? " lies on top but cannot" : " is covered but can") + " be taken";
     // One switch for the three sizes.
     return soundTicks(w, "\\Data\\hanoisound.dat");
 }
@@ -90,12 +91,15 @@ std::string foreaftHolds(foreaft& f) {
     if (vertical && across) return "two moves run at once";
     const float scale = foreaftScale(f);
     const double step = std::max(foreaftrules::kStepTwips, core::scaled(foreaftrules::kStepTwips, scale));
-    const auto restLeft = [&](int cell) { return f.Picture1[cell].Left + core::scaled(foreaftrules::kRestLeft, scale); };
+    const auto restLeft = [&](int cell) {
+        return f.Picture1[cell].Left + core::scaled(foreaftrules::kRestLeft, scale);
+    };
     const auto restTop = [&](int cell) { return f.Picture1[cell].Top + core::scaled(foreaftrules::kRestTop, scale); };
     for (int piece = 1; piece <= foreaftrules::kPieces; ++piece) {
         const platform::Image& picture = f.picture2[piece];
         if (picture.Enabled != !(vertical || across))
-            return "piece " + std::to_string(piece) + (picture.Enabled ? " takes clicks during a move" : " takes no clicks while idle");
+            return "piece " + std::to_string(piece) +
+                   (picture.Enabled ? " takes clicks during a move" : " takes no clicks while idle");
         const int cell = b.piecepos[piece];
         const double dx = picture.Left - restLeft(cell);
         const double dy = picture.Top - restTop(cell);
