@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Calculation: every card dealt once and in one place, the window showing the table (tags, drag
@@ -31,6 +32,41 @@ namespace nr = nestorrules;
 namespace ir = interlockrules;
 
 using platform::Image;
+
+constexpr const char* kPlayAgain = "You Win! Play again?";
+constexpr const char* kYouWin = "You Win";
+
+// What the long runs watch beyond a window's state: the boxes shown since the last check, and
+// whether the game was won then. The other runs leave it unset.
+struct WinWatch {
+    const gp::ScriptedBoxes* boxes = nullptr;
+    std::size_t seen = 0;
+    const platform::Form* window = nullptr;  // whose game the snapshot is
+    bool won = false;
+    ir::PerCard cells{};
+};
+WinWatch watch;
+
+// Whether the box came since the last check (other boxes aside).
+bool newBox(std::string_view prompt) {
+    if (!watch.boxes) return false;
+    const auto& shown = watch.boxes->shown();
+    const bool came = std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(watch.seen), shown.end(),
+                                  [&](const platform::BoxRequest& box) { return box.prompt == prompt; });
+    watch.seen = shown.size();
+    return came;
+}
+
+// The win question comes on the won game alone (Yes deals again), and the move that wins asks it.
+std::string asksOnWinning(const platform::Form& w, bool won, bool fresh) {
+    const bool asked = newBox(kPlayAgain);
+    const bool wasWon = watch.window == &w && watch.won;
+    watch.window = &w;
+    watch.won = won;
+    if (asked && !won && !fresh) return "the win question came though the game is not won";
+    if (watch.boxes && won && !wasWon && !asked) return "the game was won and nothing asked";
+    return {};
+}
 
 bool frontAtCentre(platform::Form& w, const platform::Control& c) {
     return platform::input::hitTest(w, c.windowX() + c.Width / 2, c.windowY() + c.Height / 2) == &c;
@@ -115,7 +151,8 @@ std::string calculationHolds(calculation& c) {
     if (c.deckpic.Visible != (t.turned < calc::kStockCards))
         return "the stock shows when spent, or hides while it holds cards";
     if (latest != 0 && !frontAtCentre(c, c.Image1[latest])) return "the latest turned card is out of reach";
-    return {};
+    const bool fresh = t.turned == 0 && piled == 0;
+    return asksOnWinning(c, calc::won(t), fresh);
 }
 
 // A card that goes up and its foundation; else the stock, the waiting card and the piles.
@@ -174,7 +211,7 @@ std::string nestorHolds(nestor& n) {
         if (std::adjacent_find(ranks.begin(), ranks.end()) != ranks.end()) return column + " repeats a rank";
     }
     if (shown % 2 != 0) return "cards left other than in pairs";
-    return {};
+    return asksOnWinning(n, nr::won(t), shown == nr::kCards);
 }
 
 // The free cards that have a free partner of their rank.
@@ -213,6 +250,14 @@ std::string interlockHolds(interlockpuzzle& w) {
         if (!frontAtCentre(w, picture)) return card + " is covered";
     }
     if (!frontAtCentre(w, w.Image2[t.blankcell])) return "the blank cell does not show";
+    // The notice follows every click on a card while the cards are in order, and a slide that
+    // puts them in order is such a click.
+    const bool noticed = newBox(kYouWin);
+    const bool slid = watch.window == &w && watch.cells != t.tag;
+    watch.window = &w;
+    watch.cells = t.tag;
+    if (noticed && !ir::solved(t)) return "the notice came though the cards are out of order";
+    if (watch.boxes && slid && ir::solved(t) && !noticed) return "a slide put the cards in order and no notice came";
     return {};
 }
 
@@ -231,13 +276,20 @@ const bool nestorPlayed =
 const bool interlockPlayed = gp::playRules<interlockpuzzle>(
     "interlock", {.locks = common::mainwindow, .holds = interlockHolds, .moves = interlockMoves});
 
-constexpr const char* kPlayAgain = "You Win! Play again?";
-constexpr const char* kYouWin = "You Win";
-
 // Longer runs than every window gets, at each screen size, each starting whenever its window opens
 // from a deal that is nearly won, so the win question comes and is answered either way.
 class SmallSolitairesPlay : public ProgramTest {
 protected:
+    // Every replay starts watching afresh.
+    void SetUp() override {
+        ProgramTest::SetUp();
+        watch = {.boxes = &boxes, .seen = boxes.shown().size()};
+    }
+    void TearDown() override {
+        watch = {};
+        ProgramTest::TearDown();
+    }
+
     // Plays the steps in the window of type T, dealt by `nearlyWon` whenever it opens; returns how
     // often the box that says `win` came.
     template <class T>

@@ -4,6 +4,7 @@
 #include "common/scaling.h"
 #include "core/numbers.h"
 #include "games/towers-foreaft/foreaft.h"
+#include "games/towers-foreaft/foreaft_solver.h"
 #include "games/towers-foreaft/towers.h"
 #include "platform/files.h"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 // Towers of Hanoi: every disc on one peg, the pegs' counts and tops as the discs lie, each disc
@@ -22,7 +24,30 @@ namespace {
 
 using towersrules::kPegs;
 
-// The windows are at the small screen's scale when their pegs are drawn smaller than designed.
+constexpr const char* kWin = "You Win! Play again?";
+
+// What the long runs watch beyond a window's state: the boxes shown since the last check, and the
+// table as it was then. The other runs leave it unset.
+struct QuestionWatch {
+    const gp::ScriptedBoxes* boxes = nullptr;
+    std::size_t seen = 0;
+    const platform::Form* window = nullptr;  // whose table the snapshot is
+    towersrules::Counts pegs{};
+    bool won = false;
+};
+QuestionWatch watch;
+
+// Whether the win question came since the last check (other windows' boxes aside).
+bool newQuestion() {
+    if (!watch.boxes) return false;
+    const auto& shown = watch.boxes->shown();
+    const bool asked = std::any_of(shown.begin() + static_cast<std::ptrdiff_t>(watch.seen), shown.end(),
+                                   [](const platform::BoxRequest& box) { return box.prompt == kWin; });
+    watch.seen = shown.size();
+    return asked;
+}
+
+// The windows are at the small screen's scale when their pegs and cells are drawn smaller than designed.
 float towersScale(const towers& w) { return w.Image1[1].Width < towersrules::kPegWidth ? 0.78f : 1.0f; }
 float foreaftScale(const foreaft& w) { return w.Picture1[1].Width < foreaftrules::kCellSize ? 0.78f : 1.0f; }
 
@@ -57,6 +82,15 @@ std::string towersHolds(towers& w) {
             return "peg " + std::to_string(peg) + "'s top disc " + std::to_string(t.pegtop[peg]) +
                    " is not its smallest";
     }
+    const bool asked = newQuestion();
+    // Asked after a drop on a finished tower: No keeps it, Yes starts again. A disc that finished
+    // the tower was dropped on a peg, so it asked.
+    const bool fresh = t.pegcount[1] == t.n;
+    if (asked && !towersrules::won(t) && !fresh) return "the win question came though no tower is finished";
+    const bool moved = watch.window == &w && watch.pegs != t.piecepeg;
+    if (watch.boxes && moved && towersrules::won(t) && !asked) return "a disc finished the tower and nothing asked";
+    watch.window = &w;
+    watch.pegs = t.piecepeg;
     for (int disc = 1; disc <= t.n; ++disc)
         if ((w.piece[disc].DragMode == platform::vbAutomatic) != (top[t.piecepeg[disc]] == disc))
             return "disc " + std::to_string(disc) +
@@ -117,6 +151,16 @@ std::string foreaftHolds(foreaft& f) {
             return "piece " + std::to_string(piece) + " does not rest on cell " + std::to_string(cell);
         }
     }
+    const bool asked = newQuestion();
+    const bool moving = vertical || across;
+    const bool fresh = b.emptycell == foreaftrules::kMiddle && b.piecepos[1] == 1;
+    if (asked && (moving || !(foreaftrules::won(b) || fresh)))
+        return "the win question came before a move ended on the exchanged board";
+    const bool wasWon = watch.window == &f && watch.won;
+    if (watch.boxes && foreaftrules::won(b) && !wasWon && !moving && !asked)
+        return "a move ended on the exchanged board and nothing asked";
+    watch.window = &f;
+    watch.won = foreaftrules::won(b);
     const bool yes = b.backwards == "YES";
     if (f.backwordsmoves.Checked != yes || f.nobackwardsmoves.Checked == yes)
         return "the Settings ticks do not tell the rule in force";
@@ -144,34 +188,88 @@ const bool foreaftPlayed = gp::playRules<foreaft>(
 // Longer runs than every window gets, on the large screen and the small one.
 class TowersForeAftPlay : public ProgramTest {
 protected:
-    template <class T>
-    void playLong(std::uint32_t seed, int steps, bool small) {
+    // Every replay starts watching afresh.
+    void SetUp() override {
+        ProgramTest::SetUp();
+        watch = {.boxes = &boxes, .seen = boxes.shown().size()};
+    }
+    void TearDown() override {
+        watch = {};
+        ProgramTest::TearDown();
+    }
+
+    // Plays the steps in the window of type T, set by `nearlyWon` one move from the win whenever it
+    // opens, so the win question comes and is answered either way; returns how often it came.
+    template <class T, class Setup>
+    int playLong(std::uint32_t seed, int steps, bool small, Setup nearlyWon) {
         SCOPED_TRACE(std::string(typeid(T).name()) + (small ? " at 640 x 480" : ""));
+        const std::size_t before = boxes.shown().size();
         play(seed, steps, typeid(T), [&] {
             if (small) setScreen(640, 480);
             const Form1* main = platform::loaded<Form1>();
             if (!main || !main->Visible) startProgram();
-            platform::window<T>().Show();
+            T& w = platform::window<T>();
+            w.Show();
+            settle();
+            nearlyWon(w);
+        });
+        const auto& shown = boxes.shown();
+        return static_cast<int>(std::count_if(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end(),
+                                              [](const platform::BoxRequest& box) { return box.prompt == kWin; }));
+    }
+
+    // From a new game, the whole tower moved the classic way onto peg 2 or 3 but for its last move.
+    template <class T>
+    int playTowers(std::uint32_t seed, bool small) {
+        return playLong<T>(seed, 3000, small, [this](towers& w) {
+            std::vector<std::pair<int, int>> moves;  // disc, peg
+            const auto solve = [&](const auto& self, int discs, int from, int to, int spare) -> void {
+                if (discs == 0) return;
+                self(self, discs - 1, from, spare, to);
+                moves.emplace_back(discs, to);
+                self(self, discs - 1, spare, to, from);
+            };
+            chooseMenu(w.newgame1);
+            const int to = 2 + w.table.n % 2;
+            solve(solve, w.table.n, 1, to, 5 - to);
+            moves.pop_back();
+            for (const auto& [disc, peg] : moves) drag(w.piece[disc], w.Image1[peg], w.Image1[peg].Width / 2, 150);
+        });
+    }
+
+    // From a new game, the known solution played but for its last two moves.
+    int playForeAft(std::uint32_t seed, int steps, bool small) {
+        return playLong<foreaft>(seed, steps, small, [this](foreaft& w) {
+            chooseMenu(w.new_);
+            std::vector<int> clicks = foreafttest::solution();
+            clicks.resize(clicks.size() - 2);
+            for (int piece : clicks) {
+                click(w.picture2[piece]);
+                for (int ticks = 0; ticks < 100 && (w.Timer1.running() || w.Timer2.running()); ++ticks) advance(15);
+            }
         });
     }
 };
 
 TEST_F(TowersForeAftPlay, EveryTowerKeepsItsDiscsCountedAndPlaced) {
-    playLong<towers1>(41, 3000, false);
-    playLong<towers2>(42, 3000, false);
-    playLong<towers3>(43, 3000, false);
+    int asked = playTowers<towers1>(41, false);
+    asked += playTowers<towers2>(42, false);
+    asked += playTowers<towers3>(43, false);
+    EXPECT_GT(asked, 1) << "the win question came";
 }
 
 TEST_F(TowersForeAftPlay, EveryTowerHoldsOnTheSmallScreen) {
-    playLong<towers1>(44, 3000, true);
-    playLong<towers2>(45, 3000, true);
-    playLong<towers3>(46, 3000, true);
+    int asked = playTowers<towers1>(44, true);
+    asked += playTowers<towers2>(45, true);
+    asked += playTowers<towers3>(46, true);
+    EXPECT_GT(asked, 1) << "the win question came";
 }
 
 TEST_F(TowersForeAftPlay, TheBoardKeepsEachCellOnceAndItsMovesOnTheirAxes) {
-    playLong<foreaft>(51, 2000, false);
-    playLong<foreaft>(52, 2000, false);
-    playLong<foreaft>(54, 1500, true);
+    int asked = playForeAft(51, 2000, false);
+    asked += playForeAft(52, 2000, false);
+    asked += playForeAft(54, 1500, true);
+    EXPECT_GT(asked, 1) << "the win question came";
 }
 
 }  // namespace
