@@ -192,6 +192,7 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         watch = {.boxes = &boxes, .seen = boxes.shown().size()};
+        opened = 0;
     }
     void TearDown() override {
         watch = {};
@@ -237,9 +238,15 @@ protected:
         });
     }
 
+    // Each opening of the board reads the next of these from the setting file, texts the menus
+    // never write among them.
+    int opened = 0;
+
     // From a new game, the known solution played but for its last two moves.
     int playForeAft(std::uint32_t seed, int steps, bool small) {
         return playLong<foreaft>(seed, steps, small, [this](foreaft& w) {
+            static const char* const settings[] = {"NO", "", "yes", "NO ", "Maybe", "YES"};
+            platform::writeSetting("\\backwards.dat", settings[opened++ % std::size(settings)]);
             chooseMenu(w.new_);
             std::vector<int> clicks = foreafttest::solution();
             clicks.resize(clicks.size() - 2);
