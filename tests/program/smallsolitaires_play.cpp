@@ -349,26 +349,36 @@ public:
     void interlockNearlyWon(interlockpuzzle& w) { w.dealKnown(8, {1, 2, 3, 4, 5, 6, 7, 8}); }
 };
 
+// One run's seed and screen.
+struct SeededScreen {
+    std::uint32_t seed;
+    int width;
+    int height;
+};
+
 TEST_F(SmallSolitairesPlay, CalculationKeepsEveryCardInOnePlaceAndEveryMovableCardInReach) {
     int wins = 0;
-    wins += playFrom<calculation>(21, 1500, 1024, 768, kPlayAgain, &SmallSolitairesPlay::calculationNearlyWon);
-    wins += playFrom<calculation>(22, 1500, 800, 600, kPlayAgain, &SmallSolitairesPlay::calculationNearlyWon);
-    wins += playFrom<calculation>(23, 1500, 640, 480, kPlayAgain, &SmallSolitairesPlay::calculationNearlyWon);
+    for (const SeededScreen& run :
+         {SeededScreen{21, 1024, 768}, SeededScreen{22, 800, 600}, SeededScreen{23, 640, 480}})
+        wins += playFrom<calculation>(run.seed, 1500, run.width, run.height, kPlayAgain,
+                                      &SmallSolitairesPlay::calculationNearlyWon);
     EXPECT_GT(wins, 1) << "the win question came and was answered";
 }
 
 TEST_F(SmallSolitairesPlay, NestorKeepsEveryColumnsDepthsAndEveryFreeCardInReach) {
     int wins = 0;
-    wins += playFrom<nestor>(31, 1500, 1024, 768, kPlayAgain, &SmallSolitairesPlay::nestorNearlyWon);
-    wins += playFrom<nestor>(32, 1500, 800, 600, kPlayAgain, &SmallSolitairesPlay::nestorNearlyWon);
-    wins += playFrom<nestor>(33, 1500, 640, 480, kPlayAgain, &SmallSolitairesPlay::nestorNearlyWon);
+    for (const SeededScreen& run :
+         {SeededScreen{31, 1024, 768}, SeededScreen{32, 800, 600}, SeededScreen{33, 640, 480}})
+        wins +=
+            playFrom<nestor>(run.seed, 1500, run.width, run.height, kPlayAgain, &SmallSolitairesPlay::nestorNearlyWon);
     EXPECT_GT(wins, 1) << "the win question came and was answered";
 }
 
 TEST_F(SmallSolitairesPlay, InterlockKeepsEveryCardOnItsCell) {
     int notices = 0;
-    notices += playFrom<interlockpuzzle>(41, 2000, 1024, 768, kYouWin, &SmallSolitairesPlay::interlockNearlyWon);
-    notices += playFrom<interlockpuzzle>(42, 2000, 640, 480, kYouWin, &SmallSolitairesPlay::interlockNearlyWon);
+    for (const SeededScreen& run : {SeededScreen{41, 1024, 768}, SeededScreen{42, 640, 480}})
+        notices += playFrom<interlockpuzzle>(run.seed, 2000, run.width, run.height, kYouWin,
+                                             &SmallSolitairesPlay::interlockNearlyWon);
     EXPECT_GT(notices, 5) << "the notice came";
 }
 
