@@ -4,14 +4,11 @@
 
 #include "common/locks.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/numbers.h"
 #include "core/stock.h"
-#include "platform/files.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -28,22 +25,16 @@ constexpr double kFoundationTop = 360;
 constexpr double kCardWidth = 1335;
 constexpr double kCardHeight = 1815;
 constexpr const char* kFlick = "flick.wav";
-constexpr const char* kSwitch = "calculation";
 
 }  // namespace
 
-calculation::calculation() {
+calculation::calculation() : GameWindow("calculation", "calculation") {
     design();
     on(deckpic.Click, &calculation::deckpic_Click);
-    on(Image1.MouseMove, &calculation::Image1_MouseMove);
     on(Image1.DragDrop, &calculation::Image1_DragDrop);
     on(Image2.DragDrop, &calculation::Image2_DragDrop);
     on(Image3.DragDrop, &calculation::Image3_DragDrop);
     on(newgame.Click, &calculation::newgame_Click);
-    on(exit.Click, &calculation::exit_Click);
-    on(onsound.Click, &calculation::onsound_Click);
-    on(off.Click, &calculation::off_Click);
-    on(rules.Click, &calculation::rules_Click);
 }
 
 Shape& calculation::marker(int p) {
@@ -74,17 +65,13 @@ void calculation::design() {
         card->Stretch = true;
         card->Move(720, kParkedTop, kCardWidth, kCardHeight);
     }
-    Text1.Visible = false;
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void calculation::Form_Load() {
     core::Randomize();
     startmeup();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
-    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1000}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.76f, 0.9f, {0, 1000}});
     scale = choice.scale;
     screen = choice.kind;
     scaletable();
@@ -137,10 +124,10 @@ void calculation::showtable() {
     for (auto& [f, foundation] : Image3) foundation->Enabled = !table.closed[f];
 }
 
-// The card the index box names, 0 when it names none.
-int calculation::dragged() const {
-    const int d = core::toInt(Text1.Text.get(), 0);
-    return d >= 1 && d <= kCards ? d : 0;
+// The card dragged, 0 when what was dropped is no card.
+int calculation::dragged(const Control& Source) const {
+    const int d = Source.Index();
+    return Image1.exists(d) && &Image1[d] == &Source ? d : 0;
 }
 
 // The card that has just joined pile p lies below the one before, in front of it.
@@ -170,7 +157,7 @@ void calculation::deckpic_Click() {
     Image1[d].Move(core::scaled(kTurnLeft, scale), core::scaled(kTurnTop, scale));
     Image1[d].ZOrder(0);
     showtable();
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     const std::string_view view = stockview(table.turned);
     if (view.empty())
         deckpic.Visible = false;
@@ -178,30 +165,28 @@ void calculation::deckpic_Click() {
         deckpic.Picture = LoadPicture(view);
 }
 
-void calculation::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
-
-void calculation::Image1_DragDrop(int Index, Control&, double, double) {
-    const int d = dragged();
+void calculation::Image1_DragDrop(int Index, Control& Source, double, double) {
+    const int d = dragged(Source);
     if (d == 0) return;
     const CardDrop drop = ontocard(table, d, Index);
-    if (drop.flick) common::playsound(RichTextBox9, player, kFlick);
+    if (drop.flick) playsound(kFlick);
     if (drop.pile != 0) topile(d, drop.pile);
     showtable();
 }
 
-void calculation::Image2_DragDrop(int Index, Control&, double, double) {
-    const int d = dragged();
+void calculation::Image2_DragDrop(int Index, Control& Source, double, double) {
+    const int d = dragged(Source);
     if (!ontopile(table, d, Index)) return;
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     topile(d, Index);
     showtable();
 }
 
-void calculation::Image3_DragDrop(int Index, Control&, double, double) {
-    const int d = dragged();
+void calculation::Image3_DragDrop(int Index, Control& Source, double, double) {
+    const int d = dragged(Source);
     const int from = d == 0 ? 0 : pileof(table.tag[d]);
     if (!ontofoundation(table, d, Index)) return;
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     Image1[d].Top = kParkedTop;
     // The pile it left opens its fan again as far as it may.
     if (from != 0) laypile(from);
@@ -211,11 +196,3 @@ void calculation::Image3_DragDrop(int Index, Control&, double, double) {
 }
 
 void calculation::newgame_Click() { startmeup(); }
-
-void calculation::exit_Click() { Unload(); }
-
-void calculation::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void calculation::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void calculation::rules_Click() { common::showrules("calculation"); }

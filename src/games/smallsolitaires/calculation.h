@@ -2,9 +2,9 @@
 
 #include "games/smallsolitaires/calculation_table.h"
 
-#include "common/scaling.h"
+#include "common/gamewindow.h"
+#include "core/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@
 // build by one, two, three and four, whatever the suits, up to their kings. The stock turns one card
 // at a time; a turned card goes onto a foundation that needs its rank or onto one of four waste
 // piles, whose top cards go only onto the foundations. The rules act on `table`; the window shows it.
-class calculation : public platform::Form {
+class calculation : public common::GameWindow {
 public:
     calculation();
     // A new game; the load, New Game and Yes to the win question call it.
@@ -31,20 +31,7 @@ public:
     platform::Image deckpic{*this};
     // Image1(i) shows the card dealt at position i.
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};
-    platform::TextBox Text1{*this};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div1{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
 
     calculationrules::CalculationTable table;
     float scale = 1;
@@ -62,19 +49,14 @@ private:
     void scaletable();
     void lay();
     void showtable();
-    int dragged() const;
+    int dragged(const platform::Control& Source) const;
     void topile(int d, int p);
     void laypile(int p);
     double lowestpiletop() const;
 
     void deckpic_Click();
-    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image1_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void Image2_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void Image3_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void newgame_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

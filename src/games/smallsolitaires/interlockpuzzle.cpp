@@ -3,13 +3,10 @@
 #include "games/smallsolitaires/interlock_rules.h"
 
 #include "common/locks.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -20,19 +17,14 @@ namespace {
 
 constexpr const char* kCellPicture = "\\Images\\darkred.bmp";
 constexpr const char* kFlick = "flick.wav";
-constexpr const char* kSwitch = "interlock";
 constexpr const char* kYouWin = "You Win";
 
 }  // namespace
 
-interlockpuzzle::interlockpuzzle() {
+interlockpuzzle::interlockpuzzle() : GameWindow("interlock", "interlockpuzzle") {
     design();
     on(Image1.Click, &interlockpuzzle::Image1_Click);
     on(newgame.Click, &interlockpuzzle::newgame_Click);
-    on(exit.Click, &interlockpuzzle::exit_Click);
-    on(onsound.Click, &interlockpuzzle::onsound_Click);
-    on(off.Click, &interlockpuzzle::off_Click);
-    on(rules.Click, &interlockpuzzle::rules_Click);
 }
 
 // The card images do not stretch at first, so the first deal gives them, and the cells after
@@ -49,17 +41,14 @@ void interlockpuzzle::design() {
         cell->Move(at.Left, at.Top, 1455, 1935);
     }
     for (auto& [k, card] : Image1) card->Move(1200, 480, 1455, 1935);
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void interlockpuzzle::Form_Load() {
     core::Randomize();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     makecards();
     setcards();
-    const float scale = common::setscale(txtres, {0.78f, 1.0f}).scale;
+    const float scale = common::setscale(*this, {0.78f, 1.0f}).scale;
     common::scaleit(*this, scale);
     for (auto& [k, card] : Image1) {
         card->Stretch = true;
@@ -110,7 +99,7 @@ void interlockpuzzle::Image1_Click(int Index) {
         Image1[Index].Tag = std::to_string(cell);
         Image1[Index].Move(Image2[cell].Left, Image2[cell].Top);
         Image1[Index].ZOrder(0);
-        common::playsound(RichTextBox9, player, kFlick);
+        playsound(kFlick);
     }
     if (solved(table)) MsgBox(kYouWin, vbOKOnly + vbInformation, kYouWin);
 }
@@ -119,11 +108,3 @@ void interlockpuzzle::newgame_Click() {
     makecards();
     setcards();
 }
-
-void interlockpuzzle::exit_Click() { Unload(); }
-
-void interlockpuzzle::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void interlockpuzzle::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void interlockpuzzle::rules_Click() { common::showrules("interlockpuzzle"); }

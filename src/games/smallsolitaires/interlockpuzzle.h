@@ -2,8 +2,8 @@
 
 #include "games/smallsolitaires/interlock_table.h"
 
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,7 @@
 // one cell blank. A click on a card beside the blank cell, in its row or its column, slides the
 // card into it; the puzzle is solved with the ace to the eight in order from the top left. The
 // rules act on `table`; the window shows it.
-class interlockpuzzle : public platform::Form {
+class interlockpuzzle : public common::GameWindow {
 public:
     interlockpuzzle();
     // A deal chosen by the caller: the blank cell and the face of each card image 1..8.
@@ -21,19 +21,7 @@ public:
     // The cells lie behind the cards; only the blank one shows.
     platform::ControlArray<platform::Image> Image2{*this, 1, 9};
     platform::ControlArray<platform::Image> Image1{*this, 1, 8};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div1{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
 
     interlockrules::InterlockTable table;
 
@@ -49,8 +37,4 @@ private:
 
     void Image1_Click(int Index);
     void newgame_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -4,14 +4,10 @@
 
 #include "common/locks.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
-#include "core/numbers.h"
 #include "core/rndnum.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -21,19 +17,13 @@ using namespace nestorrules;
 namespace {
 
 constexpr const char* kFlick = "flick.wav";
-constexpr const char* kSwitch = "nestor";
 
 }  // namespace
 
-nestor::nestor() {
+nestor::nestor() : GameWindow("nestor", "nestor") {
     design();
-    on(Image1.MouseMove, &nestor::Image1_MouseMove);
     on(Image1.DragDrop, &nestor::Image1_DragDrop);
     on(new_.Click, &nestor::new_Click);
-    on(exit.Click, &nestor::exit_Click);
-    on(onsound.Click, &nestor::onsound_Click);
-    on(off.Click, &nestor::off_Click);
-    on(rules.Click, &nestor::rules_Click);
 }
 
 // The card images do not stretch at first, so the first deal gives them the faces' own size.
@@ -43,16 +33,12 @@ void nestor::design() {
     BackColor = RGB(0, 128, 0);
     MousePointer = vbCustom;
     StartUpPosition = vbStartUpScreen;
-    Text1.Visible = false;
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void nestor::Form_Load() {
     core::Randomize();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
-    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f, {1500, 300}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.78f, 0.9f, {1500, 300}});
     scale = choice.scale;
     common::scaleit(*this, scale);
     if (choice.kind == core::ScreenKind::At640x480) {
@@ -102,12 +88,11 @@ void nestor::showdepths() {
     }
 }
 
-void nestor::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
-
-void nestor::Image1_DragDrop(int Index, Control&, double, double) {
-    const int d = core::toInt(Text1.Text.get(), 0);
-    if (!removepair(table, d, Index)) return;
-    common::playsound(RichTextBox9, player, kFlick);
+// The card dragged is the one the drop names.
+void nestor::Image1_DragDrop(int Index, Control& Source, double, double) {
+    const int d = Source.Index();
+    if (!Image1.exists(d) || &Image1[d] != &Source || !removepair(table, d, Index)) return;
+    playsound(kFlick);
     for (int gone : {d, Index}) {
         Image1[gone].Visible = false;
         Image1[gone].Move(kRemoved.Left, kRemoved.Top);
@@ -117,11 +102,3 @@ void nestor::Image1_DragDrop(int Index, Control&, double, double) {
 }
 
 void nestor::new_Click() { startup(); }
-
-void nestor::exit_Click() { Unload(); }
-
-void nestor::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void nestor::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void nestor::rules_Click() { common::showrules(kSwitch); }

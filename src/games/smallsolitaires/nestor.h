@@ -2,8 +2,8 @@
 
 #include "games/smallsolitaires/nestor_table.h"
 
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,7 @@
 // column, and a reserve of four below them. A free card (the last of a column, or any reserve card)
 // dragged onto another free card of its rank takes both off the table; the game is won when all 52
 // are gone. The rules act on `table`; the window shows it.
-class nestor : public platform::Form {
+class nestor : public common::GameWindow {
 public:
     nestor();
     // A new deal and layout; the load, New Game and Yes to the win question call it.
@@ -22,20 +22,7 @@ public:
 
     // Card image p shows the card dealt at position p, in front of every lower-numbered one.
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};
-    platform::TextBox Text1{*this};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-
-    platform::Menu file{*this, "File"};
-    platform::Menu new_{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu new_{file, "New Game", div};
 
     nestorrules::NestorTable table;
     float scale = 1;
@@ -49,11 +36,6 @@ private:
     void lay();
     void showdepths();
 
-    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image1_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void new_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -5,18 +5,13 @@
 #include "common/question.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/numbers.h"
-#include "platform/files.h"
-
-#include <string>
 
 using namespace platform;
 using foreaftrules::MoveKind;
 
 namespace {
 
-constexpr const char* kSwitch = "foreaft";
 constexpr const char* kBackwards = "\\backwards.dat";
 constexpr const char* kWhite = "\\Images\\white.bmp";
 // Where the design puts the client area: the window is not centred.
@@ -35,15 +30,13 @@ constexpr GridLine kGrid[] = {
 
 }  // namespace
 
-foreaft::foreaft() {
+foreaft::foreaft() : GameWindow("foreaft", "foreaft") {
+    help.Visible = false;
     design();
     on(picture2.Click, &foreaft::picture2_Click);
     on(Timer1.Tick, &foreaft::Timer1_Timer);
     on(Timer2.Tick, &foreaft::Timer2_Timer);
     on(new_.Click, &foreaft::new_Click);
-    on(exit.Click, &foreaft::exit_Click);
-    on(onsound.Click, &foreaft::onsound_Click);
-    on(off.Click, &foreaft::off_Click);
     on(backwordsmoves.Click, &foreaft::backwordsmoves_Click);
     on(nobackwardsmoves.Click, &foreaft::nobackwardsmoves_Click);
 }
@@ -75,13 +68,10 @@ void foreaft::design() {
         marble->Move(3480, 720);
         marble->Visible = false;
     }
-    for (TextBox* box : {&Text1, &Text3, &txtres}) box->Visible = false;
-    RichTextBox1.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void foreaft::Form_Load() {
-    scale = common::setscale(txtres, {0.78f, 1.0f}).scale;
+    scale = common::setscale(*this, {0.78f, 1.0f}).scale;
     common::scaleit(Image2, scale);
     common::scaleit(Image3, scale);
     common::scaleit(*this, scale);
@@ -97,7 +87,6 @@ void foreaft::Form_Load() {
         common::scaleit(*piece, scale);
     }
     new_Click();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
 }
 
 // The main window is locked only once the board is the active window.
@@ -110,7 +99,7 @@ void foreaft::startup() {
     Timer1.Enabled = false;
     Timer2.Enabled = false;
     enablepieces(true);
-    common::readsetting(RichTextBox1, kBackwards);
+    common::readsetting(board.backwards, kBackwards);
     tickbackwards();
     foreaftrules::startup(board);
     for (auto& [c, cell] : Picture1) cell->Picture = LoadPicture(kWhite);
@@ -129,7 +118,7 @@ void foreaft::rest(int p) {
 
 // The tick tells the rule in force: only exactly "YES" allows backward moves.
 void foreaft::tickbackwards() {
-    const bool backwards = RichTextBox1.Text.get() == "YES";
+    const bool backwards = board.backwards == "YES";
     backwordsmoves.Checked = backwards;
     nobackwardsmoves.Checked = !backwards;
 }
@@ -143,12 +132,9 @@ void foreaft::linesfront() {
 }
 
 void foreaft::picture2_Click(int Index) {
-    const int c = board.piecepos[Index];
-    Text3.Text = foreaftrules::inmovelist(board.emptycell, c) ? "CLEAR" : "NOPE";
-    Text1.Text = std::to_string(Index);
-    const MoveKind kind = foreaftrules::clickmove(board, RichTextBox1.Text.get(), Index);
+    const MoveKind kind = foreaftrules::click(board, Index);
     if (kind != MoveKind::None) {
-        common::playsound(RichTextBox9, player, "squirt.wav");
+        playsound("squirt.wav");
         enablepieces(false);
         (kind == MoveKind::Vertical ? Timer1 : Timer2).Enabled = true;
     }
@@ -158,7 +144,7 @@ void foreaft::picture2_Click(int Index) {
 // One step of the moving piece towards its rest on the empty cell; a step to the left is 40 twips
 // at every scale. The piece keeps the place of its last step, which may lie a little past the rest.
 void foreaft::move(Timer& timer, bool vertical) {
-    const int p = core::toInt(Text1.Text.get(), 0);
+    const int p = board.clicked;
     Image& piece = picture2[p];
     piece.ZOrder(0);
     const Image& target = Picture1[board.emptycell];
@@ -190,18 +176,12 @@ void foreaft::check() {
 
 void foreaft::new_Click() { startup(); }
 
-void foreaft::exit_Click() { Unload(); }
-
-void foreaft::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void foreaft::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
 void foreaft::backwordsmoves_Click() {
-    common::writesetting(RichTextBox1, "YES", kBackwards);
+    common::writesetting(board.backwards, "YES", kBackwards);
     tickbackwards();
 }
 
 void foreaft::nobackwardsmoves_Click() {
-    common::writesetting(RichTextBox1, "NO", kBackwards);
+    common::writesetting(board.backwards, "NO", kBackwards);
     tickbackwards();
 }

@@ -2,14 +2,14 @@
 
 #include "games/towers-foreaft/foreaft_rules.h"
 
+#include "common/gamewindow.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 // Fore and Aft: eight green and eight red marbles on two three-by-three squares that share their
 // corner cell. A click moves a marble into the empty cell by a slide or a jump, animated by a
 // timer: `Timer1` for moves up and down, `Timer2` for moves across. The rules act on `board`; the
-// window shows it and runs the animation.
-class foreaft : public platform::Form {
+// window shows it and runs the animation. It has no Help menu.
+class foreaft : public common::GameWindow {
 public:
     foreaft();
     void startup();
@@ -22,25 +22,11 @@ public:
     // The two marbles the pieces share.
     platform::Image Image2{*this};
     platform::Image Image3{*this};
-    // The piece last clicked, which a running move moves; and whether it stood on a cell of the
-    // empty cell's move list.
-    platform::TextBox Text1{*this};
-    platform::TextBox Text3{*this};
-    platform::RichTextBox RichTextBox1{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-    platform::TextBox txtres{*this};
     platform::Timer Timer1{*this, 1};
     platform::Timer Timer2{*this, 1};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu new_{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu Settings{*this, "Settings"};
+    platform::Menu new_{file, "New Game", div};
+    platform::Menu Settings{*this, "Settings", help};
     platform::Menu backwordsmoves{Settings, "Backwards Moves"};
     platform::Menu nobackwardsmoves{Settings, "No Backwards Moves"};
 
@@ -61,9 +47,6 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void new_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
     void backwordsmoves_Click();
     void nobackwardsmoves_Click();
 

@@ -85,6 +85,11 @@ MoveKind clickmove(const ForeAftBoard& b, std::string_view backwards, int p) {
     return movekind(e - c);
 }
 
+MoveKind click(ForeAftBoard& b, int p) {
+    b.clicked = p;
+    return clickmove(b, b.backwards, p);
+}
+
 void finishmove(ForeAftBoard& b, int p) {
     const std::int16_t old = b.piecepos[p];
     b.piecepos[p] = b.emptycell;

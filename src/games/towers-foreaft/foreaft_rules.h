@@ -29,6 +29,9 @@ MoveKind movekind(int difference);
 
 // What a click on piece p starts: the kind of move, None when the move is not allowed.
 MoveKind clickmove(const ForeAftBoard& b, std::string_view backwards, int p);
+// A click on piece p: it becomes the clicked piece, and the move it starts under the board's
+// setting is returned, None when the move is not allowed.
+MoveKind click(ForeAftBoard& b, int p);
 // The move's end: the piece's old cell becomes the empty one.
 void finishmove(ForeAftBoard& b, int p);
 

@@ -61,7 +61,10 @@ TEST_F(CalculationTest, WindowAndControlsTakeTheirSizeForEachScreen) {
         const double s = screen.scale;
         EXPECT_EQ(c.scale, screen.scale);
         EXPECT_EQ(c.Caption.get(), "Calculation");
-        EXPECT_EQ(c.txtres.Text.get(), "Screen Resolution: " + solitairetest::describe(screen));
+        // The screen the fixed additions follow.
+        EXPECT_EQ(c.screen, screen.width == 640   ? core::ScreenKind::At640x480
+                            : screen.width == 800 ? core::ScreenKind::At800x600
+                                                  : core::ScreenKind::Other);
         // The outer size of a 10470 x 8655 client area with the menu bar, times the factor; at
         // 640 x 480 1000 twips taller.
         EXPECT_NEAR(c.Width, 10590 * s, 0.01);
@@ -389,6 +392,14 @@ TEST_F(CalculationTest, NewGameMidGameParksEveryCardAndDealsAnew) {
     EXPECT_EQ(c.table.pilecount, (PerFoundation{0, 0, 0, 0, 0}));
     EXPECT_EQ(c.table.foundneed, (PerFoundation{0, 2, 4, 6, 8}));
     EXPECT_EQ(turn(c), 5);
+}
+
+TEST_F(CalculationTest, MenusStandInTheirDesignOrder) {
+    auto& c = openWith(stockStarting({"9S"}));
+    EXPECT_EQ(gp::menuCaptions(c), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(c.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(c.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(c.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(CalculationTest, SoundRulesAndTheMainWindowsLock) {

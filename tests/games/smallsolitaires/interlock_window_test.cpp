@@ -142,6 +142,14 @@ TEST_F(InterlockTest, NewGameMidGameDealsAfresh) {
     EXPECT_EQ(deals.size(), 6u);
 }
 
+TEST_F(InterlockTest, MenusStandInTheirDesignOrder) {
+    auto& w = openWith(9, kInOrder);
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+}
+
 TEST_F(InterlockTest, SoundRulesAndTheMainWindowsLock) {
     auto& w = openWith(9, kInOrder);
     auto& main = platform::window<gp::mainstandin>();

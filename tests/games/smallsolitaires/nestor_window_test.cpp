@@ -162,12 +162,10 @@ TEST_F(NestorTest, RefusedDropsChangeNothing) {
     EXPECT_EQ(n.table, table);
 }
 
-// The index box names the card pressed, even where the pointer last moved over another card.
-TEST_F(NestorTest, TheIndexBoxNamesTheDraggedCard) {
+// The drop takes the card pressed, even where the pointer last moved over another card.
+TEST_F(NestorTest, TheDropTakesTheDraggedCard) {
     auto& n = openWith(pairsDeal());
-    EXPECT_EQ(n.Text1.Text.get(), "");
     mouseMove(n.Image1[49]);
-    EXPECT_EQ(n.Text1.Text.get(), "49");
     drag(n.Image1[6], n.Image1[12]);
     EXPECT_FALSE(n.Image1[6].Visible);
     EXPECT_TRUE(n.Image1[49].Visible);
@@ -223,6 +221,14 @@ TEST_F(NestorTest, NewGameMidGameShowsAllTheCardsAgain) {
     chooseMenu(n.new_);
     expectFreshDeal(n);
     EXPECT_EQ(n.table.columncount, (std::array<std::int16_t, 10>{0, 6, 6, 6, 6, 6, 6, 6, 6, 4}));
+}
+
+TEST_F(NestorTest, MenusStandInTheirDesignOrder) {
+    auto& n = openWith(pairsDeal());
+    EXPECT_EQ(gp::menuCaptions(n), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(n.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(n.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(n.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(NestorTest, SoundRulesAndTheMainWindowsLock) {

@@ -106,6 +106,29 @@ TEST(ForeAftRules, BackwardMovesOnlyWhenTheSettingReadsExactlyYes) {
     EXPECT_EQ(foreaftrules::clickmove(b, "YES", 8), MoveKind::Horizontal);
 }
 
+// A click records its piece, moving or not, and moves under the setting the board holds.
+TEST(ForeAftRules, AClickRecordsItsPieceAndMovesUnderTheBoardsSetting) {
+    struct Case {
+        const char* setting;
+        int piece;
+        MoveKind kind;
+    };
+    const Case cases[] = {
+        {"NO", 8, MoveKind::None}, {"YES", 8, MoveKind::Horizontal}, {"yes", 8, MoveKind::None},
+        {"YES", 4, MoveKind::None}, {"NO", 6, MoveKind::None},       {"YES", 6, MoveKind::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.setting) + " piece " + std::to_string(c.piece));
+        ForeAftBoard b = start();
+        foreaftrules::finishmove(b, 8);  // green 8 on cell 9, cell 8 empty
+        b.backwards = c.setting;
+        b.clicked = 1;
+        EXPECT_EQ(foreaftrules::click(b, c.piece), c.kind);
+        EXPECT_EQ(b.clicked, c.piece);
+        EXPECT_EQ(b.emptycell, 8) << "a click moves nothing by itself";
+    }
+}
+
 TEST(ForeAftRules, NoMoveFromACellOutsideTheEmptyCellsList) {
     ForeAftBoard b = start();
     // Cells 4 and 5 lie in no line with cell 9 at a slide's or jump's distance.

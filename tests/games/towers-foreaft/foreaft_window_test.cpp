@@ -193,7 +193,7 @@ TEST_F(ForeAftTest, AClickDuringAMoveIsIgnored) {
     EXPECT_FALSE(w.picture2[3].Enabled);
     click(w.picture2[3]);
     click(w.picture2[10]);
-    EXPECT_EQ(w.Text1.Text.get(), "8");
+    EXPECT_EQ(w.board.clicked, 8);
     finish(w);
     EXPECT_EQ(w.board.piecepos[8], 9);
     EXPECT_EQ(w.board.piecepos[3], 3);
@@ -283,6 +283,17 @@ TEST_F(ForeAftTest, TheSoundIsHeardOncePerAcceptedMoveWhileSwitchedOn) {
     EXPECT_EQ(platform::readFile("\\Data\\foreaftsound.dat"), "YES\r\n");
     ASSERT_TRUE(play(w, 10));
     EXPECT_EQ(sounds.played().size(), 2u);
+}
+
+// Settings stands after Sound, and the board has no Help menu.
+TEST_F(ForeAftTest, MenusStandInTheirDesignOrder) {
+    auto& w = openWith("NO");
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Sound", "Settings", "Help"}));
+    EXPECT_FALSE(w.help.Visible);
+    EXPECT_TRUE(w.Settings.Visible);
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.Settings), (std::vector<std::string>{"Backwards Moves", "No Backwards Moves"}));
 }
 
 TEST_F(ForeAftTest, OpensAtItsDesignPlaceAndLocksTheMainWindowOnlyWhenActive) {

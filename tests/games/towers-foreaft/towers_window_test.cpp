@@ -170,17 +170,21 @@ TEST_F(TowersTest, DropsOnASmallerDiscOrTheOwnPegAreRefusedSilently) {
     }
 }
 
-TEST_F(TowersTest, TheBoxesNameTheDiscUnderThePointerAndItsPeg) {
+// The drop moves the disc that was dragged, from the peg it lies on, wherever the pointer rested
+// before.
+TEST_F(TowersTest, TheDropTakesTheDraggedDiscFromItsPeg) {
     auto& w = openGame<towers3>();
     dropOn(w, 1, 3);
     mouseMove(w.piece[4]);
-    EXPECT_EQ(w.Text1.Text.get(), "4");
-    EXPECT_EQ(w.Text2.Text.get(), "1");
-    mouseMove(w.piece[1]);
-    EXPECT_EQ(w.Text1.Text.get(), "1");
-    EXPECT_EQ(w.Text2.Text.get(), "3");
-    EXPECT_FALSE(w.Text1.Visible);
-    EXPECT_FALSE(w.Text2.Visible);
+    dropOn(w, 2, 2);
+    EXPECT_EQ(w.table.piecepeg[2], 2);
+    EXPECT_EQ(w.table.piecepeg[4], 1);
+    mouseMove(w.piece[3]);
+    dropOn(w, 1, 2);
+    EXPECT_EQ(w.table.piecepeg[1], 2);
+    EXPECT_EQ(w.table.pegcount[3], 0);
+    EXPECT_EQ(w.table.pegtop[2], 1);
+    expectPlaced(w, 1);
 }
 
 TEST_F(TowersTest, ADropOnADiscDoesNothing) {
@@ -254,9 +258,9 @@ TEST_F(TowersTest, NewGameMidGameStacksTheDiscsAgain) {
 TEST_F(TowersTest, TheSoundSwitchIsOneSettingForTheThreeSizes) {
     auto& medium = openGame<towers2>();
     EXPECT_TRUE(medium.onsound.Checked);
-    chooseMenu(medium.offsound);
+    chooseMenu(medium.off);
     EXPECT_EQ(platform::readFile("\\Data\\hanoisound.dat"), "NO\r\n");
-    EXPECT_TRUE(medium.offsound.Checked);
+    EXPECT_TRUE(medium.off.Checked);
     EXPECT_FALSE(medium.onsound.Checked);
     dropOn(medium, 1, 2);
     EXPECT_TRUE(sounds.played().empty());
@@ -279,6 +283,19 @@ TEST_F(TowersTest, TheSoundSwitchIsOneSettingForTheThreeSizes) {
     EXPECT_FALSE(large.off.Checked);
     dropOn(large, 1, 2);
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
+}
+
+// The three sizes share one menu bar, item for item.
+TEST_F(TowersTest, EverySizeHasTheSameMenusInTheirDesignOrder) {
+    const auto expectMenus = [](towers& w) {
+        EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Sound", "Help"}));
+        EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+        EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+        EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+    };
+    expectMenus(openGame<towers1>());
+    expectMenus(openGame<towers2>());
+    expectMenus(openGame<towers3>());
 }
 
 TEST_F(TowersTest, RulesShowTheHanoiPageAndTheMainWindowWaits) {
