@@ -3,13 +3,10 @@
 #include "games/fortythieves/fortythieves_rules.h"
 
 #include "common/locks.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/deck.h"
-#include "core/numbers.h"
 #include "core/stock.h"
 #include "platform/files.h"
 #include "platform/services.h"
@@ -44,9 +41,8 @@ constexpr const char* kEmptyFoundation = "\\Images\\maroon.bmp";
 
 }  // namespace
 
-fortythieves::fortythieves() {
+fortythieves::fortythieves() : GameWindow(kSwitch, kRulesPage) {
     design();
-    on(Image1.MouseMove, &fortythieves::Image1_MouseMove);
     on(Image1.DragDrop, &fortythieves::Image1_DragDrop);
     on(Image2.DragDrop, &fortythieves::Image2_DragDrop);
     on(blankslot.DragDrop, &fortythieves::blankslot_DragDrop);
@@ -54,10 +50,6 @@ fortythieves::fortythieves() {
     on(deckpic.Click, &fortythieves::deckpic_Click);
     on(newgame.Click, &fortythieves::newgame_Click);
     on(deal.Click, &fortythieves::deal_Click);
-    on(exit.Click, &fortythieves::exit_Click);
-    on(onsound.Click, &fortythieves::onsound_Click);
-    on(off.Click, &fortythieves::off_Click);
-    on(rules.Click, &fortythieves::rules_Click);
 }
 
 // The window as designed. It opens centred once the load has sized it.
@@ -88,15 +80,11 @@ void fortythieves::design() {
     deckpic.Move(360, 360, 1365, 1695);
     deckpic.Enabled = false;
     deal.Enabled = false;
-    Text1.Visible = false;
-    txtres.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void fortythieves::Form_Load() {
     common::lockmain();
     core::Randomize();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     ft::clearmarks(table);
     // The cards take their faces' own size here; they stretch from the scaling on.
     shuffle();
@@ -107,7 +95,7 @@ void fortythieves::Form_Load() {
         foundation->Height = Image1[1].Height.get();
         foundation->Width = Image1[1].Width.get();
     }
-    const core::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.87f, {0, kSmallScreenExtraHeight}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.7f, 0.87f, {0, kSmallScreenExtraHeight}});
     table.scale = choice.scale;
     scaletable(choice.kind);
     ft::park(table);
@@ -206,7 +194,6 @@ void fortythieves::showtable() {
     for (auto& [k, image] : Image1) {
         const ft::Card& card = table.card[k];
         image->Move(card.Left, card.Top);
-        image->Tag = std::to_string(card.tag);
         image->Visible = card.Visible;
         image->DragMode = card.draggable ? vbAutomatic : vbManual;
         if (card.raised > shownraise) raised.emplace_back(card.raised, image.get());
@@ -232,9 +219,13 @@ void fortythieves::fitcolumns() {
     if (Top + Height > screen) Top = std::max(0.0, screen - Height);
 }
 
-int fortythieves::dragged() const { return core::toInt(Text1.Text.get(), 0); }
+// The card being dropped, as the drop names it; 0 for anything that is not one of the cards.
+int fortythieves::dragged(const Control& source) const {
+    const int k = source.Index();
+    return Image1.exists(k) && &Image1[k] == &source ? k : 0;
+}
 
-void fortythieves::flick() { common::playsound(RichTextBox9, player, kFlick); }
+void fortythieves::flick() { playsound(kFlick); }
 
 void fortythieves::deckpic_Click() {
     if (ft::turn(table) == 0) return;
@@ -248,37 +239,27 @@ void fortythieves::deckpic_Click() {
     showtable();
 }
 
-void fortythieves::Image1_MouseMove(int Index, int, int, double, double) { Text1.Text = std::to_string(Index); }
-
-void fortythieves::Image1_DragDrop(int Index, Control&, double, double) {
-    if (ft::droponcard(table, dragged(), Index)) flick();
+void fortythieves::Image1_DragDrop(int Index, Control& Source, double, double) {
+    if (ft::droponcard(table, dragged(Source), Index)) flick();
     showtable();
 }
 
-void fortythieves::Image2_DragDrop(int Index, Control&, double, double) {
-    if (ft::droponcolumn(table, dragged(), Index)) flick();
+void fortythieves::Image2_DragDrop(int Index, Control& Source, double, double) {
+    if (ft::droponcolumn(table, dragged(Source), Index)) flick();
     showtable();
 }
 
 // Any free card starts an empty column, silently.
-void fortythieves::blankslot_DragDrop(int Index, Control&, double, double) {
-    ft::droponplaceholder(table, dragged(), Index);
+void fortythieves::blankslot_DragDrop(int Index, Control& Source, double, double) {
+    ft::droponplaceholder(table, dragged(Source), Index);
     showtable();
 }
 
-void fortythieves::slot_DragDrop(int Index, Control&, double, double) {
-    const int d = dragged();
+void fortythieves::slot_DragDrop(int Index, Control& Source, double, double) {
+    const int d = dragged(Source);
     if (ft::droponfoundation(table, d, Index)) {
         slot[Index].Picture = Image1[d].Picture.get();
         flick();
     }
     showtable();
 }
-
-void fortythieves::exit_Click() { Unload(); }
-
-void fortythieves::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void fortythieves::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void fortythieves::rules_Click() { common::showrules(kRulesPage); }

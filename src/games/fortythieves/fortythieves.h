@@ -2,9 +2,9 @@
 
 #include "games/fortythieves/fortythieves_table.h"
 
-#include "common/scaling.h"
+#include "common/gamewindow.h"
+#include "core/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -13,8 +13,8 @@
 // up from the ace by rank alone, and a stock turned one card at a time onto a waste, once. A free
 // card (a column's top card or the waste's) goes onto the next higher card of its suit in any
 // column, onto an empty column or onto a foundation. The rules act on `table`; the window shows
-// it, and a mouse move over a card writes the card's index into `Text1` for the drop handlers.
-class fortythieves : public platform::Form {
+// it, and a drop takes the dragged card from the drop itself.
+class fortythieves : public common::GameWindow {
 public:
     fortythieves();
     // New Game with a deal chosen by the caller instead of the shuffle: the codes of cards 1..104.
@@ -28,21 +28,9 @@ public:
     platform::ControlArray<platform::Image> slot{*this, 1, fortythievesrules::kFoundations};
     platform::Image deckpic{*this};
     platform::ControlArray<platform::Image> Image1{*this, 1, fortythievesrules::kCards};
-    platform::TextBox Text1{*this};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu deal{file, "Deal"};
-    platform::Menu div1{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu deal{file, "Deal", div};
 
     fortythievesrules::FortyThievesTable table;
 
@@ -61,17 +49,12 @@ private:
     void reallydeal();
     void showtable();
     void fitcolumns();
-    int dragged() const;
+    int dragged(const platform::Control& source) const;
     void flick();
 
     void deal_Click();
     void newgame_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
     void deckpic_Click();
-    void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image1_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void Image2_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void blankslot_DragDrop(int Index, platform::Control& Source, double X, double Y);

@@ -11,10 +11,8 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "common/trickcards.h"
 #include "core/cards.h"
 #include "core/chance.h"
@@ -33,6 +31,8 @@ constexpr std::string_view kGame = "hearts";  // the sound switch's and the rule
 constexpr std::string_view kFlick = "flick.wav";
 constexpr std::string_view kPageTurn = "pageturn.wav";
 constexpr std::string_view kJackRuleFile = "\\jackrule.dat";
+constexpr int kRight = 2;
+constexpr int kLeft = 4;
 
 void designLabel(Label& label, double left, double top) {
     label.Move(left, top, 1815, 255);
@@ -44,7 +44,7 @@ void designLabel(Label& label, double left, double top) {
 
 }  // namespace
 
-hearts::hearts() {
+hearts::hearts() : GameWindow(kGame, kGame) {
     design();
     heartsscore::connect({
         [] { return static_cast<Form*>(loaded<hearts>()); },
@@ -58,18 +58,13 @@ hearts::hearts() {
         },
     });
     on(Image1.Click, &hearts::Image1_Click);
-    on(Image1.MouseMove, &hearts::Image1_MouseMove);
     on(Command1.Click, &hearts::Command1_Click);
     on(Timer1.Tick, &hearts::Timer1_Timer);
     on(Timer2.Tick, &hearts::Timer2_Timer);
     on(Timer3.Tick, &hearts::Timer3_Timer);
     on(newgame1.Click, &hearts::newgame1_Click);
-    on(exit.Click, &hearts::exit_Click);
     on(showscore.Click, &hearts::showscore_Click);
     on(jackrule.Click, &hearts::jackrule_Click);
-    on(onsound.Click, &hearts::onsound_Click);
-    on(off.Click, &hearts::off_Click);
-    on(rules.Click, &hearts::rules_Click);
 }
 
 void hearts::design() {
@@ -85,7 +80,6 @@ void hearts::design() {
     designLabel(Label6, 4440, 240);
     designLabel(Label7, 8520, 1440);
     designLabel(Label8, 240, 1440);
-    for (Label* total : {&Label1, &Label2, &Label3, &Label4}) total->Visible = false;
 
     Command1.Caption = "Pass Left";
     Command1.Move(4320, 4680, 2055, 495);
@@ -93,23 +87,20 @@ void hearts::design() {
     Command1.Font.Size = 9.75;
     Command1.Font.Bold = true;
     for (CommandButton* unused : {&Command2, &Command3, &Command4, &Command5}) unused->Visible = false;
-
-    Text4.Text = "Text1";
-    Text2.Text = "Text2";
-    for (TextBox* hidden : {&Text1, &Text2, &Text4, &txtres}) hidden->Visible = false;
-    RichTextBox1.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void hearts::Form_Load() {
     core::Randomize();
-    Label5.Caption = common::playername();
+    names[kUser] = common::playername();
+    Label5.Caption = names[kUser];
     common::lockmain();
-    const common::SeatNames names = common::pickseats();
-    Label6.Caption = std::string(names.top);
-    Label7.Caption = std::string(names.right);
-    Label8.Caption = std::string(names.left);
-    common::soundswitch(RichTextBox9, onsound, off, kGame);
+    const common::SeatNames seats = common::pickseats();
+    names[kTop] = seats.top;
+    names[kRight] = seats.right;
+    names[kLeft] = seats.left;
+    Label6.Caption = names[kTop];
+    Label7.Caption = names[kRight];
+    Label8.Caption = names[kLeft];
     setscale();
     dealhand();
     startupstuff();
@@ -119,7 +110,7 @@ void hearts::Form_Load() {
 }
 
 void hearts::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.74f, 0.9f, {800, 1000}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.74f, 0.9f, {800, 1000}});
     scale = choice.scale;
     screen = choice.kind;
     if (!core::smallscreen(choice)) return;
@@ -149,7 +140,7 @@ void hearts::Form_Activate() { common::lockmain(); }
 
 void hearts::Form_Unload(int&) {
     // The table is closing: its score window must not deal a next hand on the way out.
-    Text4.Text = "";
+    handplayed = false;
     common::releasemain();
     platform::unload<heartsscore>();
 }
@@ -161,7 +152,6 @@ void hearts::dealhand() {
 
 void hearts::setcards() {
     beginDeal(table);
-    showtags();
     core::shuffledeck(table.deckorder, table.cardused, 52, [this](int slot) {
         if (!slotOfSeat(kUser, slot)) return;
         table.curslot = slot;
@@ -171,7 +161,6 @@ void hearts::setcards() {
 
 void hearts::dealKnown(const std::array<std::int16_t, 52>& order) {
     beginDeal(table);
-    showtags();
     for (int slot = 1; slot <= 52; ++slot) {
         table.deckorder[slot] = order[static_cast<std::size_t>(slot - 1)];
         table.curslot = slot;
@@ -207,13 +196,10 @@ void hearts::startupstuff() {
     newGameState(table);
     stoptimers();
     Command1.Visible = true;
-    Command1.Caption = std::string(passCaption(1));
-    std::string rule;
-    common::readsetting(rule, kJackRuleFile);
-    RichTextBox1.Text = rule;
+    Command1.Caption = std::string(passCaption(table.buttonpass));
+    common::readsetting(jackruletext, kJackRuleFile);
     jackrule.Checked = jackruleon();
     Command1.Enabled = false;
-    for (Label* total : {&Label1, &Label2, &Label3, &Label4}) total->Caption = "0";
 }
 
 void hearts::setcardsup() {
@@ -223,15 +209,6 @@ void hearts::setcardsup() {
 }
 
 void hearts::setcardsup2() { suitAndRank(table, table.curslot); }
-
-void hearts::cardcount() {
-    heartsrules::cardcount(table);
-    showtags();
-}
-
-void hearts::showtags() {
-    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Tag = std::to_string(table.tag[slot]);
-}
 
 void hearts::stoptimers() {
     Timer1.Enabled = false;
@@ -246,16 +223,12 @@ void hearts::enablecards(bool on) {
 // Every card of the seat held behind a played one closes the gap it left.
 void hearts::closeup(int seat, int slot) { common::closegap(Image1, table.tag, seat, slot, scale); }
 
-void hearts::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
-
-void hearts::Image1_MouseMove(int Index, int, int, double, double) { Text2.Text = std::to_string(Index); }
-
 void hearts::Image1_Click(int Index) {
     if (table.passstate == 4) table.passphase = 0;
     if (table.passphase == -1) {
         playsound(kFlick);
         Image& card = Image1[Index];
-        if (const auto row = choosePassCard(table, Index, rowOf(card.Top, scale)))
+        if (const auto row = choosePassCard(table, Index, passRow(table, Index)))
             card.Top = scaled(*row == Row::Raised ? kRaisedRow : kHandRow, scale);
         Command1.Enabled = table.passcount == 3;
         return;
@@ -263,7 +236,6 @@ void hearts::Image1_Click(int Index) {
     if (!playUser(table, Index)) return;
     placeintrick(kUser, Index);
     enablecards(false);
-    showtags();
     playsound(kFlick);
     Timer1.Enabled = true;
     closeup(kUser, Index);
@@ -272,20 +244,20 @@ void hearts::Image1_Click(int Index) {
 
 void hearts::Command1_Click() {
     pressButton(table);
-    Text4.Text = "";
-    if (Command1.Caption.get() == passCaption(4))
+    handplayed = false;
+    if (buttonStarts(table))
         starthand();
     else
         pass();
 }
 
 void hearts::pass() {
-    for (int slot : exchangePass(table, passOfCaption(Command1.Caption.get()))) {
+    for (int slot : passChosen(table)) {
         if (!slot) continue;
         table.curslot = slot;
         setcardsup();
     }
-    Command1.Caption = std::string(passCaption(4));
+    Command1.Caption = std::string(passCaption(table.buttonpass));
 }
 
 void hearts::starthand() {
@@ -293,7 +265,6 @@ void hearts::starthand() {
     for (table.curslot = 1; table.curslot <= 52; ++table.curslot) setcardsup2();
     for (int slot : slotsOf(kUser)) Image1[slot].Top = scaled(kHandRow, scale);
     const Opening opening = startHand(table);
-    showtags();
     leadtwoofclubs(opening.slot, opening.seat);
     if (table.turn != kUser) Timer1.Enabled = true;
 }
@@ -333,36 +304,31 @@ void hearts::placeintrick(int seat, int slot) {
 
 // The fourth card completes the trick: the computer seats stop and the trick is judged.
 void hearts::judgewhenfull() {
-    if (table.turn != table.leader) return;
+    if (!trickFull(table)) return;
     Timer1.Enabled = false;
     Timer2.Enabled = true;
 }
 
 void hearts::Timer1_Timer() {
     playsound(kFlick);
-    const int seat = table.turn;
-    if (seat >= 1 && seat <= 4 && seat != kUser) {
-        if (!computerplays(seat)) return;
-        table.turn = nextTurn(seat);
-    }
+    if (!computerplays()) return;
     if (table.turn == kUser) Timer1.Enabled = false;
     judgewhenfull();
 }
 
-// One computer card: chosen by the rules, turned face up and put into the trick.
-bool hearts::computerplays(int seat) {
-    const int slot = decide(table, seat, jackruleon(), [](int n) { return core::rndnum(n); });
-    if (!slotOfSeat(seat, slot)) {
+// The computer seat at its turn plays, by the rules; its card turns face up in the trick.
+bool hearts::computerplays() {
+    const ComputerTurn turn = computerTurn(table, jackruleon(), [](int n) { return core::rndnum(n); });
+    if (!turn.seat) return true;
+    if (!turn.played) {
         // Only a seat without cards gets here; the table cannot go on.
         Timer1.Enabled = false;
-        MsgBox("error on " + std::to_string(seat));
-        MsgBox(std::to_string(slot));
+        MsgBox("error on " + std::to_string(turn.seat));
+        MsgBox(std::to_string(turn.slot));
         return false;
     }
-    recordPlay(table, seat, slot);
-    computercard(seat, slot);
-    showtags();
-    closeup(seat, slot);
+    computercard(turn.seat, turn.slot);
+    closeup(turn.seat, turn.slot);
     return true;
 }
 
@@ -377,8 +343,7 @@ void hearts::Timer3_Timer() {
     const int winner = table.winner;
     if (!common::sweeptick(Image1, table.trickslot, winner)) return;
     const bool handover = scoreTrick(table, jackruleon());
-    showtags();
-    Text4.Text = "D";
+    handplayed = true;
     enablecards(true);
     Timer3.Enabled = false;
     if (handover) {
@@ -391,68 +356,59 @@ void hearts::Timer3_Timer() {
 
 void hearts::scoreit() {
     settleMoon(table, jackruleon());
-    Label* totals[] = {&Label1, &Label2, &Label3, &Label4};
-    for (int seat = 1; seat <= 4; ++seat) totals[seat - 1]->Caption = std::to_string(table.gamescore[seat]);
+    table.totals = table.gamescore;
     // A score window opened from the menu during this hand must not go on showing the old totals.
     if (heartsscore* open = loaded<heartsscore>()) open->showtotals();
     if (const int winner = gameWinner(table)) {
         window<heartsscore>().Show();
-        const Label* names[] = {&Label6, &Label7, &Label5, &Label8};
-        if (common::playagain(names[winner - 1]->Caption + " Wins! Play again?")) {
-            Text4.Text = "";
+        if (common::playagain(names[winner] + " Wins! Play again?")) {
+            handplayed = false;
             newgame1_Click();
             return;
         }
     }
     window<heartsscore>().Show();
     advancePass(table);
-    Text1.Text = std::to_string(table.passstate);
 }
 
 void hearts::newgame1_Click() {
     stoptimers();
     // Nothing of an interrupted trick or hand carries over into the new game.
     clearTrick(table);
-    Text4.Text = "";
+    handplayed = false;
     table.passstate = 1;
     dealhand();
     startupstuff();
 }
 
 bool hearts::nexthand() {
-    if (Text4.Text != "D" || handinplay()) return false;
+    if (!handplayed || handinplay()) return false;
     Command1.Visible = true;
     Command1.Enabled = false;
     dealhand();
-    Command1.Caption = std::string(captionOfPassText(Text1.Text.get()));
-    if (Command1.Caption.get() != passCaption(4)) return true;
+    table.buttonpass = table.passstate;
+    Command1.Caption = std::string(passCaption(table.buttonpass));
+    if (!buttonStarts(table)) return true;
     Command1.Enabled = true;
     Enabled = true;
     return true;
 }
 
 std::array<std::string, 4> hearts::scorelines() const {
-    return {Label6.Caption + ": " + Label1.Caption, Label7.Caption + ": " + Label2.Caption,
-            common::playername() + ": " + Label3.Caption.get(), Label8.Caption + ": " + Label4.Caption};
+    const auto line = [this](const std::string& name, int seat) {
+        return name + ": " + std::to_string(table.totals[seat]);
+    };
+    return {line(names[kTop], kTop), line(names[kRight], kRight), line(common::playername(), kUser),
+            line(names[kLeft], kLeft)};
 }
 
-void hearts::exit_Click() { Unload(); }
-
 void hearts::showscore_Click() {
-    Text4.Text = "";
+    handplayed = false;
     window<heartsscore>().Show();
 }
 
 // The tick always shows whether the rule is in force.
 void hearts::jackrule_Click() {
-    std::string rule = RichTextBox1.Text;
-    common::writesetting(rule, jackruleon() ? "NO" : "YES", kJackRuleFile);
-    RichTextBox1.Text = rule;
+    common::writesetting(jackruletext, jackruleon() ? "NO" : "YES", kJackRuleFile);
     jackrule.Checked = jackruleon();
 }
-
-void hearts::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
-
-void hearts::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
-
-void hearts::rules_Click() { common::showrules(kGame); }

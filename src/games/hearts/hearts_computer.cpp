@@ -7,7 +7,6 @@
 namespace heartsrules {
 namespace {
 
-
 constexpr int kJack = 11;
 constexpr int kQueen = 12;
 
@@ -162,6 +161,16 @@ int decide(HeartsTable& t, int seat, bool jackRule, const Draw& rndnum) {
         t.pickslot = jack;
     }
     return t.pickslot;
+}
+
+ComputerTurn computerTurn(HeartsTable& t, bool jackRule, const Draw& rndnum) {
+    const int seat = t.turn;
+    if (seat < 1 || seat > 4 || seat == kUser) return {};
+    const int slot = decide(t, seat, jackRule, rndnum);
+    if (!slotOfSeat(seat, slot)) return {seat, slot, false};
+    recordPlay(t, seat, slot);
+    t.turn = nextTurn(seat);
+    return {seat, slot, true};
 }
 
 }  // namespace heartsrules

@@ -33,7 +33,9 @@ void newGameState(HeartsTable& t) {
     t.cardsleft.fill(13);
     t.cardsleft[0] = 0;
     t.gamescore.fill(0);
+    t.totals.fill(0);
     t.passstate = 1;
+    t.buttonpass = 1;
 }
 
 void clearTrick(HeartsTable& t) {
@@ -51,17 +53,11 @@ std::string_view passCaption(int passstate) {
     }
 }
 
-int passOfCaption(std::string_view caption) {
-    for (int state = 1; state <= 3; ++state)
-        if (caption == passCaption(state)) return state;
-    return 4;
-}
-
-std::string_view captionOfPassText(std::string_view text) {
-    if (text == "1") return passCaption(1);
-    if (text == "2") return passCaption(2);
-    if (text == "3") return passCaption(3);
-    return passCaption(4);
+Row passRow(const HeartsTable& t, int slot) {
+    if (!slotOfSeat(kUser, slot)) return Row::Elsewhere;
+    const auto* const first = t.passslots.begin() + 1;
+    const auto* const last = first + t.passcount;
+    return std::find(first, last, slot) != last ? Row::Raised : Row::Hand;
 }
 
 std::optional<Row> choosePassCard(HeartsTable& t, int slot, Row current) {
@@ -98,6 +94,12 @@ std::array<int, 3> exchangePass(HeartsTable& t, int passstate) {
     for (int k = 0; k < 3; ++k) t.deckorder[chosen[k]] = t.deckorder[target[k]];
     for (int k = 0; k < 3; ++k) t.deckorder[target[k]] = given[k];
     return chosen;
+}
+
+std::array<int, 3> passChosen(HeartsTable& t) {
+    const std::array<int, 3> received = exchangePass(t, t.buttonpass);
+    t.buttonpass = 4;
+    return received;
 }
 
 }  // namespace heartsrules

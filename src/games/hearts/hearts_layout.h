@@ -22,7 +22,5 @@ Place fanPlace(int slot, float scale);
 // The user's two rows: the hand and a card raised for passing.
 inline constexpr double kRaisedRow = 5680;
 enum class Row { Hand, Raised, Elsewhere };
-// Tops are compared within a twip either way, since y times scale need not be whole.
-Row rowOf(double top, float scale);
 
 }  // namespace heartsrules

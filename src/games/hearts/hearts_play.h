@@ -33,5 +33,9 @@ bool legalForUser(const HeartsTable& t, int slot);
 // A click at the user's turn: plays the card when legal and passes the turn to the left seat.
 // Returns whether a card was played.
 bool playUser(HeartsTable& t, int slot);
+// The fourth card is in once the turn is back with the seat that led: the trick waits to be judged.
+inline bool trickFull(const HeartsTable& t) { return t.turn == t.leader; }
+// Whether the pass and start button starts the hand rather than passing.
+inline bool buttonStarts(const HeartsTable& t) { return t.buttonpass < 1 || t.buttonpass > 3; }
 
 }  // namespace heartsrules

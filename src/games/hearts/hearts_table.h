@@ -34,6 +34,7 @@ struct HeartsTable {
     int passcount = 0;
     std::array<int, 4> passslots{};           // by choice 1..3
     int passstate = 0;                        // 1 left, 2 right, 3 across, 4 none
+    int buttonpass = 0;                       // what the pass and start button does: a pass 1-3, or 4 to start
     int turn = 0;
     int leader = 0;
     int tricksleft = 0;
@@ -47,6 +48,7 @@ struct HeartsTable {
     MaybeSuit compsuit;
     int heartsbroken = 0;                     // -1 once hearts may be led
     std::array<int, 5> gamescore{}, pointcards{};
+    std::array<int, 5> totals{};              // the game totals as the last hand's end left them
 };
 
 // The seat a slot belongs to for the whole hand, the first slot of a seat's thirteen, and all of

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <string>
 
 // Forty Thieves window tests: deals chosen by the test, cards named as "5H" in file order.
 class FortyThievesTest : public gp::GameWindowTest {
@@ -21,9 +22,11 @@ protected:
     // A drop on the visible strip of a card that other cards of its column cover.
     void dropOnStrip(platform::Control& source, platform::Image& covered);
 
+    // Card picture `card`'s place in the table, as its tag's text.
+    static std::string tagOf(const fortythieves& w, const platform::Image& card);
     // The cards in automatic drag mode.
     static std::set<int> draggable(const fortythieves& w);
-    // Every card picture shows the table's card: place, tag, visibility, drag mode and (unless
+    // Every card picture shows the table's card: place, visibility, drag mode and (unless
     // told otherwise, as comparing pixels is slow) its face.
     static void expectMirrorsTable(const fortythieves& w, bool faces = true);
     // Whether the control is the frontmost one at its own centre.

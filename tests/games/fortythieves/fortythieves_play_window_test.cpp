@@ -18,30 +18,48 @@ using fortythievestest::second;
 constexpr const char* kMaroon = "\\Images\\maroon.bmp";
 const std::vector<std::string> kOneFlick{"flick.wav"};
 
-TEST_F(FortyThievesTest, AMouseMoveOverAnyCardNamesItForTheDrop) {
-    auto& w = openGame<fortythieves>();
+TEST_F(FortyThievesTest, TheDropNamesTheDraggedCardWhateverThePointerPassedLast) {
+    auto& w = openWith({{at(1, 4), code("5H")}, {at(2, 4), code("6H")}});
     mouseMove(w.Image1[at(3, 2)]);
-    EXPECT_EQ(w.Text1.Text.get(), std::to_string(at(3, 2))) << "a covered card too";
-    mouseMove(w.Image1[41]);
-    EXPECT_EQ(w.Text1.Text.get(), "41");
-    EXPECT_FALSE(w.Text1.Visible);
+    w.Image1[at(2, 4)].raiseDragDrop(w.Image1[at(1, 4)], 0, 0);
+    EXPECT_EQ(tagOf(w, w.Image1[at(1, 4)]), "102");
+    EXPECT_EQ(sounds.played(), kOneFlick);
+    expectMirrorsTable(w, false);
+}
+
+// Only a card can be dropped: anything else dropped anywhere moves nothing and stays silent, even
+// a control whose index is that of a free card (card 1, once column 1 is down to it).
+TEST_F(FortyThievesTest, ADropOfAnythingButACardMovesNothing) {
+    auto& w = openWith({{at(1, 4), code("AS")}, {at(1, 3), code("2S")}, {at(1, 2), code("3S")},
+                        {at(1, 1), code("5H")}, {at(2, 4), code("6H")}});
+    for (int row : {4, 3, 2}) drag(w.Image1[at(1, row)], w.slot[1]);
+    ASSERT_EQ(tagOf(w, w.Image1[1]), "101");
+    sounds.clear();
+    const ft::FortyThievesTable before = w.table;
+    platform::Control* sources[] = {&w.deckpic, &w.blankslot[1], &w.slot[1], &w.Image2[1]};
+    platform::Control* targets[] = {&w.Image1[at(2, 4)], &w.Image2[2], &w.blankslot[1], &w.slot[1]};
+    for (platform::Control* source : sources)
+        for (platform::Control* target : targets) target->raiseDragDrop(*source, 0, 0);
+    EXPECT_EQ(w.table, before);
+    EXPECT_TRUE(sounds.played().empty());
+    EXPECT_TRUE(showsFile(w.slot[2], kMaroon));
 }
 
 TEST_F(FortyThievesTest, ACardGoesOnTheNextHigherCardOfItsSuitWithTheFlick) {
     auto& w = openWith({{at(1, 4), code("5H")}, {at(2, 4), code("6H")}, {at(3, 4), code("6D")}});
     drag(w.Image1[at(1, 4)], w.Image1[at(3, 4)]);
     EXPECT_TRUE(sounds.played().empty()) << "a refused drop is silent";
-    EXPECT_EQ(w.Image1[at(1, 4)].Tag.get(), "101");
+    EXPECT_EQ(tagOf(w, w.Image1[at(1, 4)]), "101");
 
     drag(w.Image1[at(1, 4)], w.Image1[at(2, 4)]);
     EXPECT_EQ(sounds.played(), kOneFlick);
     const platform::Image& five = w.Image1[at(1, 4)];
-    EXPECT_EQ(five.Tag.get(), "102");
+    EXPECT_EQ(tagOf(w, five), "102");
     EXPECT_DOUBLE_EQ(five.Top, w.Image1[at(2, 4)].Top + 300);
     EXPECT_EQ(five.Left, w.Image1[at(2, 4)].Left);
     EXPECT_TRUE(onTop(w, five));
     EXPECT_EQ(w.Image1[at(2, 4)].DragMode, platform::vbManual);
-    EXPECT_EQ(w.Image1[at(1, 3)].Tag.get(), "101");
+    EXPECT_EQ(tagOf(w, w.Image1[at(1, 3)]), "101");
     EXPECT_EQ(w.Image1[at(1, 3)].DragMode, platform::vbAutomatic);
     EXPECT_TRUE(onTop(w, w.Image1[at(1, 3)])) << "column 1's next card shows whole";
     expectMirrorsTable(w);
@@ -55,15 +73,15 @@ TEST_F(FortyThievesTest, ACoveredCardTakesADropOnItsVisibleStrip) {
     dropOnStrip(w.Image1[at(9, 4)], w.Image1[at(10, 2)]);
     EXPECT_EQ(sounds.played(), kOneFlick);
     const platform::Image& five = w.Image1[at(9, 4)];
-    EXPECT_EQ(five.Tag.get(), "110");
+    EXPECT_EQ(tagOf(w, five), "110");
     EXPECT_DOUBLE_EQ(five.Top, w.Image1[at(10, 2)].Top + 300 * double(0.87f));
     EXPECT_TRUE(onTop(w, five));
-    EXPECT_EQ(w.Image1[at(10, 4)].Tag.get(), "210");
+    EXPECT_EQ(tagOf(w, w.Image1[at(10, 4)]), "210");
     EXPECT_EQ(w.Image1[at(10, 4)].DragMode, platform::vbManual);
     // The column's area takes the next card on it.
     drag(w.Image1[at(4, 4)], w.Image2[10], 500, 3000 * 0.87);
-    EXPECT_EQ(w.Image1[at(4, 4)].Tag.get(), "110");
-    EXPECT_EQ(five.Tag.get(), "210");
+    EXPECT_EQ(tagOf(w, w.Image1[at(4, 4)]), "110");
+    EXPECT_EQ(tagOf(w, five), "210");
     expectMirrorsTable(w);
 }
 
@@ -83,20 +101,20 @@ TEST_F(FortyThievesTest, AnEmptyColumnTakesAnyCardSilentlyAndItsAreaTakesNone) {
 
     // Below its placeholder, an empty column's area refuses.
     drag(w.Image1[at(6, 4)], w.Image2[1], 500, 4000);
-    EXPECT_EQ(w.Image1[at(6, 4)].Tag.get(), "106");
+    EXPECT_EQ(tagOf(w, w.Image1[at(6, 4)]), "106");
 
     drag(w.Image1[at(5, 4)], w.blankslot[1]);
-    EXPECT_EQ(w.Image1[at(5, 4)].Tag.get(), "101");
+    EXPECT_EQ(tagOf(w, w.Image1[at(5, 4)]), "101");
     EXPECT_EQ(w.Image1[at(5, 4)].Left, w.blankslot[1].Left);
     EXPECT_EQ(w.Image1[at(5, 4)].Top, w.blankslot[1].Top);
     EXPECT_TRUE(onTop(w, w.Image1[at(5, 4)]));
     drag(w.Image1[41], w.blankslot[2]);
-    EXPECT_EQ(w.Image1[41].Tag.get(), "102");
+    EXPECT_EQ(tagOf(w, w.Image1[41]), "102");
     EXPECT_EQ(sounds.played().size(), 8u) << "placeholder drops are silent";
 
     // The column started afresh builds down like any other.
     drag(w.Image1[at(6, 4)], w.Image1[at(5, 4)]);
-    EXPECT_EQ(w.Image1[at(6, 4)].Tag.get(), "101");
+    EXPECT_EQ(tagOf(w, w.Image1[at(6, 4)]), "101");
     EXPECT_EQ(sounds.played().size(), 9u);
     expectMirrorsTable(w);
 }
@@ -132,7 +150,7 @@ TEST_F(FortyThievesTest, FoundationsBuildByRankAloneAndCoverTheirCards) {
     EXPECT_EQ(platform::input::hitTest(w, waste.Left + 500, waste.Top + 500), nullptr) << "the bare table";
     turn(w);
     EXPECT_TRUE(onTop(w, w.Image1[42]));
-    EXPECT_EQ(w.Image1[42].Tag.get(), "4001");
+    EXPECT_EQ(tagOf(w, w.Image1[42]), "4001");
     expectMirrorsTable(w);
 }
 
@@ -143,8 +161,8 @@ TEST_F(FortyThievesTest, AFoundationCardNeverComesBackIntoPlay) {
                         {at(3, 4), code("3D")}, {at(4, 4), second("4D")}});
     drag(w.Image1[41], w.slot[8]);
     drag(w.Image1[at(1, 4)], w.slot[7]);
-    const std::string wasteAceTag = w.Image1[41].Tag.get();
-    const std::string columnAceTag = w.Image1[at(1, 4)].Tag.get();
+    const std::string wasteAceTag = tagOf(w, w.Image1[41]);
+    const std::string columnAceTag = tagOf(w, w.Image1[at(1, 4)]);
     turn(w, 20);
     drag(w.Image1[at(2, 4)], w.Image1[at(1, 3)]);
     drag(w.Image1[at(3, 4)], w.Image1[at(2, 4)]);
@@ -152,22 +170,22 @@ TEST_F(FortyThievesTest, AFoundationCardNeverComesBackIntoPlay) {
     EXPECT_EQ(sounds.played().size(), 25u);
     for (const auto& [k, tag] : {std::pair{41, wasteAceTag}, std::pair{at(1, 4), columnAceTag}}) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(w.Image1[k].Tag.get(), tag);
+        EXPECT_EQ(tagOf(w, w.Image1[k]), tag);
         EXPECT_EQ(w.Image1[k].DragMode, platform::vbManual);
         EXPECT_FALSE(onTop(w, w.Image1[k]));
     }
     EXPECT_TRUE(onTop(w, w.slot[8]));
     EXPECT_TRUE(onTop(w, w.slot[7]));
-    EXPECT_EQ(w.Image1[at(1, 3)].Tag.get(), "201");
-    EXPECT_EQ(w.Image1[at(2, 4)].Tag.get(), "101");
+    EXPECT_EQ(tagOf(w, w.Image1[at(1, 3)]), "201");
+    EXPECT_EQ(tagOf(w, w.Image1[at(2, 4)]), "101");
 }
 
 TEST_F(FortyThievesTest, TheStockTurnsOnceThinningOutAndIsGone) {
     auto& w = openGame<fortythieves>();
     turn(w);
     EXPECT_EQ(sounds.played(), kOneFlick);
-    EXPECT_EQ(w.Image1[42].Tag.get(), "4001");
-    EXPECT_EQ(w.Image1[41].Tag.get(), "4002");
+    EXPECT_EQ(tagOf(w, w.Image1[42]), "4001");
+    EXPECT_EQ(tagOf(w, w.Image1[41]), "4002");
     EXPECT_TRUE(onTop(w, w.Image1[42]));
     const platform::Picture full = w.deckpic.Picture.get();
     turn(w, 31);
@@ -254,7 +272,7 @@ TEST_F(FortyThievesTest, ALongColumnGrowsTheWindowToKeepItsTopCardInSight) {
             drag(w.Image1[k], w.Image1[on]);
             on = k;
             const platform::Image& top = w.Image1[k];
-            EXPECT_EQ(top.Tag.get(), "101");
+            EXPECT_EQ(tagOf(w, top), "101");
             EXPECT_LE(top.Top + top.Height, w.ScaleHeight()) << k;
             EXPECT_GE(w.Top, 0);
             EXPECT_LE(w.Top + w.Height, c.height * 15);

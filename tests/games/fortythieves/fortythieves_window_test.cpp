@@ -42,8 +42,6 @@ TEST_F(FortyThievesTest, LoadScalesTheTableAndDealsAtEachScreenSize) {
         auto& w = openGame<fortythieves>();
         const double s = c.scale;
         EXPECT_EQ(w.table.scale, c.scale);
-        EXPECT_EQ(w.txtres.Text.get(),
-                  "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
         EXPECT_EQ(w.Caption.get(), "Forty Thieves");
         EXPECT_DOUBLE_EQ(w.Height, 8310 * s + (c.width == 640 ? 1000 : 0));
         EXPECT_DOUBLE_EQ(w.Width, c.columnStep * 10 + 1065 * s + 400);
@@ -112,7 +110,7 @@ TEST_F(FortyThievesTest, DealIsNeverOfferedAndNewGameAlwaysIs) {
     auto& w = openGame<fortythieves>();
     EXPECT_FALSE(w.deal.Enabled);
     EXPECT_TRUE(w.newgame.Enabled);
-    EXPECT_EQ(w.div1.Caption.get(), "-");
+    EXPECT_EQ(w.div.Caption.get(), "-");
     chooseMenu(w.newgame);
     EXPECT_FALSE(w.deal.Enabled);
     EXPECT_TRUE(w.newgame.Enabled);
@@ -137,6 +135,14 @@ TEST_F(FortyThievesTest, EveryDealShufflesBothDecksApart) {
     }
     EXPECT_NE(deals[0], deals[1]);
     EXPECT_NE(deals[1], deals[2]);
+}
+
+TEST_F(FortyThievesTest, MenusStandInTheirDesignOrder) {
+    auto& w = openGame<fortythieves>();
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "Deal", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(FortyThievesTest, SoundMenuWritesTheSwitchAndSilencesTheFlick) {
@@ -223,7 +229,7 @@ TEST_F(FortyThievesTest, TheOverlapOfTwoDropAreasBelongsToTheRightHandColumn) {
         EXPECT_EQ(platform::input::hitTest(w, x, y), &right) << c;
     }
     drag(w.Image1[at(5, 4)], w.Image2[2], 100, 4000);
-    EXPECT_EQ(w.Image1[at(5, 4)].Tag.get(), "102");
+    EXPECT_EQ(tagOf(w, w.Image1[at(5, 4)]), "102");
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
 }
 
@@ -254,7 +260,7 @@ TEST_F(FortyThievesTest, MissingPicturesNeverStopTheGame) {
     drag(w.Image1[at(3, 4)], w.slot[6]);
     EXPECT_EQ(w.table.nextrank[6], 2);
     drag(w.Image1[at(4, 4)], w.Image1[at(5, 4)]);
-    EXPECT_EQ(w.Image1[at(4, 4)].Tag.get(), "105");
+    EXPECT_EQ(tagOf(w, w.Image1[at(4, 4)]), "105");
     turn(w, 40);
     EXPECT_TRUE(w.deckpic.Visible);
     EXPECT_FALSE(w.deckpic.Picture.get());

@@ -135,3 +135,61 @@ TEST(HeartsComputer, DecisionStartsWithNoSlotChosen) {
     EXPECT_EQ(decide(t, 1, true, neverDrawn), 0) << "a seat without cards chooses nothing";
     EXPECT_EQ(t.pickslot, 0);
 }
+
+TEST(HeartsComputerTurn, TheSeatToPlayPlaysItsChoiceAndPassesTheTurnOn) {
+    const struct { int seat; int next; } cases[] = {{4, 1}, {1, 2}, {2, 3}};
+    for (auto c : cases) {
+        HeartsTable t = heartstest::table({"3C 4H", "5C 6H", "7C 8H", "9C TH"});
+        t.leader = c.seat;
+        t.turn = c.seat;
+        const int held = t.cardsleft[c.seat];
+        const ComputerTurn turn = computerTurn(t, true, neverDrawn);
+        EXPECT_EQ(turn.seat, c.seat);
+        EXPECT_TRUE(turn.played);
+        EXPECT_TRUE(slotOfSeat(c.seat, turn.slot)) << c.seat;
+        EXPECT_EQ(t.trickslot[c.seat], turn.slot);
+        EXPECT_EQ(t.tag[turn.slot], playedTag(c.seat));
+        EXPECT_EQ(t.cardsleft[c.seat], held - 1);
+        EXPECT_EQ(t.turn, c.next);
+        EXPECT_FALSE(trickFull(t));
+    }
+}
+
+TEST(HeartsComputerTurn, TheUsersTurnAndNoTurnPlayNothing) {
+    for (int turn : {0, 3, 5}) {
+        HeartsTable t = heartstest::table({"3C", "5C", "7C", "9C"});
+        t.turn = turn;
+        const HeartsTable before = t;
+        const ComputerTurn played = computerTurn(t, true, neverDrawn);
+        EXPECT_EQ(played.seat, 0) << turn;
+        EXPECT_FALSE(played.played);
+        EXPECT_EQ(t.turn, turn);
+        EXPECT_EQ(t.tag, before.tag);
+    }
+}
+
+TEST(HeartsComputerTurn, ASeatWithoutCardsKeepsTheTurn) {
+    HeartsTable t = heartstest::table({"", "5C", "7C", "9C"});
+    t.leader = 4;
+    t.turn = 1;
+    const auto tags = t.tag;
+    const ComputerTurn turn = computerTurn(t, true, [](int) { return 1; });
+    EXPECT_EQ(turn.seat, 1);
+    EXPECT_FALSE(turn.played);
+    EXPECT_EQ(t.turn, 1);
+    EXPECT_EQ(t.tag, tags);
+}
+
+TEST(HeartsComputerTurn, TheFourthCardFillsTheTrick) {
+    HeartsTable t = heartstest::table({"3C 4H", "5C 6H", "7C 8H", "9C TH"});
+    t.leader = 3;
+    t.turn = 3;
+    playUser(t, slotOf(t, "7C"));
+    for (int seat : {4, 1}) {
+        computerTurn(t, true, neverDrawn);
+        EXPECT_FALSE(trickFull(t)) << seat;
+    }
+    const ComputerTurn last = computerTurn(t, true, neverDrawn);
+    EXPECT_EQ(last.seat, 2);
+    EXPECT_TRUE(trickFull(t));
+}

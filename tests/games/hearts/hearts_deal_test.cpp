@@ -25,6 +25,7 @@ TEST(HeartsDeal, LayoutAndNewGameResetTheirOwnState) {
     t.heartcount = {0, 1, 2, 3, 4};
     t.cardused.fill(-1);
     t.gamescore = {0, 20, 30, 40, 50};
+    t.totals = t.gamescore;
     clearLayoutState(t);
     EXPECT_EQ(t.passphase, -1);
     EXPECT_EQ(t.passcount, 0);
@@ -35,19 +36,51 @@ TEST(HeartsDeal, LayoutAndNewGameResetTheirOwnState) {
     EXPECT_EQ(t.gamescore[2], 30) << "a layout keeps the totals";
     newGameState(t);
     EXPECT_EQ(t.gamescore, (std::array<int, 5>{}));
+    EXPECT_EQ(t.totals, (std::array<int, 5>{}));
     EXPECT_EQ(t.cardsleft, (std::array<int, 5>{0, 13, 13, 13, 13}));
     EXPECT_EQ(t.passstate, 1);
+    EXPECT_EQ(t.buttonpass, 1) << "the first button passes left";
 }
 
 TEST(HeartsDeal, CaptionsFollowThePassState) {
-    const struct { int state; const char* caption; const char* text; } cases[] = {
-        {1, "Pass Left", "1"}, {2, "Pass Right", "2"}, {3, "Pass Foward", "3"}, {4, "Start Hand", "4"}};
+    const struct { int state; const char* caption; bool starts; } cases[] = {
+        {1, "Pass Left", false}, {2, "Pass Right", false}, {3, "Pass Foward", false}, {4, "Start Hand", true},
+        {0, "Start Hand", true}, {5, "Start Hand", true}, {-1, "Start Hand", true}};
     for (auto c : cases) {
-        EXPECT_EQ(passCaption(c.state), c.caption);
-        EXPECT_EQ(passOfCaption(c.caption), c.state);
-        EXPECT_EQ(captionOfPassText(c.text), c.caption);
+        EXPECT_EQ(passCaption(c.state), c.caption) << c.state;
+        HeartsTable t;
+        t.buttonpass = c.state;
+        EXPECT_EQ(buttonStarts(t), c.starts) << c.state;
     }
-    for (const char* odd : {"", "0", "5", " 1", "1\r\n"}) EXPECT_EQ(captionOfPassText(odd), "Start Hand") << odd;
+}
+
+TEST(HeartsPass, TheChosenCardsAreRaisedAndOtherSeatsLieElsewhere) {
+    HeartsTable t;
+    choosePassCard(t, 45, Row::Hand);
+    choosePassCard(t, 41, Row::Hand);
+    const struct { int slot; Row row; } cases[] = {
+        {45, Row::Raised}, {41, Row::Raised}, {40, Row::Hand}, {52, Row::Hand},
+        {39, Row::Elsewhere}, {1, Row::Elsewhere}, {26, Row::Elsewhere}};
+    for (auto c : cases) EXPECT_EQ(passRow(t, c.slot), c.row) << c.slot;
+    choosePassCard(t, 45, Row::Raised);
+    EXPECT_EQ(passRow(t, 45), Row::Hand) << "lowered again";
+    EXPECT_EQ(passRow(t, 41), Row::Raised);
+    clearLayoutState(t);
+    EXPECT_EQ(passRow(t, 41), Row::Hand) << "a new layout lowers every card";
+}
+
+TEST(HeartsPass, TheButtonPassesInItsDirectionThenStartsTheHand) {
+    for (int state : {1, 2, 3}) {
+        HeartsTable t;
+        for (int slot = 1; slot <= 52; ++slot) t.deckorder[slot] = static_cast<std::int16_t>(slot);
+        for (int slot : {47, 40, 52}) choosePassCard(t, slot, Row::Hand);
+        t.buttonpass = state;
+        EXPECT_FALSE(buttonStarts(t));
+        EXPECT_EQ(passChosen(t), (std::array<int, 3>{47, 40, 52})) << state;
+        EXPECT_EQ(t.deckorder[47], passTargets(state)[0]) << state;
+        EXPECT_EQ(t.buttonpass, 4);
+        EXPECT_TRUE(buttonStarts(t));
+    }
 }
 
 TEST(HeartsPass, ThreeCardsRiseAFourthStaysAndLoweringKeepsTheOrder) {

@@ -31,8 +31,7 @@ hearts& HeartsTest::openWithoutPass(const heartstest::Seats& seats) {
 
 void HeartsTest::nextHand(hearts& h, const char* state) {
     h.table.passstate = core::toInt(state);
-    h.Text1.Text = state;
-    h.Text4.Text = "D";
+    h.handplayed = true;
     platform::window<heartsscore>().Show();
     settle();
     close(platform::window<heartsscore>());

@@ -21,7 +21,7 @@ protected:
     // The same deal in a hand without passing, as the score window leaves it after a fourth hand.
     hearts& openWithoutPass(const heartstest::Seats& seats);
     // Closes the score window after a hand whose successor passes as `state` ("1" to "4") says,
-    // with the table's pass state and Text1 as the end of a hand leaves them.
+    // with the table's pass state and hand-played flag as the end of a hand leaves them.
     void nextHand(hearts& h, const char* state);
 
     // Raises three of the user's cards, passes, and starts the hand.

@@ -9,8 +9,6 @@ namespace {
 
 using HeartsGame = HeartsTest;
 
-int totalOf(const platform::Label& label) { return core::toInt(label.Caption.get()); }
-
 TEST_F(HeartsGame, AWholeHandEndsInTheScoreWindowAndTheNextHandPassesRight) {
     hearts& h = openGame<hearts>();
     passAndStart(h);
@@ -22,23 +20,22 @@ TEST_F(HeartsGame, AWholeHandEndsInTheScoreWindowAndTheNextHandPassesRight) {
     EXPECT_FALSE(h.Enabled);
     EXPECT_TRUE(idle(h));
     for (int slot = 1; slot <= 52; ++slot) EXPECT_TRUE(heartsrules::isPlayedTag(h.table.tag[slot])) << slot;
-    const platform::Label* totals[] = {&h.Label1, &h.Label2, &h.Label3, &h.Label4};
     int sum = 0;
     for (int seat = 1; seat <= 4; ++seat) {
-        EXPECT_EQ(totalOf(*totals[seat - 1]), h.table.gamescore[seat]);
+        EXPECT_EQ(h.table.totals[seat], h.table.gamescore[seat]);
         sum += h.table.gamescore[seat];
     }
     EXPECT_TRUE(sum == 16 || sum == 68) << "26 points less the jack of diamonds, or a moon";
-    EXPECT_EQ(score->Label3.Caption.get(), "Guest: " + h.Label3.Caption);
-    EXPECT_EQ(h.Text4.Text.get(), "D");
-    EXPECT_EQ(h.Text1.Text.get(), "2");
+    EXPECT_EQ(score->Label3.Caption.get(), "Guest: " + std::to_string(h.table.gamescore[3]));
+    EXPECT_TRUE(h.handplayed);
+    EXPECT_EQ(h.table.passstate, 2);
     const auto deal = h.table.deckorder;
     close(*score);
     EXPECT_TRUE(h.Enabled);
     EXPECT_NE(h.table.deckorder, deal);
     EXPECT_EQ(h.Command1.Caption.get(), "Pass Right");
     EXPECT_FALSE(h.Command1.Enabled);
-    for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(totalOf(*totals[seat - 1]), h.table.gamescore[seat]);
+    for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(h.table.totals[seat], h.table.gamescore[seat]);
 }
 
 // The seat a finished game names: the lowest total, the lower seat on a tie.
@@ -68,10 +65,9 @@ TEST_F(HeartsGame, AWholeGameEndsAtOneHundredAndYesStartsANewOne) {
     EXPECT_EQ(boxes.shown()[0].prompt, expectedWinner(score, h) + " Wins! Play again?");
     EXPECT_EQ(boxes.shown()[0].title, "Keep Playing?");
     EXPECT_EQ(boxes.shown()[0].style, 68);
-    for (const platform::Label* total : {&h.Label1, &h.Label2, &h.Label3, &h.Label4})
-        EXPECT_EQ(total->Caption.get(), "0");
+    EXPECT_EQ(h.table.totals, (std::array<int, 5>{}));
     EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
-    EXPECT_EQ(h.Text4.Text.get(), "");
+    EXPECT_FALSE(h.handplayed);
     const auto deal = h.table.deckorder;
     close(platform::window<heartsscore>());
     EXPECT_EQ(h.table.deckorder, deal) << "the new game is already dealt";
@@ -84,17 +80,17 @@ TEST_F(HeartsGame, AWholeGameEndsAtOneHundredAndYesStartsANewOne) {
 TEST_F(HeartsGame, NoPlaysOnAndTheQuestionComesBackWhileATotalStaysAtOneHundred) {
     hearts& h = openGame<hearts>();
     h.table.gamescore = {0, 120, 40, 30, 30};
-    h.Text4.Text = "D";
+    h.handplayed = true;
     boxes.expect("Keep Playing?", platform::vbNo);
     h.scoreit();
     settle();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].prompt, "Guest Wins! Play again?") << "seat 3 wins the tie with seat 4";
-    EXPECT_EQ(h.Label1.Caption.get(), "120");
-    EXPECT_EQ(h.Text1.Text.get(), "2");
+    EXPECT_EQ(h.table.totals[1], 120);
+    EXPECT_EQ(h.table.passstate, 2);
     close(platform::window<heartsscore>());
     EXPECT_EQ(h.Command1.Caption.get(), "Pass Right");
-    EXPECT_EQ(h.Label1.Caption.get(), "120") << "the totals are kept";
+    EXPECT_EQ(h.table.totals[1], 120) << "the totals are kept";
 
     boxes.expect("Keep Playing?", platform::vbNo);
     h.table.gamescore = {0, 126, 100, 60, 50};
@@ -116,9 +112,7 @@ TEST_F(HeartsGame, TheMoonGivesTheOthersTwentySix) {
     h.table.pointcards = {0, 0, 15, 0, 0};
     h.scoreit();
     settle();
-    EXPECT_EQ(h.Label1.Caption.get(), "32");
-    EXPECT_EQ(h.Label2.Caption.get(), "-10");
-    EXPECT_EQ(h.Label3.Caption.get(), "26");
+    EXPECT_EQ(h.table.totals, (std::array<int, 5>{0, 32, -10, 26, 26}));
     EXPECT_EQ(platform::window<heartsscore>().Label2.Caption.get(), h.Label7.Caption + ": -10");
 }
 

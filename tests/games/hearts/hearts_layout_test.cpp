@@ -2,8 +2,10 @@
 
 #include "games/hearts/hearts_layout.h"
 #include "games/hearts/hearts_table.h"
+#include "table_builder.h"
 
 using namespace heartsrules;
+using heartstest::rowOf;
 
 TEST(HeartsLayout, FansLieThreeHundredTwipsApartFromTheirDesignCorners) {
     const struct { int slot; double left, top; } cases[] = {

@@ -47,7 +47,7 @@ TEST_F(HeartsPlay, AComputerHoldingTheTwoOfClubsLeadsItAtStart) {
         EXPECT_NEAR(two.Top, scaled(c.top, 0.9f), 0.01);
         EXPECT_NEAR(two.Width, 1065 * 0.9, 0.01) << (c.upright ? "turned upright" : "already upright");
         EXPECT_TRUE(showsFile(two, core::facefile(kTwoOfClubs)));
-        EXPECT_EQ(two.Tag.get(), std::to_string(10 + c.seat));
+        EXPECT_EQ(h.table.tag[slot], 10 + c.seat);
         EXPECT_EQ(sounds.played().size(), c.sound ? 1u : 0u);
         const heartsrules::Place step = heartsrules::closeUpStep(c.seat, 0.9f);
         for (std::size_t k = 0; k < laterLeft.size(); ++k) {
@@ -73,7 +73,7 @@ TEST_F(HeartsPlay, ComputerSeatsPlayOneCardATickUntilTheUsersTurn) {
     sounds.clear();
     advance(1000);
     EXPECT_EQ(h.table.turn, 2);
-    EXPECT_EQ(h.Image1[h.table.trickslot[1]].Tag.get(), "11");
+    EXPECT_EQ(h.table.tag[h.table.trickslot[1]], 11);
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
     advance(1000);
     EXPECT_EQ(h.table.turn, 3);
@@ -82,7 +82,7 @@ TEST_F(HeartsPlay, ComputerSeatsPlayOneCardATickUntilTheUsersTurn) {
     EXPECT_NEAR(right.Left, 6060, 0.01);
     EXPECT_NEAR(right.Top, 2800, 0.01);
     EXPECT_NEAR(right.Width, 1065, 0.01) << "the right seat's card turns upright";
-    EXPECT_EQ(right.Tag.get(), "12");
+    EXPECT_EQ(h.table.tag[h.table.trickslot[2]], 12);
     advance(5000);
     EXPECT_EQ(h.table.turn, 3);
 
@@ -92,7 +92,7 @@ TEST_F(HeartsPlay, ComputerSeatsPlayOneCardATickUntilTheUsersTurn) {
     click(h.Image1[five]);
     EXPECT_NEAR(h.Image1[five].Left, 4560, 0.01);
     EXPECT_NEAR(h.Image1[five].Top, 3960, 0.01);
-    EXPECT_EQ(h.Image1[five].Tag.get(), "13");
+    EXPECT_EQ(h.table.tag[five], 13);
     EXPECT_NEAR(h.Image1[slotOf(h.table, "AS")].Left, 3000, 0.01) << "the card behind closes the gap";
     for (int slot = 1; slot <= 52; ++slot) EXPECT_FALSE(h.Image1[slot].Enabled);
     EXPECT_FALSE(h.Timer1.Enabled) << "the user's card ends the trick";
@@ -119,7 +119,7 @@ TEST_F(HeartsPlay, AUserHoldingOnlyHeartsFollowsTheFirstTrickWithOne) {
     runUntilUser(h);
     ASSERT_EQ(h.table.turn, 3);
     click(h.Image1[40]);
-    EXPECT_EQ(h.Image1[40].Tag.get(), "13");
+    EXPECT_EQ(h.table.tag[40], 13);
     EXPECT_EQ(h.table.heartsbroken, -1);
 }
 
@@ -161,8 +161,8 @@ TEST_F(HeartsPlay, TheTrickSlidesToItsWinnerAndHandsOverTheLead) {
         }
         while (h.Timer3.Enabled) advance(15);
         EXPECT_TRUE(heartsrules::sweptOff(c.winner, {won.Left, won.Top}));
-        for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(h.Image1[played[seat]].Tag.get(), std::to_string(10 + c.winner));
-        EXPECT_EQ(h.Text4.Text.get(), "D");
+        for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(h.table.tag[played[seat]], 10 + c.winner);
+        EXPECT_TRUE(h.handplayed);
         EXPECT_EQ(h.table.leader, c.winner);
         EXPECT_EQ(h.table.tricksleft, 12);
         EXPECT_EQ(h.Timer1.Enabled.get(), c.winner != 3) << "a computer winner leads at once";
@@ -204,7 +204,7 @@ TEST_F(HeartsPlay, NewGameAtAnyMomentDealsATableThatPlays) {
         EXPECT_TRUE(idle(h));
         EXPECT_EQ(h.table.trickslot, (std::array<int, 5>{}));
         EXPECT_EQ(h.table.tricksuit, (std::array<core::MaybeSuit, 5>{}));
-        EXPECT_EQ(h.Text4.Text.get(), "");
+        EXPECT_FALSE(h.handplayed);
         EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
         EXPECT_TRUE(h.Command1.Visible);
         for (int slot = 1; slot <= 52; ++slot) EXPECT_TRUE(h.Image1[slot].Enabled) << slot;

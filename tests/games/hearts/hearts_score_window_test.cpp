@@ -11,13 +11,13 @@ using HeartsScore = HeartsTest;
 TEST_F(HeartsScore, FromTheMenuItShowsTheTotalsAndClosingOnlyFreesTheTable) {
     hearts& h = openGame<hearts>();
     const auto deal = h.table.deckorder;
-    h.Text4.Text = "D";
+    h.handplayed = true;
     chooseMenu(h.showscore);
     heartsscore* score = platform::loaded<heartsscore>();
     ASSERT_NE(score, nullptr);
     EXPECT_EQ(score->Caption.get(), "Hearts Score");
     EXPECT_FALSE(h.Enabled);
-    EXPECT_EQ(h.Text4.Text.get(), "") << "the menu clears the hand-played flag";
+    EXPECT_FALSE(h.handplayed) << "the menu clears the hand-played flag";
     EXPECT_EQ(score->Label1.Caption.get(), h.Label6.Caption + ": 0");
     EXPECT_EQ(score->Label2.Caption.get(), h.Label7.Caption + ": 0");
     EXPECT_EQ(score->Label3.Caption.get(), "Guest: 0");
@@ -32,8 +32,8 @@ TEST_F(HeartsScore, FromTheMenuItShowsTheTotalsAndClosingOnlyFreesTheTable) {
 TEST_F(HeartsScore, LinesCarryTheUsersNameAndNegativeTotals) {
     open<gp::mainstandin>().Label1.Caption = "Marit";
     hearts& h = open<hearts>();
-    h.Label2.Caption = "-10";
-    h.Label3.Caption = "26";
+    h.table.totals[2] = -10;
+    h.table.totals[3] = 26;
     chooseMenu(h.showscore);
     const heartsscore& score = platform::window<heartsscore>();
     EXPECT_EQ(score.Label2.Caption.get(), h.Label7.Caption + ": -10");
@@ -41,16 +41,16 @@ TEST_F(HeartsScore, LinesCarryTheUsersNameAndNegativeTotals) {
 }
 
 TEST_F(HeartsScore, ClosedAfterAHandItDealsTheNextWithItsPass) {
-    const struct { const char* text; const char* caption; bool enabled; } cases[] = {
-        {"1", "Pass Left", false}, {"2", "Pass Right", false}, {"3", "Pass Foward", false},
-        {"4", "Start Hand", true}, {"x", "Start Hand", true}};
+    const struct { int state; const char* caption; bool enabled; } cases[] = {
+        {1, "Pass Left", false}, {2, "Pass Right", false}, {3, "Pass Foward", false},
+        {4, "Start Hand", true}, {0, "Start Hand", true}};
     hearts& h = openGame<hearts>();
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.state);
         const auto deal = h.table.deckorder;
         h.Command1.Visible = false;
-        h.Text1.Text = c.text;
-        h.Text4.Text = "D";
+        h.table.passstate = c.state;
+        h.handplayed = true;
         platform::window<heartsscore>().Show();
         settle();
         EXPECT_FALSE(h.Enabled);
@@ -60,7 +60,7 @@ TEST_F(HeartsScore, ClosedAfterAHandItDealsTheNextWithItsPass) {
         EXPECT_EQ(h.Command1.Caption.get(), c.caption);
         EXPECT_TRUE(h.Command1.Visible);
         EXPECT_EQ(h.Command1.Enabled.get(), c.enabled);
-        EXPECT_EQ(h.Text4.Text.get(), "D") << "only the button clears the flag";
+        EXPECT_TRUE(h.handplayed) << "only the button clears the flag";
     }
 }
 
@@ -74,7 +74,7 @@ TEST_F(HeartsScore, OpenedFromTheMenuDuringAHandItNeverDeals) {
     playUserCard(h);
     chooseMenu(h.showscore);
     advance(6000);
-    ASSERT_EQ(h.Text4.Text.get(), "D") << "a trick ended while the totals were shown";
+    ASSERT_TRUE(h.handplayed) << "a trick ended while the totals were shown";
     const auto deal = h.table.deckorder;
     const int tricksleft = h.table.tricksleft;
     close(platform::window<heartsscore>());
@@ -100,8 +100,8 @@ public:
 // table that is about to go.
 TEST_F(HeartsScore, AtTheEndOfTheRunItDealsNothing) {
     hearts& h = openGame<hearts>();
-    h.Text1.Text = "4";
-    h.Text4.Text = "D";
+    h.table.passstate = 4;
+    h.handplayed = true;
     platform::window<TableWatcher>();
     platform::window<heartsscore>().Show();
     settle();

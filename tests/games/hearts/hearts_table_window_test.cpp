@@ -14,13 +14,14 @@ struct SizeCase {
     int width, height;
     float scale;
     double extraWidth, extraHeight, nameFont, buttonFont;
+    core::ScreenKind screen;
 };
 
 TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
     const SizeCase cases[] = {
-        {1024, 768, 1.0f, 0, 0, 8.25, 9.75},
-        {800, 600, 0.9f, 0, 0, 7, 8},
-        {640, 480, 0.7f, 800, 1000, 7, 8},
+        {1024, 768, 1.0f, 0, 0, 8.25, 9.75, core::ScreenKind::Other},
+        {800, 600, 0.9f, 0, 0, 7, 8, core::ScreenKind::At800x600},
+        {640, 480, 0.7f, 800, 1000, 7, 8, core::ScreenKind::At640x480},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -28,7 +29,7 @@ TEST_F(HeartsTest, TableIsLaidOutAtEachScreenSize) {
         hearts& h = openGame<hearts>();
         const double s = c.scale;
         EXPECT_EQ(h.scale, c.scale);
-        EXPECT_EQ(h.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
+        EXPECT_EQ(h.screen, c.screen);
         EXPECT_NEAR(h.Width, 10605 * s + c.extraWidth, 0.01);
         // At least the design height, and tall enough to show the user's name below the hand.
         EXPECT_GE(h.Height, 8160 * s + c.extraHeight - 0.01);
@@ -73,7 +74,7 @@ TEST_F(HeartsTest, LoadDealsTheUsersFacesAndBacksElsewhere) {
     for (int slot = 1; slot <= 52; ++slot) {
         const int code = h.table.deckorder[slot];
         dealt.insert(code);
-        EXPECT_EQ(h.Image1[slot].Tag.get(), std::to_string(heartsrules::seatOfSlot(slot)));
+        EXPECT_EQ(h.table.tag[slot], heartsrules::seatOfSlot(slot));
         EXPECT_TRUE(h.Image1[slot].Enabled);
         if (slot >= 40)
             EXPECT_TRUE(showsFile(h.Image1[slot], core::facefile(code))) << slot;
@@ -84,8 +85,7 @@ TEST_F(HeartsTest, LoadDealsTheUsersFacesAndBacksElsewhere) {
     EXPECT_EQ(h.Command1.Caption.get(), "Pass Left");
     EXPECT_TRUE(h.Command1.Visible);
     EXPECT_FALSE(h.Command1.Enabled);
-    for (const platform::Label* total : {&h.Label1, &h.Label2, &h.Label3, &h.Label4})
-        EXPECT_EQ(total->Caption.get(), "0");
+    EXPECT_EQ(h.table.totals, (std::array<int, 5>{}));
     EXPECT_TRUE(h.onsound.Checked);
     EXPECT_TRUE(h.jackrule.Checked) << "the shipped rule file holds YES";
     EXPECT_FALSE(h.Timer1.Enabled || h.Timer2.Enabled || h.Timer3.Enabled);
@@ -109,7 +109,7 @@ TEST_F(HeartsTest, ClosingTheTableClosesItsScoresAndAFreshTableStartsAtZero) {
     EXPECT_EQ(platform::loaded<heartsscore>(), nullptr);
     EXPECT_TRUE(platform::window<gp::mainstandin>().Enabled);
     hearts& again = open<hearts>();
-    EXPECT_EQ(again.Label1.Caption.get(), "0");
+    EXPECT_EQ(again.table.totals[1], 0);
     EXPECT_EQ(again.Command1.Caption.get(), "Pass Left");
 }
 
@@ -134,6 +134,16 @@ TEST_F(HeartsTest, JackRuleTickShowsExactlyWhetherTheRuleIsInForce) {
         h.Unload();
         settle();
     }
+}
+
+TEST_F(HeartsTest, MenusStandInTheirDesignOrder) {
+    hearts& h = openGame<hearts>();
+    EXPECT_EQ(gp::menuCaptions(h), (std::vector<std::string>{"File", "View", "Settings", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(h.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(h.view), std::vector<std::string>{"Score"});
+    EXPECT_EQ(gp::menuCaptions(h.options), std::vector<std::string>{"Jack of Diamonds Rule"});
+    EXPECT_EQ(gp::menuCaptions(h.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(h.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(HeartsTest, SoundMenuAndRules) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "games/hearts/hearts_deal.h"
+#include "games/hearts/hearts_layout.h"
 #include "games/hearts/hearts_play.h"
 #include "games/hearts/hearts_table.h"
 #include "support/card_names.h"
@@ -72,6 +74,18 @@ inline HeartsTable table(const Seats& seats, int tricksleft = 12) {
     t.tricksleft = tricksleft;
     t.handplaying = true;
     return t;
+}
+
+// The row of the user's hand a card with that top lies in. Tops are compared within a twip either
+// way, since y times scale need not be whole.
+inline heartsrules::Row rowOf(double top, float scale) {
+    const auto near = [&](double row) {
+        const double mark = std::floor(heartsrules::scaled(row, scale));
+        return top >= mark - 1 && top <= mark + 1;
+    };
+    if (near(heartsrules::kHandRow)) return heartsrules::Row::Hand;
+    if (near(heartsrules::kRaisedRow)) return heartsrules::Row::Raised;
+    return heartsrules::Row::Elsewhere;
 }
 
 // A seat puts one of its held cards into the trick.
