@@ -95,7 +95,7 @@ protected:
             EXPECT_EQ(t.turn, kUser) << "Pick Suit is the user's turn in round two";
             EXPECT_EQ(running, 0);
         }
-        if (score && score->Text1.Text.get() != "Text1") {
+        if (score && score->onclose != euchrescore::OnClose::Nothing) {
             EXPECT_FALSE(t.playing) << "a finished hand";
         }
         // The user's cards still in the row lie at their places, numbered from the left.
