@@ -1,27 +1,87 @@
-#include "support/random_play.h"
+#include "program_test.h"
 
 #include "common/mainwindow.h"
 #include "games/euchre/euchre.h"
+#include "games/euchre/euchre_layout.h"
 #include "games/euchre/euchre_play.h"
 #include "games/euchre/euchrescore.h"
 
+#include <algorithm>
+#include <set>
+#include <string>
 #include <vector>
 
-// Euchre: every card dealt once, one step of the table at a time, and a hand in play always has
-// someone to play: a computer seat on its timer, or the user with a card to click.
+// Euchre: every card dealt once; the markers stay hidden; a hand in play keeps each seat's counts
+// equal to the cards it still holds and the user's row numbered from the left at its places; Pick
+// Suit is the user's turn alone; a finished hand is not in play; and the table always waits for
+// someone: a computer seat on its timer, Pick Suit, the score window or a card the user can play,
+// and at the user's turn New Game may be chosen.
 namespace {
 
 using namespace euchrerules;
 
+int runningTimers(const euchre& e) {
+    return static_cast<int>(std::ranges::count_if(e.timers(), [](const platform::Timer* timer) { return timer->running(); }));
+}
+
+std::string seatCounts(const EuchreTable& t) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (seat == kPartner && t.alone == -1) continue;
+        int held = 0;
+        for (int slot = firstSlot(seat); slot <= lastSlot(seat); ++slot) held += isHeld(t, slot);
+        int counted = 0;
+        for (Suit suit : kSuitOrder) counted += suitcountOf(t, seat, suit);
+        if (counted != held)
+            return "seat " + std::to_string(seat) + " counts " + std::to_string(counted) + " cards and holds " +
+                   std::to_string(held);
+    }
+    return {};
+}
+
+// The user's cards still in the row lie at their places, numbered 1 to `playercount` from the left.
+std::string userRow(euchre& e) {
+    const EuchreTable& t = e.table;
+    std::set<int> places;
+    for (int slot = firstSlot(kUser); slot <= lastSlot(kUser); ++slot) {
+        if (!isHeld(t, slot) || e.Image1[slot].Top != userRowPlace(1, e.scale).top) continue;
+        places.insert(t.tag[slot]);
+        if (std::abs(e.Image1[slot].Left - userRowPlace(t.tag[slot], e.scale).left) > 0.01)
+            return "the user's card in slot " + std::to_string(slot) + " lies off its place " + std::to_string(t.tag[slot]);
+    }
+    const bool numbered = static_cast<int>(places.size()) == t.playercount &&
+                          (places.empty() || (*places.begin() == 1 && *places.rbegin() == t.playercount));
+    if (!numbered)
+        return "the user's row holds " + std::to_string(places.size()) + " cards at their places, " +
+               std::to_string(t.playercount) + " counted";
+    return {};
+}
+
 std::string euchreHolds(euchre& e) {
     const EuchreTable& t = e.table;
     if (std::string wrong = gp::everyCodeOnce(t.deckorder, kSlots); !wrong.empty()) return wrong;
-    const bool timing = std::ranges::any_of(e.timers(), [](const platform::Timer* timer) { return timer->running(); });
-    if (!e.Enabled || !t.playing || timing) return {};
-    if (t.turn != kUser) return "a hand is in play, seat " + std::to_string(t.turn) + " is to play and no timer runs";
-    for (int slot = firstSlot(kUser); slot <= lastSlot(kUser); ++slot)
-        if (userMayPlay(t, slot) && e.Image1[slot].takesPointer()) return {};
-    return "the user is to play and no card of theirs can be clicked";
+    if (e.Image5.Visible || e.Image2.Visible) return "the turn arrow or the dealer marker shows";
+    const int running = runningTimers(e);
+    const euchrescore* score = platform::loaded<euchrescore>();
+    if (score && !score->Visible) return "the score window is loaded but hidden";
+    if (score && score->onclose != euchrescore::OnClose::Nothing && t.playing)
+        return "the score window would start a hand while one is in play";
+    if (t.playing) {
+        if (e.Frame1.Visible) return "Pick Suit shows while the hand is played";
+        if (std::string wrong = seatCounts(t); !wrong.empty()) return wrong;
+    }
+    if (e.Frame1.Visible && (t.turn != kUser || running > 0))
+        return "Pick Suit shows at seat " + std::to_string(t.turn) + "'s turn or with a timer running";
+    if (std::string wrong = userRow(e); !wrong.empty()) return wrong;
+    bool userCanPlay = false;
+    if (t.playing && t.turn == kUser)
+        for (int slot = firstSlot(kUser); slot <= lastSlot(kUser); ++slot)
+            userCanPlay = userCanPlay || (userMayPlay(t, slot) && e.Image1[slot].takesPointer());
+    if (userCanPlay && running == 0 && !e.newgame.Enabled) return "the user's turn, and New Game cannot be chosen";
+    if (!e.Enabled || running > 0 || e.Frame1.Visible || score || userCanPlay) return {};
+    if (t.playing && t.turn != kUser)
+        return "a hand is in play, seat " + std::to_string(t.turn) + " is to play and no timer runs";
+    if (t.playing) return "the user is to play and no card of theirs can be clicked";
+    return "the table waits for nothing: no hand in play, no timer, no Pick Suit and no score window";
 }
 
 // The cards the user may play, and the suits of the second round.
@@ -37,5 +97,25 @@ platform::Form* euchreTable() { return platform::loaded<euchre>(); }
 const bool euchrePlayed = gp::playRules<euchre>(
     "euchre", {.timers = 1, .locks = common::mainwindow, .holds = euchreHolds, .moves = euchreMoves});
 const bool euchreScorePlayed = gp::playRules<euchrescore>("euchre score", {.played = false, .locks = euchreTable});
+
+// Long runs of the table alone, hand after hand: besides the rules above, no computer seat ever
+// finds its counts at odds with its hand (it would say "ERROR"), and once the run ends, closing
+// every window deals and asks nothing.
+class EuchreLongPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
+
+TEST_P(EuchreLongPlay, HandAfterHandTheTableKeepsItsCardsAndAnswers) {
+    play(GetParam(), 5000, typeid(euchre), [&] {
+        const Form1* main = platform::loaded<Form1>();
+        if (!main || !main->Visible) startProgram();
+        platform::window<euchre>().Show();
+    });
+    if (HasFailure()) return;
+    EXPECT_EQ(std::ranges::count_if(boxes.shown(), [](const platform::BoxRequest& b) { return b.prompt == "ERROR"; }), 0);
+    // No answer is scripted from here on: any box on the way out fails the test.
+    platform::unloadAll();
+    settle();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, EuchreLongPlay, testing::Values(11u, 12u, 13u, 14u));
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "games/euchre/euchre_layout.h"
 #include "games/euchre/euchre_play.h"
 #include "games/euchre/euchre_scoring.h"
+#include "games/euchre/euchre_turns.h"
 #include "games/euchre/euchrescore.h"
 
 #include "art/euchre_pictures.h"
@@ -13,15 +14,12 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/deck.h"
 #include "core/euchrecards.h"
-#include "core/numbers.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
 #include "platform/files.h"
@@ -34,7 +32,6 @@ namespace {
 constexpr std::string_view kFlick = "flick.wav";
 constexpr std::string_view kPageTurn = "pageturn.wav";
 constexpr std::string_view kPlayToFile = "\\Data\\euchreto.dat";
-constexpr std::string_view kFirstActivation = "QUOMBLE";
 constexpr std::string_view kPassed = "Passed";
 constexpr int kInformation = vbInformation;
 constexpr int kQuestion = vbYesNo + vbInformation;
@@ -60,7 +57,7 @@ void tableLabel(Label& label, double left, double top, double width, const char*
 
 }  // namespace
 
-euchre::euchre() {
+euchre::euchre() : GameWindow("euchre", "euchre") {
     design();
     euchrescore::connect({
         [] { return static_cast<Form*>(loaded<euchre>()); },
@@ -89,14 +86,10 @@ euchre::euchre() {
     on(Timer5.Tick, &euchre::Timer5_Timer);
     on(newgame.Click, &euchre::newgame_Click);
     on(startgame.Click, &euchre::startgame_Click);
-    on(exit.Click, &euchre::exit_Click);
     on(playtoeight.Click, &euchre::playtoeight_Click);
     on(playtoten.Click, &euchre::playtoten_Click);
     on(playtotwelve.Click, &euchre::playtotwelve_Click);
     on(score.Click, &euchre::score_Click);
-    on(onsound.Click, &euchre::onsound_Click);
-    on(off.Click, &euchre::off_Click);
-    on(rules.Click, &euchre::rules_Click);
 }
 
 void euchre::design() {
@@ -169,20 +162,16 @@ void euchre::design() {
         left += 360;
     }
 
-    for (TextBox* hidden : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text8, &txtres}) hidden->Visible = false;
-    RichTextBox9.Visible = false;
-    RichTextBox1.Visible = false;
     startgame.Enabled = false;
 }
 
 void euchre::Form_Load() {
     core::Randomize();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, "euchre");
     Image5.Visible = false;
     for (Image* button : {&Image6, &Image7, &Image8}) button->Top = Image9.Top.get();
-    Text8.Text = std::string(kFirstActivation);
-    common::readsetting(RichTextBox1, kPlayToFile);
+    marks.firstactivation = true;
+    common::readsetting(playtarget, kPlayToFile);
     tickplayto();
     seatplayers(common::oppnames[1]);
     // The window ends 1300 twips below its last label whatever the factor (the fit to the screen
@@ -204,14 +193,11 @@ void euchre::seatplayers(std::string_view partnerSecond) {
     for (Image* button : {&Image6, &Image7, &Image8}) button->Move(button->Left, button->Top, Image9.Width, Image9.Height);
     Label11.Caption = common::playername();
     table.dealer = core::rndnum(4);
-    Text6.Text = std::to_string(table.dealer);
-    Text4.Text = "0";
-    Text5.Text = "0";
-    table.teampoints = {0, core::toInt(Text4.Text.get()), core::toInt(Text5.Text.get())};
+    table.teampoints = {0, 0, 0};
 }
 
 void euchre::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.68f, 0.89f, {900, 1300}, {0, 1300}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.68f, 0.89f, {900, 1300}, {0, 1300}});
     scale = choice.scale;
     screen = choice.kind;
     if (!core::smallscreen(choice)) return;
@@ -252,15 +238,15 @@ void euchre::scalewindow() {
 
 void euchre::Form_Activate() {
     common::lockmain();
-    if (Text8.Text.get() != kFirstActivation) return;
+    if (!marks.firstactivation) return;
     // Marked first: the bidding may ask the user, and nothing must start it twice.
-    Text8.Text = "BLAH";
+    marks.firstactivation = false;
     startgame_Click();
 }
 
 void euchre::Form_Unload(int&) {
     // The table is closing: its score window must not deal or start anything on the way out.
-    if (euchrescore* open = loaded<euchrescore>()) open->Text1.Text = "Text1";
+    if (euchrescore* open = loaded<euchrescore>()) open->onclose = euchrescore::OnClose::Nothing;
     common::releasemain();
     platform::unload<euchrescore>();
 }
@@ -270,7 +256,7 @@ void euchre::startup() { deal(nullptr); }
 void euchre::dealKnown(const std::array<std::int16_t, 24>& order) { deal(&order); }
 
 void euchre::deal(const std::array<std::int16_t, 24>* known) {
-    beginDeal(table, core::toInt(Text6.Text.get()));
+    beginDeal(table, table.dealer);
     for (int k = 1; k <= 15; ++k) compcard[k].Visible = true;
     for (int slot = 1; slot <= kSlots; ++slot) {
         Image1[slot].Enabled = true;
@@ -322,8 +308,7 @@ void euchre::zzz() {
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
 }
 
-void euchre::zzz2() {
-    const int slot = core::toInt(Text1.Text.get());
+void euchre::zzz2(int slot) {
     if (slot < 1 || slot > kSlots) return;
     const std::string face = core::euchrefacefile(table.deckorder[slot]);
     if (!face.empty()) Image1[slot].Picture = LoadPicture(face);
@@ -358,8 +343,6 @@ Label& euchre::tricks(int seat) {
 void euchre::clearremarks() {
     for (Label* label : {&Label5, &Label6, &Label7, &Label8}) label->Caption = "";
 }
-
-void euchre::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
 
 // Making trump.
 
@@ -401,10 +384,9 @@ bool euchre::acceptsturned() {
 void euchre::useraccepts() {
     const MaybeSuit turned = table.cardsuit[kTurnedSlot];
     if (!turned) return;
-    table.trump = turned;
+    makeTrump(table, *turned, kUser);
     const std::string word(core::suitword(*turned));
     MsgBox("Trump Suit is now " + word, kInformation, word);
-    table.maker = kUser;
     Image4.Picture = LoadPicture(trumpfile(*turned));
     gamestart();
 }
@@ -413,32 +395,25 @@ void euchre::useraccepts() {
 void euchre::maketrump(Suit suit, int seat, std::string_view title) {
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, title);
-    table.trump = suit;
-    table.maker = seat;
+    makeTrump(table, suit, seat);
     gamestart();
 }
 
 void euchre::Timer1_Timer() {
-    const int seat = table.turn;
-    if (seat == kUser) {
-        table.turn = 4;
-        return;
-    }
-    const MaybeSuit turned = table.cardsuit[kTurnedSlot];
-    if (turned && acceptsTurned(table, seat)) {
+    const BidTurn bid = roundOneTurn(table);
+    if (!bid.seat) return;
+    if (bid.trump) {
         Timer1.Enabled = false;
-        maketrump(*turned, seat, capitalised(*turned));
+        maketrump(*bid.trump, bid.seat, capitalised(*bid.trump));
         return;
     }
-    remark(seat).Caption = std::string(kPassed);
-    if (seat == table.dealer) {
+    remark(bid.seat).Caption = std::string(kPassed);
+    if (bid.then == BidTurn::Then::SecondRound) {
         Timer1.Enabled = false;
         nextstep();
-    } else if (seat == 2) {
+    } else if (bid.then == BidTurn::Then::User) {
         Timer1.Enabled = false;
         askuser();
-    } else {
-        table.turn = nextSeat(seat);
     }
 }
 
@@ -469,19 +444,18 @@ void euchre::Timer3_Timer() {
 void euchre::Timer2_Timer() {
     Image3.Visible = false;
     Image5.Visible = false;
-    table.turn = nextSeat(table.turn);
-    if (table.turn == kUser) {
+    const BidTurn bid = roundTwoTurn(table);
+    if (bid.then == BidTurn::Then::User) {
         Timer2.Enabled = false;
         Frame1.Visible = true;
         return;
     }
-    const MaybeSuit suit = roundTwoSuit(table, table.turn);
-    if (!suit) {
-        remark(table.turn).Caption = std::string(kPassed);
+    if (!bid.trump) {
+        remark(bid.seat).Caption = std::string(kPassed);
         return;
     }
     Timer2.Enabled = false;
-    maketrump(*suit, table.turn, "Trump Suit");
+    maketrump(*bid.trump, bid.seat, "Trump Suit");
 }
 
 void euchre::picksuit(Suit suit, bool hideFirst) {
@@ -489,8 +463,7 @@ void euchre::picksuit(Suit suit, bool hideFirst) {
     Image4.Picture = LoadPicture(trumpfile(suit));
     MsgBox("Trump Suit is now " + capitalised(suit), kInformation, capitalised(suit));
     Frame1.Visible = false;
-    table.trump = suit;
-    table.maker = kUser;
+    makeTrump(table, suit, kUser);
     gamestart();
 }
 
@@ -551,46 +524,40 @@ void euchre::Timer4_Timer() {
     Image5.Visible = false;
     playsound(kFlick);
     enablecards(false);
-    const int seat = table.turn;
-    if (seat == 1 || seat == 2 || seat == 4) computerplays(seat);
+    const PlayTurn play = computerTurn(table, [](int n) { return core::rndnum(n); });
+    if (play.seat) showplayed(play);
     pointarrow(table.turn, scale);
-    if (table.turn == kUser) {
+    if (play.userNext) {
         newgame.Enabled = true;
         enablecards(true);
     }
-    if (table.turn == table.leader) {
+    if (play.trickDone) {
         Timer4.Enabled = false;
         enablecards(false);
         check();
     }
 }
 
-void euchre::computerplays(int seat) {
-    const ComputerCard choice = chooseCard(table, seat, [](int n) { return core::rndnum(n); });
-    if (choice.error) MsgBox("ERROR");
-    if (choice.slot) {
-        Image& card = Image1[choice.slot];
-        const Place place = trickPlace(seat, scale);
+void euchre::showplayed(const PlayTurn& play) {
+    if (play.error) MsgBox("ERROR");
+    if (play.slot) {
+        Image& card = Image1[play.slot];
+        const Place place = trickPlace(play.seat, scale);
         card.Move(place.left, place.top);
         card.Visible = true;
         card.ZOrder(0);
+        zzz2(play.slot);
     }
-    const int back = recordComputerCard(table, seat, choice.slot);
-    if (choice.slot) {
-        Text1.Text = std::to_string(choice.slot);
-        zzz2();
-    }
-    if (back >= 1 && back <= 15) compcard[back].Visible = false;
-    if (seat == 2) Timer4.Enabled = false;
+    if (play.back >= 1 && play.back <= 15) compcard[play.back].Visible = false;
+    if (play.seat == 2) Timer4.Enabled = false;
 }
 
 // The end of a trick.
 
 void euchre::check() {
     Image5.Visible = false;
-    const int winner = judgeTrick(table);
-    Text2.Text = std::to_string(winner);
-    Text3.Text = "0";
+    judgeTrick(table);
+    marks.sweepmoving = false;
     showtags();
     Timer4.Enabled = false;
     Timer6.Enabled = true;
@@ -607,19 +574,19 @@ void euchre::Timer6_Timer() {
 void euchre::Timer5_Timer() {
     Timer4.Enabled = false;
     Image5.Visible = false;
-    const int winner = core::toInt(Text2.Text.get());
+    const int winner = table.trickwinner;
     if (winner < 1 || winner > 4 || !table.trickslot[winner]) {
         Timer5.Enabled = false;
         return;
     }
     Image& lead = Image1[table.trickslot[winner]];
-    if (Text3.Text.get() == "1") {
+    if (marks.sweepmoving) {
         const Place step = sweepStep(winner, scale);
         lead.Move(lead.Left + step.left, lead.Top + step.top);
     }
     for (int seat = 1; seat <= 4; ++seat)
         if (table.trickslot[seat] && seat != winner) Image1[table.trickslot[seat]].Move(lead.Left, lead.Top);
-    Text3.Text = "1";
+    marks.sweepmoving = true;
     if (sweptOff(winner, {lead.Left, lead.Top}, scale)) {
         Timer5.Enabled = false;
         table.turn = winner;
@@ -629,11 +596,10 @@ void euchre::Timer5_Timer() {
 
 void euchre::resetit() {
     Timer5.Enabled = false;
-    const bool handover = countTrick(table);
-    const int winner = table.turn;
-    tricks(winner).Caption = "Tricks: " + std::to_string(table.trickswon[winner]);
+    const TrickEnd end = countSweptTrick(table, playTarget(playtarget));
+    tricks(end.winner).Caption = "Tricks: " + std::to_string(table.trickswon[end.winner]);
     enablecards(true);
-    if (!handover) {
+    if (!end.handOver) {
         pointarrow(table.leader, scale);
         if (table.leader != kUser)
             Timer4.Enabled = true;
@@ -641,23 +607,19 @@ void euchre::resetit() {
             newgame.Enabled = true;  // the trick handed the turn to the user, as a computer card does
         return;
     }
-    scoreHand(table);
-    Text4.Text = std::to_string(table.teampoints[1]);
-    Text5.Text = std::to_string(table.teampoints[2]);
-    Text6.Text = std::to_string(table.dealer);
     euchrescore& scores = window<euchrescore>();
-    scores.Text1.Text = "DONE";
+    scores.onclose = euchrescore::OnClose::NextHand;
     // Opened from the menu during the hand, it shows the points the hand has just brought.
     scores.showpoints();
-    switch (gameWinner(table, playTarget(RichTextBox1.Text.get()))) {
+    switch (end.gameWinner) {
     case 1:
         MsgBox("You Win", kInformation, "You Win");
         newgame.Enabled = true;
-        scores.Text1.Text = "OVER";
+        scores.onclose = euchrescore::OnClose::NewGame;
         break;
     case 2:
         MsgBox("You Lost", kInformation, "You Lost");
-        scores.Text1.Text = "OVER";
+        scores.onclose = euchrescore::OnClose::NewGame;
         newgame.Enabled = true;
         break;
     default:
@@ -687,31 +649,28 @@ void euchre::newgame_Click() { nnew(); }
 
 // The deal moves one seat on, then the next hand is dealt and its trump made.
 void euchre::nexthand() {
-    const int dealer = core::toInt(Text6.Text.get());
-    if (dealer >= 1 && dealer <= 4) Text6.Text = std::to_string(nextSeat(dealer));
+    if (table.dealer >= 1 && table.dealer <= 4) table.dealer = nextSeat(table.dealer);
     startup();
     sstart();
 }
 
 std::array<std::string, 4> euchre::scorecaptions() const {
     return {Label11.Caption + "/" + Label12.Caption.get(), Label13.Caption + "/" + Label14.Caption.get(),
-            Text4.Text.get(), Text5.Text.get()};
+            std::to_string(table.teampoints[1]), std::to_string(table.teampoints[2])};
 }
 
 void euchre::startgame_Click() { sstart(); }
 
-void euchre::exit_Click() { Unload(); }
-
 void euchre::tickplayto() {
-    const std::string& target = RichTextBox1.Text.get();
+    const std::string& target = playtarget;
     playtoeight.Checked = target == "8";
     playtoten.Checked = target == "10";
     playtotwelve.Checked = target == "12";
 }
 
-// The file is not read back: the holder is the target from now on.
+// The file is not read back: the value written is the target from now on.
 void euchre::setplayto(std::string_view value) {
-    common::writesetting(RichTextBox1, value, kPlayToFile, false);
+    common::writesetting(playtarget, value, kPlayToFile, false);
     tickplayto();
 }
 
@@ -720,9 +679,3 @@ void euchre::playtoten_Click() { setplayto("10"); }
 void euchre::playtotwelve_Click() { setplayto("12"); }
 
 void euchre::score_Click() { window<euchrescore>().Show(); }
-
-void euchre::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "euchre", true); }
-
-void euchre::off_Click() { common::setsound(RichTextBox9, onsound, off, "euchre", false); }
-
-void euchre::rules_Click() { common::showrules("euchre"); }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "games/euchre/euchre_table.h"
+#include "games/euchre/euchre_turns.h"
 
+#include "common/gamewindow.h"
 #include "common/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@
 // pictures, runs the timers and asks the questions. Seats: 1 the partner (top), 2 right, 3 the
 // user (bottom), 4 left. Slots 1-5 are the user's row, 6-10 seat 4's, 11-15 seat 1's, 16-20 seat
 // 2's and 21-24 the kitty, whose first card is turned up.
-class euchre : public platform::Form {
+class euchre : public common::GameWindow {
 public:
     euchre();
 
@@ -37,15 +38,25 @@ public:
     // The score window's lines: both teams' names ("user/partner"), then their points.
     std::array<std::string, 4> scorecaptions() const;
     void startgame_Click();
-    // The face and suit of the card in slot `dealslot`, and the face of the slot named by Text1.
+    // The face and suit of the card in slot `dealslot`, and the face of a computer seat's card
+    // just played.
     void zzz();
-    void zzz2();
-    // A deal of known cards (deckorder 1..24) in place of the shuffle, by the dealer in Text6.
+    void zzz2(int slot);
+    // A deal of known cards (deckorder 1..24) in place of the shuffle, by the dealer in `table`.
     void dealKnown(const std::array<std::int16_t, 24>& order);
     // Whether the hand's cards are being played: from the first lead until the fifth trick counts.
     bool handinplay() const { return table.playing; }
 
+    // What only the window keeps between its events.
+    struct Marks {
+        bool firstactivation = false;  // from the load until the first activation, which starts the bidding
+        bool sweepmoving = false;      // the finished trick's sweep has had its first tick
+    };
+
     euchrerules::EuchreTable table;
+    Marks marks;
+    // The text of "\Data\euchreto.dat" as read at load, replaced (not read back) by the Play to menu.
+    std::string playtarget;
     float scale = 1;
     core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
 
@@ -62,17 +73,6 @@ public:
     platform::Frame Frame1{*this};
     platform::Label Label10{Frame1};
     platform::Image Image9{Frame1}, Image6{Frame1}, Image8{Frame1}, Image7{Frame1};  // hearts, spades, clubs, diamonds
-    platform::TextBox Text1{*this};  // the slot a computer seat has just played
-    platform::TextBox Text2{*this};  // the winner of the trick
-    platform::TextBox Text3{*this};  // the sweep has begun: "0", then "1"
-    platform::TextBox Text4{*this};  // team 1's points
-    platform::TextBox Text5{*this};  // team 2's points
-    platform::TextBox Text6{*this};  // the dealer
-    platform::TextBox Text8{*this};  // "QUOMBLE" until the first activation
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::RichTextBox RichTextBox1{*this};  // the play-to target
-    platform::MediaPlayer player{*this};
     platform::Timer Timer1{*this, 1000, false};  // round one of making trump
     platform::Timer Timer3{*this, 1000, false};  // the pause between the rounds
     platform::Timer Timer2{*this, 1000, false};  // round two
@@ -80,22 +80,14 @@ public:
     platform::Timer Timer6{*this, 2000, false};  // the pause after a trick
     platform::Timer Timer5{*this, 10, false};    // the sweep
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu startgame{file, "Start Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu playto{*this, "Play to"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu startgame{file, "Start Game", div};
+    platform::Menu playto{*this, "Play to", sound};
     platform::Menu playtoeight{playto, "8"};
     platform::Menu playtoten{playto, "10"};
     platform::Menu playtotwelve{playto, "12"};
-    platform::Menu view{*this, "View"};
+    platform::Menu view{*this, "View", sound};
     platform::Menu score{view, "Score"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -117,10 +109,9 @@ private:
     void useraccepts();
     void maketrump(euchrerules::Suit suit, int seat, std::string_view title);
     void picksuit(euchrerules::Suit suit, bool hideFirst);
-    void computerplays(int seat);
+    void showplayed(const euchrerules::PlayTurn& play);
     void tickplayto();
     void setplayto(std::string_view value);
-    void playsound(std::string_view wave);
 
     void Image1_Click(int Index);
     void Image6_Click();
@@ -135,12 +126,8 @@ private:
     void Timer6_Timer();
     void Timer5_Timer();
     void newgame_Click();
-    void exit_Click();
     void playtoeight_Click();
     void playtoten_Click();
     void playtotwelve_Click();
     void score_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -54,6 +54,7 @@ int judgeTrick(EuchreTable& t) {
         if (int* count = suitcount(t, seat, t.tricksuit[seat])) --*count;
         if (t.trickslot[seat]) t.tag[t.trickslot[seat]] = kOutOfPlay;
     }
+    t.trickwinner = winner;
     return winner;
 }
 

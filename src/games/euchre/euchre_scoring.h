@@ -9,8 +9,8 @@ namespace euchrerules {
 
 // `check`: finds each played card among the slots, raises the values (right bower 200, left
 // bower 150 and trump, trump 100, lead suit 50; seat 1 at 0 while the user plays alone), lowers
-// the players' counts, marks the cards out of play and returns the winner (equal values go to
-// the higher seat).
+// the players' counts, marks the cards out of play and keeps the winner in `trickwinner` and
+// returns it (equal values go to the higher seat).
 int judgeTrick(EuchreTable& t);
 // `resetit`'s count: one trick more for the winner in `turn`. Returns whether the hand is over;
 // otherwise the winner leads the next trick.

@@ -46,6 +46,7 @@ struct EuchreTable {
     std::array<int, 5> trickslot{};
     MaybeSuit leadsuit;
     MaybeSuit compsuit;
+    int trickwinner = 0;  // the seat that won the trick last judged
     std::array<int, 5> trickswon{};
     std::array<int, 5> nextback{};
     int maker = 0;

@@ -31,8 +31,6 @@ euchrescore::euchrescore() {
     Line1.Y1 = 120;
     Line1.X2 = 2640;
     Line1.Y2 = 1560;
-    Text1.Move(960, 3120, 2895, 285);
-    Text1.Text = "Text1";
 }
 
 void euchrescore::connect(EuchreScoreTable table) { owner() = std::move(table); }
@@ -53,14 +51,14 @@ void euchrescore::showpoints() {
 
 void euchrescore::Form_Unload(int&) {
     common::releaseowner(table());
-    const std::string flag = Text1.Text;
-    Text1.Text = "Text1";
+    const OnClose then = onclose;
+    onclose = OnClose::Nothing;
     // At the end of the run the table goes too: no hand or game is started on the way out.
     if (!table() || platform::runEnding()) return;
-    if (flag == "DONE") {
+    if (then == OnClose::NextHand) {
         Hide();
         owner().nexthand();
-    } else if (flag == "OVER") {
+    } else if (then == OnClose::NewGame) {
         Hide();
         owner().newgame();
     }

@@ -17,9 +17,9 @@ struct EuchreScoreTable {
     std::function<void()> newgame;
 };
 
-// The points of the two Euchre teams. Closed after a hand ("DONE") it has the next hand dealt by
-// the next dealer; after the last hand of a game ("OVER") it has a new game started; opened from
-// the menu it only gives the table back.
+// The points of the two Euchre teams. Closed after a hand it has the next hand dealt by the next
+// dealer; after the last hand of a game it has a new game started; opened from the menu it only
+// gives the table back.
 class euchrescore : public platform::Form {
 public:
     euchrescore();
@@ -32,7 +32,10 @@ public:
     platform::Label Label1{*this}, Label2{*this};  // team 1's names, team 2's names
     platform::Label Label3{*this}, Label4{*this};  // their points
     platform::Line Line1{*this};
-    platform::TextBox Text1{*this};  // the flag: "DONE", "OVER" or the design's "Text1"
+
+    // What its closing starts, set by the table at the end of a hand; every close clears it.
+    enum class OnClose { Nothing, NextHand, NewGame };
+    OnClose onclose = OnClose::Nothing;
 
 private:
     void Form_Load() override;

@@ -9,7 +9,7 @@ euchre& EuchreTest::openTable() { return openGame<euchre>(); }
 euchre& EuchreTest::openDealt(int dealer, const euchretest::Deal& deal) {
     open<gp::mainstandin>();
     euchre& e = platform::window<euchre>();
-    e.Text6.Text = std::to_string(dealer);
+    e.table.dealer = dealer;
     e.dealKnown(euchretest::order(deal));
     e.Show();
     settle();

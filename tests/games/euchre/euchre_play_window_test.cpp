@@ -82,7 +82,7 @@ TEST_F(EuchrePlay, ATrickIsPlayedJudgedPausedAndSweptToItsWinner) {
     EXPECT_EQ(e.table.turn, 2);
     EXPECT_FALSE(e.Timer4.Enabled);
     EXPECT_TRUE(e.Timer6.Enabled);
-    EXPECT_EQ(e.Text2.Text.get(), "1");
+    EXPECT_EQ(e.table.trickwinner, 1);
     EXPECT_EQ(e.table.trickvalue[1], 261);
     for (int slot : {ace, nine, left}) EXPECT_EQ(e.Image1[slot].Tag.get(), "200");
 
@@ -163,11 +163,11 @@ TEST_F(EuchrePlay, WinningATrickTheUserMustLeadAndMayStartANewGame) {
     runUntilUser(e);
     click(e.Image1[slotOf(e.table, "JC")]);
     runUntilUser(e);
-    ASSERT_EQ(e.Text2.Text.get(), "3");
+    ASSERT_EQ(e.table.trickwinner, 3);
     ASSERT_EQ(e.table.leader, kUser);
     EXPECT_TRUE(e.newgame.Enabled);
     chooseMenu(e.newgame);
-    EXPECT_EQ(e.Text4.Text.get(), "0");
+    EXPECT_EQ(e.table.teampoints[1], 0);
     EXPECT_FALSE(e.handinplay()) << "a fresh deal, its trump to be made";
 }
 
@@ -219,7 +219,7 @@ TEST_F(EuchrePlay, NewGameAtEachStageLeavesNoTickOfTheOldHand) {
         }
         EXPECT_TRUE(e.Image3.Visible);
         EXPECT_FALSE(e.Image4.Visible);
-        EXPECT_EQ(e.Text4.Text.get(), "0");
+        EXPECT_EQ(e.table.teampoints[1], 0);
         EXPECT_EQ(e.Label8.Caption.get(), "");
         EXPECT_TRUE(e.Label12.Caption.get() == "Orvena" || e.Label12.Caption.get() == "Sennet");
         EXPECT_FALSE(e.handinplay());

@@ -46,7 +46,7 @@ TEST_F(EuchreScore, ClosedAfterAHandItDealsTheNextHandWithTheNextDealer) {
         ASSERT_NE(score, nullptr);
         EXPECT_TRUE(score->Visible);
         EXPECT_EQ(score->Caption.get(), "Score");
-        EXPECT_EQ(score->Text1.Text.get(), "DONE");
+        EXPECT_EQ(score->onclose, euchrescore::OnClose::NextHand);
         EXPECT_FALSE(e.Enabled);
         EXPECT_FALSE(e.handinplay());
         EXPECT_EQ(e.Label1.Caption.get(), "Tricks: 3");
@@ -54,19 +54,19 @@ TEST_F(EuchreScore, ClosedAfterAHandItDealsTheNextHandWithTheNextDealer) {
         EXPECT_EQ(score->Label2.Caption.get(), e.Label13.Caption + "/" + e.Label14.Caption);
         EXPECT_EQ(score->Label3.Caption.get(), "1");
         EXPECT_EQ(score->Label4.Caption.get(), "0");
-        EXPECT_EQ(e.Text6.Text.get(), std::to_string(c.dealer));
+        EXPECT_EQ(e.table.dealer, c.dealer);
         if (c.next == 2) script.expect("Make Trump Suit?", vbNo);
         const auto deal = e.table.deckorder;
         close(*score);
         EXPECT_EQ(platform::loaded<euchrescore>(), nullptr);
         EXPECT_TRUE(e.Enabled);
-        EXPECT_EQ(e.Text6.Text.get(), std::to_string(c.next));
+        EXPECT_EQ(e.table.dealer, c.next);
         EXPECT_EQ(e.table.dealer, c.next);
         EXPECT_NE(e.table.deckorder, deal) << "a fresh hand";
         EXPECT_EQ(e.Label1.Caption.get(), "Tricks: 0");
         EXPECT_EQ(e.Timer1.Enabled.get(), true) << "its bidding has begun";
         EXPECT_FALSE(e.playto.Enabled) << "a team has points: the target stays";
-        EXPECT_EQ(e.Text4.Text.get(), "1");
+        EXPECT_EQ(e.table.teampoints[1], 1);
         e.Unload();
         settle();
     }
@@ -78,7 +78,7 @@ TEST_F(EuchreScore, FromTheMenuItOnlyShowsThePoints) {
     chooseMenu(e.score);
     euchrescore* score = platform::loaded<euchrescore>();
     ASSERT_NE(score, nullptr);
-    EXPECT_EQ(score->Text1.Text.get(), "Text1");
+    EXPECT_EQ(score->onclose, euchrescore::OnClose::Nothing);
     EXPECT_EQ(score->Label3.Caption.get(), "0");
     EXPECT_FALSE(e.Enabled);
     close(*score);
@@ -94,7 +94,7 @@ TEST_F(EuchreScore, AHandEndingWhileItIsOpenFromTheMenuShowsTheNewPoints) {
     endHand(e, 2, {0, 0, 1, 2, 1}, 1);
     EXPECT_EQ(score.Label3.Caption.get(), "2") << "the makers were euchred";
     EXPECT_EQ(score.Label4.Caption.get(), "0");
-    EXPECT_EQ(score.Text1.Text.get(), "DONE");
+    EXPECT_EQ(score.onclose, euchrescore::OnClose::NextHand);
     boxes.expect("Make Trump Suit?", vbNo);
     close(score);
     EXPECT_EQ(e.table.dealer, 2) << "the user, after the dealer, is asked at once";
@@ -123,12 +123,12 @@ TEST_F(EuchreScore, AGameEndsWhenATeamReachesTheTarget) {
             EXPECT_EQ(script.shown()[0].title, c.box);
             EXPECT_EQ(script.shown()[0].style, 64);
         }
-        EXPECT_EQ(score.Text1.Text.get(), c.box ? "OVER" : "DONE");
+        EXPECT_EQ(score.onclose, c.box ? euchrescore::OnClose::NewGame : euchrescore::OnClose::NextHand);
         if (c.box) {
             nextGameDealtBy(3);
             close(score);
-            EXPECT_EQ(e.Text4.Text.get(), "0");
-            EXPECT_EQ(e.Text5.Text.get(), "0");
+            EXPECT_EQ(e.table.teampoints[1], 0);
+            EXPECT_EQ(e.table.teampoints[2], 0);
             EXPECT_EQ(e.table.dealer, 3);
             EXPECT_TRUE(e.playto.Enabled) << "a new game may choose its target";
         }
@@ -150,21 +150,21 @@ TEST_F(EuchreScore, ATargetChosenInTheFirstHandCountsAtItsEnd) {
     chooseMenu(e.playtoeight);
     boxes.expect("You Win", vbOK);
     endHand(e, 1, {0, 1, 0, 3, 0}, 1, {0, 6, 0});
-    EXPECT_EQ(platform::loaded<euchrescore>()->Text1.Text.get(), "OVER");
+    EXPECT_EQ(platform::loaded<euchrescore>()->onclose, euchrescore::OnClose::NewGame);
     nextGameDealtBy(1);
     close(*platform::loaded<euchrescore>());
-    EXPECT_EQ(e.Text4.Text.get(), "0");
+    EXPECT_EQ(e.table.teampoints[1], 0);
 }
 
 // At the end of the run every window is unloaded, the score window before its table: it must
 // neither deal the next hand nor start a new game, which would ask the user on the way out.
 TEST_F(EuchreScore, AtTheEndOfTheRunItStartsNothing) {
-    for (const char* flag : {"DONE", "OVER"}) {
-        SCOPED_TRACE(flag);
+    for (euchrescore::OnClose flag : {euchrescore::OnClose::NextHand, euchrescore::OnClose::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(flag));
         gp::ScriptedBoxes script;
         euchre& e = midHand(1);
         chooseMenu(e.score);
-        platform::loaded<euchrescore>()->Text1.Text = flag;
+        platform::loaded<euchrescore>()->onclose = flag;
         // Either way the next hand would be dealt by seat 2 and ask the user first.
         nextGameDealtBy(2);
         platform::unloadAll();

@@ -56,6 +56,7 @@ TEST(EuchreTrick, ValuesWithTheBowersAndTheWinner) {
         EuchreTable t = trickOf(c);
         const int winner = judgeTrick(t);
         EXPECT_EQ(winner, c.winner);
+        EXPECT_EQ(t.trickwinner, c.winner) << "the winner is kept for the sweep";
         for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(t.trickvalue[seat], c.values[static_cast<std::size_t>(seat - 1)]) << seat;
     }
 }
