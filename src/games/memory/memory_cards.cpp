@@ -5,7 +5,6 @@
 #include "core/cards.h"
 #include "core/deck.h"
 
-
 using namespace memoryrules;
 
 namespace memorycards {
