@@ -6,10 +6,8 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
 #include "core/rndnum.h"
 
@@ -23,7 +21,6 @@ using namespace colorrules;
 namespace {
 
 constexpr std::string_view kSpeedFile = "\\colorspeed.dat";
-constexpr std::string_view kSwitch = "color";
 constexpr std::string_view kPrefix = "color";
 
 struct PadPlace {
@@ -42,23 +39,18 @@ constexpr int kDarkBetweenStepsMs = 60;
 
 }  // namespace
 
-colorgame::colorgame() {
+colorgame::colorgame() : GameWindow("color", "colormem") {
     design();
     colorgamescores::connectgame<colorgame>();
     on(main.Click, &colorgame::main_Click);
     on(Timer1.Tick, &colorgame::Timer1_Timer);
     on(Timer2.Tick, &colorgame::Timer2_Timer);
     on(Timer3.Tick, &colorgame::Timer3_Timer);
-    RichTextBox1.Change = [this] { RichTextBox1_Change(); };
     on(newgame.Click, &colorgame::newgame_Click);
-    on(exit.Click, &colorgame::exit_Click);
     on(high.Click, &colorgame::high_Click);
     on(slow.Click, &colorgame::slow_Click);
     on(medium.Click, &colorgame::medium_Click);
     on(fast.Click, &colorgame::fast_Click);
-    on(onsound.Click, &colorgame::onsound_Click);
-    on(off.Click, &colorgame::off_Click);
-    on(rules.Click, &colorgame::rules_Click);
 }
 
 void colorgame::design() {
@@ -90,16 +82,11 @@ void colorgame::design() {
     Label1.Font.Bold = true;
     Label1.ForeColor = RGB(255, 255, 0);
     Label1.BackStyle = vbTransparent;
-
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox3, &RichTextBox4, &RichTextBox5,
-                                &RichTextBox6, &RichTextBox7, &RichTextBox9})
-        hidden->Visible = false;
-    txtres.Visible = false;
 }
 
 void colorgame::Form_Load() {
-    common::readsetting(RichTextBox1, kSpeedFile);
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
+    common::readsetting(speedsetting, kSpeedFile);
+    applyspeed();
     tickspeed();
     scalewindow();
     common::lockmain();
@@ -107,7 +94,7 @@ void colorgame::Form_Load() {
 }
 
 void colorgame::scalewindow() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.78f, 1.0f});
     scale = choice.scale;
     if (core::smallscreen(choice)) Label1.Font.Size = 10;
     common::scaleit(*this, scale);
@@ -132,13 +119,7 @@ void colorgame::Form_Unload(int&) {
     platform::unload<colorgamescores>();
 }
 
-common::TopHolders<RichTextBox> colorgame::holders() {
-    return {{&RichTextBox2, &RichTextBox3, &RichTextBox4}, {&RichTextBox5, &RichTextBox6, &RichTextBox7}};
-}
-
-void colorgame::loadscores() { common::fillholders(holders(), common::loadtopthree(kPrefix)); }
-
-common::TopThree colorgame::scores() { return common::readholders(holders()); }
+void colorgame::loadscores() { best = common::loadtopthree(kPrefix); }
 
 int colorgame::drawpad() {
     const auto entry = static_cast<std::size_t>(game.level);
@@ -207,17 +188,17 @@ void colorgame::main_Click(int Index) {
     const Judged judged = judgeClick(game, Index, [this] { return drawpad(); });
     light(Index, kLitMs);
     if (judged == Judged::Right) {
-        common::playsound(RichTextBox9, player, "waterdrop.wav");
+        playsound("waterdrop.wav");
         return;
     }
     if (judged == Judged::LevelUp) {
-        common::playsound(RichTextBox9, player, "waterdrop.wav");
+        playsound("waterdrop.wav");
         Label1.Caption = scoreCaption(score(game));
         enablepads(false);
         Timer3.Enabled = true;
         return;
     }
-    common::playsound(RichTextBox9, player, "squirt.wav");
+    playsound("squirt.wav");
     const bool again = common::playagain("You Lost! Play again?");
     isithigh();
     if (again)
@@ -228,27 +209,31 @@ void colorgame::main_Click(int Index) {
 
 // Saved after every lost game, whether the table changed or not.
 void colorgame::isithigh() {
-    common::TopThree best = scores();
     common::entertopthree(best, common::playername(), score(game), common::TopOrder::HigherBetter);
-    common::fillholders(holders(), best);
     if (!common::savetopthree(best, kPrefix)) loadscores();
 }
 
-void colorgame::RichTextBox1_Change() {
-    if (const auto interval = speedInterval(RichTextBox1.Text.get())) Timer1.Interval = *interval;
+// A word that names no speed leaves the playback's pace as it was.
+void colorgame::applyspeed() {
+    if (const auto interval = speedInterval(speedsetting)) Timer1.Interval = *interval;
 }
 
 // Any other word ticks nothing.
 void colorgame::tickspeed() {
-    const std::string& word = RichTextBox1.Text.get();
+    const std::string& word = speedsetting;
     if (!speedInterval(word)) return;
     slow.Checked = word == "SLOW";
     medium.Checked = word == "MED";
     fast.Checked = word == "FAST";
 }
 
+// The chosen pace applies at once; a write that fails then falls back to whatever speed the file
+// still names.
 void colorgame::setspeed(std::string_view word) {
-    common::writesetting(RichTextBox1, word, kSpeedFile);
+    speedsetting = word;
+    applyspeed();
+    common::writesetting(speedsetting, word, kSpeedFile);
+    applyspeed();
     tickspeed();
 }
 
@@ -259,11 +244,3 @@ void colorgame::medium_Click() { setspeed("MED"); }
 void colorgame::fast_Click() { setspeed("FAST"); }
 
 void colorgame::high_Click() { window<colorgamescores>().Show(); }
-
-void colorgame::exit_Click() { Unload(); }
-
-void colorgame::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void colorgame::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void colorgame::rules_Click() { common::showrules("colormem"); }

@@ -2,16 +2,18 @@
 
 #include "games/memory/memory_color.h"
 
+#include "common/gamewindow.h"
 #include "common/topthree.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Color Memorization: the four pads light up in a growing sequence, which the player repeats by
 // clicking them. The rules live in plain functions over `game`; the window lights the pads, runs
 // the pause, the playback and the un-lighting on its timers and keeps the top-three table.
-class colorgame : public platform::Form {
+class colorgame : public common::GameWindow {
 public:
     colorgame();
 
@@ -21,10 +23,14 @@ public:
     void isithigh();
     // A new game whose sequence takes the pads given, entry by entry, as far as they go.
     void dealKnown(std::vector<int> order);
-    // The table as the holders keep it.
-    common::TopThree scores();
+    // The table as the window keeps it.
+    common::TopThree scores() const { return best; }
 
     colorrules::ColorTable game;
+    // The text of "\colorspeed.dat" as read at load and as last chosen; it decides the playback's pace.
+    std::string speedsetting;
+    // The three best scores as last read or entered.
+    common::TopThree best;
     float scale = 1;
 
     platform::ControlArray<platform::Image> main{*this, 1, 4};
@@ -37,29 +43,14 @@ public:
     platform::Timer Timer1{*this, 500, false};  // a playback step
     platform::Timer Timer2{*this, 300, true};   // the pads back to normal
     platform::Timer Timer3{*this, 1000, false}; // the pause before a playback
-    platform::RichTextBox RichTextBox1{*this};  // the speed
-    // The top three: names of places 1, 2, 3 in 2, 3, 4; their scores in 5, 6, 7.
-    platform::RichTextBox RichTextBox2{*this}, RichTextBox3{*this}, RichTextBox4{*this};
-    platform::RichTextBox RichTextBox5{*this}, RichTextBox6{*this}, RichTextBox7{*this};
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::MediaPlayer player{*this};
-    platform::TextBox txtres{*this};
 
-    platform::Menu File{*this, "File"};
-    platform::Menu newgame{File, "New Game"};
-    platform::Menu div{File, "-"};
-    platform::Menu exit{File, "Exit"};
-    platform::Menu view{*this, "View"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu view{*this, "View", sound};
     platform::Menu high{view, "High Scores"};
-    platform::Menu gamespeed{*this, "Game Speed"};
+    platform::Menu gamespeed{*this, "Game Speed", sound};
     platform::Menu slow{gamespeed, "Slow"};
     platform::Menu medium{gamespeed, "Medium"};
     platform::Menu fast{gamespeed, "Fast"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -68,11 +59,11 @@ private:
     void Form_Unload(int& Cancel) override;
     void scalewindow();
     void loadscores();
-    common::TopHolders<platform::RichTextBox> holders();
     int drawpad();
     void enablepads(bool on);
     void normalpads();
     void light(int pad, int ms);
+    void applyspeed();
     void tickspeed();
     void setspeed(std::string_view word);
 
@@ -80,15 +71,10 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    void RichTextBox1_Change();
     void slow_Click();
     void medium_Click();
     void fast_Click();
     void high_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 
     std::vector<int> known_;
 };

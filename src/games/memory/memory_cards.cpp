@@ -5,8 +5,6 @@
 #include "core/cards.h"
 #include "core/deck.h"
 
-#include <string>
-
 using namespace memoryrules;
 
 namespace memorycards {
@@ -15,11 +13,9 @@ namespace {
 constexpr double kDesignWidth = 1335;
 constexpr double kDesignHeight = 1815;
 
-void lay(Cards& cards, platform::Image& back) {
-    for (auto& [position, card] : cards) {
-        common::facesizedback(*card);
-        card->Tag = std::to_string(kInPlay);
-    }
+void lay(Cards& cards, platform::Image& back, MemoryTable& t) {
+    layAll(t);
+    for (auto& [position, card] : cards) common::facesizedback(*card);
     back.Picture = platform::LoadPicture(core::backfile);
 }
 
@@ -34,17 +30,16 @@ void design(Cards& cards, Board board) {
 
 void deal(Cards& cards, platform::Image& back, MemoryTable& t) {
     core::shuffledeck(t.deckorder, t.cardused, t.cards);
-    lay(cards, back);
+    lay(cards, back, t);
 }
 
 void dealKnown(Cards& cards, platform::Image& back, MemoryTable& t, const std::vector<std::int16_t>& order) {
     core::knowndeal(t.deckorder, t.cardused, order);
-    lay(cards, back);
+    lay(cards, back, t);
 }
 
 void startover(Cards& cards) {
     for (auto& [position, card] : cards) {
-        card->Tag = std::to_string(kInPlay);
         card->Visible = true;
         card->Enabled = true;
     }
@@ -61,7 +56,6 @@ void facedown(Cards& cards, const platform::Image& back, int position) {
 
 void remove(Cards& cards, int position) {
     platform::Image& card = cards[position];
-    card.Tag = std::to_string(kRemoved);
     card.Visible = false;
     card.Enabled = false;
 }

@@ -17,6 +17,10 @@ void newGame(MemoryTable& t) {
     }
 }
 
+void layAll(MemoryTable& t) {
+    for (int i = 1; i <= t.cards; ++i) t.tag[i] = kInPlay;
+}
+
 bool gameOver(const MemoryTable& t) { return t.playermatches + t.compmatches >= pairsOn(t.board); }
 
 bool onBoard(const MemoryTable& t, int position) { return position >= 1 && position <= t.cards; }

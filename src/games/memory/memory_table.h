@@ -43,6 +43,9 @@ struct MemoryTable {
 // the computer's memory cleared. The deal itself is the window's.
 void newGame(MemoryTable& t);
 
+// A deal lays every card of the board in play, whatever the game before it left.
+void layAll(MemoryTable& t);
+
 // Whether every pair has been found.
 bool gameOver(const MemoryTable& t);
 

@@ -8,9 +8,8 @@
 #include "common/namelabel.h"
 #include "common/names.h"
 #include "common/question.h"
-#include "common/rules.h"
+#include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
@@ -24,16 +23,16 @@ using namespace memoryrules;
 namespace {
 
 constexpr std::string_view kSkillFile = "\\conskill.dat";
-constexpr std::string_view kSwitch = "memorycomp";
 constexpr std::string_view kFlick = "flick.wav";
 constexpr int kNotice = vbOKOnly + vbInformation;
 
 }  // namespace
 
 memorycomp::memorycomp(const BoardDesign& design)
-    : table(design.board),
+    : GameWindow("memorycomp", "compmemory"),
+      table(design.board),
       Image1(*this, 1, cardsOn(design.board)),
-      skill(*this, std::string(design.skillCaption)),
+      skill(*this, std::string(design.skillCaption), sound),
       board_(design),
       draw_([](int n) { return core::rndnum(n); }) {
     this->design();
@@ -42,13 +41,9 @@ memorycomp::memorycomp(const BoardDesign& design)
     on(Timer2.Tick, &memorycomp::Timer2_Timer);
     on(Timer3.Tick, &memorycomp::Timer3_Timer);
     on(newgame.Click, &memorycomp::newgame_Click);
-    on(exit.Click, &memorycomp::exit_Click);
     on(easy.Click, &memorycomp::easy_Click);
     on(medium.Click, &memorycomp::medium_Click);
     on(hard.Click, &memorycomp::hard_Click);
-    on(onsound.Click, &memorycomp::onsound_Click);
-    on(off.Click, &memorycomp::off_Click);
-    on(rules.Click, &memorycomp::rules_Click);
 }
 
 void memorycomp::design() {
@@ -68,22 +63,19 @@ void memorycomp::design() {
     Label4.Caption = "0";
     Image2.Visible = false;
     medium.Checked = true;
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox9}) hidden->Visible = false;
-    txtres.Visible = false;
 }
 
 void memorycomp::Form_Load() {
     core::Randomize();
-    common::readsetting(RichTextBox1, kSkillFile);
+    common::readsetting(skillsetting, kSkillFile);
     Label1.Caption = common::playername();
     common::lockmain();
     Label2.Caption = std::string(common::pickname());
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     tickskill();
     setcards();
     core::ScaleFactors factors = board_.factors;
     factors.added640x480 = {board_.grow640Width, board_.grow640Height};
-    scalewindow(common::setscale(txtres, factors));
+    scalewindow(common::setscale(*this, factors));
 }
 
 void memorycomp::scalewindow(const core::ScaleChoice& choice) {
@@ -130,7 +122,7 @@ void memorycomp::startover() {
 }
 
 // The skill is read again at each decision, so a change applies in the game under way.
-Skill memorycomp::skilllevel() const { return skillof(RichTextBox1.Text.get()); }
+Skill memorycomp::skilllevel() const { return skillof(skillsetting); }
 
 void memorycomp::tickskill() {
     const Skill level = skilllevel();
@@ -140,15 +132,13 @@ void memorycomp::tickskill() {
 }
 
 void memorycomp::setskill(std::string_view word) {
-    common::writesetting(RichTextBox1, word, kSkillFile, false);
+    common::writesetting(skillsetting, word, kSkillFile, false);
     tickskill();
 }
 
-void memorycomp::playsound() { common::playsound(RichTextBox9, player, kFlick); }
-
 void memorycomp::Image1_Click(int Index) {
     Image1[Index].Enabled = false;
-    playsound();
+    playsound(kFlick);
     const Outcome outcome = turnUser(table, Index, skilllevel() == Skill::Hard);
     memorycards::showface(Image1, table, Index);
     if (outcome == Outcome::FirstCard) return;
@@ -173,7 +163,7 @@ void memorycomp::endtest() {
 
 void memorycomp::Timer1_Timer() {
     Timer1.Enabled = false;
-    playsound();
+    playsound(kFlick);
     memorycards::facedown(Image1, Image2, table.firstcard);
     memorycards::facedown(Image1, Image2, table.secondcard);
     computerFirst(table, skilllevel(), draw_);
@@ -185,7 +175,7 @@ void memorycomp::Timer1_Timer() {
 // leaves the board afterwards is the one the notice showed.
 void memorycomp::Timer2_Timer() {
     Timer2.Enabled = false;
-    playsound();
+    playsound(kFlick);
     const Outcome outcome = computerSecond(table, skilllevel(), draw_);
     memorycards::showface(Image1, table, table.cardindex);
     if (outcome == Outcome::Miss) {
@@ -217,11 +207,3 @@ void memorycomp::easy_Click() { setskill("EASY"); }
 void memorycomp::medium_Click() { setskill("MED"); }
 
 void memorycomp::hard_Click() { setskill("HARD"); }
-
-void memorycomp::exit_Click() { Unload(); }
-
-void memorycomp::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void memorycomp::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void memorycomp::rules_Click() { common::showrules("compmemory"); }

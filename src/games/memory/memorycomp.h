@@ -2,11 +2,12 @@
 
 #include "games/memory/memory_turns.h"
 
-#include "common/scaling.h"
+#include "common/gamewindow.h"
+#include "core/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -15,7 +16,7 @@
 // design; memorycompbig and memorycompsmall give only its values. The rules live in plain
 // functions over `table`; the window shows the cards, runs the computer's turn on its timers and
 // asks the questions.
-class memorycomp : public platform::Form {
+class memorycomp : public common::GameWindow {
 public:
     // A fresh board with the user to play first; also Yes to the end-of-game question.
     void newgame_Click();
@@ -25,6 +26,8 @@ public:
     void drawWith(memoryrules::Draw draw) { draw_ = std::move(draw); }
 
     memoryrules::MemoryTable table;
+    // The text of "\conskill.dat" as read at load and as last chosen; it decides the skill.
+    std::string skillsetting;
     float scale = 1;
 
     platform::ControlArray<platform::Image> Image1;
@@ -36,24 +39,12 @@ public:
     platform::Timer Timer1{*this, 1000, false};  // the computer's first card
     platform::Timer Timer2{*this, 1000, false};  // its second card
     platform::Timer Timer3{*this, 1000, false};  // its cards back after a miss
-    platform::RichTextBox RichTextBox1{*this};   // the skill
-    platform::RichTextBox RichTextBox9{*this};   // the sound switch
-    platform::MediaPlayer player{*this};
-    platform::TextBox txtres{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
+    platform::Menu newgame{file, "New Game", div};
     platform::Menu skill;
     platform::Menu easy{skill, "Easy"};
     platform::Menu medium{skill, "Medium"};
     platform::Menu hard{skill, "Hard"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 protected:
     struct LabelPlace {
@@ -81,7 +72,6 @@ private:
     void tickskill();
     void setskill(std::string_view word);
     memoryrules::Skill skilllevel() const;
-    void playsound();
     void endtest();
 
     void Image1_Click(int Index);
@@ -91,10 +81,6 @@ private:
     void easy_Click();
     void medium_Click();
     void hard_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 
     const BoardDesign board_;
     memoryrules::Draw draw_;

@@ -8,13 +8,9 @@
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/chance.h"
-#include "core/numbers.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 
 #include <string>
 
@@ -23,7 +19,6 @@ using namespace memoryrules;
 
 namespace {
 
-constexpr std::string_view kSwitch = "memoryscore";
 constexpr std::string_view kPrefix = "memory";
 constexpr std::string_view kFlick = "flick.wav";
 // The client area holds the board and, below it, the name and the clock side by side.
@@ -32,18 +27,14 @@ constexpr double kClientHeight = 8295;
 
 }  // namespace
 
-memoryscorebig::memoryscorebig() {
+memoryscorebig::memoryscorebig() : GameWindow("memoryscore", "memoryscore") {
     design();
     memoryscoresbig::connectgame<memoryscorebig>();
     on(Image1.Click, &memoryscorebig::Image1_Click);
     on(Timer3.Tick, &memoryscorebig::Timer3_Timer);
     on(Timer4.Tick, &memoryscorebig::Timer4_Timer);
     on(newgame.Click, &memoryscorebig::newgame_Click);
-    on(exit.Click, &memoryscorebig::exit_Click);
     on(highscores.Click, &memoryscorebig::highscores_Click);
-    on(onsound.Click, &memoryscorebig::onsound_Click);
-    on(off.Click, &memoryscorebig::off_Click);
-    on(rules.Click, &memoryscorebig::rules_Click);
 }
 
 void memoryscorebig::design() {
@@ -57,24 +48,20 @@ void memoryscorebig::design() {
     common::namelabel(Label3, 4680, 7800, 1695);
     Label3.Caption = "0";
     Image2.Visible = false;
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox3, &RichTextBox4, &RichTextBox5,
-                                &RichTextBox6, &RichTextBox7})
-        hidden->Visible = false;
-    txtres.Visible = false;
 }
 
 void memoryscorebig::Form_Load() {
     core::Randomize();
     Label3.Caption = "0";
-    Label1.Caption = common::playername();
-    common::soundswitch(RichTextBox7, onsound, off, kSwitch);
+    username = common::playername();
+    Label1.Caption = username;
     common::lockmain();
     setcards();
     scalewindow();
 }
 
 void memoryscorebig::scalewindow() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1300}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.76f, 0.9f, {0, 1300}});
     scale = choice.scale;
     if (core::smallscreen(choice))
         for (Label* label : {&Label1, &Label3}) label->Font.Size = 7;
@@ -119,18 +106,12 @@ void memoryscorebig::startover() {
     memorycards::startover(Image1);
 }
 
-common::TopHolders<RichTextBox> memoryscorebig::holders() {
-    return {{&RichTextBox1, &RichTextBox3, &RichTextBox5}, {&RichTextBox2, &RichTextBox4, &RichTextBox6}};
-}
-
-void memoryscorebig::setscores() { common::fillholders(holders(), common::loadtopthree(kPrefix)); }
-
-common::TopThree memoryscorebig::scores() { return common::readholders(holders()); }
+void memoryscorebig::setscores() { best = common::loadtopthree(kPrefix); }
 
 void memoryscorebig::Image1_Click(int Index) {
     clockon = -1;
     Image1[Index].Enabled = false;
-    common::playsound(RichTextBox7, player, kFlick);
+    playsound(kFlick);
     const Outcome outcome = turnUser(table, Index, false);
     memorycards::showface(Image1, table, Index);
     if (outcome == Outcome::FirstCard) return;
@@ -154,11 +135,7 @@ void memoryscorebig::endgame() {
 }
 
 void memoryscorebig::offertime() {
-    common::TopThree best = scores();
-    if (!common::entertopthree(best, Label1.Caption.get(), core::toInt(Label3.Caption.get()),
-                               common::TopOrder::LowerBetter))
-        return;
-    common::fillholders(holders(), best);
+    if (!common::entertopthree(best, username, elapsed, common::TopOrder::LowerBetter)) return;
     justsomestuff();
 }
 
@@ -181,11 +158,3 @@ void memoryscorebig::Timer4_Timer() {
 }
 
 void memoryscorebig::highscores_Click() { window<memoryscoresbig>().Show(); }
-
-void memoryscorebig::exit_Click() { Unload(); }
-
-void memoryscorebig::onsound_Click() { common::setsound(RichTextBox7, onsound, off, kSwitch, true); }
-
-void memoryscorebig::off_Click() { common::setsound(RichTextBox7, onsound, off, kSwitch, false); }
-
-void memoryscorebig::rules_Click() { common::showrules("memoryscore"); }

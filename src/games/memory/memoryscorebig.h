@@ -2,17 +2,18 @@
 
 #include "games/memory/memory_table.h"
 
+#include "common/gamewindow.h"
 #include "common/topthree.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Card Memorization against the clock on the big board: the seconds from the first card turned
 // to the twelfth pair, offered to a top-three table of the fastest games. Not to be confused
 // with memoryscoresbig (one letter more), the small window that shows that table.
-class memoryscorebig : public platform::Form {
+class memoryscorebig : public common::GameWindow {
 public:
     memoryscorebig();
 
@@ -20,15 +21,19 @@ public:
     void newgame_Click();
     // The same with a deal chosen by the caller: the pair codes of positions 1..24.
     void dealKnown(const std::vector<std::int16_t>& order);
-    // Reads the table's six files into their holders.
+    // Reads the table's six files into `best`.
     void setscores();
-    // The table as the holders keep it.
-    common::TopThree scores();
+    // The table as the window keeps it.
+    common::TopThree scores() const { return best; }
 
     memoryrules::MemoryTable table{memoryrules::Board::Timed};
     // -1 from the first card of a game on: the clock counts.
     int clockon = 0;
     int elapsed = 0;
+    // The three fastest games as last read or entered.
+    common::TopThree best;
+    // The name shown at load, under which a finished time enters the table.
+    std::string username;
     float scale = 1;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 24};
@@ -37,24 +42,10 @@ public:
     platform::Image Image2{*this};  // the card back
     platform::Timer Timer3{*this, 1000, false};  // a miss turned back
     platform::Timer Timer4{*this, 1000, true};   // the clock
-    // The top three: names of places 1, 2, 3 in 1, 3, 5; their times in 2, 4, 6.
-    platform::RichTextBox RichTextBox1{*this}, RichTextBox2{*this}, RichTextBox3{*this};
-    platform::RichTextBox RichTextBox4{*this}, RichTextBox5{*this}, RichTextBox6{*this};
-    platform::RichTextBox RichTextBox7{*this};  // the sound switch
-    platform::MediaPlayer player{*this};
-    platform::TextBox txtres{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu view{*this, "View"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu view{*this, "View", sound};
     platform::Menu highscores{view, "High Scores"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -67,14 +58,9 @@ private:
     void endgame();
     void offertime();
     void justsomestuff();
-    common::TopHolders<platform::RichTextBox> holders();
 
     void Image1_Click(int Index);
     void Timer3_Timer();
     void Timer4_Timer();
     void highscores_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

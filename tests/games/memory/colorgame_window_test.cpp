@@ -397,6 +397,16 @@ TEST_F(ColorGame, SoundsFollowTheSwitch) {
     EXPECT_TRUE(mainWindow().Enabled);
 }
 
+TEST_F(ColorGame, MenusStandInTheirDesignOrder) {
+    colorgame& w = openColor();
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "View", "Game Speed", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.view), std::vector<std::string>{"High Scores"});
+    EXPECT_EQ(gp::menuCaptions(w.gamespeed), (std::vector<std::string>{"Slow", "Medium", "Fast"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+}
+
 TEST_F(ColorGame, ThePadsFitEachScreen) {
     struct Case {
         int width, height;

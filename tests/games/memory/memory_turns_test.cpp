@@ -244,3 +244,19 @@ TEST(MemoryGameEnd, ANewGameForgetsEverything) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemoryDeal, EveryCardOfTheBoardIsLaidInPlay) {
+    for (Board board : {Board::Big, Board::Small, Board::Timed}) {
+        MemoryTable t(board);
+        t.tag.fill(kRemoved);
+        layAll(t);
+        for (int i = 1; i <= t.cards; ++i) EXPECT_EQ(t.tag[i], kInPlay) << i;
+        if (t.cards < 24) {
+            EXPECT_EQ(t.tag[t.cards + 1], kRemoved) << "no position beyond the board";
+        }
+    }
+}
+
+}  // namespace

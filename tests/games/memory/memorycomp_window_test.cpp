@@ -58,7 +58,7 @@ protected:
     bool freshBoard(const memorycomp& w) {
         if (!idle(w) || w.Label3.Caption != "0" || w.Label4.Caption != "0") return false;
         for (const auto& [i, card] : w.Image1)
-            if (!card->Visible || !card->Enabled || card->Tag != "1" || !showsBack(*card) || w.table.compmemory[i])
+            if (!card->Visible || !card->Enabled || w.table.tag[i] != kInPlay || !showsBack(*card) || w.table.compmemory[i])
                 return false;
         return true;
     }
@@ -85,7 +85,7 @@ TEST_F(MemoryComp, EachBoardLoadsDealtFaceDownAndLocksTheMainWindow) {
         EXPECT_EQ(*codes.rbegin(), cards);
         for (const auto& [i, card] : w.Image1) {
             EXPECT_TRUE(showsBack(*card)) << i;
-            EXPECT_EQ(card->Tag.get(), "1") << i;
+            EXPECT_EQ(w.table.tag[i], kInPlay) << i;
             EXPECT_DOUBLE_EQ(card->Width, 1065) << "a back at the size of a face";
             EXPECT_DOUBLE_EQ(card->Height, 1440);
         }
@@ -161,14 +161,14 @@ TEST_F(MemoryComp, TheSkillFileTicksItsItemAndTheMenuWritesItWithoutReadingBack)
     memorycomp& w = openBoard(true);
     chooseMenu(w.hard);
     EXPECT_EQ(fileBytes("\\conskill.dat"), "HARD\r\n");
-    EXPECT_EQ(w.RichTextBox1.Text.get(), "HARD");
+    EXPECT_EQ(w.skillsetting, "HARD");
     EXPECT_TRUE(w.hard.Checked);
     EXPECT_FALSE(w.medium.Checked);
     EXPECT_FALSE(w.easy.Checked);
     // The holder keeps what was chosen even where the file says otherwise.
     platform::writeSetting("\\conskill.dat", "EASY");
     chooseMenu(w.medium);
-    EXPECT_EQ(w.RichTextBox1.Text.get(), "MED");
+    EXPECT_EQ(w.skillsetting, "MED");
     EXPECT_EQ(fileBytes("\\conskill.dat"), "MED\r\n");
     closeBoard(w);
     memorycomp& again = openBoard(false);
@@ -196,7 +196,7 @@ TEST_F(MemoryComp, TheUserTurnsTwoCardsAPairLeavesTheBoardAndTheUserGoesOn) {
     EXPECT_EQ(w.Label3.Caption.get(), "1");
     for (int gone : {3, 4}) {
         EXPECT_FALSE(w.Image1[gone].Visible);
-        EXPECT_EQ(w.Image1[gone].Tag.get(), "2");
+        EXPECT_EQ(w.table.tag[gone], kRemoved);
     }
     EXPECT_TRUE(idle(w));
     EXPECT_EQ(w.table.turncount, 0);
@@ -460,6 +460,20 @@ TEST_F(MemoryComp, SoundRulesAndExit) {
     settle();
     EXPECT_EQ(platform::loaded<memorycompsmall>(), nullptr);
     EXPECT_TRUE(mainWindow().Enabled);
+}
+
+TEST_F(MemoryComp, EachBoardsMenusStandInTheirDesignOrder) {
+    for (bool big : {true, false}) {
+        SCOPED_TRACE(big ? "big" : "small");
+        memorycomp& w = openBoard(big);
+        EXPECT_EQ(gp::menuCaptions(w),
+                  (std::vector<std::string>{"File", big ? "Skill Level" : "Skill", "Sound", "Help"}));
+        EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+        EXPECT_EQ(gp::menuCaptions(w.skill), (std::vector<std::string>{"Easy", "Medium", "Hard"}));
+        EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+        EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+        closeBoard(w);
+    }
 }
 
 }  // namespace

@@ -260,6 +260,15 @@ TEST_F(MemoryTimed, SoundFollowsTheSwitchAtTheNextCard) {
     EXPECT_EQ(platform::loaded<memoryscorebig>(), nullptr);
 }
 
+TEST_F(MemoryTimed, MenusStandInTheirDesignOrder) {
+    memoryscorebig& w = openTimed();
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "View", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.view), std::vector<std::string>{"High Scores"});
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
+}
+
 struct TimedSize {
     int width, height;
     float factor;
