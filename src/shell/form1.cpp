@@ -45,10 +45,6 @@ Form1::Form1() {
     Sizable = true;
     WindowState = platform::vbMaximized;
 
-    txtres.Move(1680, 7320, 2895, 285);
-    txtres.Text = "Text1";
-    txtres.Visible = false;
-
     Label3.Move(4560, 4080, 6255, 1215);
     Label3.Caption = "Loading Game List...";
     Label3.Font.Name = "Verdana";
@@ -72,7 +68,7 @@ Form1::Form1() {
 }
 
 void Form1::Form_Load() {
-    core::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    core::ScaleChoice choice = common::setscale(*this, {0.63f, 0.78f});
     scale = choice.scale;
     if (core::smallscreen(choice)) Label3.Font.Size = Label3.Font.Size - 1;
     Label3.Caption = "";

@@ -12,7 +12,6 @@ class Form1 : public platform::Form {
 public:
     Form1();
 
-    platform::TextBox txtres{*this};
     platform::Label Label3{*this};  // "Loading Game List..." while the chooser loads
     platform::Label Label1{*this};  // the logged-in user's name; never shown
 

@@ -34,8 +34,6 @@ Form2::Form2() {
     setClientSize(ScaleWidth(), 5655);
     StartUpPosition = platform::vbStartUpScreen;
 
-    txtres.Move(-2640, 5760, 3135, 285);
-    txtres.Visible = false;
     for (int number = 1; number <= kGroupPictures; ++number) ImageList1.Add(art::treeIcon(number));
 
     Frame1.Move(120, 240, 4575, 5295);
@@ -96,7 +94,7 @@ void Form2::filltree() {
 }
 
 void Form2::scaleall() {
-    core::ScaleChoice choice = common::setscale(txtres, {0.78f, 0.9f});
+    core::ScaleChoice choice = common::setscale(*this, {0.78f, 0.9f});
     if (core::smallscreen(choice)) {
         Label1.Font.Size = 10;
         TreeView1.Font.Size = 7;

@@ -12,7 +12,6 @@ class Form2 : public platform::Form {
 public:
     Form2();
 
-    platform::TextBox txtres{*this};
     platform::ImageList ImageList1{*this};
     platform::Frame Frame1{*this};
     platform::TreeView TreeView1{Frame1};

@@ -12,7 +12,6 @@ Form3::Form3() {
     // The client area holds the Log In button with a margin below it, also once scaled down.
     setClientSize(ScaleWidth(), 5535);
 
-    txtres.Visible = false;
     List1.Move(240, 240, 3495, 3570);
     Command1.Move(240, 3960, 1695, 495);
     Command1.Caption = "Add User";
@@ -40,7 +39,7 @@ void Form3::Form_Load() {
     common::lockmain();
     for (const std::string& name : common::loadusersmended()) List1.AddItem(name);
 
-    const core::ScaleChoice choice = common::setscale(txtres, {0.63f, 0.78f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.63f, 0.78f});
     if (core::smallscreen(choice)) setfonts(7);
     common::scaleit(*this, choice.scale);
     common::scaleit(List1, choice.scale);

@@ -11,7 +11,6 @@ class Form3 : public platform::Form {
 public:
     Form3();
 
-    platform::TextBox txtres{*this};
     platform::ListBox List1{*this};
     platform::CommandButton Command1{*this};  // Add User
     platform::CommandButton Command2{*this};  // Remove

@@ -1,13 +1,11 @@
 #include "shell/form5.h"
 
-
 Form5::Form5() {
     Caption = "Game Rules";
     setClientSize(5070, 5700);
     StartUpPosition = platform::vbStartUpScreen;
 
     WebBrowser1.Move(120, 120, 4815, 5295);
-    txtres.Visible = false;
 }
 
 namespace shell {

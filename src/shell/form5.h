@@ -11,7 +11,6 @@ public:
     Form5();
 
     platform::WebBrowser WebBrowser1{*this};
-    platform::TextBox txtres{*this};
 };
 
 namespace shell {
