@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <typeindex>
@@ -41,6 +42,10 @@ struct PlayRules {
     // Optional: what a player would use now (the legal cards, the button that goes on). Half the
     // clicks in the window go to one of these, so that a run gets deep into a game.
     std::function<std::vector<platform::Control*>(T&)> moves{};
+    // Optional: where on its drop zone a player would let go of a suggested drag held at `from`
+    // (client twips), with `pick` from 0 to 999 for any choice it makes; none for the zone's own
+    // reachable point.
+    std::function<std::optional<ClientPoint>(T&, platform::Control& source, ClientPoint from, int pick)> dropAt{};
 };
 
 // A registered window, its rules without its type.
@@ -54,6 +59,7 @@ struct PlayedWindow {
     std::function<std::string(platform::Form&)> holds;
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     std::function<void()> show;  // loads and shows it, as the chooser does
+    std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt{};
 };
 
 // What is wrong with a deal whose positions 1..cards must hold the card codes 1..cards once each
@@ -70,8 +76,14 @@ bool playRules(std::string name, PlayRules<T> rules) {
     if (rules.holds) holds = [own = rules.holds](platform::Form& form) { return own(static_cast<T&>(form)); };
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     if (rules.moves) moves = [own = rules.moves](platform::Form& form) { return own(static_cast<T&>(form)); };
+    std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt;
+    if (rules.dropAt)
+        dropAt = [own = rules.dropAt](platform::Form& form, platform::Control& source, ClientPoint from, int pick) {
+            return own(static_cast<T&>(form), source, from, pick);
+        };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
-                            rules.keepsLock, std::move(holds), std::move(moves), [] { platform::window<T>().Show(); }});
+                            rules.keepsLock, std::move(holds), std::move(moves), [] { platform::window<T>().Show(); },
+                            std::move(dropAt)});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.
