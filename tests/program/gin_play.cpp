@@ -131,23 +131,24 @@ const bool ginPlayed =
 const bool ginScorePlayed =
     gp::playRules<ginscore>("gin score", {.played = false, .locks = ginTable, .holds = scoreHolds});
 
-// Long runs of the table alone, deep into many games; the run ends with the table in whatever
-// state it is, and closing everything then deals and asks nothing.
-class GinPlay : public ProgramTest {};
+// Long runs of the table alone, deep into many games, one seed each so that they spread over the
+// suite's shards; a run ends with the table in whatever state it is, and closing everything then
+// deals and asks nothing.
+class GinPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
-TEST_F(GinPlay, LongRunsKeepEveryCardAndNeverStick) {
-    for (std::uint32_t seed : {31u, 32u, 33u, 34u}) {
-        play(seed, 5000, typeid(gin), [this] {
-            const Form1* main = platform::loaded<Form1>();
-            if (!main || !main->Visible) startProgram();
-            platform::window<gin>().Show();
-        });
-        if (HasFailure()) break;
-        const std::size_t asked = boxes.shown().size();
-        platform::unloadAll();
-        settle();
-        EXPECT_EQ(boxes.shown().size(), asked) << "seed " << seed;
-    }
+TEST_P(GinPlay, ALongRunKeepsEveryCardAndNeverSticks) {
+    play(GetParam(), 5000, typeid(gin), [this] {
+        const Form1* main = platform::loaded<Form1>();
+        if (!main || !main->Visible) startProgram();
+        platform::window<gin>().Show();
+    });
+    if (HasFailure()) return;
+    const std::size_t asked = boxes.shown().size();
+    platform::unloadAll();
+    settle();
+    EXPECT_EQ(boxes.shown().size(), asked);
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, GinPlay, testing::Values(31u, 32u, 33u, 34u));
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -146,29 +147,37 @@ std::optional<gp::ClientPoint> seawarDropAt(seawar& s, platform::Control& source
 const bool seawarPlayed = gp::playRules<seawar>(
     "seawar", {.timers = 2, .locks = common::mainwindow, .holds = seawarHolds, .moves = seawarMoves, .dropAt = seawarDropAt});
 
-// Long runs of the game alone, two of them with a game type the menus never write in its file
-// whenever the game opens; the run ends with the game in whatever state it is, and closing
-// everything then asks nothing.
-class SeaWarPlay : public ProgramTest {};
+// Long runs of the game alone, one seed each so that they spread over the suite's shards, two of
+// them with a game type the menus never write put in its file whenever the game opens; a run ends
+// with the game in whatever state it is, and closing everything then asks nothing.
+struct SeaWarRun {
+    std::uint32_t seed;
+    const char* gametype;  // written before each opening, or nothing
+};
 
-TEST_F(SeaWarPlay, LongRunsKeepTheFleetsAndShotsAndNeverStick) {
-    const struct {
-        std::uint32_t seed;
-        const char* gametype;  // written before each opening, or nothing
-    } runs[] = {{31, nullptr}, {32, nullptr}, {33, "salvo"}, {34, "Broadside"}};
-    for (const auto& run : runs) {
-        play(run.seed, 4000, typeid(seawar), [this, &run] {
-            const Form1* main = platform::loaded<Form1>();
-            if (!main || !main->Visible) startProgram();
-            if (run.gametype) platform::writeSetting("\\seawartype.dat", run.gametype);
-            platform::window<seawar>().Show();
-        });
-        if (HasFailure()) break;
-        const std::size_t asked = boxes.shown().size();
-        platform::unloadAll();
-        settle();
-        EXPECT_EQ(boxes.shown().size(), asked) << "seed " << run.seed;
-    }
+void PrintTo(const SeaWarRun& run, std::ostream* out) {
+    *out << "seed " << run.seed << (run.gametype ? std::string(" with ") + run.gametype : std::string());
 }
+
+class SeaWarPlay : public ProgramTest, public testing::WithParamInterface<SeaWarRun> {};
+
+TEST_P(SeaWarPlay, ALongRunKeepsTheFleetsAndShotsAndNeverSticks) {
+    const SeaWarRun run = GetParam();
+    play(run.seed, 4000, typeid(seawar), [this, run] {
+        const Form1* main = platform::loaded<Form1>();
+        if (!main || !main->Visible) startProgram();
+        if (run.gametype) platform::writeSetting("\\seawartype.dat", run.gametype);
+        platform::window<seawar>().Show();
+    });
+    if (HasFailure()) return;
+    const std::size_t asked = boxes.shown().size();
+    platform::unloadAll();
+    settle();
+    EXPECT_EQ(boxes.shown().size(), asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SeaWarPlay,
+                         testing::Values(SeaWarRun{31, nullptr}, SeaWarRun{32, nullptr}, SeaWarRun{33, "salvo"},
+                                         SeaWarRun{34, "Broadside"}));
 
 }  // namespace
