@@ -224,7 +224,11 @@ std::vector<Control*> targets(Form& form, Gesture gesture, std::mt19937& r, std:
 void drag(Form& form, Control& source, ClientPoint from, const std::vector<Control*>& others,
           const std::vector<Control*>& dropZones, ClientPoint anywhere, std::mt19937& r, std::ostringstream& what) {
     std::optional<ClientPoint> to;
-    if (Control* zone = any(r, dropZones)) to = reachablePoint(*zone);
+    if (Control* zone = any(r, dropZones)) {
+        const PlayedWindow* rules = rulesOf(form);
+        if (rules && rules->dropAt) to = rules->dropAt(form, source, from, below(r, 1000));
+        if (!to) to = reachablePoint(*zone);
+    }
     if (Control* onto = any(r, others); !to && onto && below(r, 3)) to = reachablePoint(*onto);
     if (!to) to = anywhere;
     const Control* under = platform::input::hitTest(form, to->x, to->y);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <set>
 #include <span>
@@ -55,6 +56,10 @@ struct PlayRules {
     // the suite plays it from (a game whose moves are quick may ask for more).
     std::vector<std::string> reaches{};
     int seeds = 2;
+    // Optional: where on its drop zone a player would let go of a suggested drag held at `from`
+    // (client twips), with `pick` from 0 to 999 for any choice it makes; none for the zone's own
+    // reachable point.
+    std::function<std::optional<ClientPoint>(T&, platform::Control& source, ClientPoint from, int pick)> dropAt{};
 };
 
 // A registered window, its rules without its type.
@@ -71,6 +76,7 @@ struct PlayedWindow {
     std::function<void(platform::Form&)> before;
     std::vector<std::string> reaches;
     int seeds;
+    std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
 
@@ -96,9 +102,15 @@ bool playRules(std::string name, PlayRules<T> rules) {
         acts = [own = rules.acts](platform::Form& form, std::mt19937& r) { return own(static_cast<T&>(form), r); };
     std::function<void(platform::Form&)> before;
     if (rules.before) before = [own = rules.before](platform::Form& form) { own(static_cast<T&>(form)); };
+    std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt;
+    if (rules.dropAt)
+        dropAt = [own = rules.dropAt](platform::Form& form, platform::Control& source, ClientPoint from, int pick) {
+            return own(static_cast<T&>(form), source, from, pick);
+        };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
                             rules.keepsLock, std::move(holds), std::move(moves), std::move(acts), std::move(before),
-                            std::move(rules.reaches), rules.seeds, [] { platform::window<T>().Show(); }});
+                            std::move(rules.reaches), rules.seeds, std::move(dropAt),
+                            [] { platform::window<T>().Show(); }});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.

@@ -4,6 +4,7 @@
 #include "games/gin/gin_layout.h"
 #include "games/gin/gin_moves.h"
 #include "games/gin/gin_scoring.h"
+#include "games/gin/gin_turns.h"
 
 #include "common/backs.h"
 #include "common/locks.h"
@@ -11,10 +12,8 @@
 #include "common/names.h"
 #include "common/options.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/cards.h"
 #include "core/chance.h"
 #include "core/deck.h"
@@ -22,7 +21,6 @@
 #include "core/rndnum.h"
 #include "core/stock.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 #include "platform/services.h"
 
 #include <algorithm>
@@ -38,7 +36,6 @@ constexpr std::string_view kFlick = "flick.wav";
 constexpr std::string_view kPlayToFile = "\\Data\\ginto.dat";
 constexpr int kDefaultTarget = 100;
 constexpr std::string_view kMessageTitle = "Gin";
-constexpr int kKnockLimit = 10;  // an unmatched total below it may knock
 
 void designLabel(Label& label, double top) {
     label.Move(3720, top, 1935, 255);
@@ -61,7 +58,7 @@ void notice(std::string_view prompt, std::string_view title) { MsgBox(prompt, vb
 
 }  // namespace
 
-gin::gin() {
+gin::gin() : GameWindow(kGame, kGame) {
     design();
     ginscore::connect({
         [] { return static_cast<Form*>(loaded<gin>()); },
@@ -79,14 +76,10 @@ gin::gin() {
     on(Command8.Click, &gin::Command8_Click);
     on(Timer1.Tick, &gin::Timer1_Timer);
     on(startgamee.Click, &gin::startgamee_Click);
-    on(exit.Click, &gin::exit_Click);
     on(score.Click, &gin::score_Click);
-    on(onsound.Click, &gin::onsound_Click);
-    on(off.Click, &gin::off_Click);
     on(to75.Click, &gin::to75_Click);
     on(to100.Click, &gin::to100_Click);
     on(to150.Click, &gin::to150_Click);
-    on(rules.Click, &gin::rules_Click);
 }
 
 void gin::design() {
@@ -110,9 +103,6 @@ void gin::design() {
         marker->BorderColor = RGB(255, 255, 128);
         marker->Visible = false;
     }
-    for (TextBox* hidden : {&Text2, &Text3, &Text4, &Text5, &txtres}) hidden->Visible = false;
-    RichTextBox1.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void gin::Form_Load() {
@@ -123,7 +113,6 @@ void gin::Form_Load() {
         marker->Height = marker->Height / 2;
         marker->Width = marker->Width / 2;
     }
-    common::soundswitch(RichTextBox9, onsound, off, kGame);
     Label2.Caption = std::string(common::pickname());
     setscale();
     // Every card takes a face's size, then stretches whatever it shows to that size.
@@ -134,8 +123,14 @@ void gin::Form_Load() {
 
 // Exactly "75", "100" or "150" ticks its item; any other text ticks none.
 void gin::readplayto() {
-    common::readsetting(RichTextBox1, kPlayToFile);
-    common::tickoption(RichTextBox1.Text.get(), playtoitems());
+    common::readsetting(playtotext, kPlayToFile);
+    common::tickoption(playtotext, playtoitems());
+}
+
+// The choice is written, read back, and the ticks follow what was read.
+void gin::chooseplayto(std::string_view value) {
+    common::writesetting(playtotext, value, kPlayToFile);
+    common::tickoption(playtotext, playtoitems());
 }
 
 std::array<common::OptionItem, 3> gin::playtoitems() {
@@ -144,12 +139,12 @@ std::array<common::OptionItem, 3> gin::playtoitems() {
 
 // A target of 0 or below would end every game before its first hand.
 int gin::target() const {
-    const int target = core::toInt(RichTextBox1.Text.get(), kDefaultTarget);
+    const int target = core::toInt(playtotext, kDefaultTarget);
     return target > 0 ? target : kDefaultTarget;
 }
 
 void gin::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.76f, 0.9f, {0, 1200}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.76f, 0.9f, {0, 1200}});
     scale = choice.scale;
     screen = choice.kind;
     if (!core::smallscreen(choice)) return;
@@ -195,15 +190,13 @@ void gin::Form_Unload(int&) {
     common::releasemain();
     // The table is closing: its score window must not deal a next hand on the way out.
     if (ginscore* open = loaded<ginscore>()) {
-        open->Text1.Text = "";
+        open->dealsnext = false;
         open->Unload();
     }
 }
 
 void gin::startgamee_Click() {
     table.gamescore = {};
-    Text4.Text = "0";
-    Text5.Text = "0";
     getcards();
 }
 
@@ -234,9 +227,8 @@ void gin::laydeal(int first) {
     layDeal(table);
     const platform::Picture back = LoadPicture(core::backfile);
     for (auto& [slot, card] : Image1) {
-        cardindex = slot;
         if (inHand(table.tag[slot], kUser) || onPile(table.tag[slot]))
-            setcardsup();
+            setcardsup(slot);
         else
             card->Picture = back;
     }
@@ -261,19 +253,18 @@ void gin::laydeal(int first) {
     table.drawn = 0;
 }
 
-void gin::setcardsup() {
-    const int code = table.deckorder[cardindex];
+void gin::setcardsup(int slot) {
+    const int code = table.deckorder[slot];
     if (code < 1 || code > core::kDeckSize) return;
-    Image1[cardindex].Picture = LoadPicture(core::facefile(code));
+    Image1[slot].Picture = LoadPicture(core::facefile(code));
 }
 
-// A card lies where its tag says and carries the tag as text.
+// A card lies where its tag says.
 void gin::place(int slot) {
     Image& card = Image1[slot];
     const Place p = placeOf(table.tag[slot], scale);
     card.Left = p.left;
     card.Top = p.top;
-    card.Tag = std::to_string(table.tag[slot]);
 }
 
 void gin::showtable() {
@@ -291,13 +282,9 @@ void gin::showmarkers() {
 
 void gin::showcomputerhand() {
     for (int slot = 1; slot <= core::kDeckSize; ++slot) {
-        if (!inHand(table.tag[slot], kComputer)) continue;
-        cardindex = slot;
-        setcardsup();
+        if (inHand(table.tag[slot], kComputer)) setcardsup(slot);
     }
 }
-
-void gin::playsound() { common::playsound(RichTextBox9, player, kFlick); }
 
 void gin::resetstuff() {
     setkeepmarks(table);
@@ -306,8 +293,11 @@ void gin::resetstuff() {
 
 void gin::matching() {
     ginrules::matching(table);
-    Text2.Text = std::to_string(table.unmatched[kUser]);
-    Text3.Text = std::to_string(table.unmatched[kComputer]);
+    showjudgement();
+}
+
+// What the latest judgement of both hands shows, and the end of the hand it brings.
+void gin::showjudgement() {
     Command5.Enabled = false;
     Command8.Enabled = false;
     showmarkers();
@@ -333,10 +323,6 @@ void gin::handend(HandEnd end) {
         notice(end == HandEnd::UserKnocks ? "Your total of unmatched card is Larger!"
                                           : "Your total of unmatched card is smaller!",
                "Card Totals");
-    Text2.Text = std::to_string(table.unmatched[kUser]);
-    Text3.Text = std::to_string(table.unmatched[kComputer]);
-    Text4.Text = std::to_string(table.gamescore[kUser]);
-    Text5.Text = std::to_string(table.gamescore[kComputer]);
     showturn();
     showscore();
 }
@@ -345,40 +331,38 @@ void gin::handend(HandEnd end) {
 void gin::showscore() {
     ginscore& window = platform::window<ginscore>();
     window.showvalues(scorevalues());
-    window.Label7.Caption = Text3.Text.get();
-    window.Text1.Text = "DONE";
+    window.Label7.Caption = std::to_string(table.unmatched[kComputer]);
+    window.dealsnext = true;
     window.Show();
 }
 
 GinScoreValues gin::scorevalues() const {
-    return {Label1.Caption, Label2.Caption, Text2.Text, Text4.Text, Text5.Text};
+    return {Label1.Caption, Label2.Caption, std::to_string(table.unmatched[kUser]),
+            std::to_string(table.gamescore[kUser]), std::to_string(table.gamescore[kComputer])};
 }
 
 void gin::Image2_Click() {
     if (!userMayDraw(table)) return;
-    playsound();
-    const int slot = drawStock(table, kUser);
+    playsound(kFlick);
+    const int slot = userDrawsStock(table);
     if (!slot) {
         handend(HandEnd::DeadHand);
         return;
     }
-    cardindex = slot;
-    setcardsup();
-    // Every stock card has moved up one: each carries its new tag.
+    setcardsup(slot);
+    // Every stock card has moved up one.
     showtable();
     Image1[slot].ZOrder(0);
-    table.drawn = -1;
 }
 
 void gin::Image1_Click(int Index) {
     if (table.turn != kUser) return;
-    playsound();
+    playsound(kFlick);
     switch (userMove(table, Index)) {
     case UserMove::TakePile:
-        takePile(table, kUser);
+        userTakesPile(table);
         place(Index);
         Image1[Index].ZOrder(0);
-        table.drawn = -1;
         return;
     case UserMove::Discard: userdiscard(Index); return;
     case UserMove::None: return;
@@ -387,15 +371,13 @@ void gin::Image1_Click(int Index) {
 
 // After the discard both hands are judged; a total under 10 may knock, else the computer plays.
 void gin::userdiscard(int slot) {
-    table.drawn = 0;
-    ginrules::discard(table, kUser, table.tag[slot]);
+    if (!userDiscards(table, slot)) return;
     showtable();
     Image1[slot].ZOrder(0);
-    table.turn = kComputer;
-    matching();
+    showjudgement();
     if (table.handover) return;
     showturn();
-    if (table.unmatched[kUser] >= kKnockLimit) {
+    if (!userMayKnock(table)) {
         Timer1.Enabled = true;
         return;
     }
@@ -416,43 +398,25 @@ void gin::Command8_Click() {
 // The computer's whole turn: a card from the pile or the stock, then its discard, shown face up
 // once any end of the hand it brought has been settled.
 void gin::Timer1_Timer() {
-    const int slot = takesPile(table) ? takePile(table, kComputer) : drawStock(table, kComputer);
-    if (!slot) {
+    Timer1.Enabled = false;
+    const ComputerTurn turn = computerTurn(table, [](int n) { return core::rndnum(n); });
+    if (!turn.drawn) {
         handend(HandEnd::DeadHand);
         return;
     }
-    Image1[slot].Picture = LoadPicture(core::backfile);
-    place(slot);
-    Image1[slot].ZOrder(0);
-    discard();
-    cardindex = pileTop(table);
-    setcardsup();
-    Timer1.Enabled = false;
-}
-
-void gin::discard() {
-    Timer1.Enabled = false;
-    const int tag = chooseDiscard(table, [](int n) { return core::rndnum(n); });
-    const int slot = ginrules::discard(table, kComputer, tag);
+    Image1[turn.drawn].Picture = LoadPicture(core::backfile);
     showtable();
-    Image1[slot].ZOrder(0);
-    table.turn = kUser;
+    Image1[turn.drawn].ZOrder(0);
+    Image1[turn.discarded].ZOrder(0);
     showturn();
-    resetstuff();
+    showjudgement();
+    setcardsup(pileTop(table));
 }
-
-void gin::exit_Click() { Unload(); }
 
 void gin::score_Click() { platform::window<ginscore>().Show(); }
 
-void gin::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kGame, true); }
+void gin::to75_Click() { chooseplayto("75"); }
 
-void gin::off_Click() { common::setsound(RichTextBox9, onsound, off, kGame, false); }
+void gin::to100_Click() { chooseplayto("100"); }
 
-void gin::to75_Click() { common::settingradio(RichTextBox1, "75", kPlayToFile, playtoitems()); }
-
-void gin::to100_Click() { common::settingradio(RichTextBox1, "100", kPlayToFile, playtoitems()); }
-
-void gin::to150_Click() { common::settingradio(RichTextBox1, "150", kPlayToFile, playtoitems()); }
-
-void gin::rules_Click() { common::showrules(kGame); }
+void gin::to150_Click() { chooseplayto("150"); }

@@ -4,18 +4,19 @@
 #include "games/gin/gin_table.h"
 #include "games/gin/ginscore.h"
 
+#include "common/gamewindow.h"
 #include "common/options.h"
 #include "common/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The Gin Rummy table: the user against one computer player, ten cards each, a stock and a
 // discard pile, played to 75, 100 or 150. The rules live in plain functions over `table`; the
-// window moves the pictures, runs the computer's turn on `Timer1` and asks the questions.
-class gin : public platform::Form {
+// window shows `table` on the pictures, lets `Timer1` call the computer's turn and asks the questions.
+class gin : public common::GameWindow {
 public:
     gin();
 
@@ -26,8 +27,8 @@ public:
     void dealKnown(const std::array<std::int16_t, 52>& order, int knockmood = 0, int first = 0);
     // New Game: both totals back to 0 and a deal.
     void startgamee_Click();
-    // The face of the card in slot `cardindex`.
-    void setcardsup();
+    // The face of the card in the slot.
+    void setcardsup(int slot);
     // Judges both hands; ends the hand on gin or the computer's knock.
     void matching();
     // The computer's keep marks, then matching.
@@ -40,7 +41,8 @@ public:
     ginrules::GinTable table;
     float scale = 1;
     core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
-    int cardindex = 0;
+    // The play-to file's text as last read or written; the target is read from it.
+    std::string playtotext;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};
     platform::Image Image2{*this};
@@ -48,28 +50,14 @@ public:
     platform::ControlArray<platform::Shape> Shape1{*this, 101, 110};
     platform::CommandButton Command5{*this}, Command8{*this};  // Knock, Continue
     platform::Timer Timer1{*this, 1000, false};
-    platform::TextBox Text2{*this}, Text3{*this};  // unmatched totals: the user's, the computer's
-    platform::TextBox Text4{*this}, Text5{*this};  // game totals: the user's, the computer's
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox1{*this};  // the play-to target
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::MediaPlayer player{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu startgamee{file, "New Game"};
-    platform::Menu div2{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu view{*this, "View"};
+    platform::Menu startgamee{file, "New Game", div};
+    platform::Menu view{*this, "View", sound};
     platform::Menu score{view, "Score"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu playto{*this, "Play to"};
+    platform::Menu playto{*this, "Play to", help};
     platform::Menu to75{playto, "75"};
     platform::Menu to100{playto, "100"};
     platform::Menu to150{playto, "150"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -79,6 +67,7 @@ private:
     void setscale();
     void scalewindow();
     void readplayto();
+    void chooseplayto(std::string_view value);
     std::array<common::OptionItem, 3> playtoitems();
     void begindeal();
     void laydeal(int first);
@@ -86,24 +75,19 @@ private:
     void showtable();
     void showturn();
     void showmarkers();
+    void showjudgement();
     void showcomputerhand();
-    void discard();
     void userdiscard(int slot);
     void handend(ginrules::HandEnd end);
     void showscore();
-    void playsound();
 
     void Image1_Click(int Index);
     void Image2_Click();
     void Command5_Click();
     void Command8_Click();
     void Timer1_Timer();
-    void exit_Click();
     void score_Click();
-    void onsound_Click();
-    void off_Click();
     void to75_Click();
     void to100_Click();
     void to150_Click();
-    void rules_Click();
 };

@@ -6,8 +6,6 @@ using namespace platform;
 
 namespace {
 
-constexpr std::string_view kNextHand = "DONE";
-
 GinScoreTable& owner() {
     static GinScoreTable connected;
     return connected;
@@ -41,9 +39,6 @@ ginscore::ginscore() {
     Label4.Font.Bold = true;
     Line1.X1 = 3240, Line1.Y1 = 480, Line1.X2 = 3240, Line1.Y2 = 2280;
     Line2.X1 = 120, Line2.Y1 = 1440, Line2.X2 = 4920, Line2.Y2 = 1440;
-    Text1.Text = "Text1";
-    Text1.Move(840, 3480, 3255, 285);
-    Text1.Visible = false;
 }
 
 void ginscore::connect(GinScoreTable table) { owner() = std::move(table); }
@@ -65,7 +60,7 @@ void ginscore::showvalues(const GinScoreValues& values) {
 // fresh score window, which must not be this one on its way out.
 void ginscore::Form_Unload(int&) {
     common::releaseowner(table());
-    if (Text1.Text.get() != kNextHand || !table()) return;
+    if (!dealsnext || !table()) return;
     platform::afterHandler([] {
         if (table()) owner().nexthand();
     });

@@ -21,8 +21,8 @@ struct GinScoreTable {
     std::function<void()> nexthand;
 };
 
-// The Gin Rummy score window: both names, game totals and unmatched totals. Closed with the flag
-// "DONE" in Text1, which a hand's end writes, it deals the next hand; opened from the View menu it
+// The Gin Rummy score window: both names, game totals and unmatched totals. Closed with
+// `dealsnext` set, which a hand's end sets, it deals the next hand; opened from the View menu it
 // carries no flag and closing it only frees the table.
 class ginscore : public platform::Form {
 public:
@@ -38,7 +38,7 @@ public:
     platform::Label Label6{*this}, Label8{*this};  // game totals
     platform::Label Label5{*this}, Label7{*this};  // unmatched totals
     platform::Line Line1{*this}, Line2{*this};
-    platform::TextBox Text1{*this};                // the flag
+    bool dealsnext = false;  // closing deals the table's next hand
 
 private:
     void Form_Load() override;

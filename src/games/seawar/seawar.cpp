@@ -9,20 +9,15 @@
 #include "common/locks.h"
 #include "common/options.h"
 #include "common/question.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
-#include "core/numbers.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
-#include "platform/files.h"
 #include "platform/services.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <string>
 
 using namespace platform;
@@ -44,13 +39,6 @@ constexpr double kWaterCells = 9.4;    // the water covers this many cells of it
 
 int draw(int n, int offset) { return core::rndnum(n, offset); }
 
-// The grab point travels as text; this keeps every digit of it.
-std::string twipsText(double twips) {
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, twips);
-    return ec == std::errc{} ? std::string(text, end) : std::string("0");
-}
-
 // One of five controls by ship number, cruiser first.
 Image& byship(int ship, std::initializer_list<Image*> ships) { return **(ships.begin() + (ship - 1)); }
 
@@ -61,7 +49,7 @@ void verdana(StyledControl& control, double size) {
 
 }  // namespace
 
-seawar::seawar() {
+seawar::seawar() : GameWindow("seawar", "seawar") {
     design();
     accside.MouseMove = [this](int, int, double X, double Y) { ship_MouseMove(kCarrier, X, Y); };
     battleshipside.MouseMove = [this](int, int, double X, double Y) { ship_MouseMove(kBattleship, X, Y); };
@@ -75,16 +63,12 @@ seawar::seawar() {
     on(Timer1.Tick, &seawar::Timer1_Timer);
     on(Timer2.Tick, &seawar::Timer2_Timer);
     on(newgame.Click, &seawar::newgame_Click);
-    on(exit.Click, &seawar::exit_Click);
     on(mefirst.Click, &seawar::mefirst_Click);
     on(computer.Click, &seawar::computer_Click);
     on(Random.Click, &seawar::Random_Click);
     on(classic.Click, &seawar::classic_Click);
     on(salvo.Click, &seawar::salvo_Click);
     on(volley.Click, &seawar::volley_Click);
-    on(onsound.Click, &seawar::onsound_Click);
-    on(off.Click, &seawar::off_Click);
-    on(rules.Click, &seawar::rules_Click);
 }
 
 Image& seawar::shippicture(int ship) {
@@ -144,9 +128,6 @@ void seawar::design() {
     verdana(Command2, 8.25);
 
     Frame2.Move(120, -6000, 10215, 1575);
-    for (TextBox* hidden : {&txtres, &Text1, &Text2, &Text4, &Text5}) hidden->Visible = false;
-    for (RichTextBox* hidden : {&RichTextBox1, &RichTextBox2, &RichTextBox9}) hidden->Visible = false;
-    Text2.Text = "0";
 
     designcells();
     designships();
@@ -202,7 +183,6 @@ void seawar::designships() {
 void seawar::Form_Load() {
     core::Randomize();
     common::lockmain();
-    common::soundswitch(RichTextBox9, onsound, off, "seawar");
     setscale();
     scalewindow();
     layout();
@@ -217,7 +197,7 @@ void seawar::Form_Load() {
 }
 
 void seawar::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.78f, 1.0f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.78f, 1.0f});
     scale = choice.scale;
     if (!core::smallscreen(choice)) return;
     Label1.Font.Size = 7;
@@ -294,14 +274,13 @@ void seawar::Form_Unload(int&) { common::releasemain(); }
 
 void seawar::xstart() {
     newgamestate(table);
-    Text2.Text = "0";
     for (int n = 1; n <= 200; ++n) Image1[n].Enabled = true;
     Timer1.Enabled = false;
     gametype.Enabled = true;
-    common::readsetting(RichTextBox1, kFirstMoveFile);
-    common::readsetting(RichTextBox2, kGameTypeFile);
-    common::tickoption(RichTextBox2.Text.get(), gametypes());
-    common::tickoption(RichTextBox1.Text.get(), firstmoves());
+    common::readsetting(firstmovesetting, kFirstMoveFile);
+    common::readsetting(gametypesetting, kGameTypeFile);
+    common::tickoption(gametypesetting, gametypes());
+    common::tickoption(firstmovesetting, firstmoves());
     Frame1.Visible = false;
     // A new game chosen during the computer's first turn would otherwise keep the enemy side locked.
     Frame1.Enabled = true;
@@ -332,23 +311,24 @@ std::array<common::OptionItem, 3> seawar::gametypes() {
 
 void seawar::newgame_Click() { xstart(); }
 
-void seawar::exit_Click() { Unload(); }
+// A drag starts with the pointer pressed on the ship it has just moved over: its last move says
+// where the ship is held.
+void seawar::ship_MouseMove(int, double X, double Y) { grab = {X, Y}; }
 
-void seawar::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
-
-void seawar::ship_MouseMove(int ship, double X, double Y) {
-    Text1.Text = std::to_string(ship);
-    Text4.Text = twipsText(X);
-    Text5.Text = twipsText(Y);
+// The ship number of one of the five ship pictures, 0 for any other control.
+int seawar::shipof(const Control& control) {
+    for (int ship = 1; ship <= kShips; ++ship)
+        if (&shippicture(ship) == &control) return ship;
+    return 0;
 }
 
-void seawar::Image4_DragDrop(Control&, double X, double Y) {
+void seawar::Image4_DragDrop(Control& Source, double X, double Y) {
     playsound(kFlick);
-    const int ship = core::toInt(Text1.Text.get(), 0);
+    const int ship = shipof(Source);
     if (isship(ship)) {
         Image& picture = shippicture(ship);
-        picture.Left = X - core::toDouble(Text4.Text.get()) + Image4.Left;
-        picture.Top = Y - core::toDouble(Text5.Text.get()) + Image4.Top;
+        picture.Left = X - grab.x + Image4.Left;
+        picture.Top = Y - grab.y + Image4.Top;
         if (leavesdock(table, ship)) picture.Picture = sidetemplate(ship).Picture.get();
         Edges lefts{}, tops{};
         for (int i = 1; i <= 10; ++i) {
@@ -361,7 +341,7 @@ void seawar::Image4_DragDrop(Control&, double X, double Y) {
         picture.Left = lefts[column];
         picture.Top = tops[row];
         placeship(table, ship, usercell(row, column));
-        Text2.Text = std::to_string(ship);
+        table.droppedship = ship;
     }
     restack();
 }
@@ -377,7 +357,7 @@ void seawar::Command1_Click() {
     // Once the battle is on, the enemy side covers the button; a key press must not reach it either.
     if (!table.placing) return;
     playsound(kFlick);
-    const int ship = core::toInt(Text2.Text.get(), 0);
+    const int ship = table.droppedship;
     const auto turn = rotate(table, ship);
     if (!turn) return;
     Image& picture = shippicture(ship);
@@ -408,7 +388,7 @@ void seawar::Command2_Click() {
     }
     Frame1.Visible = true;
     for (int ship = 1; ship <= kShips; ++ship) shippicture(ship).DragMode = vbManual;
-    const int mover = firstmoverfrom(RichTextBox1.Text.get(), draw);
+    const int mover = firstmoverfrom(firstmovesetting, draw);
     for (int n = kFirstUserCell; n <= kLastUserCell; ++n) Image1[n].Enabled = false;
     beginbattle(table, mover);
     if (mover == 1) {
@@ -456,10 +436,9 @@ void seawar::Image1_Click(int Index) {
         Timer1.Enabled = false;
         return;
     }
-    if (userturnends(table, RichTextBox2.Text.get())) {
+    if (userturnover(table, gametypesetting)) {
         Timer1.Enabled = true;
         enableenemy(false);
-        table.compshots = 0;
     }
     if (Timer1.Enabled) newgame.Enabled = false;
 }
@@ -470,8 +449,7 @@ void seawar::Timer2_Timer() {
 }
 
 void seawar::Timer1_Timer() {
-    const int cell = choosetarget(table, draw);
-    const Shot shot = compfire(table, cell);
+    const auto [cell, shot] = compshot(table, draw);
     playsound(shot.ship ? kMissile : kSplash);
     placepeg(cell, shot.ship != 0);
     Shape2[cell].ZOrder(0);
@@ -483,10 +461,9 @@ void seawar::Timer1_Timer() {
         newgame.Enabled = true;
         return;
     }
-    if (compturnends(table, RichTextBox2.Text.get())) {
+    if (compturnover(table, gametypesetting)) {
         Timer1.Enabled = false;
         enableenemy(true);
-        table.playershots = 0;
     }
     if (!Timer1.Enabled) {
         Frame1.Enabled = true;
@@ -494,20 +471,25 @@ void seawar::Timer1_Timer() {
     }
 }
 
-void seawar::mefirst_Click() { common::settingradio(RichTextBox1, "2", kFirstMoveFile, firstmoves()); }
+void seawar::mefirst_Click() { choosefirstmove("2"); }
 
-void seawar::computer_Click() { common::settingradio(RichTextBox1, "3", kFirstMoveFile, firstmoves()); }
+void seawar::computer_Click() { choosefirstmove("3"); }
 
-void seawar::Random_Click() { common::settingradio(RichTextBox1, "1", kFirstMoveFile, firstmoves()); }
+void seawar::Random_Click() { choosefirstmove("1"); }
 
-void seawar::classic_Click() { common::settingradio(RichTextBox2, "Classic", kGameTypeFile, gametypes()); }
+void seawar::classic_Click() { choosegametype("Classic"); }
 
-void seawar::salvo_Click() { common::settingradio(RichTextBox2, "Salvo", kGameTypeFile, gametypes()); }
+void seawar::salvo_Click() { choosegametype("Salvo"); }
 
-void seawar::volley_Click() { common::settingradio(RichTextBox2, "Volley", kGameTypeFile, gametypes()); }
+void seawar::volley_Click() { choosegametype("Volley"); }
 
-void seawar::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "seawar", true); }
+// A choice is written, read back, and the ticks follow what was read.
+void seawar::choosefirstmove(std::string_view value) {
+    common::writesetting(firstmovesetting, value, kFirstMoveFile);
+    common::tickoption(firstmovesetting, firstmoves());
+}
 
-void seawar::off_Click() { common::setsound(RichTextBox9, onsound, off, "seawar", false); }
-
-void seawar::rules_Click() { common::showrules("seawar"); }
+void seawar::choosegametype(std::string_view value) {
+    common::writesetting(gametypesetting, value, kGameTypeFile);
+    common::tickoption(gametypesetting, gametypes());
+}

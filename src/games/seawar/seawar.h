@@ -2,17 +2,18 @@
 
 #include "games/seawar/seawar_table.h"
 
+#include "common/gamewindow.h"
 #include "common/options.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // Sea War: the user drags five ships from the dock onto the right-hand grid, then fires at the
 // computer's fleet on the left-hand grid while the computer fires back, one shot a second. The
-// rules live in plain functions over `table`; the window moves the pictures and runs the timers.
-class seawar : public platform::Form {
+// rules live in plain functions over `table`; the window shows it and its timers call the steps.
+class seawar : public common::GameWindow {
 public:
     seawar();
 
@@ -22,6 +23,14 @@ public:
 
     seawarrules::SeaWarTable table;
     float scale = 1;
+    // The option files' texts, read at each new game and written by the Settings items: who moves
+    // first ("1" random, "2" the user, "3" the computer) and the game type ("Classic", "Salvo" or
+    // "Volley").
+    std::string firstmovesetting, gametypesetting;
+    // Where the pointer last held a ship, in the ship's own twips; the drop keeps it there.
+    struct Grab {
+        double x = 0, y = 0;
+    } grab;
 
     // The three ship pictures every ship and template shares, and the pegs' two pictures.
     platform::Picture dockpicture, sidepicture, uppicture;
@@ -29,17 +38,9 @@ public:
 
     platform::CommandButton Command1{*this};  // Rotate
     platform::CommandButton Command2{*this};  // Done
-    platform::TextBox txtres{*this};
-    platform::TextBox Text1{*this};           // the ship the pointer last moved over
-    platform::RichTextBox RichTextBox1{*this};  // who moves first: "1" random, "2" the user, "3" the computer
 
-    // Off the window: holders and the pictures the ships copy from.
+    // Off the window: the pictures the ships copy from.
     platform::Frame Frame2{*this};
-    platform::TextBox Text2{Frame2};          // the ship dropped last, "0" after a new game
-    platform::TextBox Text4{Frame2};          // where the pointer holds that ship, in twips
-    platform::TextBox Text5{Frame2};
-    platform::RichTextBox RichTextBox2{Frame2};  // the game type: "Classic", "Salvo" or "Volley"
-    platform::RichTextBox RichTextBox9{Frame2};  // the sound switch
     platform::Image cruiserdis{Frame2}, destroyerdis{Frame2}, submarinedis{Frame2}, battleshipdis{Frame2},
         accdis{Frame2};
     platform::Image cruiserside1{Frame2}, destroyerside1{Frame2}, subside1{Frame2}, battleshipside1{Frame2},
@@ -61,13 +62,9 @@ public:
 
     platform::Timer Timer1{*this, 1000, false};  // one computer shot per tick
     platform::Timer Timer2{*this, 1000, false};  // clears the message line
-    platform::MediaPlayer player{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu settings{*this, "Settings"};
+    platform::Menu newgame{file, "New Game", div};
+    platform::Menu settings{*this, "Settings", sound};
     platform::Menu firstmove{settings, "First Move"};
     platform::Menu mefirst{firstmove, "Me"};
     platform::Menu computer{firstmove, "Computer"};
@@ -76,11 +73,6 @@ public:
     platform::Menu classic{gametype, "Classic"};
     platform::Menu salvo{gametype, "Salvo "};
     platform::Menu volley{gametype, "Volley"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
     // A ship's picture on the window and its templates, by ship number 1..5.
     platform::Image& shippicture(int ship);
@@ -106,7 +98,9 @@ private:
     void restack();
     void enableenemy(bool on);
     void placepeg(int cell, bool hit);
-    void playsound(std::string_view wave);
+    int shipof(const platform::Control& control);
+    void choosefirstmove(std::string_view value);
+    void choosegametype(std::string_view value);
 
     void ship_MouseMove(int ship, double X, double Y);
     void Image4_DragDrop(platform::Control& Source, double X, double Y);
@@ -115,14 +109,10 @@ private:
     void Image1_Click(int Index);
     void Timer1_Timer();
     void Timer2_Timer();
-    void exit_Click();
     void mefirst_Click();
     void computer_Click();
     void Random_Click();
     void classic_Click();
     void salvo_Click();
     void volley_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

@@ -107,6 +107,23 @@ bool compturnends(const SeaWarTable& t, std::string_view gametype) {
     return turnends(gametype, t.compshots, t.enemyafloat);
 }
 
+bool userturnover(SeaWarTable& t, std::string_view gametype) {
+    if (!userturnends(t, gametype)) return false;
+    t.compshots = 0;
+    return true;
+}
+
+bool compturnover(SeaWarTable& t, std::string_view gametype) {
+    if (!compturnends(t, gametype)) return false;
+    t.playershots = 0;
+    return true;
+}
+
+CompShot compshot(SeaWarTable& t, const Draw& draw) {
+    const int cell = choosetarget(t, draw);
+    return {cell, compfire(t, cell)};
+}
+
 bool oncheckerboard(int cell) { return ongrid(cell) && (rowof(cell) + columnof(cell)) % 2 == 0; }
 
 int choosetarget(SeaWarTable& t, const Draw& draw) {

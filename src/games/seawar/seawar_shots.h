@@ -25,6 +25,19 @@ bool turnends(std::string_view gametype, int shots, int ownafloat);
 bool userturnends(const SeaWarTable& t, std::string_view gametype);
 bool compturnends(const SeaWarTable& t, std::string_view gametype);
 
+// The steps the window's clicks and timer call. After the user's counted shot, with the enemy
+// fleet still afloat: whether the turn passes to the computer, whose shot count then starts again.
+bool userturnover(SeaWarTable& t, std::string_view gametype);
+// After the computer's shot, with the user's fleet still afloat: whether the turn passes back to
+// the user, whose shot count then starts again.
+bool compturnover(SeaWarTable& t, std::string_view gametype);
+// The computer's shot: the cell it chooses, and what firing at it hit.
+struct CompShot {
+    int cell = 0;
+    Shot shot;
+};
+CompShot compshot(SeaWarTable& t, const Draw& draw);
+
 // The hunting pattern: cells whose row and column add up to an even number.
 bool oncheckerboard(int cell);
 // The cell of the computer's next shot, never one it has fired at. While hunting it draws cells of

@@ -35,6 +35,7 @@ void newgamestate(SeaWarTable& t) {
     t.enemyafloat = kShips;
     t.playerafloat = kShips;
     t.placing = true;
+    t.droppedship = 0;
 }
 
 }  // namespace seawarrules

@@ -56,6 +56,7 @@ struct SeaWarTable {
     int probebase = 0;
     int targetway = 0;     // 0 while the orientation of the ship under attack is unknown
     bool placing = true;   // from a new game until Done starts the battle
+    int droppedship = 0;   // the ship dropped last, which Rotate turns; 0 after a new game
 };
 
 // A whole number from offset to offset + n - 1, as the game's one random generator draws it.

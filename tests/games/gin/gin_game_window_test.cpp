@@ -41,7 +41,7 @@ protected:
             if (score()) return;
             click(g.Image1[bestDiscard(g.table)]);
             if (!g.Command5.Enabled) continue;
-            click(core::toInt(g.Text2.Text.get()) <= 4 ? g.Command5 : g.Command8);
+            click(g.table.unmatched[kUser] <= 4 ? g.Command5 : g.Command8);
         }
         ASSERT_NE(score(), nullptr) << "the hand never ended";
     }
@@ -55,8 +55,6 @@ protected:
 
     static void setTotals(gin& g, int user, int computer) {
         g.table.gamescore = {0, user, computer};
-        g.Text4.Text = std::to_string(user);
-        g.Text5.Text = std::to_string(computer);
     }
 
     size_t questions() const {
@@ -75,12 +73,12 @@ TEST_F(GinGame, AWholeGameIsPlayedToTheTargetAndYesStartsANewOne) {
         playHand(g);
         ++hands;
         ASSERT_NE(score(), nullptr);
-        EXPECT_EQ(score()->Label6.Caption.get(), g.Text4.Text.get());
-        EXPECT_EQ(score()->Label8.Caption.get(), g.Text5.Text.get());
-        EXPECT_EQ(score()->Label5.Caption.get(), g.Text2.Text.get());
-        EXPECT_EQ(score()->Label7.Caption.get(), g.Text3.Text.get());
-        const int nowUser = core::toInt(g.Text4.Text.get());
-        const int nowComputer = core::toInt(g.Text5.Text.get());
+        EXPECT_EQ(score()->Label6.Caption.get(), std::to_string(g.table.gamescore[kUser]));
+        EXPECT_EQ(score()->Label8.Caption.get(), std::to_string(g.table.gamescore[kComputer]));
+        EXPECT_EQ(score()->Label5.Caption.get(), std::to_string(g.table.unmatched[kUser]));
+        EXPECT_EQ(score()->Label7.Caption.get(), std::to_string(g.table.unmatched[kComputer]));
+        const int nowUser = g.table.gamescore[kUser];
+        const int nowComputer = g.table.gamescore[kComputer];
         EXPECT_TRUE(nowUser >= user && nowComputer >= computer) << "totals only grow";
         user = nowUser, computer = nowComputer;
         if (user >= 100 || computer >= 100) boxes.expect("Keep Playing?", platform::vbYes);
@@ -91,8 +89,8 @@ TEST_F(GinGame, AWholeGameIsPlayedToTheTargetAndYesStartsANewOne) {
     const auto& question = boxes.shown().back();
     EXPECT_EQ(question.prompt, user >= 100 ? "You Win! Play again?" : "You Lost! Play again?");
     EXPECT_EQ(question.style, 68);
-    EXPECT_EQ(g.Text4.Text.get(), "0");
-    EXPECT_EQ(g.Text5.Text.get(), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "0");
     EXPECT_EQ(score(), nullptr);
     playHand(g);
     EXPECT_NE(score(), nullptr) << "the new game plays";
@@ -103,12 +101,12 @@ TEST_F(GinGame, NoPlaysOnWithTheTotalsAndTheQuestionReturnsWhileATotalStaysAtThe
     setTotals(g, 10, 99);
     boxes.expect("You have reached Gin", platform::vbOK);
     drawAndDiscard(g, "KH");
-    ASSERT_EQ(g.Text4.Text.get(), "104");
+    ASSERT_EQ(std::to_string(g.table.gamescore[kUser]), "104");
     boxes.expect("You Win! Play again?", platform::vbNo);
     close(*score());
     EXPECT_EQ(questions(), 1u) << "both totals have reached 100: the user is asked as the winner";
-    EXPECT_EQ(g.Text4.Text.get(), "104");
-    EXPECT_EQ(g.Text5.Text.get(), "99") << "the computer's own total is below";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "104");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "99") << "the computer's own total is below";
     EXPECT_EQ(g.table.turn, kUser) << "a total at the target: the user plays first";
     EXPECT_FALSE(g.Timer1.Enabled);
     for (int deal = 0; deal < 8; ++deal) {
@@ -121,7 +119,7 @@ TEST_F(GinGame, NoPlaysOnWithTheTotalsAndTheQuestionReturnsWhileATotalStaysAtThe
     chooseMenu(g.score);
     close(*score());
     EXPECT_EQ(questions(), 2u) << "asked again whenever the table becomes active";
-    EXPECT_EQ(g.Text4.Text.get(), "104");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "104");
     drawAndDiscard(g);
     EXPECT_EQ(g.table.turn, ginrules::kComputer) << "play goes on";
 }
@@ -135,8 +133,8 @@ TEST_F(GinGame, ALoweredTargetIsTestedWhenTheTableIsNextActive) {
     chooseMenu(g.score);
     close(*score());
     EXPECT_EQ(questions(), 1u);
-    EXPECT_EQ(g.Text4.Text.get(), "0");
-    EXPECT_EQ(g.Text5.Text.get(), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "0");
     EXPECT_EQ(platform::readFile("\\Data\\ginto.dat"), "75\r\n");
 }
 

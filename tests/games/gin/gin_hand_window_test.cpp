@@ -37,14 +37,14 @@ struct ScoreLines {
     std::string unmatched, total, computerTotal, computerUnmatched;
 };
 
-void expectScore(const ginscore& s, const gin& g, const ScoreLines& lines, const char* flag) {
+void expectScore(const ginscore& s, const gin& g, const ScoreLines& lines, bool dealsnext) {
     EXPECT_EQ(s.Label1.Caption.get(), g.Label1.Caption.get());
     EXPECT_EQ(s.Label2.Caption.get(), g.Label2.Caption.get());
     EXPECT_EQ(s.Label5.Caption.get(), lines.unmatched);
     EXPECT_EQ(s.Label6.Caption.get(), lines.total);
     EXPECT_EQ(s.Label8.Caption.get(), lines.computerTotal);
     EXPECT_EQ(s.Label7.Caption.get(), lines.computerUnmatched);
-    EXPECT_EQ(s.Text1.Text.get(), flag);
+    EXPECT_EQ(s.dealsnext, dealsnext);
 }
 
 TEST_F(GinHand, TheUsersGinEndsTheHandAndClosingTheScoreDealsTheNext) {
@@ -54,8 +54,8 @@ TEST_F(GinHand, TheUsersGinEndsTheHandAndClosingTheScoreDealsTheNext) {
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, "Gin");
     EXPECT_EQ(boxes.shown()[0].style, platform::vbInformation);
-    EXPECT_EQ(g.Text4.Text.get(), "94") << "the computer's 69 and 25";
-    EXPECT_EQ(g.Text5.Text.get(), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "94") << "the computer's 69 and 25";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "0");
     expectComputerFaceUp(g);
     EXPECT_FALSE(g.Timer1.Enabled) << "nothing more of the hand is played";
     EXPECT_FALSE(g.Command5.Enabled);
@@ -64,7 +64,7 @@ TEST_F(GinHand, TheUsersGinEndsTheHandAndClosingTheScoreDealsTheNext) {
     ASSERT_NE(score(), nullptr);
     EXPECT_TRUE(score()->Visible);
     EXPECT_EQ(score()->Caption.get(), "Gin Rummy Score");
-    expectScore(*score(), g, {"0", "94", "0", "69"}, "DONE");
+    expectScore(*score(), g, {"0", "94", "0", "69"}, true);
     EXPECT_FALSE(g.Enabled);
 
     const auto hand = g.table.deckorder;
@@ -73,7 +73,7 @@ TEST_F(GinHand, TheUsersGinEndsTheHandAndClosingTheScoreDealsTheNext) {
     EXPECT_TRUE(g.Enabled);
     EXPECT_NE(g.table.deckorder, hand) << "a fresh hand";
     EXPECT_FALSE(g.table.handover);
-    EXPECT_EQ(g.Text4.Text.get(), "94") << "the totals carry on";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "94") << "the totals carry on";
     EXPECT_EQ(g.Timer1.Enabled.get(), g.table.turn == ginrules::kComputer);
 }
 
@@ -104,7 +104,7 @@ TEST_F(GinHand, ADealtGinEndsTheHandOnceTheUsersFirstAndNobodyPlaysOn) {
         EXPECT_FALSE(g.Label1.Font.Bold || g.Label2.Font.Bold);
         expectComputerFaceUp(g);
         ASSERT_NE(score(), nullptr);
-        expectScore(*score(), g, c.lines, "DONE");
+        expectScore(*score(), g, c.lines, true);
         advance(3000);
         EXPECT_EQ(boxes.shown().size(), before + 1);
         g.Unload();
@@ -120,11 +120,11 @@ TEST_F(GinHand, TheComputersDealtKnockLetsTheUserLayOffAndUndercut) {
     EXPECT_EQ(boxes.shown()[0].prompt, g.Label2.Caption + " Knocks");
     EXPECT_EQ(boxes.shown()[0].title, "Knocks");
     EXPECT_EQ(boxes.shown()[1].title, "Card Totals");
-    EXPECT_EQ(g.Text2.Text.get(), "0") << "the five of hearts is laid off";
-    EXPECT_EQ(g.Text4.Text.get(), "29") << "9 - 0 + 20";
+    EXPECT_EQ(std::to_string(g.table.unmatched[kUser]), "0") << "the five of hearts is laid off";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "29") << "9 - 0 + 20";
     expectComputerFaceUp(g);
     ASSERT_NE(score(), nullptr);
-    expectScore(*score(), g, {"0", "29", "0", "9"}, "DONE");
+    expectScore(*score(), g, {"0", "29", "0", "9"}, true);
 }
 
 TEST_F(GinHand, TheUsersKnockLetsTheComputerLayOffAndMayBeUndercut) {
@@ -134,12 +134,12 @@ TEST_F(GinHand, TheUsersKnockLetsTheComputerLayOffAndMayBeUndercut) {
     boxes.expect("Your total of unmatched card is Larger!", platform::vbOK);
     click(g.Command5);
     EXPECT_EQ(boxes.shown().at(0).title, "Card Totals");
-    EXPECT_EQ(g.Text3.Text.get(), "0") << "the four of spades is laid off onto the user's run";
-    EXPECT_EQ(g.Text5.Text.get(), "28") << "8 - 0 + 20";
-    EXPECT_EQ(g.Text4.Text.get(), "0");
+    EXPECT_EQ(std::to_string(g.table.unmatched[kComputer]), "0") << "the four of spades is laid off onto the user's run";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "28") << "8 - 0 + 20";
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "0");
     expectComputerFaceUp(g);
     ASSERT_NE(score(), nullptr);
-    expectScore(*score(), g, {"8", "0", "28", "0"}, "DONE");
+    expectScore(*score(), g, {"8", "0", "28", "0"}, true);
     EXPECT_FALSE(g.Timer1.Enabled);
 }
 
@@ -150,24 +150,22 @@ TEST_F(GinHand, TheComputersKnockInItsTurnComesBeforeItsDiscardShows) {
     boxes.expect("Knocks", platform::vbOK);
     computerTurn();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    const int left = core::toInt(g.Text3.Text.get());
+    const int left = g.table.unmatched[kComputer];
     EXPECT_TRUE(left == 5 || left == 6) << left;
-    EXPECT_EQ(g.Text2.Text.get(), "10");
-    EXPECT_EQ(g.Text5.Text.get(), std::to_string(10 - left));
+    EXPECT_EQ(std::to_string(g.table.unmatched[kUser]), "10");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), std::to_string(10 - left));
     EXPECT_TRUE(faceUp(g, pileTop(g.table))) << "the tick still turns its discard";
     EXPECT_FALSE(g.Timer1.Enabled);
     ASSERT_NE(score(), nullptr);
-    expectScore(*score(), g, {"10", "0", std::to_string(10 - left), std::to_string(left)}, "DONE");
+    expectScore(*score(), g, {"10", "0", std::to_string(10 - left), std::to_string(left)}, true);
 }
 
 TEST_F(GinHand, FromTheMenuTheScoreShowsTheHandSoFarAndClosingDealsNothing) {
     gin& g = openWith(kComputerLoose, std::string(kUsersRuns) + " TH", "TS", "KH");
     g.table.gamescore = {0, 40, 55};
-    g.Text4.Text = "40";
-    g.Text5.Text = "55";
     chooseMenu(g.score);
     ASSERT_NE(score(), nullptr);
-    expectScore(*score(), g, {"10", "40", "55", ""}, "Text1");
+    expectScore(*score(), g, {"10", "40", "55", ""}, false);
     EXPECT_FALSE(g.Enabled);
     const auto hand = g.table.tag;
     close(*score());
@@ -181,12 +179,12 @@ TEST_F(GinHand, AHandEndingWhileTheMenusScoreIsOpenRewritesItAndItsCloseDeals) {
     gin& g = openForAKnockInTheComputersTurn();
     drawAndDiscard(g);
     chooseMenu(g.score);
-    expectScore(*score(), g, {"10", "0", "0", ""}, "Text1");
+    expectScore(*score(), g, {"10", "0", "0", ""}, false);
     boxes.expect("Knocks", platform::vbOK);
     computerTurn();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    const std::string left = g.Text3.Text;
-    expectScore(*score(), g, {"10", "0", std::to_string(10 - core::toInt(left)), left}, "DONE");
+    const std::string left = std::to_string(g.table.unmatched[kComputer]);
+    expectScore(*score(), g, {"10", "0", std::to_string(10 - core::toInt(left)), left}, true);
     const auto hand = g.table.deckorder;
     close(*score());
     EXPECT_NE(g.table.deckorder, hand);
@@ -219,7 +217,7 @@ TEST_F(GinHand, ADealThatEndsAtOnceOpensAFreshScoreWindowOnceTheOldOneHasGone) {
     ASSERT_NE(score(), nullptr);
     EXPECT_TRUE(score()->Visible);
     EXPECT_FALSE(g.Enabled);
-    expectScore(*score(), g, {"0", "188", "0", "69"}, "DONE");
+    expectScore(*score(), g, {"0", "188", "0", "69"}, true);
     boxes.expect("You Win! Play again?", platform::vbNo);
     close(*score());
     EXPECT_EQ(boxes.shown().size(), 3u) << "the end of the game is tested once the last score window closes";
@@ -232,8 +230,6 @@ TEST_F(GinHand, AnEmptyStockEndsTheHandAsDeadForEitherDrawer) {
         SCOPED_TRACE(computerDraws ? "the computer's draw" : "the user's click");
         gin& g = openWith(kComputerLoose, std::string(kUsersRuns) + " TH", "TS");
         g.table.gamescore = {0, 30, 20};
-        g.Text4.Text = "30";
-        g.Text5.Text = "20";
         emptyStock(g);
         if (computerDraws) {
             g.table.turn = ginrules::kComputer;
@@ -254,7 +250,7 @@ TEST_F(GinHand, AnEmptyStockEndsTheHandAsDeadForEitherDrawer) {
         EXPECT_FALSE(g.Timer1.Enabled);
         expectComputerFaceUp(g);
         ASSERT_NE(score(), nullptr);
-        expectScore(*score(), g, {"10", "30", "20", "69"}, "DONE");
+        expectScore(*score(), g, {"10", "30", "20", "69"}, true);
         close(*score());
         EXPECT_EQ(g.table.stockcount, 31) << "the next hand has its stock";
         g.Unload();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace ginrules;
 
@@ -25,15 +26,14 @@ TEST_F(GinTable, LoadDealsTheUsersFacesAndBacksElsewhere) {
     EXPECT_TRUE(g.to100.Checked);
     EXPECT_FALSE(g.to75.Checked || g.to150.Checked);
     EXPECT_TRUE(g.onsound.Checked);
-    EXPECT_EQ(g.Text4.Text.get(), "0");
-    EXPECT_EQ(g.Text5.Text.get(), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "0");
+    EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "0");
     EXPECT_TRUE(showsFile(g.Image2, core::stockfull));
     std::set<int> codes;
     for (int slot = 1; slot <= 52; ++slot) {
         SCOPED_TRACE(slot);
         const int tag = g.table.tag[slot];
         codes.insert(g.table.deckorder[slot]);
-        EXPECT_EQ(g.Image1[slot].Tag.get(), std::to_string(tag));
         if (inHand(tag, kUser) || onPile(tag))
             EXPECT_TRUE(faceUp(g, slot));
         else
@@ -53,8 +53,8 @@ TEST_F(GinTable, TheLoadPlaysOneDealAndOnlyItsFirstPlayerMayStartTheComputer) {
         EXPECT_EQ(g.Timer1.Enabled.get(), g.table.turn == kComputer);
         EXPECT_EQ(g.Label1.Font.Bold.get(), g.table.turn == kUser);
         EXPECT_EQ(g.Label2.Font.Bold.get(), g.table.turn == kComputer);
-        EXPECT_EQ(g.Text4.Text.get(), "0");
-        EXPECT_EQ(g.Text5.Text.get(), "0");
+        EXPECT_EQ(std::to_string(g.table.gamescore[kUser]), "0");
+        EXPECT_EQ(std::to_string(g.table.gamescore[kComputer]), "0");
         EXPECT_EQ(score(), nullptr);
         g.Unload();
         settle();
@@ -66,18 +66,20 @@ struct SizeCase {
     int width, height;
     float scale;
     double nameFont;
+    core::ScreenKind screen;
 };
 
 TEST_F(GinTable, LaidOutAtEachScreenSizeWithBothButtonsInside) {
-    const SizeCase cases[] = {{1024, 768, 1.0f, 8.25}, {800, 600, 0.9f, 7}, {640, 480, 0.66f, 7}};
+    const SizeCase cases[] = {{1024, 768, 1.0f, 8.25, core::ScreenKind::Other},
+                              {800, 600, 0.9f, 7, core::ScreenKind::At800x600},
+                              {640, 480, 0.66f, 7, core::ScreenKind::At640x480}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         setScreen(c.width, c.height);
         gin& g = openGame<gin>();
         const double s = c.scale;
         EXPECT_EQ(g.scale, c.scale);
-        EXPECT_EQ(g.txtres.Text.get(),
-                  "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
+        EXPECT_EQ(g.screen, c.screen);
         EXPECT_NEAR(g.Width, 9030 * s, 0.01);
         EXPECT_NEAR(g.Left, 1980 * s, 0.01);
         if (c.width == 1024)
@@ -165,7 +167,7 @@ TEST_F(GinTable, ThePlayToFileSetsTheTargetAndOnlyTheMenuWritesIt) {
     EXPECT_EQ(g.target(), 150);
     chooseMenu(g.to75);
     EXPECT_EQ(platform::readFile("\\Data\\ginto.dat"), "75\r\n");
-    EXPECT_EQ(g.RichTextBox1.Text.get(), "75");
+    EXPECT_EQ(g.playtotext, "75");
     EXPECT_TRUE(g.to75.Checked);
     EXPECT_FALSE(g.to100.Checked || g.to150.Checked);
 }
@@ -187,6 +189,16 @@ TEST_F(GinTable, SoundRulesAndExit) {
     chooseMenu(g.exit);
     EXPECT_EQ(platform::loaded<gin>(), nullptr);
     EXPECT_TRUE(platform::window<gp::mainstandin>().Enabled);
+}
+
+TEST_F(GinTable, MenusStandInTheirDesignOrder) {
+    gin& g = openGame<gin>();
+    EXPECT_EQ(gp::menuCaptions(g), (std::vector<std::string>{"File", "View", "Sound", "Play to", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(g.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(g.view), std::vector<std::string>{"Score"});
+    EXPECT_EQ(gp::menuCaptions(g.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(g.playto), (std::vector<std::string>{"75", "100", "150"}));
+    EXPECT_EQ(gp::menuCaptions(g.help), std::vector<std::string>{"Rules"});
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
             ++turns;
             const int fired = firedAt(w) - before;
             if (boxes.shown().size() == notices) {
-                const std::string type = w.RichTextBox2.Text.get();
+                const std::string type = w.gametypesetting;
                 EXPECT_EQ(fired, type == "Salvo" ? afloat : 1) << "turn " << turns;
             }
             expectUserGridShown(w);

@@ -5,6 +5,9 @@
 
 #include "platform/services.h"
 
+#include <string>
+#include <vector>
+
 using namespace seawarrules;
 
 namespace {
@@ -95,7 +98,7 @@ TEST_F(SeaWarTest, ReopeningLoadsTheGridsAfreshNotDoubledTwice) {
 TEST_F(SeaWarTest, LoadLeavesANewGameInPlacement) {
     seawar& w = openSeaWar();
     EXPECT_FALSE(w.Frame1.Visible.get());
-    EXPECT_EQ(w.Text2.Text.get(), "0");
+    EXPECT_EQ(w.table.droppedship, 0);
     EXPECT_TRUE(w.gametype.Enabled.get());
     EXPECT_TRUE(w.classic.Checked.get());
     EXPECT_TRUE(w.mefirst.Checked.get());
@@ -112,6 +115,17 @@ TEST_F(SeaWarTest, LoadLeavesANewGameInPlacement) {
     bool known = false;
     for (int layout = 1; layout <= 10; ++layout) known = known || w.table.enemycells == fleet(layout);
     EXPECT_TRUE(known) << "the computer's fleet is one of the ten";
+}
+
+TEST_F(SeaWarTest, MenusStandInTheirDesignOrder) {
+    seawar& w = openSeaWar();
+    EXPECT_EQ(gp::menuCaptions(w), (std::vector<std::string>{"File", "Settings", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(w.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(w.settings), (std::vector<std::string>{"First Move", "Game Type"}));
+    EXPECT_EQ(gp::menuCaptions(w.firstmove), (std::vector<std::string>{"Me", "Computer", "Random"}));
+    EXPECT_EQ(gp::menuCaptions(w.gametype), (std::vector<std::string>{"Classic", "Salvo ", "Volley"}));
+    EXPECT_EQ(gp::menuCaptions(w.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(w.help), std::vector<std::string>{"Rules"});
 }
 
 TEST_F(SeaWarTest, TheMainWindowIsLockedWhileTheGameIsOpen) {

@@ -69,9 +69,23 @@ TEST_F(SeaWarPlacement, DropsSnapToTheGridsCellsAsTheyLie) {
         EXPECT_EQ(w.table.playercells[c.ship][1], c.first) << c.name;
         EXPECT_EQ(picture.Left, w.Image1[c.first].Left) << c.name;
         EXPECT_EQ(picture.Top, w.Image1[c.first].Top) << c.name;
-        EXPECT_EQ(w.Text2.Text.get(), std::to_string(c.ship)) << c.name;
+        EXPECT_EQ(w.table.droppedship, c.ship) << c.name;
     }
     EXPECT_EQ(sounds.played(), std::vector<std::string>(6, "flick.wav"));
+}
+
+TEST_F(SeaWarPlacement, TheDropPlacesTheShipThatWasDraggedWhereverThePointerLastMoved) {
+    seawar& w = openSeaWar();
+    // The pointer last moved over the carrier; the cruiser arrives at the drop zone.
+    w.accside.MouseMove(platform::vbLeftButton, 0, 100, 232.5);
+    const double x = w.Image1[134].Left - w.Image4.Left + 100 + 60;
+    const double y = w.Image1[134].Top - w.Image4.Top + 232.5 + 60;
+    w.Image4.DragDrop(w.cruiserside, x, y);
+    EXPECT_EQ(w.table.playercells[kCruiser][1], 134);
+    EXPECT_EQ(w.cruiserside.Left, w.Image1[134].Left);
+    EXPECT_EQ(w.table.droppedship, kCruiser);
+    EXPECT_EQ(w.table.playercells[kCarrier][1], 0) << "the carrier stays in the dock";
+    EXPECT_EQ(w.accside.Left, 600);
 }
 
 TEST_F(SeaWarPlacement, AnUprightShipDroppedLowIsHeldInsideTheGrid) {
@@ -109,7 +123,7 @@ TEST_F(SeaWarPlacement, ReleasesAnywhereButTheDropZoneChangeNothing) {
     dragTo(w.subside, w.Shape1.Left + 200, w.Shape1.Top + 3000);
     EXPECT_TRUE(sounds.played().empty());
     EXPECT_TRUE(boxes.shown().empty()) << "a drop on Done is no press of Done";
-    EXPECT_EQ(w.Text2.Text.get(), "5");
+    EXPECT_EQ(w.table.droppedship, 5);
     EXPECT_EQ(w.table.playercells, before.playercells);
     EXPECT_EQ(w.destroyerside.Left, 600);
     EXPECT_EQ(w.accside.Left, w.Image1[101].Left);
@@ -192,7 +206,7 @@ TEST_F(SeaWarPlacement, NewGameSendsEveryShipBackToTheDock) {
     click(w.Command1);
     drop(w, kCruiser, 181);
     chooseMenu(w.newgame);
-    EXPECT_EQ(w.Text2.Text.get(), "0");
+    EXPECT_EQ(w.table.droppedship, 0);
     for (int ship = 1; ship <= kShips; ++ship) {
         const platform::Image& picture = w.shippicture(ship);
         EXPECT_EQ(picture.Left, kDockLeft) << ship;

@@ -129,6 +129,51 @@ TEST(SeaWarTurns, SalvoCountsTheShootersOwnShipsAfloat) {
     EXPECT_TRUE(compturnends(t, "Salvo"));
 }
 
+TEST(SeaWarTurns, ATurnThatIsOverPassesAndRestartsTheOtherSidesCount) {
+    const struct {
+        const char* what;
+        const char* type;
+        bool user;      // whose shot has just been fired
+        int shots;      // that side's shots this turn
+        bool over;
+    } cases[] = {
+        {"the user's one Classic shot", "Classic", true, 1, true},
+        {"the user's second of five in Volley", "Volley", true, 2, false},
+        {"the computer's one Classic shot", "Classic", false, 1, true},
+        {"the computer's fourth of five in Volley", "Volley", false, 4, false},
+        {"the computer's fifth in Volley", "Volley", false, 5, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeaWarTable t;
+        newgamestate(t);
+        t.playershots = c.user ? c.shots : 7;
+        t.compshots = c.user ? 7 : c.shots;
+        EXPECT_EQ(c.user ? userturnover(t, c.type) : compturnover(t, c.type), c.over);
+        const int other = c.user ? t.compshots : t.playershots;
+        const int own = c.user ? t.playershots : t.compshots;
+        EXPECT_EQ(other, c.over ? 0 : 7) << "the other side's count";
+        EXPECT_EQ(own, c.shots) << "the shooter's own count stands";
+    }
+}
+
+TEST(SeaWarTurns, TheComputersShotIsTheCellItChoosesFiredAt) {
+    SeaWarTable t = destroyerAt(154, kSide);
+    ScriptedDraw draw({134, 154});
+    const CompShot first = compshot(t, use(draw));
+    EXPECT_EQ(first.cell, 134);
+    EXPECT_TRUE(first.shot.counted);
+    EXPECT_EQ(first.shot.ship, 0);
+    EXPECT_TRUE(t.compfired[134]);
+    const CompShot second = compshot(t, use(draw));
+    EXPECT_EQ(second.cell, 154);
+    EXPECT_EQ(second.shot.ship, kDestroyer);
+    EXPECT_EQ(t.playerhits[kDestroyer], 1);
+    EXPECT_EQ(t.compshots, 2);
+    EXPECT_EQ(t.targetmode, kTargeting) << "it follows up its hit";
+    EXPECT_EQ(compshot(t, noDraw).cell, 155) << "to the right first, with no draw";
+}
+
 TEST(SeaWarHunt, DrawsAreTakenOnlyOnTheCheckerboardAndNeverTwice) {
     SeaWarTable t;
     newgamestate(t);
