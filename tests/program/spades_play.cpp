@@ -71,7 +71,12 @@ std::string cardsWrong(const spades& s) {
         }
     }
     int raised = 0;
-    for (int slot : slotsOf(kUser)) raised += s.Image1[slot].Top.get() == t.handtop - kRaise;
+    for (int slot : slotsOf(kUser)) {
+        const bool up = s.Image1[slot].Top.get() == t.handtop - kRaise;
+        if (up != t.raised[static_cast<std::size_t>(slot)])
+            return said("slot ", slot, up ? " lies raised" : " lies down", " though the table says otherwise");
+        raised += up;
+    }
     if (t.tradephase == -1 && raised != t.tradecount)
         return said(raised, " cards raised for the trade, ", t.tradecount, " chosen");
     return {};

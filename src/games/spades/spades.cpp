@@ -22,6 +22,7 @@
 #include "platform/boxes.h"
 
 #include <string>
+#include <vector>
 
 using namespace platform;
 using namespace spadesrules;
@@ -338,9 +339,8 @@ void spades::Command3_Click(int Index) {
 void spades::Image1_Click(int Index) {
     if (table.tradephase == -1) {
         if (!slotOfSeat(kUser, Index)) return;
-        Image& card = Image1[Index];
-        if (const auto row = tradeClick(table, rowOf(card.Top, table.handtop)))
-            card.Top = *row == Row::Raised ? table.handtop - kRaise : table.handtop;
+        if (const auto row = tradeClick(table, Index))
+            Image1[Index].Top = *row == Row::Raised ? table.handtop - kRaise : table.handtop;
         Command5.Enabled = tradeReady(table);
         return;
     }
@@ -356,7 +356,7 @@ void spades::Image1_Click(int Index) {
 }
 
 void spades::Command5_Click() {
-    if (Command5.Caption.get() == kStart) {
+    if (table.traded) {
         startAfterTrade(table);
         Label14.Caption = "Blind Nil";
         for (int slot = 40; slot <= 52; ++slot) Image1[slot].Top = table.handtop;
@@ -364,15 +364,12 @@ void spades::Command5_Click() {
         Frame1.Enabled = true;
         return;
     }
-    std::array<int, 2> raised{};
-    std::size_t found = 0;
-    for (int slot = 40; slot <= 52 && found < 2; ++slot)
-        if (rowOf(Image1[slot].Top, table.handtop) == Row::Raised) raised[found++] = slot;
-    if (found < 2) return;
+    const std::vector<int> chosen = raisedSlots(table);
+    if (chosen.size() < 2) return;
     Label14.Caption = "Blind Nil";
     const Gift gift = chooseGift(table);
     if (gift.hi) MsgBox("HI");
-    exchange(table, raised, gift);
+    exchange(table, {chosen[0], chosen[1]}, gift);
     Command5.Caption = std::string(kStart);
     for (table.loopslot = 40; table.loopslot <= 52; ++table.loopslot) setcards22();
 }
