@@ -7,8 +7,8 @@
 #include <array>
 #include <vector>
 
-// Accordion: every card of the deal lies once in the row of piles and stock, and the row is as
-// long as the moves made leave it.
+// Accordion: every card of the deal lies once in the row of piles and stock, the row is as long as
+// the moves made leave it, and every pile shows the card the table holds there.
 namespace {
 
 using namespace accordionrules;
@@ -25,6 +25,11 @@ std::string accordionHolds(Accordian& a) {
         const int code = t.slot[n].card;
         if (code < 1 || code > kSlots) return "position " + std::to_string(n) + " holds no card";
         if (++seen[code] > 1) return "card code " + std::to_string(code) + " lies in the row twice";
+    }
+    for (int n = 1; n <= t.pilecount; ++n) {
+        if (!a.Image[n].Visible) return "pile " + std::to_string(n) + " is hidden";
+        if (a.faces.match(a.Image[n].Picture.get()) != t.slot[n].card)
+            return "pile " + std::to_string(n) + " shows another card than the table holds there";
     }
     return {};
 }

@@ -3,12 +3,9 @@
 #include "games/accordion/accordion_rules.h"
 
 #include "common/locks.h"
-#include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "core/chance.h"
 #include "core/deck.h"
-#include "core/numbers.h"
 #include "core/stock.h"
 #include "platform/files.h"
 
@@ -25,8 +22,6 @@ constexpr double kCardHeight = 1215;
 // Where the design keeps the row, above the client area.
 constexpr double kDesignRowTop = -1575;
 constexpr const char* kFlick = "flick.wav";
-constexpr const char* kSwitch = "accordian";
-constexpr const char* kRulesPage = "accordian";
 
 double designRowLeft(int k) {
     if (k == 2) return 1560;
@@ -36,17 +31,13 @@ double designRowLeft(int k) {
 
 }  // namespace
 
-Accordian::Accordian() {
+Accordian::Accordian() : GameWindow("accordian", "accordian") {
     design();
     on(deck.Click, &Accordian::deck_Click);
     on(Image.DragDrop, &Accordian::Image_DragDrop);
     // The last position has nothing to its right that could land on it.
     Image[kSlots].DragDrop = nullptr;
     on(newgame.Click, &Accordian::newgame_Click);
-    on(exit.Click, &Accordian::exit_Click);
-    on(onsound.Click, &Accordian::onsound_Click);
-    on(off.Click, &Accordian::off_Click);
-    on(rules.Click, &Accordian::rules_Click);
 }
 
 void Accordian::design() {
@@ -66,19 +57,15 @@ void Accordian::design() {
         image->Stretch = true;
         image->Move(designRowLeft(k), kDesignRowTop, kCardWidth, kCardHeight);
     }
-    txtres.Move(3120, 9240, 1215, 285);
-    txtres.Visible = false;
-    RichTextBox9.Move(600, 9000, 2295, 255);
-    RichTextBox9.Visible = false;
 }
 
 void Accordian::Form_Load() {
     core::Randomize();
-    common::soundswitch(RichTextBox9, onsound, off, kSwitch);
     common::lockmain();
     // The window's height gains 1500 design twips that scale with it.
     Height = Height + 1500;
-    const core::ScaleChoice choice = common::setscale(txtres, {0.77f, 0.78f, {2000, 800}});
+    const core::ScaleChoice choice = common::setscale(*this, {0.77f, 0.78f, {2000, 800}});
+    screen = choice.kind;
     table.scale = choice.scale;
     sizewindow(choice);
     for (auto& [k, slot] : cardpic) common::scaleit(*slot, table.scale);
@@ -128,10 +115,7 @@ void Accordian::lay() {
     deck.Picture = LoadPicture(core::stockfull);
     deck.Visible = true;
     showslots();
-    for (auto& [k, image] : Image) {
-        image->Top = kOffTable;
-        image->Tag = std::to_string(k);
-    }
+    for (auto& [k, image] : Image) image->Top = kOffTable;
     setpics();
 }
 
@@ -146,13 +130,12 @@ void Accordian::reveal() {
     mirrorvisibility(1);
 }
 
-// The slots take the table's records and places: face, tag, position, visibility.
+// The slots take the table's records and places: face, position, visibility.
 void Accordian::showslots() {
     for (auto& [k, slot] : cardpic) {
         const accordionrules::Record& record = table.slot[k];
         const accordionrules::Place& place = table.place[k];
         common::cardface(*slot, record.card, faces);
-        slot->Tag = std::to_string(record.tag);
         slot->Move(place.Left, place.Top);
         slot->Visible = place.Visible;
     }
@@ -173,7 +156,7 @@ void Accordian::rowtofront() {
 }
 
 void Accordian::deck_Click() {
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     const accordionrules::Dealt dealt = accordionrules::dealone(table);
     const std::string_view pile = accordionrules::stockpicture(table.dealtcount);
     if (pile.empty())
@@ -186,10 +169,11 @@ void Accordian::deck_Click() {
     rowtofront();
 }
 
-// One routine serves the drops on Image1 to Image51: the dragged row image's tag names its pile.
+// One routine serves the drops on Image1 to Image51: the dragged row image's index names its pile,
+// whose card the table holds. Anything else dropped moves nothing.
 void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
-    if (accordionrules::drop(table, Index, core::toInt(Source.Tag.get(), 0), common::picturematch(Source, faces)))
-        closegap();
+    const int from = Source.Index();
+    if (Image.exists(from) && &Image[from] == &Source && accordionrules::drop(table, Index, from)) closegap();
     setpics();
 }
 
@@ -197,7 +181,7 @@ void Accordian::Image_DragDrop(int Index, Control& Source, double, double) {
 // handler copies the pictures). Position 1 is never emptied, so Image1 keeps its visibility; from
 // now on it drags as well.
 void Accordian::closegap() {
-    common::playsound(RichTextBox9, player, kFlick);
+    playsound(kFlick);
     showslots();
     mirrorvisibility(2);
     for (auto& [k, image] : Image) image->DragMode = vbAutomatic;
@@ -209,10 +193,3 @@ void Accordian::newgame_Click() {
     reveal();
 }
 
-void Accordian::exit_Click() { Unload(); }
-
-void Accordian::onsound_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, true); }
-
-void Accordian::off_Click() { common::setsound(RichTextBox9, onsound, off, kSwitch, false); }
-
-void Accordian::rules_Click() { common::showrules(kRulesPage); }

@@ -3,9 +3,9 @@
 #include "games/accordion/accordion_table.h"
 
 #include "common/faces.h"
+#include "common/gamewindow.h"
 #include "common/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
@@ -14,8 +14,9 @@
 // of piles laid out in six rows; a pile goes onto its left neighbour or onto the third pile to its
 // left when the two top cards share their suit or rank, and the row closes up. The rules act on
 // `table`; the window shows it: the slots `cardpic` hold the faces, the row images in front of them
-// show the same pictures and are what the user drags.
-class Accordian : public platform::Form {
+// show the same pictures and are what the user drags. A drop knows the dragged pile by the row
+// image's index and its card from the table.
+class Accordian : public common::GameWindow {
 public:
     Accordian();
     // A new deal; the window's load and New Game call it.
@@ -29,24 +30,15 @@ public:
     // The table: slot k holds the card of position k.
     platform::ControlArray<platform::Image> cardpic{*this, 1, 52};
     platform::Image deck{*this};
-    // The row: row image k (`Image`k) shows position k in front of its slot, tagged k. Every
-    // row image but the last takes drops.
+    // The row: row image k (`Image`k) shows position k in front of its slot. Every row image but
+    // the last takes drops.
     platform::ControlArray<platform::Image> Image{*this, 1, 52};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu newgame{file, "New Game"};
-    platform::Menu div{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+    platform::Menu newgame{file, "New Game", div};
 
     accordionrules::AccordionTable table;
+    // The screen the window sized itself for when it loaded.
+    core::ScreenKind screen = core::ScreenKind::Other;
 
 private:
     void Form_Load() override;
@@ -67,8 +59,4 @@ private:
     void deck_Click();
     void Image_DragDrop(int Index, platform::Control& Source, double X, double Y);
     void newgame_Click();
-    void exit_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

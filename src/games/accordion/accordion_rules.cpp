@@ -111,13 +111,13 @@ bool matches(const AccordionTable& t, int n, int s) {
     return t.slot[n].cardsuit == t.slot[s].cardsuit || t.slot[s].cardrank == t.slot[n].cardrank;
 }
 
-bool drop(AccordionTable& t, int n, int tag, int card) {
+bool drop(AccordionTable& t, int n, int tag) {
     const std::string_view kind = movefrom(n, tag);
     if (kind.empty()) return false;
     const int s = tag;
     // Only a pile on the table moves; the window lets no other row image be dragged.
     if (s > t.pilecount || !matches(t, n, s)) return false;
-    t.slot[n].card = static_cast<std::int16_t>(card);
+    t.slot[n].card = t.slot[s].card;
     t.slot[n].tag = static_cast<std::int16_t>(tag);
     t.movetarget = static_cast<std::int16_t>(n);
     t.movekind = kind;

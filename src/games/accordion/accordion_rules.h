@@ -50,10 +50,10 @@ Dealt dealone(AccordionTable& t);
 std::string_view movefrom(int n, int tag);
 // The match test: the top cards of positions n and s share their suit word or their rank.
 bool matches(const AccordionTable& t, int n, int s);
-// A drop onto pile n of the pile tagged `tag`, whose face is `card`: when the move is legal the
-// card lands on n and the gap closes. Returns whether the move was made; a refused drop changes
-// nothing. A drop from n + 1 that does not match is refused, not tried as a move from n + 3.
-bool drop(AccordionTable& t, int n, int tag, int card);
+// A drop onto pile n of the pile at position `tag`: when the move is legal its card lands on n and
+// the gap closes. Returns whether the move was made; a refused drop changes nothing. A drop from
+// n + 1 that does not match is refused, not tried as a move from n + 3.
+bool drop(AccordionTable& t, int n, int tag);
 // `tangledinblue`: one pile less, every later card (piles and stock alike) one position to the
 // left, the emptied positions hidden.
 void tangledinblue(AccordionTable& t, int mostrecent, std::string_view mostrecentmove);

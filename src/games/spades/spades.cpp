@@ -12,10 +12,8 @@
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "common/trickcards.h"
 #include "core/cards.h"
 #include "core/chance.h"
@@ -24,6 +22,7 @@
 #include "platform/boxes.h"
 
 #include <string>
+#include <vector>
 
 using namespace platform;
 using namespace spadesrules;
@@ -78,13 +77,17 @@ void designCircles(ControlArray<Shape>& row, double top) {
 
 }  // namespace
 
-spades::spades() {
+spades::spades() : GameWindow("spades", "spades") {
     design();
     Spadescore::connect({
         [] { return static_cast<Form*>(loaded<spades>()); },
         [] {
             const spades* table = loaded<spades>();
-            return table ? table->RichTextBox1.Text.get() : std::string();
+            return table ? table->target : std::string();
+        },
+        [] {
+            const spades* table = loaded<spades>();
+            return table ? table->table.teamscore : std::array<int, 2>{};
         },
         [] {
             if (spades* table = loaded<spades>()) table->thisisdone();
@@ -100,14 +103,10 @@ spades::spades() {
     on(Timer2.Tick, &spades::Timer2_Timer);
     on(Timer3.Tick, &spades::Timer3_Timer);
     on(start.Click, &spades::start_Click);
-    on(exit.Click, &spades::exit_Click);
     on(scorecard.Click, &spades::scorecard_Click);
     on(to200.Click, &spades::to200_Click);
     on(to250.Click, &spades::to250_Click);
     on(to400.Click, &spades::to400_Click);
-    on(onsound.Click, &spades::onsound_Click);
-    on(off.Click, &spades::off_Click);
-    on(rules.Click, &spades::rules_Click);
 }
 
 void spades::design() {
@@ -157,10 +156,6 @@ void spades::design() {
     Command5.Font.Size = 9.75;
     Command5.Font.Bold = true;
     Command5.Visible = false;
-
-    txtres.Visible = false;
-    RichTextBox1.Visible = false;
-    RichTextBox9.Visible = false;
 }
 
 void spades::Form_Load() {
@@ -169,8 +164,7 @@ void spades::Form_Load() {
     Label16.Caption = std::string(names.top);
     Label17.Caption = std::string(names.right);
     Label18.Caption = std::string(names.left);
-    common::readsetting(RichTextBox1, kTargetFile);
-    common::soundswitch(RichTextBox9, onsound, off, "spades");
+    common::readsetting(target, kTargetFile);
     showtarget();
     Label11.Caption = common::playername();
     // The window's height follows the trick labels once the table is laid out; sized so before the
@@ -187,7 +181,7 @@ void spades::Form_Load() {
 }
 
 void spades::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {0.7f, 0.86f});
+    const core::ScaleChoice choice = common::setscale(*this, {0.7f, 0.86f});
     scale = choice.scale;
     screen = choice.kind;
     if (!core::smallscreen(choice)) return;
@@ -222,7 +216,7 @@ void spades::Form_Activate() {
 
 void spades::Form_Unload(int&) {
     // The table is closing: its score window must not deal a next hand on the way out.
-    if (Spadescore* score = loaded<Spadescore>()) score->Text1.Text = "";
+    if (Spadescore* score = loaded<Spadescore>()) score->handdone = false;
     common::releasemain();
     platform::unload<Spadescore>();
 }
@@ -300,7 +294,6 @@ void spades::startmeup() {
             (*row)[k].Visible = false;
         }
     }
-    showtags();
 }
 
 void spades::countsuits() { spadesrules::countsuits(table); }
@@ -326,18 +319,12 @@ void spades::shownils() {
     }
 }
 
-void spades::showtags() {
-    for (int slot = 1; slot <= 52; ++slot) Image1[slot].Tag = std::to_string(table.tag[slot]);
-}
-
 void spades::enablecards(bool on) {
     for (int slot = 1; slot <= 52; ++slot) Image1[slot].Enabled = on;
 }
 
 // Every card of the seat held behind a played one closes the gap it left.
 void spades::closeup(int seat, int slot) { common::closegap(Image1, table.tag, seat, slot, scale); }
-
-void spades::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
 
 void spades::Command3_Click(int Index) {
     Frame1.Visible = false;
@@ -352,9 +339,8 @@ void spades::Command3_Click(int Index) {
 void spades::Image1_Click(int Index) {
     if (table.tradephase == -1) {
         if (!slotOfSeat(kUser, Index)) return;
-        Image& card = Image1[Index];
-        if (const auto row = tradeClick(table, rowOf(card.Top, table.handtop)))
-            card.Top = *row == Row::Raised ? table.handtop - kRaise : table.handtop;
+        if (const auto row = tradeClick(table, Index))
+            Image1[Index].Top = *row == Row::Raised ? table.handtop - kRaise : table.handtop;
         Command5.Enabled = tradeReady(table);
         return;
     }
@@ -370,7 +356,7 @@ void spades::Image1_Click(int Index) {
 }
 
 void spades::Command5_Click() {
-    if (Command5.Caption.get() == kStart) {
+    if (table.traded) {
         startAfterTrade(table);
         Label14.Caption = "Blind Nil";
         for (int slot = 40; slot <= 52; ++slot) Image1[slot].Top = table.handtop;
@@ -378,39 +364,27 @@ void spades::Command5_Click() {
         Frame1.Enabled = true;
         return;
     }
-    std::array<int, 2> raised{};
-    std::size_t found = 0;
-    for (int slot = 40; slot <= 52 && found < 2; ++slot)
-        if (rowOf(Image1[slot].Top, table.handtop) == Row::Raised) raised[found++] = slot;
-    if (found < 2) return;
+    const std::vector<int> chosen = raisedSlots(table);
+    if (chosen.size() < 2) return;
     Label14.Caption = "Blind Nil";
     const Gift gift = chooseGift(table);
     if (gift.hi) MsgBox("HI");
-    exchange(table, raised, gift);
+    exchange(table, {chosen[0], chosen[1]}, gift);
     Command5.Caption = std::string(kStart);
     for (table.loopslot = 40; table.loopslot <= 52; ++table.loopslot) setcards22();
 }
 
+// The rules play the computer seat's card; the window shows it and sets the next step going. Only
+// a seat without a card leaves the table stuck, every timer stopped.
 void spades::Timer1_Timer() {
-    const int seat = table.turn;
-    if ((seat == 1 || seat == 2 || seat == 4) && !computerplays(seat)) return;
-    table.turn = passTurn(table.turn);
-    if (table.turn == kUser) Timer1.Enabled = false;
-    if (trickComplete(table)) {
-        Timer1.Enabled = false;
-        Timer2.Enabled = true;
-    }
+    const PlayStep step = playTurn(table, [](int n, int offset) { return core::rndnum(n, offset); });
+    if (step.slot) showplay(step.seat, step.slot);
+    if (step.next != Next::Computer) Timer1.Enabled = false;
+    if (step.next == Next::Judge) Timer2.Enabled = true;
 }
 
-// One computer card: chosen by the rules, turned face up and put into the trick.
-bool spades::computerplays(int seat) {
-    const int slot = decide(table, seat, [](int n, int offset) { return core::rndnum(n, offset); });
-    if (!slotOfSeat(seat, slot)) {
-        // Only a seat without a card gets here; the table cannot go on.
-        Timer1.Enabled = false;
-        return false;
-    }
-    recordPlay(table, seat, slot);
+// A computer seat's card turned face up and put into the trick.
+void spades::showplay(int seat, int slot) {
     Image& card = Image1[slot];
     if (sideways(slot)) {
         card.Height = Image1[39].Height.get();
@@ -420,7 +394,6 @@ bool spades::computerplays(int seat) {
     setcards22();
     placeintrick(seat, slot);
     closeup(seat, slot);
-    return true;
 }
 
 // A played card goes to its seat's place in the trick, in front of the table, with its sound.
@@ -431,7 +404,6 @@ void spades::placeintrick(int seat, int slot) {
     card.Top = place.top;
     card.ZOrder(0);
     playsound(kFlick);
-    showtags();
 }
 
 void spades::Timer2_Timer() {
@@ -453,7 +425,7 @@ void spades::Timer3_Timer() {
 // The swept trick is counted: the winner's circle, the trick labels, then the next lead or the
 // end of the hand.
 void spades::booktrick() {
-    const bool handover = bookTrick(table);
+    const bool handover = closeTrick(table);
     const int team = teamOf(table.winner);
     const int n = teamTricks(table, team);
     (team == kOurs ? Shape3 : Shape1)[n].FillColor = kTrickCircle;
@@ -466,8 +438,7 @@ void spades::booktrick() {
         return;
     }
     Timer1.Enabled = false;
-    scoreHand(table);
-    window<Spadescore>().Text1.Text = "DONE";
+    window<Spadescore>().handdone = true;
     scorecard_Click();
 }
 
@@ -485,7 +456,7 @@ void spades::scorecard_Click() {
 void spades::start_Click() {
     thisisdone();
     // A score window that is not open carries no flag; touching it would only load it hidden.
-    if (Spadescore* score = loaded<Spadescore>()) score->Text1.Text = "";
+    if (Spadescore* score = loaded<Spadescore>()) score->handdone = false;
     table.startflag = 5;
 }
 
@@ -517,17 +488,14 @@ void spades::nexthand() {
     morestuff();
 }
 
-void spades::exit_Click() { Unload(); }
-
 void spades::showtarget() {
-    const std::string& text = RichTextBox1.Text.get();
-    to200.Checked = text == "200";
-    to250.Checked = text == "250";
-    to400.Checked = text == "400";
+    to200.Checked = target == "200";
+    to250.Checked = target == "250";
+    to400.Checked = target == "400";
 }
 
-void spades::settarget(std::string_view target) {
-    common::writesetting(RichTextBox1, target, kTargetFile);
+void spades::settarget(std::string_view chosen) {
+    common::writesetting(target, chosen, kTargetFile);
     showtarget();
 }
 
@@ -537,8 +505,3 @@ void spades::to250_Click() { settarget("250"); }
 
 void spades::to400_Click() { settarget("400"); }
 
-void spades::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "spades", true); }
-
-void spades::off_Click() { common::setsound(RichTextBox9, onsound, off, "spades", false); }
-
-void spades::rules_Click() { common::showrules("spades"); }

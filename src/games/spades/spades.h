@@ -2,19 +2,20 @@
 
 #include "games/spades/spades_table.h"
 
+#include "common/gamewindow.h"
 #include "common/scaling.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The Spades table: the user at the bottom with a computer partner at the top, against two
 // computer seats. The rules live in plain functions over `table`; the window moves the pictures,
 // runs the timers and asks the questions. Seats: 1 partner (top), 2 right, 3 the user, 4 left.
 // Slots 1-13 are the left hand, 14-26 the right, 27-39 the partner's and 40-52 the user's.
-class spades : public platform::Form {
+class spades : public common::GameWindow {
 public:
     spades();
 
@@ -52,29 +53,21 @@ public:
     platform::Frame Frame1{*this};
     platform::ControlArray<platform::CommandButton> Command3{Frame1, 0, 13};
     platform::CommandButton Command5{*this};
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox1{*this};  // the target
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::MediaPlayer player{*this};
     platform::Timer Timer1{*this, 1000};
     platform::Timer Timer2{*this, 1000};
     platform::Timer Timer3{*this, 1};
 
-    platform::Menu file{*this, "File"};
-    platform::Menu start{file, "Start Game"};
-    platform::Menu dun{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu scoring{*this, "Scoring"};
+    platform::Menu start{file, "Start Game", div};
+    platform::Menu scoring{*this, "Scoring", sound};
     platform::Menu scorecard{scoring, "View Score"};
     platform::Menu dun2{scoring, "-"};
     platform::Menu to200{scoring, "200"};
     platform::Menu to250{scoring, "250"};
     platform::Menu to400{scoring, "400"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
+
+    // The game's target as "\Data\spadesto.dat" held it when last read: its menu item is ticked
+    // and the score window plays to it.
+    std::string target;
 
 private:
     void design();
@@ -84,17 +77,15 @@ private:
     void setscale();
     void scalewindow();
     void layslot(int slot);
-    void showtags();
     void shownils();
     void showtheirbid();
     void showtarget();
     void enablecards(bool on);
     void closeup(int seat, int slot);
     void stopplay();
-    bool computerplays(int seat);
+    void showplay(int seat, int slot);
     void placeintrick(int seat, int slot);
     void booktrick();
-    void playsound(std::string_view wave);
     void settarget(std::string_view target);
 
     void Image1_Click(int Index);
@@ -103,11 +94,7 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    void exit_Click();
     void to200_Click();
     void to250_Click();
     void to400_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 };

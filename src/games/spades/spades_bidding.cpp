@@ -102,11 +102,15 @@ void userBid(SpadesTable& t, int teambid, bool nil) {
 void openTrade(SpadesTable& t) {
     t.tradephase = -1;
     t.tradecount = 0;
+    t.raised = {};
+    t.traded = false;
 }
 
 void closeTrade(SpadesTable& t) {
     t.tradephase = 0;
     t.tradecount = 0;
+    t.raised = {};
+    t.traded = false;
 }
 
 Row rowOf(double top, int handtop) {
@@ -126,6 +130,19 @@ std::optional<Row> tradeClick(SpadesTable& t, Row current) {
         return Row::Down;
     }
     return std::nullopt;
+}
+
+std::optional<Row> tradeClick(SpadesTable& t, int slot) {
+    const std::optional<Row> row = tradeClick(t, t.raised[slot] ? Row::Raised : Row::Down);
+    if (row) t.raised[slot] = *row == Row::Raised;
+    return row;
+}
+
+std::vector<int> raisedSlots(const SpadesTable& t) {
+    std::vector<int> slots;
+    for (int slot : slotsOf(kUser))
+        if (t.raised[slot]) slots.push_back(slot);
+    return slots;
 }
 
 Gift chooseGift(const SpadesTable& t) {
@@ -152,6 +169,7 @@ Gift chooseGift(const SpadesTable& t) {
 
 void exchange(SpadesTable& t, std::array<int, 2> raised, const Gift& gift) {
     t.tradephase = 0;
+    t.traded = true;
     t.blindnil[kUser] = -1;
     std::sort(raised.begin(), raised.end());
     for (int k = 1; k <= 2; ++k) {
@@ -169,6 +187,8 @@ void exchange(SpadesTable& t, std::array<int, 2> raised, const Gift& gift) {
 
 void startAfterTrade(SpadesTable& t) {
     t.tradephase = 0;
+    t.raised = {};
+    t.traded = false;
     t.blindnil[kUser] = -1;
 }
 

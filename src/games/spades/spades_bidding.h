@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // Bidding: the computer seats' bids at the deal, the user's team bid with its Nil, and the
 // Blind Nil trade of two cards with the partner.
@@ -26,7 +27,7 @@ void startmeup(SpadesTable& t, const Draw& rndnum);
 void userBid(SpadesTable& t, int teambid, bool nil);
 
 // The trade of a Blind Nil: the user raises two cards of the row, then they go to the partner
-// for two of its cards.
+// for two of its cards. Opening or closing it lowers every card.
 void openTrade(SpadesTable& t);
 void closeTrade(SpadesTable& t);
 enum class Row { Down, Raised, Elsewhere };
@@ -34,7 +35,12 @@ enum class Row { Down, Raised, Elsewhere };
 Row rowOf(double top, int handtop);
 // A click on a card of the row while choosing: the row it moves to, or nothing when it stays.
 std::optional<Row> tradeClick(SpadesTable& t, Row current);
+// The same for a slot of the user's row, which the table knows raised or down; the table keeps
+// the move.
+std::optional<Row> tradeClick(SpadesTable& t, int slot);
 inline bool tradeReady(const SpadesTable& t) { return t.tradecount == 2; }
+// The raised slots of the user's row, in slot order.
+std::vector<int> raisedSlots(const SpadesTable& t);
 
 // The partner's two cards: with 12 or more spades its first two slots (`hi`); otherwise its
 // non-spades below its highest non-spade, first in slot order, then its other non-spades from the
@@ -45,9 +51,10 @@ struct Gift {
 };
 Gift chooseGift(const SpadesTable& t);
 // "Trade": the user's Blind Nil is made, and the raised slots (in slot order) swap their cards
-// with the gift; every slot gets its suit and rank again and the suits are counted again.
+// with the gift; every slot gets its suit and rank again and the suits are counted again. The
+// traded cards stay raised until "Start".
 void exchange(SpadesTable& t, std::array<int, 2> raised, const Gift& gift);
-// "Start": the trade is over and the user bids with the Blind Nil standing.
+// "Start": the trade is over, every card lowered, and the user bids with the Blind Nil standing.
 void startAfterTrade(SpadesTable& t);
 
 }  // namespace spadesrules

@@ -1,5 +1,7 @@
 #include "games/spades/spades_computer.h"
 
+#include "games/spades/spades_play.h"
+
 namespace spadesrules {
 namespace {
 
@@ -88,6 +90,23 @@ int decide(SpadesTable& t, int seat, const Draw& rndnum) {
 
 int passTurn(int turn) {
     return turn == kUser ? turn : core::nextSeat(turn);
+}
+
+PlayStep playTurn(SpadesTable& t, const Draw& rndnum) {
+    PlayStep step{t.turn};
+    if (step.seat == 1 || step.seat == 2 || step.seat == 4) {
+        const int slot = decide(t, step.seat, rndnum);
+        if (!slotOfSeat(step.seat, slot)) {
+            step.next = Next::Stuck;
+            return step;
+        }
+        recordPlay(t, step.seat, slot);
+        step.slot = slot;
+    }
+    t.turn = passTurn(t.turn);
+    if (trickComplete(t)) step.next = Next::Judge;
+    else if (t.turn == kUser) step.next = Next::User;
+    return step;
 }
 
 }  // namespace spadesrules

@@ -23,4 +23,16 @@ int decide(SpadesTable& t, int seat, const Draw& rndnum);
 // The turn after a computer seat's card: 4 to 1, 1 to 2, 2 to the user.
 int passTurn(int turn);
 
+// What follows a tick of the play timer: the next computer seat, the user, the judging of a full
+// trick, or nothing at all when the seat at turn had no card to play.
+enum class Next { Computer, User, Judge, Stuck };
+struct PlayStep {
+    int seat = 0;  // the seat that was at turn
+    int slot = 0;  // the card it played, 0 for none
+    Next next = Next::Computer;
+};
+// One tick of the play timer: the computer seat at turn plays its card into the trick and the turn
+// passes on; a full trick goes to be judged before the user's turn is given.
+PlayStep playTurn(SpadesTable& t, const Draw& rndnum);
+
 }  // namespace spadesrules

@@ -44,6 +44,12 @@ bool bookTrick(SpadesTable& t) {
     return false;
 }
 
+bool closeTrick(SpadesTable& t) {
+    if (!bookTrick(t)) return false;
+    scoreHand(t);
+    return true;
+}
+
 int teamTricks(const SpadesTable& t, int team) {
     return team == kOurs ? t.trickswon[1] + t.trickswon[3] : t.trickswon[2] + t.trickswon[4];
 }

@@ -13,6 +13,9 @@ int judgeTrick(SpadesTable& t);
 // Books the judged trick: cleared from the table, one more trick for the winner, one card less
 // in each hand; while cards are left the winner leads. Returns whether that was the last trick.
 bool bookTrick(SpadesTable& t);
+// Books the swept trick and, after the last trick of the hand, scores the hand. Returns whether
+// the hand is over.
+bool closeTrick(SpadesTable& t);
 // The tricks of a team, the sum of both partners'.
 int teamTricks(const SpadesTable& t, int team);
 

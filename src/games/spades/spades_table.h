@@ -63,6 +63,8 @@ struct SpadesTable {
     int cantwin = 0;                          // 1 when the computer seat cannot win the trick
     int tradephase = 0;                       // -1 while the user chooses two cards to trade
     int tradecount = 0;
+    std::array<bool, 53> raised{};            // the user's slots raised for the trade
+    bool traded = false;                      // the cards are traded: Start ends the trade
     std::array<int, 3> tradeslots{}, giveslots{}, tradecodes{};  // by choice 1..2
     int handtop = 0;                          // Top of the user's row, whole twips
     bool bidding = false;                     // the bid frame is up: from the suggestion to the user's bid

@@ -4,7 +4,6 @@
 
 #include "common/locks.h"
 #include "common/question.h"
-#include "core/numbers.h"
 #include "platform/files.h"
 
 using namespace platform;
@@ -46,9 +45,6 @@ Spadescore::Spadescore() {
     designLabel(Label2, "Score:", 120, 1920, 1095);
     designLabel(Label8, "", 1320, 1920, 1575);
     designLabel(Label7, "", 3240, 1920, 1575);
-    Text1.Move(3720, 2520, 1695, 285);
-    Text1.Text = "Text1";
-    Text1.Visible = false;
 }
 
 void Spadescore::connect(SpadesScoreTable table) { owner() = std::move(table); }
@@ -58,20 +54,20 @@ void Spadescore::Form_Activate() { common::lockowner(table()); }
 void Spadescore::Form_Unload(int&) {
     common::releaseowner(table());
     // At the end of the run the table goes too: no hand or game is started on the way out.
-    if (Text1.Text.get() == "DONE" && !platform::runEnding()) {
+    const bool decides = handdone && !platform::runEnding();
+    handdone = false;
+    if (decides) {
         Hide();
         decide();
     }
-    Text1.Text = "";
 }
 
 // After a hand: a team at the target wins, one at minus the target loses, or the next hand follows.
 void Spadescore::decide() {
     if (!table()) return;
-    const int ourscore = core::toInt(Label8.Caption.get(), 0);
+    const std::array<int, 2> scores = owner().scores();
     const int target = spadesrules::targetOf(owner().target());
-    const int theirscore = core::toInt(Label7.Caption.get(), 0);
-    switch (spadesrules::ending(ourscore, theirscore, target)) {
+    switch (spadesrules::ending(scores[spadesrules::kOurs], scores[spadesrules::kTheirs], target)) {
     case spadesrules::Ending::Won:
         if (common::playagain("You Win, Play again?", common::kPlayAgain)) owner().newgame();
         return;

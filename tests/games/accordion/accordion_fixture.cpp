@@ -30,7 +30,7 @@ void AccordionTest::expectRowMirrorsSlots(Accordian& a) {
         SCOPED_TRACE("position " + std::to_string(k));
         const platform::Image& image = a.Image[k];
         const platform::Image& slot = a.cardpic[k];
-        EXPECT_EQ(image.Tag.get(), std::to_string(k));
+        EXPECT_EQ(image.Index(), k);
         EXPECT_EQ(image.Picture, slot.Picture);
         EXPECT_NE(shown(a, slot), 0);
         EXPECT_EQ(image.Visible, slot.Visible);
@@ -47,7 +47,6 @@ AccordionTest::View AccordionTest::view(const Accordian& a) {
     View v{a.table, {}};
     for (const auto* array : {&a.cardpic, &a.Image})
         for (const auto& [k, c] : *array)
-            v.controls.emplace_back(c->Picture.get(), c->Visible.get(), c->Left.get(), c->Top.get(), c->Tag.get(),
-                                    c->DragMode.get());
+            v.controls.emplace_back(c->Picture.get(), c->Visible.get(), c->Left.get(), c->Top.get(), c->DragMode.get());
     return v;
 }

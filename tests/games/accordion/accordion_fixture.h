@@ -28,15 +28,15 @@ protected:
     // Whether row image k lies on the table where the user can see it.
     static bool inSight(const Accordian& a, int k);
 
-    // Every row image is tagged with its position, shows the very picture of its slot, shows
+    // Every row image is indexed by its position, shows the very picture of its slot, shows
     // exactly when its slot does, and lies on its slot in front of it.
     static void expectRowMirrorsSlots(Accordian& a);
 
     // What a user could see change: the table, and every slot's and row image's picture,
-    // visibility, place, tag and drag mode.
+    // visibility, place and drag mode.
     struct View {
         accordionrules::AccordionTable table;
-        std::vector<std::tuple<platform::Picture, bool, double, double, std::string, int>> controls;
+        std::vector<std::tuple<platform::Picture, bool, double, double, int>> controls;
         bool operator==(const View&) const = default;
     };
     static View view(const Accordian& a);

@@ -67,6 +67,18 @@ TEST_F(AccordionTest, AcceptedMovesFlickAndCloseTheRow) {
     expectRowMirrorsSlots(a);
 }
 
+TEST_F(AccordionTest, ADropMovesTheCardTheTableHoldsWhateverTheDraggedImageShows) {
+    auto& a = openWith(gp::completeDeck(
+        {{6, card("4D")}, {7, card("3S")}, {8, card("9S")}, {9, card("JD")}, {10, card("3C")}}));
+    deal(a, 12);
+    a.Image[10].Picture = a.faces.face(card("KH"));
+    drag(a.Image[10], a.Image[7]);
+    EXPECT_EQ(a.table.movetarget, 7);
+    EXPECT_EQ(a.table.slot[7].card, card("3C"));
+    EXPECT_EQ(row(a, 6, 10), (std::vector<int>{card("4D"), card("3C"), card("9S"), card("JD"), card("7S")}));
+    expectRowMirrorsSlots(a);
+}
+
 TEST_F(AccordionTest, DropsOnTheLastPositionTheStockOrTheTableDoNothing) {
     auto& a = openWith(accordiontest::inOrder());
     deal(a, 10);
@@ -129,7 +141,7 @@ TEST_F(AccordionTest, NewGameMidDealStartsAFreshDealWithEverythingOutOfSight) {
         EXPECT_TRUE(a.cardpic[k].Visible);
         EXPECT_TRUE(a.Image[k].Visible);
         EXPECT_FALSE(inSight(a, k));
-        EXPECT_EQ(a.cardpic[k].Tag.get(), std::to_string(k));
+        EXPECT_EQ(a.table.slot[k].tag, k);
         EXPECT_EQ(shown(a, a.Image[k]), a.table.deckorder[k]);
     }
     expectRowMirrorsSlots(a);

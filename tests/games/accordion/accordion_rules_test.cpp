@@ -42,7 +42,7 @@ AccordionTable afterClicks(int n) {
 }
 
 // The piles must move through the drop rule: the dragged row image shows its slot's card.
-bool dragPile(AccordionTable& t, int from, int onto) { return drop(t, onto, from, t.slot[from].card); }
+bool dragPile(AccordionTable& t, int from, int onto) { return drop(t, onto, from); }
 
 std::vector<int> cardsAt(const AccordionTable& t, int from, int to) {
     std::vector<int> cards;

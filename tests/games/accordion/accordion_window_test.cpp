@@ -16,15 +16,16 @@ struct ScreenCase {
     float scale;
     double windowWidth;
     double windowHeight;
+    core::ScreenKind screen;
 };
 
 TEST_F(AccordionTest, WindowSizesItselfByItsOwnFormulaAtEachScreenSize) {
     const ScreenCase cases[] = {
         // The window's own 0.77 and 0.78 would take it past the screen's bottom: it shrinks to fit.
-        {640, 480, 0.51f, 11700 * double(0.51f) + 2000, 11655 * double(0.51f) + 800},
-        {800, 600, 0.73f, 11700 * double(0.73f), 11655 * double(0.73f)},
-        {1024, 768, 1.0f, 11700, 10655},
-        {1280, 1024, 1.0f, 11700, 10655},
+        {640, 480, 0.51f, 11700 * double(0.51f) + 2000, 11655 * double(0.51f) + 800, core::ScreenKind::At640x480},
+        {800, 600, 0.73f, 11700 * double(0.73f), 11655 * double(0.73f), core::ScreenKind::At800x600},
+        {1024, 768, 1.0f, 11700, 10655, core::ScreenKind::Other},
+        {1280, 1024, 1.0f, 11700, 10655, core::ScreenKind::Other},
     };
     for (const ScreenCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -34,8 +35,7 @@ TEST_F(AccordionTest, WindowSizesItselfByItsOwnFormulaAtEachScreenSize) {
         EXPECT_NEAR(a.Width, c.windowWidth, 0.01);
         EXPECT_NEAR(a.Height, c.windowHeight, 0.01);
         EXPECT_EQ(a.table.scale, c.scale);
-        EXPECT_EQ(a.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " +
-                                           std::to_string(c.height));
+        EXPECT_EQ(a.screen, c.screen);
         EXPECT_DOUBLE_EQ(a.deck.Left, 360 * s);
         EXPECT_DOUBLE_EQ(a.deck.Top, 120 * s);
         EXPECT_DOUBLE_EQ(a.deck.Width, 1365 * s);
@@ -56,6 +56,14 @@ TEST_F(AccordionTest, WindowSizesItselfByItsOwnFormulaAtEachScreenSize) {
     }
 }
 
+TEST_F(AccordionTest, MenusStandInTheirDesignOrder) {
+    auto& a = openGame<Accordian>();
+    EXPECT_EQ(gp::menuCaptions(a), (std::vector<std::string>{"File", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(a.file), (std::vector<std::string>{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(a.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(a.help), std::vector<std::string>{"Rules"});
+}
+
 TEST_F(AccordionTest, OpensCentredWhereTheScreenHoldsIt) {
     auto& a = openGame<Accordian>();
     EXPECT_DOUBLE_EQ(a.Left, (1024 * 15 - 11700) / 2.0);
@@ -72,7 +80,7 @@ TEST_F(AccordionTest, AfterTheLoadOnlyTheFullStockShows) {
         EXPECT_EQ(a.cardpic[k].Top, -5000) << k;
         EXPECT_EQ(a.cardpic[k].Left, -5000) << k;
         EXPECT_EQ(a.Image[k].Top, -5000) << k;
-        EXPECT_EQ(a.cardpic[k].Tag.get(), std::to_string(k));
+        EXPECT_EQ(a.table.slot[k].tag, k);
         EXPECT_EQ(shown(a, a.cardpic[k]), a.table.deckorder[k]) << "the slots hold the deal in order";
     }
     expectRowMirrorsSlots(a);

@@ -196,6 +196,39 @@ TEST(SpadesTrade, TwoCardsRiseAThirdIsRefusedAndLoweringOneTakesItBack) {
     EXPECT_EQ(t.tradecount, 0);
 }
 
+TEST(SpadesTrade, TheTableKnowsWhichCardsAreRaisedFromTheTradeToTheStart) {
+    SpadesTable t = dealt({"AH 9C 2S 3S 4S 5S KD 2D 3D 4D 5D 6D 7D", "", "AS KS QS 8C 9H TH JH QH KH 6H 5H 4H 3H", ""});
+    EXPECT_FALSE(tradeClick(t, 45)) << "no trade open";
+    openTrade(t);
+    const struct { int slot; std::optional<Row> row; std::vector<int> raised; } clicks[] = {
+        {52, Row::Raised, {52}},
+        {41, Row::Raised, {41, 52}},
+        {45, std::nullopt, {41, 52}},  // a third card stays down
+        {52, Row::Down, {41}},
+        {45, Row::Raised, {41, 45}},
+    };
+    for (const auto& c : clicks) {
+        EXPECT_EQ(tradeClick(t, c.slot), c.row) << c.slot;
+        EXPECT_EQ(raisedSlots(t), c.raised) << c.slot;
+        EXPECT_EQ(t.tradecount, static_cast<int>(c.raised.size())) << c.slot;
+    }
+    exchange(t, {41, 45}, chooseGift(t));
+    EXPECT_TRUE(t.traded);
+    EXPECT_EQ(raisedSlots(t), (std::vector<int>{41, 45})) << "the traded cards stay raised until the start";
+    startAfterTrade(t);
+    EXPECT_FALSE(t.traded);
+    EXPECT_TRUE(raisedSlots(t).empty());
+
+    for (void (*reset)(SpadesTable&) : {&openTrade, &closeTrade}) {
+        openTrade(t);
+        tradeClick(t, 50);
+        t.traded = true;
+        reset(t);
+        EXPECT_TRUE(raisedSlots(t).empty());
+        EXPECT_FALSE(t.traded);
+    }
+}
+
 TEST(SpadesTrade, ThePartnerGivesTwoCardsBelowItsHighestOrTheLowestItHolds) {
     const struct { const char* partner; const char* first; const char* second; bool hi; } cases[] = {
         // Below the highest non-spade (the ace counts 14), in slot order.

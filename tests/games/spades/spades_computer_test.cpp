@@ -151,3 +151,48 @@ TEST(SpadesComputer, TheTurnPassesClockwiseAndStopsAtTheUser) {
     EXPECT_EQ(passTurn(2), 3);
     EXPECT_EQ(passTurn(3), 3);
 }
+
+TEST(SpadesComputer, APlayTimerTickPlaysTheSeatAtTurnAndSaysWhatFollows) {
+    const Seats hands{"2D 8D 5C 9H", "3D 4D 5D 6D", "7D 9D TD JD", "QD KD AD 2C"};
+    const struct {
+        const char* what;
+        int leader;
+        std::vector<std::pair<int, const char*>> played;
+        int seat;
+        bool plays;
+        int turn;
+        Next next;
+    } cases[] = {
+        {"a lead by the partner passes to the right", 1, {}, 1, true, 2, Next::Computer},
+        {"the right-hand seat passes to the user", 1, {{1, "8D"}}, 2, true, 3, Next::User},
+        {"the left-hand seat passes to the partner", 4, {}, 4, true, 1, Next::Computer},
+        {"the last card of the trick goes to be judged", 2, {{2, "3D"}, {3, "7D"}, {4, "QD"}}, 1, true, 2, Next::Judge},
+        {"a full trick led by the user is judged, not handed to the user", 3, {{3, "7D"}, {4, "QD"}, {1, "8D"}}, 2, true, 3,
+         Next::Judge},
+        {"the user's own turn plays nothing", 1, {{1, "8D"}, {2, "3D"}}, 3, false, 3, Next::User},
+    };
+    for (const auto& c : cases) {
+        SpadesTable t = tableOf({c.what, hands, c.leader, c.played, c.seat, 4, {}, 0, false, 0, "", ""});
+        SpadesTable chosen = t;
+        const int expected = c.plays ? decide(chosen, c.seat, noDraw) : 0;
+        const PlayStep step = playTurn(t, noDraw);
+        EXPECT_EQ(step.seat, c.seat) << c.what;
+        EXPECT_EQ(step.slot, expected) << c.what << ": the card the seat decides on";
+        if (step.slot) {
+            EXPECT_EQ(t.trickslot[c.seat], step.slot) << c.what;
+            EXPECT_FALSE(isHeld(t, step.slot)) << c.what;
+        }
+        EXPECT_EQ(t.turn, c.turn) << c.what;
+        EXPECT_EQ(step.next, c.next) << c.what;
+    }
+}
+
+TEST(SpadesComputer, ASeatWithoutACardStopsThePlay) {
+    SpadesTable t = tableOf({"", {"2D 8D 5C 9H", "3D 4D 5D 6D", "7D 9D TD JD", "QD KD AD 2C"}, 1, {}, 1, 4, {}, 0, false, 0, "", ""});
+    for (int slot : slotsOf(1)) t.tag[slot] = playedTag(1);
+    for (auto& counts : t.suitcount) counts[1] = 0;
+    const PlayStep step = playTurn(t, [](int, int offset) { return offset; });
+    EXPECT_EQ(step.next, Next::Stuck);
+    EXPECT_EQ(step.slot, 0);
+    EXPECT_EQ(t.turn, 1) << "the turn stays";
+}

@@ -34,7 +34,7 @@ void SpadesTest::endHand(spades& s, int ours, int theirs) {
     s.Timer2.Enabled = false;
     s.Timer3.Enabled = false;
     s.table.teamscore = {ours, theirs};
-    platform::window<Spadescore>().Text1.Text = "DONE";
+    platform::window<Spadescore>().handdone = true;
     s.scorecard_Click();
     settle();
     close(platform::window<Spadescore>());
@@ -43,7 +43,7 @@ void SpadesTest::endHand(spades& s, int ours, int theirs) {
 
 bool SpadesTest::handDone() {
     const Spadescore* score = platform::loaded<Spadescore>();
-    return score && score->Visible && score->Text1.Text.get() == "DONE";
+    return score && score->Visible && score->handdone;
 }
 
 bool SpadesTest::idle(const spades& s) {

@@ -101,7 +101,7 @@ TEST_F(SpadesGame, StartGameMidTrickStopsTheOldHandsTimers) {
     EXPECT_EQ(s.table.bestvalue, 0);
     const auto deal = s.table.deckorder;
     advance(10000);
-    for (int slot = 1; slot <= 52; ++slot) EXPECT_EQ(s.Image1[slot].Tag.get(), "1") << "no card of the new deal is played";
+    for (int slot = 1; slot <= 52; ++slot) EXPECT_EQ(s.table.tag[slot], spadesrules::kHeld) << "no card of the new deal is played";
     EXPECT_EQ(s.table.deckorder, deal);
     EXPECT_TRUE(s.Frame1.Visible);
 }

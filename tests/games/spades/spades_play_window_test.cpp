@@ -31,7 +31,7 @@ TEST_F(SpadesTest, AnIllegalClickIsIgnoredAndALegalCardGoesToTheUsersSpot) {
     const spadesrules::Place spot = spadesrules::trickPlace(3, s.scale);
     EXPECT_EQ(s.Image1[47].Left, spot.left);
     EXPECT_EQ(s.Image1[47].Top, spot.top);
-    EXPECT_EQ(s.Image1[47].Tag.get(), "13");
+    EXPECT_EQ(s.table.tag[47], 13);
     EXPECT_EQ(sounds.played(), std::vector<std::string>{"flick.wav"});
     EXPECT_EQ(s.Image1[52].Left, left53 - 300) << "the cards to its right close up";
     EXPECT_EQ(s.Image1[48].Left, left48 - 300);
@@ -56,7 +56,7 @@ TEST_F(SpadesTest, ComputerCardsFallOneSecondApartAndTheTrickIsJudgedAndSwept) {
     EXPECT_TRUE(showsFile(s.Image1[lead], core::facefile(s.table.deckorder[lead])));
     EXPECT_EQ(s.Image1[lead].Width, s.Image1[39].Width) << "turned upright";
     EXPECT_EQ(s.Image1[lead].Left, spadesrules::trickPlace(4, 1).left);
-    EXPECT_EQ(s.Image1[lead].Tag.get(), "14");
+    EXPECT_EQ(s.table.tag[lead], 14);
     advance(1000);
     EXPECT_NE(s.table.trickslot[1], 0);
     advance(1000);

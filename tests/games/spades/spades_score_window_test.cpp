@@ -29,7 +29,7 @@ TEST_F(SpadesScore, ViewScoreMidHandShowsTheTotalsAndClosingOnlyFreesTheTable) {
     EXPECT_EQ(score->Label6.Caption.get(), "11");
     EXPECT_EQ(score->Label8.Caption.get(), "-40");
     EXPECT_EQ(score->Label7.Caption.get(), "120");
-    EXPECT_NE(score->Text1.Text.get(), "DONE") << "no flag from the menu";
+    EXPECT_FALSE(score->handdone) << "no flag from the menu";
     EXPECT_GE(score->ScaleHeight(), score->Label7.Top + score->Label7.Height) << "the score row shows whole";
     close(*score);
     settle();
@@ -135,7 +135,7 @@ TEST_F(SpadesScore, AtTheEndOfTheRunItStartsNothing) {
         SCOPED_TRACE(std::to_string(ours) + " : " + std::to_string(theirs));
         spades& s = openTable();
         s.table.teamscore = {ours, theirs};
-        platform::window<Spadescore>().Text1.Text = "DONE";
+        platform::window<Spadescore>().handdone = true;
         s.scorecard_Click();
         settle();
         gp::ScriptedBoxes script;

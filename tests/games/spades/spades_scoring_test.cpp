@@ -67,6 +67,25 @@ TEST(SpadesJudging, BookingATrickHandsTheLeadToItsWinnerUntilTheLastTrick) {
     EXPECT_EQ(last.trickswon[1], 1);
 }
 
+TEST(SpadesJudging, ClosingATrickScoresTheHandOnlyAfterTheLastTrick) {
+    for (const int cardsleft : {2, 1}) {
+        SCOPED_TRACE(cardsleft);
+        SpadesTable t = trickOf(1, {"AH", "KH", "QH", "JH"});
+        t.cardsleft = cardsleft;
+        t.bid = {0, 0, 0, 4, 0};
+        judgeTrick(t);
+        SpadesTable booked = t;
+        const bool last = bookTrick(booked);
+        SpadesTable scored = booked;
+        if (last) scoreHand(scored);
+        EXPECT_EQ(closeTrick(t), cardsleft == 1);
+        EXPECT_EQ(t.trickswon, booked.trickswon);
+        EXPECT_EQ(t.turn, booked.turn);
+        EXPECT_EQ(t.teamscore, scored.teamscore);
+        EXPECT_EQ(t.bags, scored.bags);
+    }
+}
+
 TEST(SpadesHandScoring, BidsNilsBagsAndSetsScoreBothTeams) {
     struct Case {
         const char* what;

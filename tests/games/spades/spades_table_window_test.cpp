@@ -6,21 +6,23 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct SizeCase {
     int width, height;
     float scale;
+    core::ScreenKind screen;
     double windowWidth, smallFont;
     int handtop;
 };
 
 TEST_F(SpadesTest, TableIsLaidOutAtEachScreenSize) {
     const SizeCase cases[] = {
-        {1024, 768, 1.0f, 10605, 0, 5880},
-        {800, 600, 0.86f, 10605 * 0.86, 7, 5057},
-        {640, 480, 0.68f, 10605 - 2000, 7, 3998},
+        {1024, 768, 1.0f, core::ScreenKind::Other, 10605, 0, 5880},
+        {800, 600, 0.86f, core::ScreenKind::At800x600, 10605 * 0.86, 7, 5057},
+        {640, 480, 0.68f, core::ScreenKind::At640x480, 10605 - 2000, 7, 3998},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -28,7 +30,7 @@ TEST_F(SpadesTest, TableIsLaidOutAtEachScreenSize) {
         spades& s = openTable();
         const double k = c.scale;
         EXPECT_EQ(s.scale, c.scale);
-        EXPECT_EQ(s.txtres.Text.get(), "Screen Resolution: " + std::to_string(c.width) + " x " + std::to_string(c.height));
+        EXPECT_EQ(s.screen, c.screen);
         EXPECT_NEAR(s.Width, c.windowWidth, 0.01);
         EXPECT_NEAR(s.Height, (9120 + 700) * k, 0.01);
         EXPECT_EQ(s.table.handtop, c.handtop);
@@ -109,7 +111,7 @@ TEST_F(SpadesTest, LoadDealsWithoutLockingAndTheFirstActivationStartsAGame) {
     for (int slot = 1; slot <= 52; ++slot) {
         const int code = s.table.deckorder[slot];
         dealt.insert(code);
-        EXPECT_EQ(s.Image1[slot].Tag.get(), "1");
+        EXPECT_EQ(s.table.tag[slot], spadesrules::kHeld);
         if (slot >= 40)
             EXPECT_TRUE(showsFile(s.Image1[slot], core::facefile(code))) << slot;
         else
@@ -151,7 +153,7 @@ TEST_F(SpadesTest, TheTargetFileTicksItsItemAndAChoiceIsWritten) {
     spades& s = openTable();
     chooseMenu(s.to400);
     EXPECT_EQ(platform::readFile("\\Data\\spadesto.dat"), "400\r\n");
-    EXPECT_EQ(s.RichTextBox1.Text.get(), "400");
+    EXPECT_EQ(s.target, "400");
     EXPECT_TRUE(s.to400.Checked);
     EXPECT_FALSE(s.to200.Checked || s.to250.Checked);
     s.Unload();
@@ -193,6 +195,15 @@ TEST_F(SpadesTest, ClosingTheTableClosesItsScoresAndAFreshOpeningStartsAtZero) {
     EXPECT_EQ(again.table.teamscore, (std::array<int, 2>{0, 0}));
     EXPECT_EQ(again.table.startflag, 5);
     EXPECT_TRUE(again.Frame1.Visible);
+}
+
+TEST_F(SpadesTest, MenusStandInTheirDesignOrder) {
+    spades& s = openTable();
+    EXPECT_EQ(gp::menuCaptions(s), (std::vector<std::string>{"File", "Scoring", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(s.file), (std::vector<std::string>{"Start Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(s.scoring), (std::vector<std::string>{"View Score", "-", "200", "250", "400"}));
+    EXPECT_EQ(gp::menuCaptions(s.sound), (std::vector<std::string>{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(s.help), std::vector<std::string>{"Rules"});
 }
 
 }  // namespace
