@@ -41,6 +41,9 @@ struct PlayRules {
     // Optional: what a player would use now (the legal cards, the button that goes on). Half the
     // clicks in the window go to one of these, so that a run gets deep into a game.
     std::function<std::vector<platform::Control*>(T&)> moves{};
+    // Optional: how often each gesture comes in a run played in this window, as weights of click,
+    // drag, pointer move, menu, time passing, close and restart. Empty: the run's usual mix.
+    std::vector<int> gestures{};
 };
 
 // A registered window, its rules without its type.
@@ -54,6 +57,7 @@ struct PlayedWindow {
     std::function<std::string(platform::Form&)> holds;
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     std::function<void()> show;  // loads and shows it, as the chooser does
+    std::vector<int> gestures{};
 };
 
 // What is wrong with a deal whose positions 1..cards must hold the card codes 1..cards once each
@@ -71,7 +75,8 @@ bool playRules(std::string name, PlayRules<T> rules) {
     std::function<std::vector<platform::Control*>(platform::Form&)> moves;
     if (rules.moves) moves = [own = rules.moves](platform::Form& form) { return own(static_cast<T&>(form)); };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
-                            rules.keepsLock, std::move(holds), std::move(moves), [] { platform::window<T>().Show(); }});
+                            rules.keepsLock, std::move(holds), std::move(moves), [] { platform::window<T>().Show(); },
+                            std::move(rules.gestures)});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.
