@@ -80,7 +80,7 @@ backgammon::backgammon() : GameWindow("backgammon", "backgammon") {
         },
         [] {
             const backgammon* board = loaded<backgammon>();
-            return board ? board->Label2.Caption.get() : std::string();
+            return board ? board->compname : std::string();
         },
         [] {
             if (backgammon* board = loaded<backgammon>()) board->startup();
@@ -202,9 +202,11 @@ void backgammon::Form_Load() {
     stackslabs();
     common::readsetting(table.firstroll, kFirstRollFile);
     tickfirst();
-    Label2.Caption = std::string(common::pickname());
+    compname = std::string(common::pickname());
+    Label2.Caption = compname;
     startmeup();
-    Label1.Caption = common::playername();
+    username = common::playername();
+    Label1.Caption = username;
 }
 
 void backgammon::Form_Unload(int&) {
@@ -461,7 +463,7 @@ void backgammon::compturn() {
 // The computer's double, at the start of its turn. False when the user refuses, which ends the
 // game at the stake as it stood.
 bool backgammon::computeroffers() {
-    const bool accepted = MsgBox(Label2.Caption.get() + " wants to double?", vbYesNo + vbInformation, "Double?") == vbYes;
+    const bool accepted = MsgBox(compname + " wants to double?", vbYesNo + vbInformation, "Double?") == vbYes;
     answerOffer(table, accepted);
     if (accepted) {
         showcube();
@@ -577,7 +579,7 @@ void backgammon::Image4_Click() {
         return;
     }
     for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
-    MsgBox(Label2.Caption.get() + " does not accept the double, You Win!");
+    MsgBox(compname + " does not accept the double, You Win!");
     endgame(Side::User, false);
 }
 
@@ -620,7 +622,7 @@ void backgammon::openscore(bool gameover) {
     backgammonscore& score = window<backgammonscore>();
     score.Show();
     if (gameover) score.gameover();
-    score.showstanding({Label1.Caption.get(), Label2.Caption.get(), table.playerscore, table.compscore});
+    score.showstanding({username, compname, table.playerscore, table.compscore});
     if (gameover && alreadyActive) score.decide();
 }
 

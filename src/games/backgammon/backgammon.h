@@ -44,6 +44,8 @@ public:
 
     bgrules::BackgammonTable table;
     BackgammonOptions settings;
+    // The names the board shows: the user's and the computer player's picked for this board.
+    std::string username, compname;
     float scale = 1;
 
     // Back to front, as designed.

@@ -52,7 +52,7 @@ TEST_F(BackgammonTest, AfterTheLastGameTheScoreWindowDecidesTheMatch) {
 TEST_F(BackgammonTest, ViewScoreMidMatchShowsTheTotalsAndChangesNothing) {
     backgammon& b = openBoard();
     platform::window<gp::mainstandin>().Label1.Caption = "Ada";
-    b.Label1.Caption = "Ada";
+    b.username = "Ada";
     setMatch(b, 1, 1, 2, 3);
     b.rollKnown(6, 5);
     chooseMenu(b.viewscore);
