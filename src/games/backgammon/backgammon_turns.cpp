@@ -1,5 +1,7 @@
 #include "games/backgammon/backgammon_turns.h"
 
+#include <string>
+
 namespace bgrules {
 
 Side openGame(BackgammonTable& t, const Draw& draw) {
@@ -33,7 +35,7 @@ bool userDoubles(BackgammonTable& t) {
 
 std::int64_t winGame(BackgammonTable& t, Side winner, bool borneOff) {
     const std::int64_t points = t.cubevalue * (borneOff ? multiplier(t, winner) : 1);
-    t.firstroll = winner == Side::User ? "P" : "C";
+    t.firstroll = std::string(1, winner == Side::User ? 'P' : 'C');
     scoreGame(t, winner, points);
     return points;
 }
