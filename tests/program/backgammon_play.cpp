@@ -6,6 +6,8 @@
 #include "games/backgammon/backgammon_user.h"
 #include "games/backgammon/backgammonscore.h"
 
+#include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -202,7 +204,10 @@ protected:
             setScreen(width, height);
             const Form1* main = platform::loaded<Form1>();
             if (!main || !main->Visible) startProgram();
-            platform::window<backgammon>().Show();
+            backgammon& b = platform::window<backgammon>();
+            // Nothing here looks at pixels: the board is not painted, so that the long runs stay quick.
+            b.topLevel()->setUpdatesEnabled(false);
+            b.Show();
         });
         platform::unloadAll();
         settle();
