@@ -93,9 +93,13 @@ bool answers(Form& form) {
 
 enum class Gesture { Click, Drag, Move, Menu, Advance, Close, Reopen };
 
-Gesture chooseGesture(std::mt19937& r) {
-    // Mostly what a player does on a table; now and then a window closes or the program restarts.
+// Mostly what a player does on a table; now and then a window closes or the program restarts.
+const std::discrete_distribution<int>& usualGestures() {
     static const std::discrete_distribution<int> weights{96, 24, 16, 6, 48, 1, 1};
+    return weights;
+}
+
+Gesture chooseGesture(std::mt19937& r, const std::discrete_distribution<int>& weights) {
     auto w = weights;
     return static_cast<Gesture>(w(r));
 }
@@ -493,9 +497,12 @@ std::vector<RandomPlayTest::Step> RandomPlayTest::shorten(std::vector<Step> step
 
 void RandomPlayTest::play(std::uint32_t seed, int count, std::type_index home, const std::function<void()>& start) {
     home_ = home;
+    std::discrete_distribution<int> weights = usualGestures();
+    for (const PlayedWindow& w : registry())
+        if (w.type == home && !w.gestures.empty()) weights = std::discrete_distribution<int>(w.gestures.begin(), w.gestures.end());
     std::mt19937 choose(seed);
     std::vector<Step> steps;
-    for (int i = 0; i < count; ++i) steps.push_back({chooseGesture(choose), static_cast<std::uint32_t>(choose())});
+    for (int i = 0; i < count; ++i) steps.push_back({chooseGesture(choose, weights), static_cast<std::uint32_t>(choose())});
     const Outcome run = replay(steps, start, false);
     if (run.broken.empty()) return;
     steps.resize(run.at + 1);

@@ -60,6 +60,9 @@ struct PlayRules {
     // (client twips), with `pick` from 0 to 999 for any choice it makes; none for the zone's own
     // reachable point.
     std::function<std::optional<ClientPoint>(T&, platform::Control& source, ClientPoint from, int pick)> dropAt{};
+    // Optional: how often each gesture comes in a run played in this window, as weights of click,
+    // drag, pointer move, menu, time passing, close and restart. Empty: the run's usual mix.
+    std::vector<int> gestures{};
 };
 
 // A registered window, its rules without its type.
@@ -77,6 +80,7 @@ struct PlayedWindow {
     std::vector<std::string> reaches;
     int seeds;
     std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt;
+    std::vector<int> gestures;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
 
@@ -109,7 +113,7 @@ bool playRules(std::string name, PlayRules<T> rules) {
         };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
                             rules.keepsLock, std::move(holds), std::move(moves), std::move(acts), std::move(before),
-                            std::move(rules.reaches), rules.seeds, std::move(dropAt),
+                            std::move(rules.reaches), rules.seeds, std::move(dropAt), std::move(rules.gestures),
                             [] { platform::window<T>().Show(); }});
 }
 

@@ -1,6 +1,7 @@
 #include "games/backgammon/backgammon.h"
 
 #include "games/backgammon/backgammon_computer.h"
+#include "games/backgammon/backgammon_turns.h"
 #include "games/backgammon/backgammon_user.h"
 #include "games/backgammon/backgammonscore.h"
 
@@ -9,12 +10,9 @@
 #include "art/dice.h"
 #include "common/mainwindow.h"
 #include "common/names.h"
-#include "common/rules.h"
 #include "common/scaling.h"
 #include "common/settings.h"
-#include "common/sound.h"
 #include "core/chance.h"
-#include "core/numbers.h"
 #include "core/rndnum.h"
 #include "platform/boxes.h"
 #include "platform/files.h"
@@ -68,7 +66,7 @@ void designSlab(Shape& slab, const geo::Box& first) {
 
 }  // namespace
 
-backgammon::backgammon() {
+backgammon::backgammon() : GameWindow("backgammon", "backgammon") {
     design();
     backgammonscore::connect({
         [] { return static_cast<Form*>(loaded<backgammon>()); },
@@ -78,11 +76,11 @@ backgammon::backgammon() {
         },
         [] {
             const backgammon* board = loaded<backgammon>();
-            return board ? board->RichTextBox3.Text.get() : std::string();
+            return board ? board->settings.matchlength : std::string();
         },
         [] {
             const backgammon* board = loaded<backgammon>();
-            return board ? board->Label2.Caption.get() : std::string();
+            return board ? board->compname : std::string();
         },
         [] {
             if (backgammon* board = loaded<backgammon>()) board->startup();
@@ -108,7 +106,6 @@ backgammon::backgammon() {
     on(Timer2.Tick, &backgammon::Timer2_Timer);
     on(Timer3.Tick, &backgammon::Timer3_Timer);
     on(newstuff.Click, &backgammon::newstuff_Click);
-    on(exit.Click, &backgammon::exit_Click);
     on(playerfirst.Click, &backgammon::playerfirst_Click);
     on(compfirst.Click, &backgammon::compfirst_Click);
     on(random.Click, &backgammon::Random_Click);
@@ -121,9 +118,6 @@ backgammon::backgammon() {
     on(f7.Click, &backgammon::f7_Click);
     on(f9.Click, &backgammon::f9_Click);
     on(viewscore.Click, &backgammon::viewscore_Click);
-    on(onsound.Click, &backgammon::onsound_Click);
-    on(off.Click, &backgammon::off_Click);
-    on(rules.Click, &backgammon::rules_Click);
 }
 
 void backgammon::design() {
@@ -192,31 +186,27 @@ void backgammon::design() {
         handle->Move(15840, 6960, 495, 495);
         handle->Visible = false;
     }
-
-    for (TextBox* hidden : {&txtres, &Text1, &Text2, &Text3, &Text6, &Text7, &Text8, &Text14, &Text15})
-        hidden->Visible = false;
-    for (RichTextBox* holder : {&RichTextBox1, &RichTextBox2, &RichTextBox3, &RichTextBox4, &RichTextBox9})
-        holder->Visible = false;
 }
 
 void backgammon::Form_Load() {
     core::Randomize();
     setscale();
     scalecontrols();
-    common::soundswitch(RichTextBox9, onsound, off, "backgammon");
-    common::readsetting(RichTextBox3, kMatchFile);
-    common::tickoption(RichTextBox3.Text.get(), matchitems());
-    common::readsetting(RichTextBox4, kCubeFile);
+    common::readsetting(settings.matchlength, kMatchFile);
+    common::tickoption(settings.matchlength, matchitems());
+    common::readsetting(settings.cube, kCubeFile);
     tickcube();
-    common::readsetting(RichTextBox2, kColourFile);
+    common::readsetting(settings.colour, kColourFile);
     tickcolour();
-    colourcheckers(yellow.Checked);
+    colourcheckers(settings.colour == "Y");
     stackslabs();
-    common::readsetting(RichTextBox1, kFirstRollFile);
+    common::readsetting(table.firstroll, kFirstRollFile);
     tickfirst();
-    Label2.Caption = std::string(common::pickname());
+    compname = std::string(common::pickname());
+    Label2.Caption = compname;
     startmeup();
-    Label1.Caption = common::playername();
+    username = common::playername();
+    Label1.Caption = username;
 }
 
 void backgammon::Form_Unload(int&) {
@@ -224,7 +214,7 @@ void backgammon::Form_Unload(int&) {
 }
 
 void backgammon::setscale() {
-    const core::ScaleChoice choice = common::setscale(txtres, {geo::kScaleAt640, geo::kScaleAt800});
+    const core::ScaleChoice choice = common::setscale(*this, {geo::kScaleAt640, geo::kScaleAt800});
     scale = choice.scale;
     if (core::smallscreen(choice))
         for (Label* name : {&Label1, &Label2}) name->Font.Size = 7;
@@ -247,22 +237,22 @@ void backgammon::scalecontrols() {
     for (auto& [i, c] : Image2) common::scaleit(*c, scale);
 }
 
-// The ticks follow the holders' texts; a text that names no option ticks the default item.
+// The ticks follow the options' values; a value that names no option ticks the default item.
 void backgammon::tickfirst() {
-    const std::string& first = RichTextBox1.Text.get();
+    const std::string& first = table.firstroll;
     playerfirst.Checked = first == "P";
     compfirst.Checked = first == "C";
     random.Checked = first != "P" && first != "C";
 }
 
 void backgammon::tickcolour() {
-    yellow.Checked = RichTextBox2.Text.get() == "Y";
+    yellow.Checked = settings.colour == "Y";
     red.Checked = !yellow.Checked;
 }
 
 // The cube shows, and can be clicked, only while it is in use.
 void backgammon::tickcube() {
-    const bool cubeon = RichTextBox4.Text.get() == "ON";
+    const bool cubeon = cubeinuse();
     doublecubeon.Checked = cubeon;
     doublecubeoff.Checked = !cubeon;
     Image4.Visible = cubeon;
@@ -303,11 +293,11 @@ void backgammon::startup() {
     userturn_ = false;
     handingover_ = false;
     dcube.Enabled = true;
-    newGame(table);
+    const Side opener = openGame(table, [](int n) { return core::rndnum(n); });
     showcube();
     hidemarkers();
     layout();
-    if (firstRoller(RichTextBox1.Text.get(), [](int n) { return core::rndnum(n); }) == 1) {
+    if (opener == Side::User) {
         die2.Left = geo::kUserDie2 * double(scale);
         die1.Left = geo::kUserDie1 * double(scale);
         for (Image* dice : {&die1, &die2, &diespot1, &diespot2}) dice->Enabled = true;
@@ -320,16 +310,13 @@ void backgammon::startup() {
 }
 
 void backgammon::startmeup() {
-    common::readsetting(RichTextBox1, kFirstRollFile);
+    common::readsetting(table.firstroll, kFirstRollFile);
     startup();
-    Label3.Caption = "0";
-    Label4.Caption = "0";
     table.playerscore = 0;
     table.compscore = 0;
-    Text14.Text = "0";
-    Text15.Text = "0";
     table.playerwins = 0;
     table.compwins = 0;
+    showpoints();
 }
 
 void backgammon::newstuff_Click() { startmeup(); }
@@ -412,8 +399,6 @@ void backgammon::hidemarkers() {
     for (auto& [i, marker] : Shape3) marker->Visible = false;
 }
 
-void backgammon::playsound(std::string_view wave) { common::playsound(RichTextBox9, player, wave); }
-
 void backgammon::roll() {
     rollwith([](int n) { return core::rndnum(n); });
 }
@@ -462,11 +447,9 @@ void backgammon::Timer3_Timer() {
 void backgammon::compturn() {
     handingover_ = false;
     userturn_ = false;
-    table.playerdoubles = false;
+    const bool offers = computerTurnStarts(table, cubeinuse());
     setdrags();
-    table.playerpips = userpips(table);
-    table.comppips = computerpips(table);
-    if (computerOffers(table, RichTextBox4.Text.get() == "ON") && !computeroffers()) return;
+    if (offers && !computeroffers()) return;
     for (Image* dice : {&die2, &die1, &diespot1, &diespot2}) dice->Enabled = false;
     die2.Left = geo::kComputerDie2 * double(scale);
     die1.Left = geo::kComputerDie1 * double(scale);
@@ -480,18 +463,15 @@ void backgammon::compturn() {
 // The computer's double, at the start of its turn. False when the user refuses, which ends the
 // game at the stake as it stood.
 bool backgammon::computeroffers() {
-    const bool accepted = MsgBox(Label2.Caption.get() + " wants to double?", vbYesNo + vbInformation, "Double?") == vbYes;
-    table.compoffered = 1;
+    const bool accepted = MsgBox(compname + " wants to double?", vbYesNo + vbInformation, "Double?") == vbYes;
+    answerOffer(table, accepted);
     if (accepted) {
-        table.compownscube = 0;
-        doubleStake(table);
         showcube();
         return true;
     }
     for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
     MsgBox("You Lost by not accepting the double", vbInformation, "You Lost");
-    RichTextBox1.Text = "C";
-    endgame(Side::Computer, table.cubevalue);
+    endgame(Side::Computer, false);
     return false;
 }
 
@@ -499,11 +479,6 @@ bool backgammon::computeroffers() {
 void backgammon::Timer1_Timer() {
     const ComputerTick tick = computerTick(table);
     if (!tick.sound.empty()) playsound(tick.sound);
-    if (tick.checker) {
-        Text6.Text = std::to_string(tick.checker);
-        Text7.Text = std::to_string(tick.to);
-        Text8.Text = std::to_string(tick.from);
-    }
     if (tick.action == ComputerTick::Action::Move) {
         placecomputer(tick.checker, tick.to, tick.slot);
         Shape2[tick.checker].ZOrder(0);
@@ -524,8 +499,7 @@ void backgammon::Timer1_Timer() {
     if (tick.won) {
         for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
         MsgBox("You Lost", vbInformation, "You Lost");
-        RichTextBox1.Text = "C";
-        endgame(Side::Computer, table.cubevalue * multiplier(table, Side::Computer));
+        endgame(Side::Computer, true);
         return;
     }
     if (!tick.turnOver) return;
@@ -533,33 +507,30 @@ void backgammon::Timer1_Timer() {
     for (Image* dice : {&diespot1, &diespot2, &die1, &die2}) dice->Enabled = true;
 }
 
-void backgammon::Image1_MouseMove(int Index, int, int, double, double) {
-    Text1.Text = std::to_string(Index);
-    Text3.Text = std::to_string(table.playerpos[Index]);
-    hidemarkers();
-}
+void backgammon::Image1_MouseMove(int, int, int, double, double) { hidemarkers(); }
 
-void backgammon::Image2_MouseMove(int Index, int, int, double, double) {
-    Text3.Text = std::to_string(Index);
-    hidemarkers();
+void backgammon::Image2_MouseMove(int, int, int, double, double) { hidemarkers(); }
+
+int backgammon::dragged(const Control& Source) const {
+    const int checker = Source.Index();
+    return Image1.exists(checker) && &Image1[checker] == &Source ? checker : 0;
 }
 
 // The markers show where the dragged checker may go; the point areas come in front of the
 // handles so that the drop lands on a point and not on a checker.
-void backgammon::Image1_DragOver(int, Control&, double, double, int) {
-    const int checker = core::toInt(Text1.Text.get());
-    if (checker < 1 || checker > kCheckers) return;
+void backgammon::Image1_DragOver(int, Control& Source, double, double, int) {
+    const int checker = dragged(Source);
+    if (!checker) return;
     const Targets marked = targets(table, checker);
     for (int target = 1; target <= kTray; ++target) Shape3[target].Visible = marked.test(std::size_t(target));
     for (int p = 1; p <= 24; ++p) Image2[p].ZOrder(0);
 }
 
-void backgammon::Image2_DragDrop(int Index, Control&, double, double) {
-    const int checker = core::toInt(Text1.Text.get());
-    if (checker < 1 || checker > kCheckers || Index == table.playerpos[checker]) return;
+void backgammon::Image2_DragDrop(int Index, Control& Source, double, double) {
+    const int checker = dragged(Source);
+    if (!checker || Index == table.playerpos[checker]) return;
     dcube.Enabled = false;
     if (!userturn_ || !targets(table, checker).test(std::size_t(Index))) return;
-    Text2.Text = std::to_string(Index);
     const UserMove move = moveUser(table, checker, Index);
     playsound(kFlick);
     placeuser(checker, move.to, move.slot);
@@ -578,10 +549,9 @@ void backgammon::Image2_DragDrop(int Index, Control&, double, double) {
 }
 
 // Bearing off: only where the dragged checker's targets include the tray.
-void backgammon::Image3_DragDrop(Control&, double, double) {
-    const int checker = core::toInt(Text1.Text.get());
-    if (checker < 1 || checker > kCheckers || !userturn_ || !targets(table, checker).test(kTray)) return;
-    Text2.Text = std::to_string(kTray);
+void backgammon::Image3_DragDrop(Control& Source, double, double) {
+    const int checker = dragged(Source);
+    if (!checker || !userturn_ || !targets(table, checker).test(kTray)) return;
     bearOff(table, checker);
     Shape1[checker].Visible = false;
     Shape4[table.playeroff].Visible = true;
@@ -593,8 +563,7 @@ void backgammon::Image3_DragDrop(Control&, double, double) {
         for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
         userturn_ = false;
         MsgBox("You Win", vbInformation, "You Win");
-        RichTextBox1.Text = "P";
-        endgame(Side::User, table.cubevalue * multiplier(table, Side::User));
+        endgame(Side::User, true);
         return;
     }
     if (turnOver(table)) handover(Timer3);
@@ -603,21 +572,15 @@ void backgammon::Image3_DragDrop(Control&, double, double) {
 // The user's double, at any moment the cube is shown, the computer's turn included; the computer
 // answers at once from the pip counts.
 void backgammon::Image4_Click() {
-    table.playerpips = userpips(table);
-    table.comppips = computerpips(table);
     if (table.compownscube == 1) return;
     if (MsgBox("Are you sure you wish to double?", vbYesNo + vbInformation, "Double?") != vbYes) return;
-    table.compoffered = 0;
-    if (!computerRefuses(table)) {
-        table.compownscube = 1;
-        doubleStake(table);
+    if (userDoubles(table)) {
         showcube();
         return;
     }
     for (Timer* timer : {&Timer1, &Timer2, &Timer3}) timer->Enabled = false;
-    MsgBox(Label2.Caption.get() + " does not accept the double, You Win!");
-    RichTextBox1.Text = "P";
-    endgame(Side::User, table.cubevalue);
+    MsgBox(compname + " does not accept the double, You Win!");
+    endgame(Side::User, false);
 }
 
 // Above 64 the cube keeps its last face.
@@ -631,8 +594,6 @@ void backgammon::showcube() {
 void backgammon::showpoints() {
     Label3.Caption = std::to_string(table.playerscore);
     Label4.Caption = std::to_string(table.compscore);
-    Text14.Text = std::to_string(table.compwins);
-    Text15.Text = std::to_string(table.playerwins);
 }
 
 // No timer moves on and the user's checkers stay put, until a new game.
@@ -643,11 +604,11 @@ void backgammon::stopplay() {
     setdrags();
 }
 
-// A game's end, however it came: the points and the game to the winner, the board closed to the
-// user, and the score window with the flag that starts the next game when it closes.
-void backgammon::endgame(Side winner, std::int64_t points) {
+// A game's end, however it came: the points and the game to the winner, who rolls first next, the
+// board closed to the user, and the score window, which starts the next game when it closes.
+void backgammon::endgame(Side winner, bool borneOff) {
     stopplay();
-    scoreGame(table, winner, points);
+    winGame(table, winner, borneOff);
     showpoints();
     openscore(true);
 }
@@ -660,11 +621,8 @@ void backgammon::openscore(bool gameover) {
     const bool alreadyActive = before && activeForm() == before;
     backgammonscore& score = window<backgammonscore>();
     score.Show();
-    if (gameover) score.Text1.Text = "DONE";
-    score.Label1.Caption = Label1.Caption.get();
-    score.Label2.Caption = Label2.Caption.get();
-    score.Label3.Caption = Label3.Caption.get();
-    score.Label4.Caption = Label4.Caption.get();
+    if (gameover) score.gameover();
+    score.showstanding({username, compname, table.playerscore, table.compscore});
     if (gameover && alreadyActive) score.decide();
 }
 
@@ -675,48 +633,47 @@ void backgammon::Form_DragEnded(Control&) {
     setdrags();
 }
 
-void backgammon::exit_Click() { Unload(); }
-
 // An option item whose ticks fall back on a default item when the file reads back no value.
-void backgammon::choose(RichTextBox& holder, std::string_view value, std::string_view file,
+void backgammon::choose(std::string& option, std::string_view value, std::string_view file,
                         void (backgammon::*tick)()) {
-    common::writesetting(holder, value, file);
+    common::writesetting(option, value, file);
     (this->*tick)();
 }
 
-void backgammon::playerfirst_Click() { choose(RichTextBox1, "P", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::playerfirst_Click() { choose(table.firstroll, "P", kFirstRollFile, &backgammon::tickfirst); }
 
-void backgammon::compfirst_Click() { choose(RichTextBox1, "C", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::compfirst_Click() { choose(table.firstroll, "C", kFirstRollFile, &backgammon::tickfirst); }
 
-void backgammon::Random_Click() { choose(RichTextBox1, "R", kFirstRollFile, &backgammon::tickfirst); }
+void backgammon::Random_Click() { choose(table.firstroll, "R", kFirstRollFile, &backgammon::tickfirst); }
 
 // The checkers take the colour chosen at once, whatever the file reads back.
 void backgammon::yellow_Click() {
-    choose(RichTextBox2, "Y", kColourFile, &backgammon::tickcolour);
+    choose(settings.colour, "Y", kColourFile, &backgammon::tickcolour);
     colourcheckers(true);
 }
 
 void backgammon::red_Click() {
-    choose(RichTextBox2, "R", kColourFile, &backgammon::tickcolour);
+    choose(settings.colour, "R", kColourFile, &backgammon::tickcolour);
     colourcheckers(false);
 }
 
-void backgammon::doublecubeon_Click() { choose(RichTextBox4, "ON", kCubeFile, &backgammon::tickcube); }
+void backgammon::doublecubeon_Click() { choose(settings.cube, "ON", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::doublecubeoff_Click() { choose(RichTextBox4, "OFF", kCubeFile, &backgammon::tickcube); }
+void backgammon::doublecubeoff_Click() { choose(settings.cube, "OFF", kCubeFile, &backgammon::tickcube); }
 
-void backgammon::f3_Click() { common::settingradio(RichTextBox3, "3", kMatchFile, matchitems()); }
+// A match length the file does not read back leaves the ticks as they were.
+void backgammon::choosematch(std::string_view games) {
+    common::writesetting(settings.matchlength, games, kMatchFile);
+    common::tickoption(settings.matchlength, matchitems());
+}
 
-void backgammon::f5_Click() { common::settingradio(RichTextBox3, "5", kMatchFile, matchitems()); }
+void backgammon::f3_Click() { choosematch("3"); }
 
-void backgammon::f7_Click() { common::settingradio(RichTextBox3, "7", kMatchFile, matchitems()); }
+void backgammon::f5_Click() { choosematch("5"); }
 
-void backgammon::f9_Click() { common::settingradio(RichTextBox3, "9", kMatchFile, matchitems()); }
+void backgammon::f7_Click() { choosematch("7"); }
+
+void backgammon::f9_Click() { choosematch("9"); }
 
 void backgammon::viewscore_Click() { openscore(false); }
 
-void backgammon::onsound_Click() { common::setsound(RichTextBox9, onsound, off, "backgammon", true); }
-
-void backgammon::off_Click() { common::setsound(RichTextBox9, onsound, off, "backgammon", false); }
-
-void backgammon::rules_Click() { common::showrules("backgammon"); }

@@ -2,13 +2,21 @@
 
 #include "games/backgammon/backgammon_scoring.h"
 #include "games/backgammon/backgammon_table.h"
+#include "common/gamewindow.h"
 #include "common/options.h"
 #include "platform/controls.h"
-#include "platform/form.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+// The options as last read from or written to their files.
+struct BackgammonOptions {
+    std::string colour;       // exactly "Y": the user plays yellow; anything else red
+    std::string matchlength;  // the games in a match
+    std::string cube;         // exactly "ON": the doubling cube is in use
+};
 
 // Backgammon: the user against one named computer player. The rules live in plain functions over
 // `table`; the window places the checkers, shows the targets of a drag, throws the dice and runs
@@ -17,7 +25,7 @@
 // The user's checkers are the discs Shape1(1..15), dragged by their transparent handles
 // Image1(1..15); the computer's are Shape2(1..15). The point areas Image2(1..24) take drops
 // during a drag, when they lie in front of the handles; otherwise the handles lie in front.
-class backgammon : public platform::Form {
+class backgammon : public common::GameWindow {
 public:
     backgammon();
 
@@ -32,8 +40,12 @@ public:
     void rollKnown(int die1value, int die2value);
     // Whether the user may move checkers now: from the roll until the turn is handed over.
     bool userturn() const { return userturn_; }
+    bool cubeinuse() const { return settings.cube == "ON"; }
 
     bgrules::BackgammonTable table;
+    BackgammonOptions settings;
+    // The names the board shows: the user's and the computer player's picked for this board.
+    std::string username, compname;
     float scale = 1;
 
     // Back to front, as designed.
@@ -59,27 +71,8 @@ public:
     platform::Timer Timer2{*this, 1, false};     // hands the turn to the computer
     platform::Timer Timer3{*this, 1, false};     // the same; also a game the computer opens
 
-    platform::TextBox txtres{*this};
-    platform::RichTextBox RichTextBox1{*this};  // who rolls first; the last winner's letter
-    platform::RichTextBox RichTextBox2{*this};  // the colour played
-    platform::RichTextBox RichTextBox3{*this};  // games in a match
-    platform::RichTextBox RichTextBox4{*this};  // the doubling cube in use
-    platform::RichTextBox RichTextBox9{*this};  // the sound switch
-    platform::TextBox Text1{*this};   // the user's checker last under the pointer
-    platform::TextBox Text2{*this};   // the point the user's checker was dropped on
-    platform::TextBox Text3{*this};   // the point last under the pointer
-    platform::TextBox Text6{*this};   // the computer's checker being moved
-    platform::TextBox Text7{*this};   // its target
-    platform::TextBox Text8{*this};   // its source
-    platform::TextBox Text14{*this};  // compwins
-    platform::TextBox Text15{*this};  // playerwins
-    platform::MediaPlayer player{*this};
-
-    platform::Menu file{*this, "File"};
-    platform::Menu newstuff{file, "New Game"};
-    platform::Menu dash{file, "-"};
-    platform::Menu exit{file, "Exit"};
-    platform::Menu options{*this, "Options"};
+    platform::Menu newstuff{file, "New Game", div};
+    platform::Menu options{*this, "Options", sound};
     platform::Menu firstm{options, "First Move"};
     platform::Menu playerfirst{firstm, "Player"};
     platform::Menu compfirst{firstm, "Computer"};
@@ -95,13 +88,8 @@ public:
     platform::Menu f5{options, "Best Score After 5 Games"};
     platform::Menu f7{options, "Best Score After 7 Games"};
     platform::Menu f9{options, "Best Score After 9 Games"};
-    platform::Menu Scorestuff{*this, "Score"};
+    platform::Menu Scorestuff{*this, "Score", sound};
     platform::Menu viewscore{Scorestuff, "View Score"};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::Menu help{*this, "Help"};
-    platform::Menu rules{help, "Rules"};
 
 private:
     void design();
@@ -114,8 +102,7 @@ private:
     void tickcolour();
     void tickcube();
     std::array<common::OptionItem, 4> matchitems();
-    void choose(platform::RichTextBox& holder, std::string_view value, std::string_view file,
-                void (backgammon::*tick)());
+    void choose(std::string& option, std::string_view value, std::string_view file, void (backgammon::*tick)());
     void colourcheckers(bool userYellow);
     void stackslabs();
 
@@ -132,9 +119,10 @@ private:
     void showcube();
     void showpoints();
     void stopplay();
-    void endgame(bgrules::Side winner, std::int64_t points);
+    void endgame(bgrules::Side winner, bool borneOff);
     void openscore(bool gameover);
-    void playsound(std::string_view wave);
+    // The user's checker a drag carries, 0 when the source is no handle.
+    int dragged(const platform::Control& Source) const;
 
     void Image1_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void Image1_DragOver(int Index, platform::Control& Source, double X, double Y, int State);
@@ -145,7 +133,6 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    void exit_Click();
     void playerfirst_Click();
     void compfirst_Click();
     void Random_Click();
@@ -153,14 +140,12 @@ private:
     void red_Click();
     void doublecubeon_Click();
     void doublecubeoff_Click();
+    void choosematch(std::string_view games);
     void f3_Click();
     void f5_Click();
     void f7_Click();
     void f9_Click();
     void viewscore_Click();
-    void onsound_Click();
-    void off_Click();
-    void rules_Click();
 
     bool userturn_ = false;
     bool handingover_ = false;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 // The state of the Backgammon board, shared by the window and the plain rules, under the names
@@ -67,6 +68,9 @@ struct BackgammonTable {
     int playerpips = 0, comppips = 0;
     std::int64_t playerscore = 0, compscore = 0;
     int playerwins = 0, compwins = 0;
+    // Who rolls first in the next game: as read from its file ("P", "C" or "R"), then the last
+    // winner's letter.
+    std::string firstroll;
 };
 
 // The owner code that a point's count gives, for the side that holds it.

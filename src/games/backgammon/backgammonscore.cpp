@@ -7,9 +7,8 @@
 #include "common/scaling.h"
 #include "platform/boxes.h"
 
-#include <charconv>
-#include <cstdint>
 #include <string>
+#include <utility>
 
 using namespace platform;
 
@@ -21,14 +20,6 @@ BackgammonScoreBoard& owner() {
 }
 
 Form* board() { return owner().loaded ? owner().loaded() : nullptr; }
-
-// Points shown by a label; the game window writes them, so anything else counts as none.
-std::int64_t points(const Label& label) {
-    const std::string& text = label.Caption.get();
-    std::int64_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 }  // namespace
 
@@ -51,18 +42,13 @@ backgammonscore::backgammonscore() {
     Line1.Y1 = 240;
     Line1.X2 = 2520;
     Line1.Y2 = 1680;
-    Text1.Move(840, 2640);
-    txtres.Move(3120, 1800);
-    Text1.Visible = false;
-    txtres.Visible = false;
 }
 
 void backgammonscore::connect(BackgammonScoreBoard board) { owner() = std::move(board); }
 
 void backgammonscore::Form_Load() {
     common::lockowner(board());
-    const core::ScaleChoice choice =
-        common::setscale(txtres, {art::bgboard::kScaleAt640, art::bgboard::kScaleAt800});
+    const core::ScaleChoice choice = common::setscale(*this, {art::bgboard::kScaleAt640, art::bgboard::kScaleAt800});
     const float scale = choice.scale;
     if (core::smallscreen(choice))
         for (Label* label : {&Label1, &Label2, &Label3, &Label4}) label->Font.Size = 7;
@@ -73,19 +59,27 @@ void backgammonscore::Form_Load() {
 
 void backgammonscore::Form_Activate() { decide(); }
 
+void backgammonscore::showstanding(const BackgammonStanding& standing) {
+    standing_ = standing;
+    Label1.Caption = standing.user;
+    Label2.Caption = standing.computer;
+    Label3.Caption = std::to_string(standing.userpoints);
+    Label4.Caption = std::to_string(standing.computerpoints);
+}
+
 void backgammonscore::decide() {
     if (!board()) return;
     const std::string lengthText = owner().matchlength();
     const int length = bgrules::matchLength(lengthText);
     if (!length || owner().gamesplayed() < length) return;
-    if (bgrules::userWinsMatch(points(Label3), points(Label4)))
+    if (bgrules::userWinsMatch(standing_.userpoints, standing_.computerpoints))
         MsgBox("After " + lengthText + " games you have a higher score than " + owner().computername() +
                    ". You Win!",
                vbInformation, "You Win!");
     else
-        MsgBox("After " + lengthText + " games " + Label2.Caption.get() + " has a higher score than you do. You Lost!",
+        MsgBox("After " + lengthText + " games " + standing_.computer + " has a higher score than you do. You Lost!",
                vbInformation, "You Lost!");
-    Text1.Text = "DONE2";
+    closing_ = Closing::NewMatch;
     // Decided from View Score with a game still under way, that game is over too.
     owner().matchdecided();
 }
@@ -101,9 +95,9 @@ void backgammonscore::Form_Unload(int&) {
     Hide();
     Form* game = board();
     if (!game) return;
-    if (Text1.Text.get() == "DONE") owner().nextgame();
-    if (Text1.Text.get() == "DONE2") owner().newmatch();
-    Text1.Text = "";
+    const Closing closing = std::exchange(closing_, Closing::Nothing);
+    if (closing == Closing::NextGame) owner().nextgame();
+    if (closing == Closing::NewMatch) owner().newmatch();
     common::releaseowner(game);
     game->Show();
 }

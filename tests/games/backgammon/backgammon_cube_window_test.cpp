@@ -58,10 +58,10 @@ TEST_F(BackgammonTest, TheComputerRefusesWhenFarBehindAndTheUserWinsTheStakeAsIt
     EXPECT_EQ(refusal.title, platform::kProgramTitle) << "with no title of its own";
     EXPECT_EQ(b.table.playerscore, 2);
     EXPECT_EQ(b.table.playerwins, 1);
-    EXPECT_EQ(b.Text15.Text.get(), "1");
-    EXPECT_EQ(b.RichTextBox1.Text.get(), "P");
+    EXPECT_EQ(b.table.playerwins, 1);
+    EXPECT_EQ(b.table.firstroll, "P");
     ASSERT_NE(scoreShown(), nullptr);
-    EXPECT_EQ(scoreShown()->Text1.Text.get(), "DONE");
+    EXPECT_EQ(scoreShown()->closing(), backgammonscore::Closing::NextGame);
 }
 
 TEST_F(BackgammonTest, ARefusalDuringTheComputersTurnStopsItsMoves) {
@@ -118,13 +118,13 @@ TEST_F(BackgammonTest, RefusingTheComputersDoubleAtFourLosesFourAndNoDiceAreThro
     EXPECT_EQ(boxes.shown().back().title, "You Lost");
     EXPECT_EQ(b.table.compscore, 4);
     EXPECT_EQ(b.table.compwins, 1);
-    EXPECT_EQ(b.Text14.Text.get(), "1");
+    EXPECT_EQ(b.table.compwins, 1);
     EXPECT_EQ(b.Label4.Caption.get(), "4");
-    EXPECT_EQ(b.RichTextBox1.Text.get(), "C");
+    EXPECT_EQ(b.table.firstroll, "C");
     EXPECT_EQ(playedCount("dice.wav"), 0);
     EXPECT_FALSE(b.Timer1.Enabled || b.Timer2.Enabled || b.Timer3.Enabled);
     ASSERT_NE(scoreShown(), nullptr);
-    EXPECT_EQ(scoreShown()->Text1.Text.get(), "DONE");
+    EXPECT_EQ(scoreShown()->closing(), backgammonscore::Closing::NextGame);
     EXPECT_EQ(scoreShown()->Label4.Caption.get(), "4");
 }
 

@@ -23,6 +23,7 @@ void BackgammonTest::setBoard(backgammon& b, const bgrules::BackgammonTable& boa
     t.playerwins = b.table.playerwins;
     t.compwins = b.table.compwins;
     t.firstrolldone = b.table.firstrolldone;
+    t.firstroll = b.table.firstroll;
     b.table = t;
     b.layout();
 }
@@ -66,7 +67,7 @@ backgammonscore* BackgammonTest::scoreShown() {
 }
 
 void BackgammonTest::expectVerdict(const backgammon& b, int gamesAfter) {
-    const int length = bgrules::matchLength(b.RichTextBox3.Text.get());
+    const int length = bgrules::matchLength(b.settings.matchlength);
     if (length && gamesAfter >= length) boxes.expect("After ", platform::vbOK);
 }
 
@@ -96,7 +97,7 @@ BackgammonTest::Played BackgammonTest::playGame(backgammon& b, bool userDoubles,
             BackgammonTable next = b.table;
             next.playerpips = userpips(next);
             next.comppips = computerpips(next);
-            if (computerOffers(next, b.RichTextBox4.Text.get() == "ON")) {
+            if (computerOffers(next, b.cubeinuse())) {
                 ++played.computerOffers;
                 boxes.expect("wants to double?", acceptOffers ? platform::vbYes : platform::vbNo);
                 if (!acceptOffers) {

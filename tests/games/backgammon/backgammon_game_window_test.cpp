@@ -27,19 +27,19 @@ TEST_F(BackgammonTest, AWholeGameWithADoubleEachWay) {
     EXPECT_GT(played.computerTicks, 20);
     EXPECT_GT(played.userMoves, 20);
     backgammonscore& score = *scoreShown();
-    EXPECT_EQ(score.Text1.Text.get(), "DONE");
+    EXPECT_EQ(score.closing(), backgammonscore::Closing::NextGame);
     EXPECT_FALSE(b.Enabled) << "the score window holds the board";
     EXPECT_FALSE(b.Timer1.Enabled || b.Timer2.Enabled || b.Timer3.Enabled);
     const bool userWon = b.table.playeroff == kCheckers;
     EXPECT_NE(userWon, b.table.compoff == kCheckers);
-    EXPECT_EQ(b.RichTextBox1.Text.get(), userWon ? "P" : "C");
+    EXPECT_EQ(b.table.firstroll, userWon ? "P" : "C");
     const std::int64_t points = userWon ? b.table.playerscore : b.table.compscore;
     EXPECT_GE(points, b.table.cubevalue);
     EXPECT_EQ(points % b.table.cubevalue, 0);
     EXPECT_EQ(score.Label3.Caption.get(), std::to_string(b.table.playerscore));
     EXPECT_EQ(score.Label4.Caption.get(), std::to_string(b.table.compscore));
     EXPECT_EQ(score.Label2.Caption.get(), b.Label2.Caption.get());
-    EXPECT_EQ(b.Text15.Text.get(), userWon ? "1" : "0");
+    EXPECT_EQ(b.table.playerwins, userWon ? 1 : 0);
 
     close(score);
     EXPECT_EQ(platform::loaded<backgammonscore>(), nullptr);
@@ -60,15 +60,15 @@ TEST_F(BackgammonTest, AWholeMatchOfThreeEndsInANewMatch) {
         backgammonscore* score = scoreShown();
         ASSERT_NE(score, nullptr);
         EXPECT_EQ(b.table.playerwins + b.table.compwins, game);
-        EXPECT_EQ(score->Text1.Text.get(), game < 3 ? "DONE" : "DONE2");
+        EXPECT_EQ(score->closing(), game < 3 ? backgammonscore::Closing::NextGame : backgammonscore::Closing::NewMatch);
         close(*score);
     }
     const auto& shown = boxes.shown();
     const auto verdicts = std::ranges::count_if(shown, [](const auto& box) { return box.prompt.starts_with("After 3 games"); });
     EXPECT_EQ(verdicts, 1);
     EXPECT_EQ(b.table.playerscore + b.table.compscore, 0) << "a new match";
-    EXPECT_EQ(b.Text14.Text.get(), "0");
-    EXPECT_EQ(b.Text15.Text.get(), "0");
+    EXPECT_EQ(b.table.compwins, 0);
+    EXPECT_EQ(b.table.playerwins, 0);
     EXPECT_EQ(b.Label3.Caption.get(), "0");
     EXPECT_TRUE(b.die1.Enabled) << "the first roller comes from the file again";
 }
@@ -139,10 +139,10 @@ TEST_F(BackgammonTest, TheUsersLastCheckerOffWinsAGammon) {
     EXPECT_EQ(boxes.shown().back().title, "You Win");
     EXPECT_EQ(b.table.playerscore, 4) << "two points for the gammon, doubled by the cube";
     EXPECT_EQ(b.table.playerwins, 1);
-    EXPECT_EQ(b.RichTextBox1.Text.get(), "P");
+    EXPECT_EQ(b.table.firstroll, "P");
     backgammonscore* score = scoreShown();
     ASSERT_NE(score, nullptr);
-    EXPECT_EQ(score->Text1.Text.get(), "DONE");
+    EXPECT_EQ(score->closing(), backgammonscore::Closing::NextGame);
     EXPECT_EQ(score->Label3.Caption.get(), "4");
     EXPECT_FALSE(b.Timer1.Enabled || b.Timer2.Enabled || b.Timer3.Enabled);
 }
@@ -153,8 +153,8 @@ TEST_F(BackgammonTest, TheComputersLastCheckerOffWinsAndItRollsFirstNext) {
     boxes.expect("You Lost", platform::vbOK);
     computerMoves(b, 3, 2);
     EXPECT_EQ(b.table.compscore, 3) << "a backgammon: the user still has a checker on 9";
-    EXPECT_EQ(b.Text14.Text.get(), "1");
-    EXPECT_EQ(b.RichTextBox1.Text.get(), "C");
+    EXPECT_EQ(b.table.compwins, 1);
+    EXPECT_EQ(b.table.firstroll, "C");
     EXPECT_FALSE(b.Shape2[1].Visible);
     EXPECT_TRUE(b.Shape5[15].Visible);
     backgammonscore* score = scoreShown();

@@ -119,4 +119,20 @@ TEST_F(BackgammonTest, RulesOpenTheBackgammonPage) {
     EXPECT_TRUE(b.Enabled);
 }
 
+TEST_F(BackgammonTest, MenusStandInTheirDesignOrder) {
+    backgammon& b = openBoard();
+    using Captions = std::vector<std::string>;
+    EXPECT_EQ(gp::menuCaptions(b), (Captions{"File", "Options", "Score", "Sound", "Help"}));
+    EXPECT_EQ(gp::menuCaptions(b.file), (Captions{"New Game", "-", "Exit"}));
+    EXPECT_EQ(gp::menuCaptions(b.options), (Captions{"First Move", "Play As", "Double Cube", "-", "Best Score After 3 Games",
+                                                     "Best Score After 5 Games", "Best Score After 7 Games",
+                                                     "Best Score After 9 Games"}));
+    EXPECT_EQ(gp::menuCaptions(b.firstm), (Captions{"Player", "Computer", "Random"}));
+    EXPECT_EQ(gp::menuCaptions(b.playas), (Captions{"Yellow", "Red"}));
+    EXPECT_EQ(gp::menuCaptions(b.dcube), (Captions{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(b.Scorestuff), Captions{"View Score"});
+    EXPECT_EQ(gp::menuCaptions(b.sound), (Captions{"On", "Off"}));
+    EXPECT_EQ(gp::menuCaptions(b.help), Captions{"Rules"});
+}
+
 }  // namespace

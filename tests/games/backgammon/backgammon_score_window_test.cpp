@@ -15,8 +15,6 @@ void setMatch(backgammon& b, int userWins, int computerWins, int userPoints, int
     b.table.compwins = computerWins;
     b.table.playerscore = userPoints;
     b.table.compscore = computerPoints;
-    b.Text15.Text = std::to_string(userWins);
-    b.Text14.Text = std::to_string(computerWins);
     b.Label3.Caption = std::to_string(userPoints);
     b.Label4.Caption = std::to_string(computerPoints);
 }
@@ -41,11 +39,11 @@ TEST_F(BackgammonTest, AfterTheLastGameTheScoreWindowDecidesTheMatch) {
                                              : "After 3 games " + name + " has a higher score than you do. You Lost!");
         EXPECT_EQ(verdict.style, platform::vbInformation);
         backgammonscore& score = *scoreShown();
-        EXPECT_EQ(score.Text1.Text.get(), "DONE2");
+        EXPECT_EQ(score.closing(), backgammonscore::Closing::NewMatch);
         close(score);
         EXPECT_EQ(b.table.playerscore + b.table.compscore, 0) << "a new match";
         EXPECT_EQ(b.Label3.Caption.get(), "0");
-        EXPECT_EQ(b.Text14.Text.get(), "0");
+        EXPECT_EQ(b.table.compwins, 0);
         b.Unload();
         settle();
     }
@@ -54,7 +52,7 @@ TEST_F(BackgammonTest, AfterTheLastGameTheScoreWindowDecidesTheMatch) {
 TEST_F(BackgammonTest, ViewScoreMidMatchShowsTheTotalsAndChangesNothing) {
     backgammon& b = openBoard();
     platform::window<gp::mainstandin>().Label1.Caption = "Ada";
-    b.Label1.Caption = "Ada";
+    b.username = "Ada";
     setMatch(b, 1, 1, 2, 3);
     b.rollKnown(6, 5);
     chooseMenu(b.viewscore);
@@ -64,7 +62,7 @@ TEST_F(BackgammonTest, ViewScoreMidMatchShowsTheTotalsAndChangesNothing) {
     EXPECT_EQ(score.Label2.Caption.get(), b.Label2.Caption.get());
     EXPECT_EQ(score.Label3.Caption.get(), "2");
     EXPECT_EQ(score.Label4.Caption.get(), "3");
-    EXPECT_EQ(score.Text1.Text.get(), "");
+    EXPECT_EQ(score.closing(), backgammonscore::Closing::Nothing);
     EXPECT_FALSE(b.Enabled);
     EXPECT_TRUE(platform::loaded<gp::mainstandin>()->Enabled);
     const BackgammonTable before = b.table;
@@ -85,7 +83,7 @@ TEST_F(BackgammonTest, AMatchShortenedBelowTheGamesPlayedIsDecidedAtTheNextLook)
     chooseMenu(b.f3);
     boxes.expect("After 3 games", platform::vbOK);
     chooseMenu(b.viewscore);
-    EXPECT_EQ(scoreShown()->Text1.Text.get(), "DONE2");
+    EXPECT_EQ(scoreShown()->closing(), backgammonscore::Closing::NewMatch);
 }
 
 // A match decided from View Score in the middle of a game (its length shortened below the games
@@ -102,11 +100,11 @@ TEST_F(BackgammonTest, AMatchDecidedFromViewScoreStopsTheGameUnderIt) {
     boxes.expect("After 3 games", platform::vbOK);
     chooseMenu(b.viewscore);
     backgammonscore& score = *scoreShown();
-    ASSERT_EQ(score.Text1.Text.get(), "DONE2");
+    ASSERT_EQ(score.closing(), backgammonscore::Closing::NewMatch);
     advance(5000);
     EXPECT_EQ(b.table.compoff, 14) << "the computer bore off under the verdict";
     EXPECT_EQ(b.table.compwins, 2);
-    EXPECT_EQ(score.Text1.Text.get(), "DONE2");
+    EXPECT_EQ(score.closing(), backgammonscore::Closing::NewMatch);
     close(score);
     EXPECT_EQ(b.table.playerwins + b.table.compwins, 0) << "a new match";
     EXPECT_EQ(b.table.playerscore + b.table.compscore, 0);
@@ -119,7 +117,7 @@ TEST_F(BackgammonTest, AMatchLengthThatIsNoNumberDecidesNothing) {
     setMatch(b, 6, 4, 9, 8);
     chooseMenu(b.viewscore);
     EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_EQ(scoreShown()->Text1.Text.get(), "");
+    EXPECT_EQ(scoreShown()->closing(), backgammonscore::Closing::Nothing);
 }
 
 TEST_F(BackgammonTest, AGameEndingUnderAnOpenScoreWindowIsStillDecided) {
@@ -136,7 +134,7 @@ TEST_F(BackgammonTest, AGameEndingUnderAnOpenScoreWindowIsStillDecided) {
     boxes.expect("After 3 games", platform::vbOK);
     advance(1000);
     EXPECT_EQ(b.table.compwins, 2);
-    EXPECT_EQ(scoreShown()->Text1.Text.get(), "DONE2");
+    EXPECT_EQ(scoreShown()->closing(), backgammonscore::Closing::NewMatch);
     EXPECT_EQ(scoreShown()->Label4.Caption.get(), std::to_string(1 + 2));
 }
 
@@ -151,7 +149,7 @@ TEST_F(BackgammonTest, ClosingTheBoardClosesTheScoreWindowWithoutANewGame) {
         boxes.expect("You Lost", platform::vbOK);
         advance(1000);
         ASSERT_NE(scoreShown(), nullptr);
-        ASSERT_EQ(scoreShown()->Text1.Text.get(), "DONE");
+        ASSERT_EQ(scoreShown()->closing(), backgammonscore::Closing::NextGame);
         if (throughTheBoard) {
             b.Unload();
             settle();
