@@ -15,4 +15,10 @@ void tickoption(std::string_view holder, std::span<const OptionItem> items) {
     for (const OptionItem& option : items) option.item->Checked = &option == match;
 }
 
+void settingradio(std::string& holder, std::string_view value, std::string_view name,
+                  std::span<const OptionItem> items) {
+    writesetting(holder, value, name);
+    tickoption(holder, items);
+}
+
 }  // namespace common

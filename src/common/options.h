@@ -3,6 +3,7 @@
 #include "common/settings.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -26,11 +27,7 @@ void tickoption(std::string_view holder, std::span<const OptionItem> items);
 
 // Choosing an option item: the value goes into the holder and the file, is read back from the
 // file, and the ticks follow what was read.
-template <class Holder>
-void settingradio(Holder& holder, std::string_view value, std::string_view name,
-                  std::span<const OptionItem> items) {
-    writesetting(holder, value, name);
-    tickoption(holder.Text.get(), items);
-}
+void settingradio(std::string& holder, std::string_view value, std::string_view name,
+                  std::span<const OptionItem> items);
 
 }  // namespace common

@@ -22,15 +22,6 @@ float fitscale(float scale, core::ScreenKind kind, const core::ScaleFactors& fac
 // maximized window covers the screen whatever its factor.
 core::ScaleChoice setscale(const platform::Form& window, const core::ScaleFactors& factors);
 
-// `setscale` on a window that still keeps the screen-size text in its hidden `txtres`.
-template <class TextHolder>
-    requires requires(TextHolder& h) { h.Text = std::string(); }
-core::ScaleChoice setscale(TextHolder& txtres, const core::ScaleFactors& factors) {
-    core::ScaleChoice choice = setscale(txtres.form(), factors);
-    txtres.Text = choice.text;
-    return choice;
-}
-
 // `scaleit` on a window or a control: Height, Width, Top and Left, in that order, times scale.
 template <class Object>
 void scaleit(Object& object, float scale) {

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-// One value per small file, kept in a window's hidden holder (its in-memory copy of the setting).
+// One value per small file, kept in a string of the window's or its table's (its in-memory copy of
+// the setting).
 namespace common {
 
 // The holder takes the file's value: its whole text less the final line break.
@@ -21,21 +22,5 @@ std::string switchfile(std::string_view switchname);
 inline bool soundon(std::string_view holder) { return holder == "YES"; }
 inline constexpr std::string_view kSoundOn = "YES";
 inline constexpr std::string_view kSoundOff = "NO";
-
-// The same for a window's hidden holder control (a text or rich-text box).
-template <class Holder>
-    requires requires(Holder& h) { h.Text = std::string(); }
-void readsetting(Holder& holder, std::string_view name) {
-    holder.Text = platform::readSetting(name);
-}
-
-template <class Holder>
-    requires requires(Holder& h) { h.Text = std::string(); }
-bool writesetting(Holder& holder, std::string_view value, std::string_view name, bool readBack = true) {
-    holder.Text = std::string(value);
-    const bool written = platform::writeSetting(name, holder.Text.get());
-    if (readBack || !written) readsetting(holder, name);
-    return written;
-}
 
 }  // namespace common

@@ -35,27 +35,4 @@ bool beats(int result, std::string_view stored, TopOrder order);
 // out. Returns the rank it took, or 0 when the table is unchanged.
 int entertopthree(TopThree& table, std::string_view name, int result, TopOrder order);
 
-// The table as a game window keeps it: hidden holders (text or rich-text boxes) for the names and
-// the values of ranks 1 to 3.
-template <class Holder>
-struct TopHolders {
-    std::array<Holder*, 3> names;
-    std::array<Holder*, 3> values;
-};
-
-template <class Holder>
-TopThree readholders(const TopHolders<Holder>& holders) {
-    TopThree table;
-    for (std::size_t k = 0; k < table.size(); ++k) table[k] = {holders.names[k]->Text, holders.values[k]->Text};
-    return table;
-}
-
-template <class Holder>
-void fillholders(const TopHolders<Holder>& holders, const TopThree& table) {
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        holders.names[k]->Text = table[k].name;
-        holders.values[k]->Text = table[k].value;
-    }
-}
-
 }  // namespace common

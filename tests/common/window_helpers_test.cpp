@@ -1,3 +1,4 @@
+#include "common/gamewindow.h"
 #include "common/locks.h"
 #include "common/mainwindow.h"
 #include "common/namelabel.h"
@@ -5,7 +6,6 @@
 #include "common/question.h"
 #include "common/rules.h"
 #include "common/scaling.h"
-#include "common/sound.h"
 #include "common/support/standins.h"
 
 #include "platform/boxes.h"
@@ -22,44 +22,31 @@
 
 namespace {
 
-// A game window in miniature: a Sound menu over a switch file, a player, a screen-size holder, and
-// the main window locked while it is open.
-class minigame : public platform::Form {
+// A game window in miniature on the shared base: a Sound menu over a switch file, an option menu,
+// and the main window locked while it is open.
+class minigame : public common::GameWindow {
 public:
-    minigame() {
-        on(onsound.Click, &minigame::onsound_Click);
-        on(off.Click, &minigame::off_Click);
+    minigame() : GameWindow("golf", "golf") {
         Move(1200, 600, 6000, 4000);
         card.Move(1000, 2000, 1065, 1440);
         edge.X1 = 480, edge.Y1 = 600, edge.X2 = 4800, edge.Y2 = 4560;
     }
-    platform::Menu speed{*this, "Speed"};
+    platform::Menu speed{*this, "Speed", sound};
     platform::Menu slow{speed, "Slow"};
     platform::Menu fast{speed, "Fast "};
-    platform::Menu sound{*this, "Sound"};
-    platform::Menu onsound{sound, "On"};
-    platform::Menu off{sound, "Off"};
-    platform::RichTextBox RichTextBox9{*this};
-    platform::MediaPlayer player{*this};
-    platform::TextBox txtres{*this};
     platform::Image card{*this};
     platform::Line edge{*this};
     platform::Label Label1{*this};
 
-    void Form_Load() override {
-        common::lockmain();
-        common::soundswitch(RichTextBox9, onsound, off, "golf");
-    }
+    void Form_Load() override { common::lockmain(); }
     void Form_Activate() override { common::lockmain(); }
     void Form_Unload(int&) override { common::releasemain(); }
-    void onsound_Click() { common::setsound(RichTextBox9, onsound, off, "golf", true); }
-    void off_Click() { common::setsound(RichTextBox9, onsound, off, "golf", false); }
-    void flick() { common::playsound(RichTextBox9, player, "flick.wav"); }
+    void flick() { playsound("flick.wav"); }
     void choose(std::string_view value) {
-        common::settingradio(RichTextBox1, value, "\\speed.dat", speeds());
+        common::settingradio(speedsetting, value, "\\speed.dat", speeds());
     }
     std::array<common::OptionItem, 2> speeds() { return {{{"SLOW", &slow}, {"FAST", &fast}}}; }
-    platform::RichTextBox RichTextBox1{*this};
+    std::string speedsetting;
 };
 
 class WindowHelpers : public gp::WindowTest {
@@ -102,7 +89,7 @@ TEST_F(WindowHelpers, OnAndOffWriteTheSwitchAndDecideEverySound) {
     auto& g = open<minigame>();
     chooseMenu(g.off);
     EXPECT_EQ(switchBytes(), "NO\r\n");
-    EXPECT_EQ(g.RichTextBox9.Text.get(), "NO");
+    EXPECT_FALSE(g.soundon());
     g.flick();
     EXPECT_TRUE(sounds.played().empty());
 
@@ -133,7 +120,7 @@ TEST_F(WindowHelpers, AFailedSwitchWriteLeavesTheTicksTellingWhatSoundsDo) {
     EXPECT_EQ(g.off.Checked.get(), !heard);
 }
 
-TEST_F(WindowHelpers, SoundDecisionsReadTheHolderNotTheFile) {
+TEST_F(WindowHelpers, SoundDecisionsReadTheSwitchValueNotTheFile) {
     putSwitch("YES\r\n");
     auto& g = open<minigame>();
     putSwitch("NO\r\n");  // another window switched sound off: this one hears of it at its next load
@@ -149,14 +136,14 @@ TEST_F(WindowHelpers, OptionItemsTickWhatTheFileReadsBack) {
     };
     g.choose("FAST");
     EXPECT_EQ(bytes(), "FAST\r\n");
-    EXPECT_EQ(g.RichTextBox1.Text.get(), "FAST");
+    EXPECT_EQ(g.speedsetting, "FAST");
     EXPECT_TRUE(g.fast.Checked.get());
     EXPECT_FALSE(g.slow.Checked.get());
     g.choose("SLOW");
     EXPECT_TRUE(g.slow.Checked.get());
     EXPECT_FALSE(g.fast.Checked.get());
     g.choose("fast");
-    EXPECT_EQ(g.RichTextBox1.Text.get(), "fast");
+    EXPECT_EQ(g.speedsetting, "fast");
     EXPECT_TRUE(g.slow.Checked.get()) << "a value of no item leaves the ticks";
     common::tickoption("FAST", std::array<common::OptionItem, 2>{{{"FAST", &g.fast}, {"FAST", &g.slow}}});
     EXPECT_TRUE(g.fast.Checked.get()) << "the first match wins";
@@ -218,7 +205,7 @@ TEST_F(WindowHelpers, PlayAgainAsksYesNoWithTheInformationIcon) {
     EXPECT_EQ(boxes.shown()[1].title, "Play Again?");
 }
 
-TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
+TEST_F(WindowHelpers, SetScaleNamesTheScreenAndScaleItShrinksInOrder) {
     struct Case { int w, h; const char* text; float scale; bool small; };
     const Case cases[] = {
         {640, 480, "Screen Resolution: 640 x 480", 0.74f, true},
@@ -229,8 +216,8 @@ TEST_F(WindowHelpers, SetScaleWritesTheScreenTextAndScaleItShrinksInOrder) {
     for (const auto& c : cases) {
         setScreen(c.w, c.h);
         auto& g = reopen();
-        const auto choice = common::setscale(g.txtres, {0.74f, 0.9f});
-        EXPECT_EQ(g.txtres.Text.get(), c.text);
+        const auto choice = common::setscale(g, {0.74f, 0.9f});
+        EXPECT_EQ(choice.text, c.text);
         EXPECT_EQ(choice.scale, c.scale) << c.text;
         EXPECT_EQ(core::smallscreen(choice), c.small) << c.text;
         common::scaleit(g.card, choice.scale);

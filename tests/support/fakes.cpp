@@ -1,6 +1,5 @@
 #include "support/fakes.h"
 
-#include "core/chance.h"
 #include "platform/services.h"
 
 #include <gtest/gtest.h>
@@ -54,29 +53,6 @@ ScriptedBoxes::~ScriptedBoxes() {
     currentBoxes = outer_;
     if (!currentBoxes) platform::setBoxHook({});
 }
-
-RandomPlay::RandomPlay() {
-    platform::setBoxHook([this](const BoxRequest& request) {
-        prompts_.push_back(request.prompt);
-        if (!isYesNo(request.style)) return BoxReply{platform::vbOK, {}};
-        return BoxReply{pick(2) ? platform::vbYes : platform::vbNo, {}};
-    });
-}
-
-RandomPlay::~RandomPlay() {
-    if (!currentBoxes) {
-        platform::setBoxHook({});
-        return;
-    }
-    platform::setBoxHook([](const BoxRequest& request) { return currentBoxes->answer(request); });
-}
-
-void RandomPlay::seed(std::uint32_t seed) {
-    gestures_.seed(seed);
-    core::Randomize(seed);
-}
-
-int RandomPlay::pick(int n) { return static_cast<int>(gestures_() % static_cast<std::uint32_t>(n)); }
 
 void ScriptedBoxes::expect(std::string match, int answer) {
     script_.push_back({BoxRequest::Kind::Message, std::move(match), {answer, {}}, {}});

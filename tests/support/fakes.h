@@ -2,11 +2,9 @@
 
 #include "platform/boxes.h"
 
-#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -41,7 +39,6 @@ public:
     const std::vector<platform::BoxRequest>& shown() const { return shown_; }  // every box, in order
 
 private:
-    friend class RandomPlay;  // which hands the boxes back to the script when it ends
     struct Answer {
         platform::BoxRequest::Kind kind;
         std::string match;
@@ -90,28 +87,6 @@ private:
     std::vector<std::string> opened_;
     bool failing_ = false;
     RecordingBrowser* outer_;
-};
-
-// A seeded run of random gestures: the test's choices and the answers to every message box come
-// from one generator. While it lives every message box is answered at random (an OK box with OK, a
-// Yes/No box with Yes or No); the scripted boxes answer again when it ends.
-class RandomPlay {
-public:
-    RandomPlay();
-    ~RandomPlay();
-    RandomPlay(const RandomPlay&) = delete;
-    RandomPlay& operator=(const RandomPlay&) = delete;
-
-    // Seeds the choices and the program's own random generator alike.
-    void seed(std::uint32_t seed);
-    // A choice from 0 to n - 1.
-    int pick(int n);
-    // The prompts of the message boxes shown, in order.
-    const std::vector<std::string>& prompts() const { return prompts_; }
-
-private:
-    std::mt19937 gestures_;
-    std::vector<std::string> prompts_;
 };
 
 }  // namespace gp
