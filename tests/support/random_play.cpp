@@ -347,7 +347,8 @@ platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
 const std::vector<std::string>& promptsOfStep() { return stepPrompts; }
 
 void RandomPlayTest::perform(const Step& step, const std::function<void()>& start, std::string* said) {
-    for (Form* f : platform::loadedForms())
+    const std::vector<Form*> noted = platform::loadedForms();
+    for (Form* f : noted)
         if (const PlayedWindow* rules = rulesOf(*f); rules && rules->before) rules->before(*f);
     stepPrompts.clear();
     std::mt19937 r(step.pick);
@@ -376,6 +377,11 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
             useWindow(form, step.gesture, r, what);
     }
     settle();
+    // A window the step opened had nothing to note before it: it is held to how it opened, not to
+    // what an earlier window of its kind (of another run, in another program folder) left noted.
+    for (Form* f : platform::loadedForms())
+        if (const PlayedWindow* rules = rulesOf(*f); rules && rules->before && std::ranges::count(noted, f) == 0)
+            rules->before(*f);
     if (said) *said = what.str() + *said;
     answering = nullptr;
     answersSaid = nullptr;

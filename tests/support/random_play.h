@@ -49,7 +49,7 @@ struct PlayRules {
     // says what it did, and a failed expectation inside it breaks the run like a broken rule.
     std::function<std::string(T&, std::mt19937&)> acts{};
     // Optional: called on the window before every step, to note what `holds` then compares with
-    // (what a step may change, and what it may not).
+    // (what a step may change, and what it may not); on a window the step opened, once it has opened.
     std::function<void(T&)> before{};
     // The box prompts its runs must meet between them (a game's every ending), and how many seeds
     // the suite plays it from (a game whose moves are quick may ask for more).
