@@ -1,9 +1,13 @@
 #include "program_test.h"
 
 #include "games/tictactoe-hangman/hangman.h"
+#include "games/tictactoe-hangman/tictactoe.h"
+
+#include "platform/files.h"
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // The random-play kit's own promises, on the windows whose rules lean on them.
 namespace {
@@ -38,6 +42,23 @@ TEST_F(PlayKit, AWindowAStepOpensIsHeldToHowItOpened) {
         opened = true;
     });
     EXPECT_TRUE(opened) << "no step opened Hangman";
+}
+
+// The rules hold on a table as it opens at every screen, where its positions are scaled.
+TEST_F(PlayKit, TicTacToeRulesHoldAtEveryScreen) {
+    const gp::PlayedWindow& rules = rulesNamed("tictactoe");
+    for (const auto& [width, height] : {std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        setScreen(width, height);
+        // Both marks, so that the arrow points at each side.
+        for (const char* mark : {"X", "O"}) {
+            platform::writeSetting("\\tictacwhat.dat", mark);
+            tictactoe& g = game<tictactoe>();
+            EXPECT_EQ(rules.holds(g), "") << "playing " << mark;
+            platform::unload<tictactoe>();
+            settle();
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/topthree.h"
+#include "core/scaling.h"
 #include "games/tictactoe-hangman/hangman.h"
 #include "games/tictactoe-hangman/hangman_rules.h"
 #include "games/tictactoe-hangman/hangmanhighs.h"
@@ -69,7 +70,7 @@ std::string tictactoeHolds(tictactoe& g) {
         if (enabledEmpty > 0 && (marksplaced(t) != 0 || t.playermark != kX))
             return "a click is taken in the computer's wait other than before the first mark";
     }
-    const bool arrowAtUser = g.Image1.Top == 1440 * double(g.scale);
+    const bool arrowAtUser = g.Image1.Top == core::scaled(1440, g.scale);
     if (arrowAtUser != (enabledEmpty > 0)) return "the arrow does not point at the side that moves";
     const auto suffix = [](int mark) { return std::string(mark == kX ? ": X's" : ": O's"); };
     if (g.Label1.Caption.get() != g.playername + suffix(t.playermark)) return "the user's label is wrong";
