@@ -113,6 +113,8 @@ std::string damageSettings(tictactoe&, std::mt19937& r) {
 
 // The dialog writes what it shows, whatever the game read back into its table meanwhile; with no
 // mark chosen the table's play-as goes back unchanged.
+constexpr std::string_view kSettingsClose = "the settings close and their files hold what they showed";
+
 std::string closeSettings(tictacsettings& dialog, std::mt19937&) {
     const std::string playto = dialog.Combo1.Text.get();
     const char* playas = dialog.Option1.Value ? "X" : dialog.Option2.Value ? "O" : dialog.Option3.Value ? "R" : nullptr;
@@ -123,7 +125,7 @@ std::string closeSettings(tictacsettings& dialog, std::mt19937&) {
     EXPECT_EQ(platform::readSetting("\\tictacto.dat"), playto);
     EXPECT_EQ(platform::readSetting("\\tictacwhat.dat"), playas ? std::string(playas) : held);
     EXPECT_EQ(tictactoerules::playto(playto), std::stoi(playto)) << "the dialog shows a target it plays to";
-    return "the settings close, showing " + playto + " and " + (playas ? playas : "no mark");
+    return std::string(kSettingsClose);
 }
 
 platform::Form* tictactoeWindow() { return platform::loaded<tictactoe>(); }
@@ -135,7 +137,7 @@ const bool tictactoePlayed = gp::playRules<tictactoe>(
                   .moves = tictactoeMoves,
                   .acts = damageSettings,
                   .reaches = {"You Win", "Computer Wins", "Cat", "You win the match! Play again?",
-                              "You Lost the match! Play again?"},
+                              "You Lost the match! Play again?", std::string(kSettingsClose)},
                   .seeds = 5});
 const bool settingsPlayed = gp::playRules<tictacsettings>(
     "tictactoe settings", {.played = false, .locks = tictactoeWindow, .acts = closeSettings});

@@ -266,6 +266,10 @@ void click(Form& form, Control& target, ClientPoint at, std::mt19937& r, std::os
     }
 }
 
+// What the runs of the test have met so far: the prompts of the boxes shown, and what each of the
+// windows' own gestures said it did.
+std::set<std::string>* metSoFar = nullptr;
+
 // The gesture in an enabled window the user has just clicked into.
 void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream& what) {
     const std::vector<platform::Menu*> items = reachableMenus(form);
@@ -275,7 +279,9 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
         return;
     }
     if (const PlayedWindow* rules = rulesOf(form); rules && rules->acts && below(r, 20) == 0) {
-        what << rules->acts(form, r);
+        const std::string did = rules->acts(form, r);
+        if (metSoFar) metSoFar->insert(did);
+        what << did;
         return;
     }
     if (gesture == Gesture::Menu) {
@@ -319,12 +325,11 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
 // The box answers of the step being played.
 std::mt19937* answering = nullptr;
 std::string* answersSaid = nullptr;
-std::set<std::string>* promptsMet = nullptr;
 std::vector<std::string> stepPrompts;
 
 platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
     std::mt19937& r = *answering;
-    if (promptsMet) promptsMet->insert(request.prompt);
+    if (metSoFar) metSoFar->insert(request.prompt);
     stepPrompts.push_back(request.prompt);
     platform::BoxReply reply;
     std::string word;
@@ -425,7 +430,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
     TearDown();
     SetUp();
     boxes.answerWith(anyAnswer);
-    promptsMet = &met_;
+    metSoFar = &met_;
     Outcome outcome;
     testing::TestPartResultArray failures;
     testing::ScopedFakeTestPartResultReporter catcher(testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
@@ -451,7 +456,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
             outcome.broken = broken();
     }
     boxes.answerWith({});
-    promptsMet = nullptr;
+    metSoFar = nullptr;
     return outcome;
 }
 
