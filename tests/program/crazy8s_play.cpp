@@ -7,6 +7,8 @@
 #include "games/crazy8s-war/crazy8s_rules.h"
 #include "core/cards.h"
 
+#include <QWidget>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -137,10 +139,23 @@ std::string suitHolds(choosesuitcrazy8& d) {
     return {};
 }
 
+// The close box before a suit is picked is refused: the choice stays over its locked table.
+constexpr std::string_view kSuitStays = "the suit choice is closed before a pick and stays";
+
+std::string closeSuitEarly(choosesuitcrazy8& d, std::mt19937&) {
+    d.topLevel()->close();
+    EXPECT_EQ(platform::loaded<choosesuitcrazy8>(), &d) << "the suit choice closed without a suit";
+    EXPECT_TRUE(d.Visible);
+    if (const crazy8s* c = platform::loaded<crazy8s>()) {
+        EXPECT_FALSE(c->Enabled) << "the table answers before a suit is picked";
+    }
+    return std::string(kSuitStays);
+}
+
 const bool crazy8sPlayed = gp::playRules<crazy8s>(
     "crazy8s", {.timers = 2, .locks = common::mainwindow, .holds = crazy8sHolds, .moves = crazy8sMoves});
-const bool suitPlayed =
-    gp::playRules<choosesuitcrazy8>("crazy 8s suit", {.played = false, .locks = crazy8sTable, .holds = suitHolds});
+const bool suitPlayed = gp::playRules<choosesuitcrazy8>(
+    "crazy 8s suit", {.played = false, .locks = crazy8sTable, .holds = suitHolds, .acts = closeSuitEarly});
 
 // The code of a card in file order.
 std::int16_t codeof(int rank, core::Suit suit) {
@@ -210,6 +225,7 @@ TEST_F(Crazy8sPlay, LongRunsAtEachScreenSize) {
     for (const char* prompt :
          {"You Win, Keep Playing?", "You Lost, Keep Playing?", "The Suit is now hearts", "The suit is now spades"})
         EXPECT_TRUE(prompts.contains(prompt)) << prompt << " never came; the runs heard:" << heard;
+    EXPECT_TRUE(met().contains(std::string(kSuitStays))) << "no run closed the suit choice before a pick";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "common/mainwindow.h"
 #include "common/names.h"
 #include "common/topthree.h"
+#include "core/scaling.h"
 #include "games/tictactoe-hangman/hangman.h"
 #include "games/tictactoe-hangman/hangman_rules.h"
 #include "games/tictactoe-hangman/hangmanhighs.h"
@@ -69,7 +70,7 @@ std::string tictactoeHolds(tictactoe& g) {
         if (enabledEmpty > 0 && (marksplaced(t) != 0 || t.playermark != kX))
             return "a click is taken in the computer's wait other than before the first mark";
     }
-    const bool arrowAtUser = g.Image1.Top == 1440 * double(g.scale);
+    const bool arrowAtUser = g.Image1.Top == core::scaled(1440, g.scale);
     if (arrowAtUser != (enabledEmpty > 0)) return "the arrow does not point at the side that moves";
     const auto suffix = [](int mark) { return std::string(mark == kX ? ": X's" : ": O's"); };
     if (g.Label1.Caption.get() != g.playername + suffix(t.playermark)) return "the user's label is wrong";
@@ -112,6 +113,8 @@ std::string damageSettings(tictactoe&, std::mt19937& r) {
 
 // The dialog writes what it shows, whatever the game read back into its table meanwhile; with no
 // mark chosen the table's play-as goes back unchanged.
+constexpr std::string_view kSettingsClose = "the settings close and their files hold what they showed";
+
 std::string closeSettings(tictacsettings& dialog, std::mt19937&) {
     const std::string playto = dialog.Combo1.Text.get();
     const char* playas = dialog.Option1.Value ? "X" : dialog.Option2.Value ? "O" : dialog.Option3.Value ? "R" : nullptr;
@@ -122,7 +125,7 @@ std::string closeSettings(tictacsettings& dialog, std::mt19937&) {
     EXPECT_EQ(platform::readSetting("\\tictacto.dat"), playto);
     EXPECT_EQ(platform::readSetting("\\tictacwhat.dat"), playas ? std::string(playas) : held);
     EXPECT_EQ(tictactoerules::playto(playto), std::stoi(playto)) << "the dialog shows a target it plays to";
-    return "the settings close, showing " + playto + " and " + (playas ? playas : "no mark");
+    return std::string(kSettingsClose);
 }
 
 platform::Form* tictactoeWindow() { return platform::loaded<tictactoe>(); }
@@ -134,7 +137,7 @@ const bool tictactoePlayed = gp::playRules<tictactoe>(
                   .moves = tictactoeMoves,
                   .acts = damageSettings,
                   .reaches = {"You Win", "Computer Wins", "Cat", "You win the match! Play again?",
-                              "You Lost the match! Play again?"},
+                              "You Lost the match! Play again?", std::string(kSettingsClose)},
                   .seeds = 5});
 const bool settingsPlayed = gp::playRules<tictacsettings>(
     "tictactoe settings", {.played = false, .locks = tictactoeWindow, .acts = closeSettings});

@@ -274,6 +274,10 @@ void click(Form& form, Control& target, ClientPoint at, std::mt19937& r, std::os
     }
 }
 
+// What the runs of the test have met so far: the prompts of the boxes shown, and what each of the
+// windows' own gestures said it did.
+std::set<std::string>* metSoFar = nullptr;
+
 // The gesture in an enabled window the user has just clicked into.
 void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream& what) {
     const std::vector<platform::Menu*> items = reachableMenus(form);
@@ -283,7 +287,9 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
         return;
     }
     if (const PlayedWindow* rules = rulesOf(form); rules && rules->acts && below(r, 20) == 0) {
-        what << rules->acts(form, r);
+        const std::string did = rules->acts(form, r);
+        if (metSoFar) metSoFar->insert(did);
+        what << did;
         return;
     }
     if (gesture == Gesture::Menu) {
@@ -327,12 +333,11 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
 // The box answers of the step being played.
 std::mt19937* answering = nullptr;
 std::string* answersSaid = nullptr;
-std::set<std::string>* promptsMet = nullptr;
 std::vector<std::string> stepPrompts;
 
 platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
     std::mt19937& r = *answering;
-    if (promptsMet) promptsMet->insert(request.prompt);
+    if (metSoFar) metSoFar->insert(request.prompt);
     stepPrompts.push_back(request.prompt);
     platform::BoxReply reply;
     std::string word;
@@ -355,7 +360,8 @@ platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
 const std::vector<std::string>& promptsOfStep() { return stepPrompts; }
 
 void RandomPlayTest::perform(const Step& step, const std::function<void()>& start, std::string* said) {
-    for (Form* f : platform::loadedForms())
+    const std::vector<Form*> noted = platform::loadedForms();
+    for (Form* f : noted)
         if (const PlayedWindow* rules = rulesOf(*f); rules && rules->before) rules->before(*f);
     stepPrompts.clear();
     std::mt19937 r(step.pick);
@@ -384,6 +390,11 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
             useWindow(form, step.gesture, r, what);
     }
     settle();
+    // A window the step opened had nothing to note before it: it is held to how it opened, not to
+    // what an earlier window of its kind (of another run, in another program folder) left noted.
+    for (Form* f : platform::loadedForms())
+        if (const PlayedWindow* rules = rulesOf(*f); rules && rules->before && std::ranges::count(noted, f) == 0)
+            rules->before(*f);
     if (said) *said = what.str() + *said;
     answering = nullptr;
     answersSaid = nullptr;
@@ -427,7 +438,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
     TearDown();
     SetUp();
     boxes.answerWith(anyAnswer);
-    promptsMet = &met_;
+    metSoFar = &met_;
     Outcome outcome;
     testing::TestPartResultArray failures;
     testing::ScopedFakeTestPartResultReporter catcher(testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
@@ -453,7 +464,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
             outcome.broken = broken();
     }
     boxes.answerWith({});
-    promptsMet = nullptr;
+    metSoFar = nullptr;
     return outcome;
 }
 

@@ -50,9 +50,10 @@ struct PlayRules {
     // says what it did, and a failed expectation inside it breaks the run like a broken rule.
     std::function<std::string(T&, std::mt19937&)> acts{};
     // Optional: called on the window before every step, to note what `holds` then compares with
-    // (what a step may change, and what it may not).
+    // (what a step may change, and what it may not); on a window the step opened, once it has opened.
     std::function<void(T&)> before{};
-    // The box prompts its runs must meet between them (a game's every ending), and how many seeds
+    // What its runs must meet between them: box prompts (a game's every ending), or the words of a
+    // gesture of its own or of its dialogs' (`acts`) whose checks must have run; and how many seeds
     // the suite plays it from (a game whose moves are quick may ask for more).
     std::vector<std::string> reaches{};
     int seeds = 2;
@@ -124,7 +125,8 @@ protected:
     // opens the run's windows, and opens them again whenever the user has closed them all. A broken
     // rule fails the test with the seed, the step and a shortened list of steps that still breaks it.
     void play(std::uint32_t seed, int steps, std::type_index home, const std::function<void()>& start);
-    // Every box prompt the runs of this test have met, kept across replays.
+    // Every box prompt and every word of an `acts` gesture the runs of this test have met, kept
+    // across replays.
     const std::set<std::string>& met() const { return met_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "tictactoe_fixture.h"
 
+#include "core/scaling.h"
 #include "platform/files.h"
 
 void TicTacToeTest::settings(std::string_view playas, std::string_view playto) {
@@ -50,7 +51,7 @@ std::string TicTacToeTest::emptyCells(const tictactoe& w) {
     return flags;
 }
 
-bool TicTacToeTest::arrowAtUser(const tictactoe& w) { return w.Image1.Top == 1440 * double(w.scale); }
+bool TicTacToeTest::arrowAtUser(const tictactoe& w) { return w.Image1.Top == core::scaled(1440, w.scale); }
 
 void TicTacToeTest::play(tictactoe& w, const std::vector<int>& cells) {
     const std::size_t before = boxes.shown().size();
