@@ -150,6 +150,12 @@ TEST_F(FortyThievesPlay, LongGamesKeepEveryPileWholeAndEveryFreeCardInReach) {
         });
         if (HasFailure()) return;
         EXPECT_GT(progress.changes, 200) << "turns and accepted drops";
+        // Every card, covered, hidden in the stock or under a foundation too, keeps its dealt face
+        // (every step checks the free ones).
+        if (const fortythieves* f = platform::loaded<fortythieves>()) {
+            for (int k = 1; k <= kCards; ++k)
+                EXPECT_TRUE(showsFace(f->Image1[k], f->table.deckorder[k])) << "card " << k;
+        }
     }
 }
 
