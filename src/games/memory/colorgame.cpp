@@ -85,8 +85,9 @@ void colorgame::design() {
 }
 
 void colorgame::Form_Load() {
-    common::readsetting(speedsetting, kSpeedFile);
-    applyspeed();
+    std::string word;
+    common::readsetting(word, kSpeedFile);
+    takespeed(word);
     tickspeed();
     scalewindow();
     common::lockmain();
@@ -213,8 +214,11 @@ void colorgame::isithigh() {
     if (!common::savetopthree(best, kPrefix)) loadscores();
 }
 
-// A word that names no speed leaves the playback's pace as it was.
-void colorgame::applyspeed() {
+// Only a different word sets the pace: a new interval restarts the step under way, which choosing
+// the speed in force must not do. A word that names no speed leaves the pace as it was.
+void colorgame::takespeed(const std::string& word) {
+    if (word == speedsetting) return;
+    speedsetting = word;
     if (const auto interval = speedInterval(speedsetting)) Timer1.Interval = *interval;
 }
 
@@ -227,13 +231,13 @@ void colorgame::tickspeed() {
     fast.Checked = word == "FAST";
 }
 
-// The chosen pace applies at once; a write that fails then falls back to whatever speed the file
-// still names.
+// The chosen pace applies at once; the file is then read back, so a write that fails falls back to
+// whatever speed the file still names.
 void colorgame::setspeed(std::string_view word) {
-    speedsetting = word;
-    applyspeed();
-    common::writesetting(speedsetting, word, kSpeedFile);
-    applyspeed();
+    takespeed(std::string(word));
+    std::string stored;
+    common::writesetting(stored, word, kSpeedFile);
+    takespeed(stored);
     tickspeed();
 }
 

@@ -63,7 +63,7 @@ private:
     void enablepads(bool on);
     void normalpads();
     void light(int pad, int ms);
-    void applyspeed();
+    void takespeed(const std::string& word);
     void tickspeed();
     void setspeed(std::string_view word);
 

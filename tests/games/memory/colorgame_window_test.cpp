@@ -377,6 +377,32 @@ TEST_F(ColorGame, ASpeedChosenDuringAPlaybackAppliesFromTheNextStep) {
     EXPECT_EQ(litPad(w), 3);
 }
 
+// Only a speed that differs touches the playback's step timer, so choosing the speed in force
+// mid-step leaves the step on its rhythm.
+TEST_F(ColorGame, TheSpeedInForceChosenAgainKeepsThePlaybackOnItsRhythm) {
+    struct Case {
+        const char* speed;
+        int interval;
+        platform::Menu colorgame::*item;
+    };
+    const Case cases[] = {{"SLOW", 800, &colorgame::slow}, {"MED", 500, &colorgame::medium}, {"FAST", 300, &colorgame::fast}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.speed);
+        colorgame& w = openColor(c.speed);
+        w.dealKnown({2});
+        advance(1000 + c.interval);
+        ASSERT_EQ(litPad(w), 2);
+        advance(c.interval / 2);
+        chooseMenu(w.*c.item);
+        advance(c.interval - c.interval / 2 - 1);
+        EXPECT_FALSE(padsEnabled(w));
+        advance(1);
+        EXPECT_TRUE(padsEnabled(w)) << "the playback hands over one interval after its last pad";
+        EXPECT_EQ(fileBytes("\\colorspeed.dat"), std::string(c.speed) + "\r\n");
+        closeColor(w);
+    }
+}
+
 TEST_F(ColorGame, SoundsFollowTheSwitch) {
     colorgame& w = openColor("FAST");
     w.dealKnown({1, 2, 3});
