@@ -9,7 +9,7 @@
 
 // The small "High Scores" window of a game with a top-three table: two bold headings, three rows
 // of place, name and value, and two lines between the rows. Each game's window derives from it;
-// at its load it fills the rows from its game window's holders and locks that window until it
+// at its load it fills the rows from its game window's table and locks that window until it
 // unloads.
 namespace common {
 
@@ -23,7 +23,7 @@ struct HighScoresDesign {
 };
 
 // What a top-three window needs of its game window, which connects itself when it is made: the
-// game window while it is loaded (null otherwise) and the table its holders keep.
+// game window while it is loaded (null otherwise) and the top three it keeps.
 struct HighScoresOwner {
     std::function<platform::Form*()> loaded;
     std::function<TopThree()> table;
@@ -58,7 +58,7 @@ private:
 template <class Window>
 class ConnectedHighScores : public HighScoresWindow {
 public:
-    // Connects the game window class Game, whose scores() gives the table its holders keep.
+    // Connects the game window class Game, whose scores() gives the top three it keeps.
     template <class Game>
     static void connectgame() {
         connected() = {&gameform<Game>, &gametable<Game>};
