@@ -4,6 +4,7 @@
 #include "games/euchre/euchre.h"
 #include "games/euchre/euchre_layout.h"
 #include "games/euchre/euchre_play.h"
+#include "games/euchre/euchre_scoring.h"
 #include "games/euchre/euchrescore.h"
 
 #include <algorithm>
@@ -108,18 +109,31 @@ const bool euchreScorePlayed =
     gp::playRules<euchrescore>("euchre score", {.played = false, .locks = euchreTable, .holds = euchreScoreHolds});
 
 // Long runs of the table alone, hand after hand: besides the rules above, no computer seat ever
-// finds its counts at odds with its hand (it would say "ERROR"), and once the run ends, closing
-// every window deals and asks nothing.
+// finds its counts at odds with its hand (it would say "ERROR"), and once the run ends,
+// closing every window deals and asks nothing. Each time the table opens, its first game is near
+// its end, the teams a point or two short of the target, so that runs cut short by a new game or a
+// closed table still play games to their end and their score window's new game.
 class EuchreLongPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
 TEST_P(EuchreLongPlay, HandAfterHandTheTableKeepsItsCardsAndAnswers) {
+    // A new program counts its openings afresh, so every replay of the run plays the same.
+    unsigned opened = 0;
     play(GetParam(), 5000, typeid(euchre), [&] {
+        if (!platform::loaded<Form1>()) opened = 0;
         const Form1* main = platform::loaded<Form1>();
         if (!main || !main->Visible) startProgram();
-        platform::window<euchre>().Show();
+        const bool fresh = platform::loaded<euchre>() == nullptr;
+        euchre& e = platform::window<euchre>();
+        if (fresh) {
+            const int target = playTarget(e.playtarget);
+            const unsigned k = GetParam() + opened++;
+            e.table.teampoints = {0, target - 1 - static_cast<int>(k % 2), target - 1 - static_cast<int>(k / 2 % 2)};
+        }
+        e.Show();
     });
     if (HasFailure()) return;
     EXPECT_EQ(std::ranges::count_if(boxes.shown(), [](const platform::BoxRequest& b) { return b.prompt == "ERROR"; }), 0);
+    EXPECT_TRUE(met().contains("You Win") || met().contains("You Lost")) << "no game was played to its end";
     // No answer is scripted from here on: any box on the way out fails the test.
     platform::unloadAll();
     settle();
