@@ -38,9 +38,9 @@ TEST_F(EuchreScore, ClosedAfterAHandItDealsTheNextHandWithTheNextDealer) {
         SCOPED_TRACE(c.dealer);
         gp::ScriptedBoxes script;
         if (c.dealer == 2) script.expect("Make Trump Suit?", vbNo);
-        euchre& e = midHand(c.dealer);
         open<gp::mainstandin>().Label1.Caption = "Marit";
-        e.Label11.Caption = "Marit";
+        euchre& e = midHand(c.dealer);
+        ASSERT_EQ(e.Label11.Caption.get(), "Marit");
         endHand(e, 3, {0, 1, 1, 2, 0}, 3);
         euchrescore* score = platform::loaded<euchrescore>();
         ASSERT_NE(score, nullptr);
