@@ -109,10 +109,10 @@ const bool euchreScorePlayed =
     gp::playRules<euchrescore>("euchre score", {.played = false, .locks = euchreTable, .holds = euchreScoreHolds});
 
 // Long runs of the table alone, hand after hand: besides the rules above, no computer seat ever
-// finds its counts at odds with its hand (it would say "ERROR"), and once the run ends,
-// closing every window deals and asks nothing. Each time the table opens, its first game is near
-// its end, the teams a point or two short of the target, so that runs cut short by a new game or a
-// closed table still play games to their end and their score window's new game.
+// finds its counts at odds with its hand (it would say "ERROR"), a game is played to its end, and
+// once the run ends, closing every window deals and asks nothing. Each time the table opens, its
+// first game is a point or two short of the target for each team, so that runs cut short by a new
+// game or a closed table still play games to their end and their score window's new game.
 class EuchreLongPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
 TEST_P(EuchreLongPlay, HandAfterHandTheTableKeepsItsCardsAndAnswers) {
