@@ -186,12 +186,16 @@ void euchre::Form_Load() {
 // Every game's players: names for the computer seats, the user's name, a drawn dealer and no
 // points yet.
 void euchre::seatplayers(std::string_view partnerSecond) {
-    const common::SeatNames names = common::pickseats(partnerSecond);
-    Label12.Caption = std::string(names.top);
-    Label13.Caption = std::string(names.right);
-    Label14.Caption = std::string(names.left);
+    const common::SeatNames seats = common::pickseats(partnerSecond);
+    names[kPartner] = seats.top;
+    names[2] = seats.right;
+    names[4] = seats.left;
+    Label12.Caption = names[kPartner];
+    Label13.Caption = names[2];
+    Label14.Caption = names[4];
     for (Image* button : {&Image6, &Image7, &Image8}) button->Move(button->Left, button->Top, Image9.Width, Image9.Height);
-    Label11.Caption = common::playername();
+    names[kUser] = common::playername();
+    Label11.Caption = names[kUser];
     table.dealer = core::rndnum(4);
     table.teampoints = {0, 0, 0};
 }
@@ -655,7 +659,7 @@ void euchre::nexthand() {
 }
 
 std::array<std::string, 4> euchre::scorecaptions() const {
-    return {Label11.Caption + "/" + Label12.Caption.get(), Label13.Caption + "/" + Label14.Caption.get(),
+    return {names[kUser] + "/" + names[kPartner], names[2] + "/" + names[4],
             std::to_string(table.teampoints[1]), std::to_string(table.teampoints[2])};
 }
 

@@ -55,6 +55,8 @@ public:
 
     euchrerules::EuchreTable table;
     Marks marks;
+    // The seats' names by seat, as the name labels show them; the user's as it was when the game began.
+    std::array<std::string, 5> names;
     // The text of "\Data\euchreto.dat" as read at load, replaced (not read back) by the Play to menu.
     std::string playtarget;
     float scale = 1;

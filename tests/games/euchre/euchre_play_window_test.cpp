@@ -222,6 +222,7 @@ TEST_F(EuchrePlay, NewGameAtEachStageLeavesNoTickOfTheOldHand) {
         EXPECT_EQ(e.table.teampoints[1], 0);
         EXPECT_EQ(e.Label8.Caption.get(), "");
         EXPECT_TRUE(e.Label12.Caption.get() == "Orvena" || e.Label12.Caption.get() == "Sennet");
+        EXPECT_EQ(e.names[kPartner], e.Label12.Caption.get()) << "the new partner's name is the table's";
         EXPECT_FALSE(e.handinplay());
         // Less than a second on: only the new hand's first speaker may come, and no old step.
         sounds.clear();

@@ -38,9 +38,9 @@ TEST_F(EuchreScore, ClosedAfterAHandItDealsTheNextHandWithTheNextDealer) {
         SCOPED_TRACE(c.dealer);
         gp::ScriptedBoxes script;
         if (c.dealer == 2) script.expect("Make Trump Suit?", vbNo);
-        euchre& e = midHand(c.dealer);
         open<gp::mainstandin>().Label1.Caption = "Marit";
-        e.Label11.Caption = "Marit";
+        euchre& e = midHand(c.dealer);
+        ASSERT_EQ(e.Label11.Caption.get(), "Marit");
         endHand(e, 3, {0, 1, 1, 2, 0}, 3);
         euchrescore* score = platform::loaded<euchrescore>();
         ASSERT_NE(score, nullptr);
@@ -154,6 +154,37 @@ TEST_F(EuchreScore, ATargetChosenInTheFirstHandCountsAtItsEnd) {
     nextGameDealtBy(1);
     close(*platform::loaded<euchrescore>());
     EXPECT_EQ(e.table.teampoints[1], 0);
+}
+
+// The target is the file's text as the table read it at load (or as the menu chose it since): the file
+// changed behind the table's back counts only at the next opening.
+TEST_F(EuchreScore, TheTargetIsTheFileAsReadAtLoad) {
+    // The user's team takes all five tricks of its trump (2 points), or the other team four of its own (1).
+    const struct { const char* atLoad; const char* later; bool userTeam; std::array<int, 3> points; const char* box; } cases[] = {
+        {"8", "12", true, {0, 6, 0}, "You Win"},
+        {"12", "8", true, {0, 6, 0}, nullptr},
+        {"12", "8", false, {0, 0, 7}, nullptr},
+        {"8", "x", false, {0, 0, 7}, "You Lost"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.atLoad) + " at load, then " + c.later);
+        platform::writeSetting("\\Data\\euchreto.dat", c.atLoad);
+        gp::ScriptedBoxes script;
+        if (c.box) script.expect(c.box, vbOK);
+        euchre& e = midHand(1);
+        platform::writeSetting("\\Data\\euchreto.dat", c.later);
+        if (c.userTeam)
+            endHand(e, 3, {0, 1, 0, 3, 0}, 3, c.points);
+        else
+            endHand(e, 2, {0, 0, 2, 1, 1}, 2, c.points);
+        EXPECT_EQ(e.table.teampoints[c.userTeam ? 1 : 2], 8);
+        EXPECT_EQ(script.shown().size(), c.box ? 1u : 0u);
+        EXPECT_EQ(platform::loaded<euchrescore>()->onclose,
+                  c.box ? euchrescore::OnClose::NewGame : euchrescore::OnClose::NextHand);
+        EXPECT_EQ(platform::readFile("\\Data\\euchreto.dat"), std::string(c.later) + "\r\n") << "the table writes nothing";
+        e.Unload();
+        settle();
+    }
 }
 
 // At the end of the run every window is unloaded, the score window before its table: it must

@@ -6,6 +6,7 @@
 #include "games/euchre/euchre_layout.h"
 #include "platform/files.h"
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -82,6 +83,8 @@ TEST_F(EuchreTest, LoadDealsEachCardOnceAndTheFirstActivationStartsTheBidding) {
     EXPECT_TRUE(e.Label12.Caption.get() == "Orvena" || e.Label12.Caption.get() == "Pelko");
     EXPECT_TRUE(e.Label13.Caption.get() == "Wendro" || e.Label13.Caption.get() == "Corlan");
     EXPECT_TRUE(e.Label14.Caption.get() == "Feyla" || e.Label14.Caption.get() == "Quilla");
+    EXPECT_EQ(e.names, (std::array<std::string, 5>{"", e.Label12.Caption, e.Label13.Caption, "Guest", e.Label14.Caption}))
+        << "the table keeps the names its labels show";
     std::set<int> codes;
     for (int slot = 1; slot <= 24; ++slot) {
         const int code = e.table.deckorder[slot];

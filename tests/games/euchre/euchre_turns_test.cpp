@@ -36,6 +36,7 @@ TEST(EuchreTurns, RoundOneTicksTakeOrPassAndSayWhoSpeaksNext) {
         {"seat 2's pass has the user answer at once", &kQuiet, 1, 2, 2, "", Then::User, 2},
         {"the dealer's pass ends the round", &kQuiet, 1, 1, 1, "", Then::SecondRound, 1},
         {"the dealer seat 4 ends it too", &kQuiet, 4, 4, 4, "", Then::SecondRound, 4},
+        {"seat 2 dealing ends it rather than ask the user again", &kQuiet, 2, 2, 2, "", Then::SecondRound, 2},
         {"a tick at the user's turn only passes to seat 4", &kQuiet, 2, 3, 0, "", Then::Next, 4},
     };
     for (const BidCase& c : cases) {
