@@ -55,6 +55,10 @@ struct PlayRules {
     // the suite plays it from (a game whose moves are quick may ask for more).
     std::vector<std::string> reaches{};
     int seeds = 2;
+    // A game played by dragging (discs onto pegs, cards onto cards), where a plain click moves
+    // nothing: half the clicks in it are drags instead, so that its runs move as often as a
+    // clicked game's.
+    bool dragged = false;
 };
 
 // A registered window, its rules without its type.
@@ -71,6 +75,7 @@ struct PlayedWindow {
     std::function<void(platform::Form&)> before;
     std::vector<std::string> reaches;
     int seeds;
+    bool dragged;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
 
@@ -98,7 +103,7 @@ bool playRules(std::string name, PlayRules<T> rules) {
     if (rules.before) before = [own = rules.before](platform::Form& form) { own(static_cast<T&>(form)); };
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
                             rules.keepsLock, std::move(holds), std::move(moves), std::move(acts), std::move(before),
-                            std::move(rules.reaches), rules.seeds, [] { platform::window<T>().Show(); }});
+                            std::move(rules.reaches), rules.seeds, rules.dragged, [] { platform::window<T>().Show(); }});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.
