@@ -287,7 +287,7 @@ std::string interlockHolds(interlockpuzzle& w) {
         const std::string card = "card image " + std::to_string(k);
         const bool slid = t.tag != watch.puzzle.tag;
         if (slid != ir::slides(watch.puzzle.tag[k], watch.puzzle.blankcell))
-            return slid ? card + " slid though not beside the blank cell" : card + " beside the blank cell did not slide";
+            return card + (slid ? " slid though not beside the blank cell" : " beside the blank cell did not slide");
         if (std::ranges::count(gp::promptsOfStep(), kYouWin) != (ir::solved(t) ? 1 : 0))
             return "a click on " + card + " did not bring the notice once exactly when the cards lie in order";
     }
@@ -330,7 +330,11 @@ std::vector<platform::Control*> interlockMoves(interlockpuzzle& w) {
 // Calculation and Nestor are played by dragging cards.
 const bool calculationPlayed = gp::playRules<calculation>(
     "calculation",
-    {.locks = common::mainwindow, .holds = calculationHolds, .moves = calculationMoves, .acts = calculationActs, .dragged = true});
+    {.locks = common::mainwindow,
+     .holds = calculationHolds,
+     .moves = calculationMoves,
+     .acts = calculationActs,
+     .dragged = true});
 const bool nestorPlayed = gp::playRules<nestor>(
     "nestor", {.locks = common::mainwindow, .holds = nestorHolds, .moves = nestorMoves, .dragged = true});
 const bool interlockPlayed = gp::playRules<interlockpuzzle>(
