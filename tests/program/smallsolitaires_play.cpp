@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <numeric>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,16 +38,28 @@ using platform::Image;
 constexpr const char* kPlayAgain = "You Win! Play again?";
 constexpr const char* kYouWin = "You Win";
 
-// What the long runs watch beyond a window's state: the boxes shown since the last check, and
-// whether the game was won then. The other runs leave it unset.
+// What the long runs watch beyond a window's state: the boxes shown since the last check, whether
+// the game was won then, and how often a step took a card (Calculation: onto a pile or a
+// foundation; Nestor: a pair off). The other runs leave it unset but for the card images clicked in
+// the step being played and the puzzle as it was before.
 struct WinWatch {
     const gp::ScriptedBoxes* boxes = nullptr;
     std::size_t seen = 0;
     const platform::Form* window = nullptr;  // whose game the snapshot is
     bool won = false;
     ir::PerCard cells{};
+    int cards = 0;  // Calculation: the cards on piles and foundations; Nestor: the cards left
+    int moves = 0;
+    std::vector<int> clicked{};
+    ir::InterlockTable puzzle{};
 };
 WinWatch watch;
+
+// Whether the step took a card, by the count of cards that only grows (or only shrinks) as it does.
+void countMove(const platform::Form& w, int cards, bool taken) {
+    if (watch.window == &w && taken) ++watch.moves;
+    watch.cards = cards;
+}
 
 // Whether the box came since the last check (other boxes aside).
 bool newBox(std::string_view prompt) {
@@ -152,6 +166,7 @@ std::string calculationHolds(calculation& c) {
         return "the stock shows when spent, or hides while it holds cards";
     if (latest != 0 && !frontAtCentre(c, c.Image1[latest])) return "the latest turned card is out of reach";
     const bool fresh = t.turned == 0 && piled == 0;
+    countMove(c, up + piled, up + piled > watch.cards);
     return asksOnWinning(c, calc::won(t), fresh);
 }
 
@@ -169,6 +184,20 @@ std::vector<platform::Control*> calculationMoves(calculation& c) {
         }
     }
     return moves;
+}
+
+// What a player does on a deal that can go no further (the stock spent, nothing waiting, no pile's
+// top going up): a new game; otherwise a card turned from the stock.
+std::string calculationActs(calculation& c, std::mt19937&) {
+    if (const auto at = gp::reachablePoint(c.deckpic)) {
+        platform::input::press(c, at->x, at->y, platform::vbLeftButton);
+        platform::input::release(c, at->x, at->y, platform::vbLeftButton);
+        return "a card turned from the stock";
+    }
+    const std::vector<platform::Control*> moves = calculationMoves(c);
+    if (moves.size() > 1) return "no New Game while a card can go on";
+    c.newgame.userChoose();
+    return "menu Calculation: File > New Game on a deal that can go no further";
 }
 
 std::string nestorHolds(nestor& n) {
@@ -211,6 +240,7 @@ std::string nestorHolds(nestor& n) {
         if (std::adjacent_find(ranks.begin(), ranks.end()) != ranks.end()) return column + " repeats a rank";
     }
     if (shown % 2 != 0) return "cards left other than in pairs";
+    countMove(n, shown, shown < watch.cards);
     return asksOnWinning(n, nr::won(t), shown == nr::kCards);
 }
 
@@ -250,6 +280,18 @@ std::string interlockHolds(interlockpuzzle& w) {
         if (!frontAtCentre(w, picture)) return card + " is covered";
     }
     if (!frontAtCentre(w, w.Image2[t.blankcell])) return "the blank cell does not show";
+    // A click on a card slides it exactly when it lies beside the blank cell, and the notice comes
+    // once after every click on a card that leaves the cards in order.
+    if (watch.clicked.size() == 1) {
+        const int k = watch.clicked.front();
+        const std::string card = "card image " + std::to_string(k);
+        const bool slid = t.tag != watch.puzzle.tag;
+        if (slid != ir::slides(watch.puzzle.tag[k], watch.puzzle.blankcell))
+            return card + (slid ? " slid though not beside the blank cell" : " beside the blank cell did not slide");
+        if (std::ranges::count(gp::promptsOfStep(), kYouWin) != (ir::solved(t) ? 1 : 0))
+            return "a click on " + card + " did not bring the notice once exactly when the cards lie in order";
+    }
+    watch.clicked.clear();
     // The notice follows every click on a card while the cards are in order, and a slide that
     // puts them in order is such a click.
     const bool noticed = newBox(kYouWin);
@@ -261,6 +303,22 @@ std::string interlockHolds(interlockpuzzle& w) {
     return {};
 }
 
+// The card images' click handler, noting each card clicked before it takes the click.
+struct NotedCardClicks {
+    std::function<void(int)> handler;
+    void operator()(int card) const {
+        watch.clicked.push_back(card);
+        if (handler) handler(card);
+    }
+};
+
+// Before each step: the puzzle as it lies, and the card images note their clicks from here on.
+void interlockBefore(interlockpuzzle& w) {
+    if (!w.Image1.Click.target<NotedCardClicks>()) w.Image1.Click = NotedCardClicks{std::move(w.Image1.Click)};
+    watch.clicked.clear();
+    watch.puzzle = w.table;
+}
+
 // The cards beside the blank cell.
 std::vector<platform::Control*> interlockMoves(interlockpuzzle& w) {
     std::vector<platform::Control*> moves;
@@ -269,12 +327,19 @@ std::vector<platform::Control*> interlockMoves(interlockpuzzle& w) {
     return moves;
 }
 
+// Calculation and Nestor are played by dragging cards.
 const bool calculationPlayed = gp::playRules<calculation>(
-    "calculation", {.locks = common::mainwindow, .holds = calculationHolds, .moves = calculationMoves});
-const bool nestorPlayed =
-    gp::playRules<nestor>("nestor", {.locks = common::mainwindow, .holds = nestorHolds, .moves = nestorMoves});
+    "calculation",
+    {.locks = common::mainwindow,
+     .holds = calculationHolds,
+     .moves = calculationMoves,
+     .acts = calculationActs,
+     .dragged = true});
+const bool nestorPlayed = gp::playRules<nestor>(
+    "nestor", {.locks = common::mainwindow, .holds = nestorHolds, .moves = nestorMoves, .dragged = true});
 const bool interlockPlayed = gp::playRules<interlockpuzzle>(
-    "interlock", {.locks = common::mainwindow, .holds = interlockHolds, .moves = interlockMoves});
+    "interlock",
+    {.locks = common::mainwindow, .holds = interlockHolds, .moves = interlockMoves, .before = interlockBefore});
 
 // Longer runs than every window gets, at each screen size, each starting whenever its window opens
 // from a deal that is nearly won, so the win question comes and is answered either way.
@@ -307,10 +372,14 @@ protected:
             settle();
             (this->*nearlyWon)(w);
         });
+        moved += watch.moves;
         const auto& shown = boxes.shown();
         return static_cast<int>(std::count_if(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end(),
                                               [&](const platform::BoxRequest& box) { return box.prompt == win; }));
     }
+
+    // The steps that took a card, over the runs of a test.
+    int moved = 0;
 
 public:
     // The deal whose stock comes in the foundations' order, played up to its last three cards.
@@ -363,6 +432,7 @@ TEST_F(SmallSolitairesPlay, CalculationKeepsEveryCardInOnePlaceAndEveryMovableCa
         wins += playFrom<calculation>(run.seed, 1500, run.width, run.height, kPlayAgain,
                                       &SmallSolitairesPlay::calculationNearlyWon);
     EXPECT_GT(wins, 1) << "the win question came and was answered";
+    EXPECT_GT(moved, 300) << "turns aside, drops taken";
 }
 
 TEST_F(SmallSolitairesPlay, NestorKeepsEveryColumnsDepthsAndEveryFreeCardInReach) {
@@ -372,6 +442,7 @@ TEST_F(SmallSolitairesPlay, NestorKeepsEveryColumnsDepthsAndEveryFreeCardInReach
         wins +=
             playFrom<nestor>(run.seed, 1500, run.width, run.height, kPlayAgain, &SmallSolitairesPlay::nestorNearlyWon);
     EXPECT_GT(wins, 1) << "the win question came and was answered";
+    EXPECT_GT(moved, 120) << "pairs taken off";
 }
 
 TEST_F(SmallSolitairesPlay, InterlockKeepsEveryCardOnItsCell) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <typeindex>
 #include <utility>
@@ -26,16 +27,34 @@ using towersrules::kPegs;
 
 constexpr const char* kWin = "You Win! Play again?";
 
-// What the long runs watch beyond a window's state: the boxes shown since the last check, and the
-// table as it was then. The other runs leave it unset.
+// What the long runs watch beyond a window's state: the boxes shown since the last check, the
+// table as it was then, the drops on a peg in the step being played and how often a step moved
+// something. The other runs leave it unset.
 struct QuestionWatch {
     const gp::ScriptedBoxes* boxes = nullptr;
     std::size_t seen = 0;
     const platform::Form* window = nullptr;  // whose table the snapshot is
     towersrules::Counts pegs{};
     bool won = false;
+    int pegDrops = 0;
+    int moves = 0;
 };
 QuestionWatch watch;
+
+// The pegs' drop handler, counting the drops on a peg before it takes them.
+struct CountedPegDrops {
+    std::function<void(int, platform::Control&, double, double)> handler;
+    void operator()(int peg, platform::Control& source, double x, double y) const {
+        ++watch.pegDrops;
+        if (handler) handler(peg, source, x, y);
+    }
+};
+
+// Before each step: the pegs count their drops from here on.
+void towersBefore(towers& w) {
+    if (!w.Image1.DragDrop.target<CountedPegDrops>()) w.Image1.DragDrop = CountedPegDrops{std::move(w.Image1.DragDrop)};
+    watch.pegDrops = 0;
+}
 
 // Whether the win question came since the last check (other windows' boxes aside).
 bool newQuestion() {
@@ -84,11 +103,17 @@ std::string towersHolds(towers& w) {
     }
     const bool asked = newQuestion();
     // Asked after a drop on a finished tower: No keeps it, Yes starts again. A disc that finished
-    // the tower was dropped on a peg, so it asked.
+    // the tower was dropped on a peg, so it asked; so does any drop on a peg, taken or refused,
+    // while the tower stands finished.
     const bool fresh = t.pegcount[1] == t.n;
     if (asked && !towersrules::won(t) && !fresh) return "the win question came though no tower is finished";
+    if (asked && watch.pegDrops == 0) return "the win question came with no drop on a peg";
     const bool moved = watch.window == &w && watch.pegs != t.piecepeg;
+    watch.moves += moved;
     if (watch.boxes && moved && towersrules::won(t) && !asked) return "a disc finished the tower and nothing asked";
+    if (watch.boxes && watch.pegDrops > 0 && towersrules::won(t) && !asked)
+        return "a drop on a peg beside the finished tower asked nothing";
+    watch.pegDrops = 0;
     watch.window = &w;
     watch.pegs = t.piecepeg;
     for (int disc = 1; disc <= t.n; ++disc)
@@ -176,12 +201,19 @@ std::vector<platform::Control*> foreaftMoves(foreaft& f) {
     return moves;
 }
 
-const bool towers1Played =
-    gp::playRules<towers1>("towers1", {.locks = common::mainwindow, .holds = towersHolds, .moves = towersMoves});
-const bool towers2Played =
-    gp::playRules<towers2>("towers2", {.locks = common::mainwindow, .holds = towersHolds, .moves = towersMoves});
-const bool towers3Played =
-    gp::playRules<towers3>("towers3", {.locks = common::mainwindow, .holds = towersHolds, .moves = towersMoves});
+// The three sizes play by one set of rules; a disc moves only when dragged.
+template <class T>
+bool playTowersRules(const char* name) {
+    return gp::playRules<T>(name, {.locks = common::mainwindow,
+                                   .holds = towersHolds,
+                                   .moves = towersMoves,
+                                   .before = towersBefore,
+                                   .dragged = true});
+}
+
+const bool towers1Played = playTowersRules<towers1>("towers1");
+const bool towers2Played = playTowersRules<towers2>("towers2");
+const bool towers3Played = playTowersRules<towers3>("towers3");
 const bool foreaftPlayed = gp::playRules<foreaft>(
     "foreaft", {.timers = 1, .locks = common::mainwindow, .holds = foreaftHolds, .moves = foreaftMoves});
 
@@ -214,10 +246,14 @@ protected:
             settle();
             nearlyWon(w);
         });
+        moved += watch.moves;
         const auto& shown = boxes.shown();
         return static_cast<int>(std::count_if(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end(),
                                               [](const platform::BoxRequest& box) { return box.prompt == kWin; }));
     }
+
+    // The steps after which a disc lay on another peg than before, over the runs of a test.
+    int moved = 0;
 
     // From a new game, the whole tower moved the classic way onto peg 2 or 3 but for its last move.
     template <class T>
@@ -263,6 +299,7 @@ TEST_F(TowersForeAftPlay, EveryTowerKeepsItsDiscsCountedAndPlaced) {
     asked += playTowers<towers2>(42, false);
     asked += playTowers<towers3>(43, false);
     EXPECT_GT(asked, 1) << "the win question came";
+    EXPECT_GT(moved, 750) << "discs moved about";
 }
 
 TEST_F(TowersForeAftPlay, EveryTowerHoldsOnTheSmallScreen) {
@@ -270,6 +307,7 @@ TEST_F(TowersForeAftPlay, EveryTowerHoldsOnTheSmallScreen) {
     asked += playTowers<towers2>(45, true);
     asked += playTowers<towers3>(46, true);
     EXPECT_GT(asked, 1) << "the win question came";
+    EXPECT_GT(moved, 750) << "discs moved about";
 }
 
 TEST_F(TowersForeAftPlay, TheBoardKeepsEachCellOnceAndItsMovesOnTheirAxes) {

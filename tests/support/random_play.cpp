@@ -292,6 +292,8 @@ void useWindow(Form& form, Gesture gesture, std::mt19937& r, std::ostringstream&
         what << did;
         return;
     }
+    if (const PlayedWindow* rules = rulesOf(form); gesture == Gesture::Click && rules && rules->dragged && below(r, 2))
+        gesture = Gesture::Drag;
     if (gesture == Gesture::Menu) {
         if (platform::Menu* m = any(r, items))
             chooseMenu(*m, what);

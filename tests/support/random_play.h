@@ -64,6 +64,10 @@ struct PlayRules {
     // Optional: how often each gesture comes in a run played in this window, as weights of click,
     // drag, pointer move, menu, time passing, close and restart. Empty: the run's usual mix.
     std::vector<int> gestures{};
+    // A game played by dragging (discs onto pegs, cards onto cards), where a plain click moves
+    // nothing: half the clicks in it are drags instead, so that its runs move as often as a
+    // clicked game's.
+    bool dragged = false;
 };
 
 // A registered window, its rules without its type.
@@ -82,6 +86,7 @@ struct PlayedWindow {
     int seeds;
     std::function<std::optional<ClientPoint>(platform::Form&, platform::Control&, ClientPoint, int)> dropAt;
     std::vector<int> gestures;
+    bool dragged;
     std::function<void()> show;  // loads and shows it, as the chooser does
 };
 
@@ -115,7 +120,7 @@ bool playRules(std::string name, PlayRules<T> rules) {
     return addPlayedWindow({std::move(name), typeid(T), rules.played, rules.timers, std::move(rules.locks),
                             rules.keepsLock, std::move(holds), std::move(moves), std::move(acts), std::move(before),
                             std::move(rules.reaches), rules.seeds, std::move(dropAt), std::move(rules.gestures),
-                            [] { platform::window<T>().Show(); }});
+                            rules.dragged, [] { platform::window<T>().Show(); }});
 }
 
 // The fixture of a random-play test. Its SetUp and TearDown give each replay a fresh program.
