@@ -203,6 +203,7 @@ TEST_F(Crazy8sPlay, LongRunsAtEachScreenSize) {
     std::set<std::string> prompts;
     for (const ScreenRun& r : runs) {
         SCOPED_TRACE(number(r.width) + " x " + number(r.height));
+        leaveHomeUnpainted();
         play(r.seed, 3000, typeid(crazy8s), [&] {
             setScreen(r.width, r.height);
             const Form1* main = platform::loaded<Form1>();

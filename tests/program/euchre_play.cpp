@@ -118,6 +118,7 @@ class EuchreLongPlay : public ProgramTest, public testing::WithParamInterface<st
 TEST_P(EuchreLongPlay, HandAfterHandTheTableKeepsItsCardsAndAnswers) {
     // A new program counts its openings afresh, so every replay of the run plays the same.
     unsigned opened = 0;
+    leaveHomeUnpainted();
     play(GetParam(), 5000, typeid(euchre), [&] {
         if (!platform::loaded<Form1>()) opened = 0;
         const Form1* main = platform::loaded<Form1>();

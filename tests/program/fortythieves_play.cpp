@@ -143,6 +143,7 @@ TEST_F(FortyThievesPlay, LongGamesKeepEveryPileWholeAndEveryFreeCardInReach) {
     for (std::uint32_t seed : {11u, 12u, 13u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         progress = {};
+        leaveHomeUnpainted();
         play(seed, 2500, typeid(fortythieves), [&] {
             const Form1* main = platform::loaded<Form1>();
             if (!main || !main->Visible) startProgram();

@@ -137,6 +137,7 @@ const bool ginScorePlayed =
 class GinPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
 TEST_P(GinPlay, ALongRunKeepsEveryCardAndNeverSticks) {
+    leaveHomeUnpainted();
     play(GetParam(), 5000, typeid(gin), [this] {
         const Form1* main = platform::loaded<Form1>();
         if (!main || !main->Visible) startProgram();

@@ -163,6 +163,7 @@ class SeaWarPlay : public ProgramTest, public testing::WithParamInterface<SeaWar
 
 TEST_P(SeaWarPlay, ALongRunKeepsTheFleetsAndShotsAndNeverSticks) {
     const SeaWarRun run = GetParam();
+    leaveHomeUnpainted();
     play(run.seed, 4000, typeid(seawar), [this, run] {
         const Form1* main = platform::loaded<Form1>();
         if (!main || !main->Visible) startProgram();

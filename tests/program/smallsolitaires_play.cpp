@@ -363,6 +363,7 @@ protected:
         SCOPED_TRACE("seed " + std::to_string(seed) + " at " + std::to_string(widthPx) + " x " +
                      std::to_string(heightPx));
         const std::size_t before = boxes.shown().size();
+        leaveHomeUnpainted();
         play(seed, steps, typeid(T), [&] {
             setScreen(widthPx, heightPx);
             const Form1* main = platform::loaded<Form1>();

@@ -177,6 +177,7 @@ const bool spadesScorePlayed =
 class SpadesPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
 TEST_P(SpadesPlay, ManyHandsDeepTheTableKeepsItsCardsAndClosesQuietly) {
+    leaveHomeUnpainted();
     play(GetParam(), 8000, typeid(spades), [&] {
         const Form1* main = platform::loaded<Form1>();
         if (!main || !main->Visible) startProgram();

@@ -14,9 +14,11 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -27,9 +29,20 @@
 // top three keeps its order, agrees with its files and changes only where a score was offered.
 namespace {
 
-bool shows(const platform::Control& c, std::string_view file) {
-    const platform::Picture expected = platform::LoadPicture(file);
-    return expected && c.Picture.get() && c.Picture->image() == expected.image();
+// The pixels of a picture file, or of its greyed look, each read once, so that the runs stay quick.
+const QImage& expected(const std::string& file, bool grey = false) {
+    static std::map<std::pair<std::string, bool>, QImage> pictures;
+    auto found = pictures.find({file, grey});
+    if (found == pictures.end()) {
+        const platform::Picture own = platform::LoadPicture(file);
+        found = pictures.emplace(std::pair{file, grey}, grey && own ? platform::greyed(own).image() : own.image()).first;
+    }
+    return found->second;
+}
+
+bool shows(const platform::Control& c, const std::string& file, bool grey = false) {
+    const QImage& want = expected(file, grey);
+    return !want.isNull() && c.Picture.get() && c.Picture->image() == want;
 }
 
 int below(std::mt19937& r, int n) { return std::uniform_int_distribution<int>(0, n - 1)(r); }
@@ -156,10 +169,9 @@ std::string letters(const hangman& g) {
         const platform::Image& button = g.Command1[i];
         const char letter = static_cast<char>('a' + i - 1);
         const std::string file = "\\Images\\" + std::string(1, letter) + ".bmp";
-        const platform::Picture own = platform::LoadPicture(file);
         if (button.Enabled && shows(button, file))
             shown += static_cast<char>(letter - 'a' + 'A');
-        else if (!button.Enabled && own && button.Picture.get() && button.Picture->image() == platform::greyed(own).image())
+        else if (!button.Enabled && shows(button, file, true))
             shown += letter;
         else if (!button.Enabled && shows(button, "\\Images\\blankletteer.bmp"))
             shown += '-';

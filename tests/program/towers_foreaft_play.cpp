@@ -237,6 +237,7 @@ protected:
     int playLong(std::uint32_t seed, int steps, bool small, Setup nearlyWon) {
         SCOPED_TRACE(std::string(typeid(T).name()) + (small ? " at 640 x 480" : ""));
         const std::size_t before = boxes.shown().size();
+        leaveHomeUnpainted();
         play(seed, steps, typeid(T), [&] {
             if (small) setScreen(640, 480);
             const Form1* main = platform::loaded<Form1>();

@@ -131,6 +131,7 @@ TEST_F(WarPlay, LongRunsAtEachScreenSize) {
         // that change from one opening to the next; a new program counts its openings afresh, so
         // every replay of a run plays the same.
         unsigned opened = 0;
+        leaveHomeUnpainted();
         play(r.seed, 3000, typeid(wargame), [&] {
             setScreen(r.width, r.height);
             if (!platform::loaded<Form1>()) opened = 0;

@@ -361,6 +361,13 @@ platform::BoxReply anyAnswer(const platform::BoxRequest& request) {
 
 const std::vector<std::string>& promptsOfStep() { return stepPrompts; }
 
+void RandomPlayTest::startHome(const std::function<void()>& start) {
+    start();
+    if (homePainted_) return;
+    for (Form* f : platform::loadedForms())
+        if (std::type_index(typeid(*f)) == home_) f->topLevel()->setUpdatesEnabled(false);
+}
+
 void RandomPlayTest::perform(const Step& step, const std::function<void()>& start, std::string* said) {
     const std::vector<Form*> noted = platform::loadedForms();
     for (Form* f : noted)
@@ -373,7 +380,7 @@ void RandomPlayTest::perform(const Step& step, const std::function<void()>& star
     const Choice choice = chooseWindow(r, home_);
     // Once its window is closed, the user soon opens it again, as from the chooser.
     if (!choice.form || step.gesture == Gesture::Reopen || (!choice.homeShown && below(r, 5) == 0)) {
-        start();
+        startHome(start);
         what << "the program is started again";
     } else if (step.gesture == Gesture::Advance) {
         static const int spans[] = {15, 100, 400, 1000, 1000, 1000, 2500, 6000};
@@ -449,7 +456,7 @@ RandomPlayTest::Outcome RandomPlayTest::replay(const std::vector<Step>& steps, c
     // replay hears the same answers.
     std::mt19937 opening(0);
     answering = &opening;
-    start();
+    startHome(start);
     settle();
     answering = nullptr;
     // A run that crashes tells no seed's story; GP_PLAY_TRACE=1 prints each step as it is played.
