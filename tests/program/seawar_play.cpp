@@ -8,6 +8,7 @@
 #include "platform/files.h"
 
 #include <optional>
+#include <random>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -67,8 +68,20 @@ std::string fleetsWrong(seawar& w) {
     return {};
 }
 
+// Whether the window was placing its ships before the step.
+struct SeaWarBefore {
+    const seawar* window = nullptr;
+    bool placing = false;
+} seawarBefore;
+
+void noteSeaWar(seawar& w) { seawarBefore = {&w, w.table.placing}; }
+
 std::string seawarHolds(seawar& w) {
     const SeaWarTable& t = w.table;
+    for (const std::string& prompt : gp::promptsOfStep())
+        if ((prompt == "You will move first" || prompt == "The Computer will move first") && seawarBefore.window == &w &&
+            !seawarBefore.placing)
+            return "the battle is announced again in the middle of the battle";
     if (std::string wrong = fleetsWrong(w); !wrong.empty()) return wrong;
     int userShots = 0;
     for (int cell = 1; cell <= 200; ++cell) {
@@ -144,8 +157,30 @@ std::optional<gp::ClientPoint> seawarDropAt(seawar& s, platform::Control& source
     return gp::ClientPoint{cell.windowX() + 60 + (from.x - source.windowX()), cell.windowY() + 60 + (from.y - source.windowY())};
 }
 
-const bool seawarPlayed = gp::playRules<seawar>(
-    "seawar", {.timers = 2, .locks = common::mainwindow, .holds = seawarHolds, .moves = seawarMoves, .dropAt = seawarDropAt});
+// What no click does: Rotate or Done pressed from the keyboard, which reaches them where the enemy
+// side covers them in the battle, and a game type the menus never write put in its file behind the
+// program's back, for the next new game to read.
+std::string seawarActs(seawar& s, std::mt19937& r) {
+    const int roll = std::uniform_int_distribution<int>(0, 9)(r);
+    if (roll < 8) {
+        platform::CommandButton& button = roll < 4 ? s.Command2 : s.Command1;
+        const std::string name = roll < 4 ? "Done" : "Rotate";
+        if (!button.Enabled || !button.Visible) return name + " cannot take a key press";
+        button.userClick();
+        return "a key press on " + name;
+    }
+    const std::string type = roll == 8 ? "salvo" : "Broadside";
+    platform::writeSetting("\\seawartype.dat", type);
+    return "the game type file now holds " + type;
+}
+
+const bool seawarPlayed = gp::playRules<seawar>("seawar", {.timers = 2,
+                                                           .locks = common::mainwindow,
+                                                           .holds = seawarHolds,
+                                                           .moves = seawarMoves,
+                                                           .acts = seawarActs,
+                                                           .before = noteSeaWar,
+                                                           .dropAt = seawarDropAt});
 
 // Long runs of the game alone, one seed each so that they spread over the suite's shards, two of
 // them with a game type the menus never write put in its file whenever the game opens; a run ends

@@ -6,9 +6,16 @@
 #include "games/spades/spades_play.h"
 #include "games/spades/spades_scoring.h"
 #include "games/spades/spadescore.h"
+#include "platform/input.h"
+#include "platform/scheduler.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -167,23 +174,89 @@ std::vector<platform::Control*> spadesMoves(spades& s) {
 
 platform::Form* spadesTable() { return platform::loaded<spades>(); }
 
+// Time passing tick by tick, what each tick posts run before the next.
+void passTime(int ms) {
+    namespace scheduler = platform::scheduler;
+    const std::int64_t end = scheduler::now() + ms;
+    for (auto due = scheduler::nextDue(); due && *due <= end; due = scheduler::nextDue()) {
+        scheduler::advance(static_cast<int>(std::max<std::int64_t>(*due - scheduler::now(), 0)));
+        platform::runPosted();
+    }
+    scheduler::advance(static_cast<int>(end - scheduler::now()));
+    platform::runPosted();
+}
+
+// The user plays on without a pause: the computer seats' seconds pass and the user plays a legal
+// card at each turn, every rule checked after each, for one card or (one time in ten) to the end of
+// the hand, unless the table asks for something else first (a bid, a trade, a question). A hand is a
+// long run of gestures that closing and starting again would seldom let end; so the runs also reach
+// the ends of hands and games.
+std::string playOn(spades& s, std::mt19937& r) {
+    const int most = std::uniform_int_distribution<int>(0, 9)(r) == 0 ? 13 : 1;
+    int cards = 0, seconds = 0;
+    while (platform::loaded<spades>() == &s && s.Enabled && seconds < 200) {
+        if (s.Timer1.Enabled || s.Timer2.Enabled || s.Timer3.Enabled) {
+            passTime(1000);
+            ++seconds;
+        } else {
+            std::vector<platform::Image*> legal;
+            for (int slot : slotsOf(kUser))
+                if (s.table.turn == kUser && !s.Frame1.Visible && s.Image1[slot].Enabled && userMayPlay(s.table, slot))
+                    legal.push_back(&s.Image1[slot]);
+            if (legal.empty() || cards == most) break;
+            platform::Image& card = *legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(r)];
+            const std::optional<gp::ClientPoint> at = gp::reachablePoint(card);
+            if (!at) break;
+            platform::input::press(s, at->x, at->y, platform::vbLeftButton);
+            platform::input::release(s, at->x, at->y, platform::vbLeftButton);
+            platform::runPosted();
+            ++cards;
+        }
+        if (platform::loaded<spades>() != &s) break;
+        if (const std::string wrong = spadesHolds(s); !wrong.empty()) {
+            ADD_FAILURE() << "spades: " << wrong;
+            break;
+        }
+    }
+    return "the user plays on: " + std::to_string(cards) + " cards in " + std::to_string(seconds) + " seconds";
+}
+
 const bool spadesPlayed = gp::playRules<spades>(
-    "spades", {.timers = 1, .locks = common::mainwindow, .holds = spadesHolds, .moves = spadesMoves});
+    "spades", {.timers = 1, .locks = common::mainwindow, .holds = spadesHolds, .moves = spadesMoves, .acts = playOn});
 const bool spadesScorePlayed =
     gp::playRules<Spadescore>("spades score", {.played = false, .locks = spadesTable, .holds = scoreHolds});
+
+// A game that opens near its end, so that the hands a run plays to their end also end games and
+// offer the user a Blind Nil: one team 10 short of the target, or 10 above minus the target, or the
+// other team 100 ahead.
+void nearTheEnd(spades& s, unsigned opening) {
+    const int target = targetOf(s.target);
+    const std::array<int, 2> starts[] = {
+        {target - 10, 0}, {0, target - 10}, {10 - target, 0}, {target - 110, target - 10}, {0, 10 - target}};
+    s.table.teamscore = starts[opening % std::size(starts)];
+}
 
 // Long runs of the table from seeds of its own, many hands and games deep; at the end of each the
 // program closes with the table as it is, and nothing more is dealt or asked.
 class SpadesPlay : public ProgramTest, public testing::WithParamInterface<std::uint32_t> {};
 
 TEST_P(SpadesPlay, ManyHandsDeepTheTableKeepsItsCardsAndClosesQuietly) {
+    // Each time the table opens, its game starts near an end that changes from one opening to the
+    // next; a new program counts its openings afresh, so every replay of a run plays the same.
+    unsigned opened = 0;
     leaveHomeUnpainted();
     play(GetParam(), 8000, typeid(spades), [&] {
+        if (!platform::loaded<Form1>()) opened = 0;
         const Form1* main = platform::loaded<Form1>();
         if (!main || !main->Visible) startProgram();
+        const bool fresh = platform::loaded<spades>() == nullptr;
         platform::window<spades>().Show();
+        settle();
+        if (spades* s = platform::loaded<spades>(); fresh && s) nearTheEnd(*s, GetParam() + opened++);
     });
     if (HasFailure()) return;
+    EXPECT_TRUE(met().contains("You Win, Play again?") || met().contains("You Lost, Play again?")) << "no game ended";
+    EXPECT_TRUE(met().contains("Would you like to place a personal Blind Nil bid?")) << "no Blind Nil was offered";
     const std::size_t before = boxes.shown().size();
     platform::unloadAll();
     settle();
