@@ -107,13 +107,15 @@ void gin::design() {
 
 void gin::Form_Load() {
     core::Randomize();
-    Label1.Caption = common::playername();
+    playername = common::playername();
+    Label1.Caption = playername;
     readplayto();
     for (auto& [k, marker] : Shape1) {
         marker->Height = marker->Height / 2;
         marker->Width = marker->Width / 2;
     }
-    Label2.Caption = std::string(common::pickname());
+    compname = std::string(common::pickname());
+    Label2.Caption = compname;
     setscale();
     // Every card takes a face's size, then stretches whatever it shows to that size.
     for (auto& [slot, card] : Image1) common::facesized(*card);
@@ -308,11 +310,10 @@ void gin::showjudgement() {
 // score window with the flag that deals the next hand.
 void gin::handend(HandEnd end) {
     Timer1.Enabled = false;
-    const std::string computer = Label2.Caption;
     switch (end) {
     case HandEnd::UserGin: notice("You have reached Gin", kMessageTitle); break;
-    case HandEnd::ComputerGin: notice(computer + " has reached Gin", kMessageTitle); break;
-    case HandEnd::ComputerKnocks: notice(computer + " Knocks", "Knocks"); break;
+    case HandEnd::ComputerGin: notice(compname + " has reached Gin", kMessageTitle); break;
+    case HandEnd::ComputerKnocks: notice(compname + " Knocks", "Knocks"); break;
     case HandEnd::DeadHand: notice("The stock is empty. No score this hand.", kMessageTitle); break;
     case HandEnd::UserKnocks:
     case HandEnd::None: break;
@@ -337,7 +338,7 @@ void gin::showscore() {
 }
 
 GinScoreValues gin::scorevalues() const {
-    return {Label1.Caption, Label2.Caption, std::to_string(table.unmatched[kUser]),
+    return {playername, compname, std::to_string(table.unmatched[kUser]),
             std::to_string(table.gamescore[kUser]), std::to_string(table.gamescore[kComputer])};
 }
 

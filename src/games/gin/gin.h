@@ -43,6 +43,9 @@ public:
     core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
     // The play-to file's text as last read or written; the target is read from it.
     std::string playtotext;
+    // The two players' names as the labels show them: the user's at load, the opponent picked then.
+    std::string playername;
+    std::string compname;
 
     platform::ControlArray<platform::Image> Image1{*this, 1, 52};
     platform::Image Image2{*this};

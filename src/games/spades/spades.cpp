@@ -161,12 +161,16 @@ void spades::design() {
 void spades::Form_Load() {
     core::Randomize();
     const common::SeatNames names = common::pickseats();
-    Label16.Caption = std::string(names.top);
-    Label17.Caption = std::string(names.right);
-    Label18.Caption = std::string(names.left);
+    partnername = names.top;
+    rightname = names.right;
+    leftname = names.left;
+    Label16.Caption = partnername;
+    Label17.Caption = rightname;
+    Label18.Caption = leftname;
     common::readsetting(target, kTargetFile);
     showtarget();
-    Label11.Caption = common::playername();
+    playername = common::playername();
+    Label11.Caption = playername;
     // The window's height follows the trick labels once the table is laid out; sized so before the
     // factor is chosen, it shows the fit to the screen what the scaling will make of it.
     Height = Label5.Top + 700;
@@ -444,8 +448,8 @@ void spades::booktrick() {
 
 void spades::scorecard_Click() {
     Spadescore& score = window<Spadescore>();
-    score.Label3.Caption = Label16.Caption + "/" + Label11.Caption;
-    score.Label4.Caption = Label17.Caption + "/" + Label18.Caption;
+    score.Label3.Caption = partnername + "/" + playername;
+    score.Label4.Caption = rightname + "/" + leftname;
     score.Label5.Caption = std::to_string(table.bags[kOurs]);
     score.Label6.Caption = std::to_string(table.bags[kTheirs]);
     score.Label8.Caption = std::to_string(table.teamscore[kOurs]);

@@ -42,6 +42,9 @@ public:
     spadesrules::SpadesTable table;
     float scale = 1;
     core::ScreenKind screen = core::ScreenKind::Other;  // what its fixed additions follow
+    // The players' names as the labels show them, drawn at load: the partner (top), the right and
+    // left seats, and the user.
+    std::string partnername, rightname, leftname, playername;
 
     platform::ControlArray<platform::Image> Image1{*this, 0, 52};
     platform::ControlArray<platform::Shape> Shape3{*this, 0, 13};  // our tricks

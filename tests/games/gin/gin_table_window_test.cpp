@@ -22,6 +22,8 @@ TEST_F(GinTable, LoadDealsTheUsersFacesAndBacksElsewhere) {
     EXPECT_EQ(g.Caption.get(), "Gin");
     EXPECT_EQ(g.Label1.Caption.get(), "Guest");
     EXPECT_NE(std::ranges::find(common::oppnames, g.Label2.Caption.get()), common::oppnames.end());
+    EXPECT_EQ(g.playername, g.Label1.Caption.get()) << "the names the messages use are the ones shown";
+    EXPECT_EQ(g.compname, g.Label2.Caption.get());
     EXPECT_FALSE(platform::window<gp::mainstandin>().Enabled);
     EXPECT_TRUE(g.to100.Checked);
     EXPECT_FALSE(g.to75.Checked || g.to150.Checked);

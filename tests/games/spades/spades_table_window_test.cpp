@@ -87,6 +87,10 @@ TEST_F(SpadesTest, LoadDealsWithoutLockingAndTheFirstActivationStartsAGame) {
     EXPECT_FALSE(s.Frame1.Visible) << "the load's deal is not bid";
     EXPECT_EQ(s.Caption.get(), "Spades");
     EXPECT_EQ(s.Label11.Caption.get(), "Guest");
+    EXPECT_EQ(s.playername, "Guest");
+    EXPECT_EQ(s.partnername, s.Label16.Caption.get()) << "the score card's names are the ones shown";
+    EXPECT_EQ(s.rightname, s.Label17.Caption.get());
+    EXPECT_EQ(s.leftname, s.Label18.Caption.get());
     EXPECT_TRUE(s.Label16.Caption.get() == "Orvena" || s.Label16.Caption.get() == "Pelko");
     EXPECT_TRUE(s.Label17.Caption.get() == "Wendro" || s.Label17.Caption.get() == "Corlan");
     EXPECT_TRUE(s.Label18.Caption.get() == "Feyla" || s.Label18.Caption.get() == "Quilla");
