@@ -14,9 +14,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Tic-Tac-Toe: the board agrees with its counts, holds no finished game and waits for someone: the
@@ -69,7 +71,8 @@ std::string tictactoeHolds(tictactoe& g) {
         if (enabledEmpty > 0 && (marksplaced(t) != 0 || t.playermark != kX))
             return "a click is taken in the computer's wait other than before the first mark";
     }
-    const bool arrowAtUser = g.Image1.Top == 1440 * double(g.scale);
+    // The window scales the arrow's place in single precision: within a twip of the user's row.
+    const bool arrowAtUser = std::abs(g.Image1.Top - 1440 * double(g.scale)) < 1;
     if (arrowAtUser != (enabledEmpty > 0)) return "the arrow does not point at the side that moves";
     const auto suffix = [](int mark) { return std::string(mark == kX ? ": X's" : ": O's"); };
     if (g.Label1.Caption.get() != g.playername + suffix(t.playermark)) return "the user's label is wrong";
@@ -204,15 +207,19 @@ int valueOf(const std::string& text) { return text.empty() ? 0 : std::stoi(text)
 struct HangmanBefore {
     std::int32_t score = 0;
     std::vector<std::string> table;
+    const hangman* window = nullptr;  // the window noted; taken by the look after the step
 };
 HangmanBefore hangmanBefore;
 
-void noteHangman(hangman& g) { hangmanBefore = {g.table.score, storedTable()}; }
+void noteHangman(hangman& g) { hangmanBefore = {g.table.score, storedTable(), &g}; }
 
 // The table changes only where a score is offered: at the loss question, the score the puzzle was
 // lost with, and at No to the win question (the puzzle then stays solved), the score kept. An
 // offered score is in the table afterwards unless it beat none of the three.
 std::string offerHolds(const hangman& g) {
+    // A window opened during the step was noted by no look before it: what it holds is only checked
+    // against its files, never against a table left from another window or another run.
+    const bool noted = std::exchange(hangmanBefore.window, nullptr) == &g;
     std::optional<std::int32_t> offered;
     for (const std::string& prompt : gp::promptsOfStep()) {
         if (prompt == "You Lost, Play Again?") offered = hangmanBefore.score;
@@ -224,6 +231,7 @@ std::string offerHolds(const hangman& g) {
                                  held[2].value} != six)
         return "the window's top three is not what the files hold";
     if (valueOf(six[1]) < valueOf(six[3]) || valueOf(six[3]) < valueOf(six[5])) return "the top three is out of order";
+    if (!noted) return {};
     if (!offered) return six == hangmanBefore.table ? "" : "the top three changed though no score was offered";
     const std::string value = std::to_string(*offered);
     const bool entered = (six[0] == g.playername && six[1] == value) || (six[2] == g.playername && six[3] == value) ||
