@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -231,13 +232,27 @@ std::optional<gp::ClientPoint> backgammonDropAt(backgammon& b, platform::Control
                     : gp::ClientPoint{(geo::kUserDie1 + 300) * s, (geo::kDieTop + 300) * s};
 }
 
+// The menu items a player keeps coming back to, chosen more often than New Game and Exit: View
+// Score (also while the computer moves, so that a game may end under the score window) and the
+// options that can be reached now.
+std::string chooseOften(backgammon& b, std::mt19937& r) {
+    std::vector<platform::Menu*> items{&b.viewscore, &b.viewscore, &b.viewscore};
+    for (platform::Menu* item : {&b.playerfirst, &b.compfirst, &b.random, &b.yellow, &b.red, &b.doublecubeon,
+                                 &b.doublecubeoff, &b.f3, &b.f5, &b.f7, &b.f9})
+        if (item->reachable()) items.push_back(item);
+    platform::Menu& item = *items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(r)];
+    item.userChoose();
+    return "menu " + item.Caption.get() + " (often chosen)";
+}
+
 // Mostly drags and time passing, so that matches are played to their end; few menu choices, since
-// New Game and Exit start the board afresh.
+// New Game and Exit start the board afresh, and the often chosen ones one gesture in twenty.
 const bool backgammonPlayed = gp::playRules<backgammon>("backgammon", {.timers = 1,
                                                                        .holds = backgammonHolds,
                                                                        .moves = backgammonMoves,
+                                                                       .acts = chooseOften,
                                                                        .dropAt = backgammonDropAt,
-                                                                       .gestures = {200, 700, 20, 20, 300, 1, 1}});
+                                                                       .gestures = {200, 800, 20, 20, 300, 1, 1}});
 const bool backgammonScorePlayed =
     gp::playRules<backgammonscore>("backgammon score", {.played = false, .locks = board, .holds = scoreHolds});
 
