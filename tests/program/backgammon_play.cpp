@@ -5,11 +5,14 @@
 #include "games/backgammon/backgammon_scoring.h"
 #include "games/backgammon/backgammon_user.h"
 #include "games/backgammon/backgammonscore.h"
+#include "platform/input.h"
 
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -148,9 +151,23 @@ std::string turnsHold(const backgammon& b) {
     return {};
 }
 
+// Between drags the user's checkers can be grabbed again: no point area lies in front of a handle
+// that takes the pointer, wherever the last drag was let go.
+std::string handlesInFront(backgammon& b) {
+    for (int i = 1; i <= kCheckers; ++i) {
+        const platform::Image& handle = b.Image1[i];
+        if (!handle.Visible || !handle.Enabled) continue;
+        const platform::Control* front = platform::input::hitTest(b, handle.Left + handle.Width / 2, handle.Top + handle.Height / 2);
+        for (int p = 1; p <= 24; ++p)
+            if (front == &b.Image2[p]) return "the point area " + std::to_string(p) + " covers the handle " + std::to_string(i);
+    }
+    return {};
+}
+
 std::string backgammonHolds(backgammon& b) {
     if (std::string wrong = arraysHold(b); !wrong.empty()) return wrong;
     if (std::string wrong = checkersShown(b); !wrong.empty()) return wrong;
+    if (std::string wrong = handlesInFront(b); !wrong.empty()) return wrong;
     return turnsHold(b);
 }
 
@@ -184,12 +201,57 @@ std::vector<platform::Control*> backgammonMoves(backgammon& b) {
 
 platform::Form* board() { return platform::loaded<backgammon>(); }
 
+// Where the suggested checker is let go: mostly on its furthest place, now and then on another
+// place it may go; else on any point, on the tray whether or not it may bear off, on a name or the
+// cube, or on the background or the dice, which take nothing.
+std::optional<gp::ClientPoint> backgammonDropAt(backgammon& b, platform::Control& source, gp::ClientPoint, int pick) {
+    int checker = 0;
+    for (int i = 1; i <= kCheckers; ++i)
+        if (&b.Image1[i] == &source) checker = i;
+    if (!checker) return std::nullopt;
+    const auto area = [&](int p) -> platform::Control& {
+        return p == kTray ? static_cast<platform::Control&>(b.Image3) : b.Image2[p];
+    };
+    if (pick < 850) {
+        std::vector<int> places;
+        const Targets to = targets(b.table, checker);
+        for (int p = 1; p <= kTray; ++p)
+            if (to.test(std::size_t(p))) places.push_back(p);
+        if (pick < 800 || places.empty()) return std::nullopt;
+        return gp::reachablePoint(area(places[static_cast<std::size_t>(pick) % places.size()]));
+    }
+    if (pick < 900) return gp::reachablePoint(area(1 + pick % 24));
+    if (pick < 930) return gp::reachablePoint(area(kTray));
+    if (pick < 985) {
+        platform::Control* elsewhere[] = {&b.Label1, &b.Label2, &b.Image4};
+        return gp::reachablePoint(*elsewhere[pick % 3]);
+    }
+    const double s = b.scale;
+    return pick % 2 ? gp::ClientPoint{100 * s, 100 * s}
+                    : gp::ClientPoint{(geo::kUserDie1 + 300) * s, (geo::kDieTop + 300) * s};
+}
+
+// The menu items a player keeps coming back to, chosen more often than New Game and Exit: View
+// Score (also while the computer moves, so that a game may end under the score window) and the
+// options that can be reached now.
+std::string chooseOften(backgammon& b, std::mt19937& r) {
+    std::vector<platform::Menu*> items{&b.viewscore, &b.viewscore, &b.viewscore};
+    for (platform::Menu* item : {&b.playerfirst, &b.compfirst, &b.random, &b.yellow, &b.red, &b.doublecubeon,
+                                 &b.doublecubeoff, &b.f3, &b.f5, &b.f7, &b.f9})
+        if (item->reachable()) items.push_back(item);
+    platform::Menu& item = *items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(r)];
+    item.userChoose();
+    return "menu " + item.Caption.get() + " (often chosen)";
+}
+
 // Mostly drags and time passing, so that matches are played to their end; few menu choices, since
-// New Game and Exit start the board afresh.
+// New Game and Exit start the board afresh, and the often chosen ones one gesture in twenty.
 const bool backgammonPlayed = gp::playRules<backgammon>("backgammon", {.timers = 1,
                                                                        .holds = backgammonHolds,
                                                                        .moves = backgammonMoves,
-                                                                       .gestures = {200, 600, 20, 20, 300, 1, 1}});
+                                                                       .acts = chooseOften,
+                                                                       .dropAt = backgammonDropAt,
+                                                                       .gestures = {200, 800, 20, 20, 300, 1, 1}});
 const bool backgammonScorePlayed =
     gp::playRules<backgammonscore>("backgammon score", {.played = false, .locks = board, .holds = scoreHolds});
 

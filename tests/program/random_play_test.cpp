@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 // Every registered window played at random: the main window with everything it opens, and each
@@ -36,6 +37,44 @@ TEST_P(RandomPlay, NothingLostNothingStuck) {
     for (const std::string& prompt : played->reaches)
         EXPECT_TRUE(met().contains(prompt)) << "no run met \"" << prompt << '"';
 }
+
+// A run may open a window in the middle of a step (the chooser, a restart): its rules must hold
+// right away, with nothing noted before the step, at every screen size.
+class OpenedMidStep : public ProgramTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(OpenedMidStep, ItsRulesHoldAtOnce) {
+    for (const gp::PlayedWindow& w : gp::playedWindows()) {
+        if (!w.played) continue;
+        SCOPED_TRACE(w.name);
+        TearDown();
+        SetUp();
+        const int width = GetParam() == "640" ? 640 : GetParam() == "800" ? 800 : 1024;
+        setScreen(width, width * 3 / 4);
+        // A window may ask something as it opens: the first answer each time.
+        boxes.answerWith([](const platform::BoxRequest& request) {
+            platform::BoxReply reply;
+            if ((request.style & 7) == platform::vbYesNo) reply.button = platform::vbYes;
+            if (request.kind == platform::BoxRequest::Kind::Input) reply.text = "Ada";
+            return reply;
+        });
+        startProgram();
+        for (platform::Form* f : platform::loadedForms())
+            for (const gp::PlayedWindow& rules : gp::playedWindows())
+                if (rules.before && rules.type == std::type_index(typeid(*f))) rules.before(*f);
+        w.show();
+        settle();
+        for (platform::Form* f : platform::loadedForms())
+            for (const gp::PlayedWindow& rules : gp::playedWindows())
+                if (rules.holds && rules.type == std::type_index(typeid(*f))) {
+                    EXPECT_EQ(rules.holds(*f), "") << rules.name;
+                }
+        platform::unloadAll();
+        settle();
+        boxes.answerWith({});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, OpenedMidStep, testing::Values("640", "800", "1024"));
 
 INSTANTIATE_TEST_SUITE_P(Windows, RandomPlay, testing::ValuesIn(playedNames()),
                          [](const testing::TestParamInfo<std::string>& info) {
