@@ -14,12 +14,10 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 #include <array>
-#include <cmath>
 #include <cstdint>
+#include <map>
 #include <optional>
-#include <utility>
 #include <string>
 #include <utility>
 #include <vector>
