@@ -1,5 +1,6 @@
 #include "program_test.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <typeindex>
@@ -58,11 +59,17 @@ TEST_P(OpenedMidStep, ItsRulesHoldAtOnce) {
             return reply;
         });
         startProgram();
-        for (platform::Form* f : platform::loadedForms())
+        const auto look = [](platform::Form& f) {
             for (const gp::PlayedWindow& rules : gp::playedWindows())
-                if (rules.before && rules.type == std::type_index(typeid(*f))) rules.before(*f);
+                if (rules.before && rules.type == std::type_index(typeid(f))) rules.before(f);
+        };
+        const std::vector<platform::Form*> before = platform::loadedForms();
+        for (platform::Form* f : before) look(*f);
         w.show();
         settle();
+        // As the run does: a window the step opened is noted as it opened.
+        for (platform::Form* f : platform::loadedForms())
+            if (std::ranges::count(before, f) == 0) look(*f);
         for (platform::Form* f : platform::loadedForms())
             for (const gp::PlayedWindow& rules : gp::playedWindows())
                 if (rules.holds && rules.type == std::type_index(typeid(*f))) {

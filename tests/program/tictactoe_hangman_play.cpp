@@ -219,19 +219,15 @@ int valueOf(const std::string& text) { return text.empty() ? 0 : std::stoi(text)
 struct HangmanBefore {
     std::int32_t score = 0;
     std::vector<std::string> table;
-    const hangman* window = nullptr;  // the window noted; taken by the look after the step
 };
 HangmanBefore hangmanBefore;
 
-void noteHangman(hangman& g) { hangmanBefore = {g.table.score, storedTable(), &g}; }
+void noteHangman(hangman& g) { hangmanBefore = {g.table.score, storedTable()}; }
 
 // The table changes only where a score is offered: at the loss question, the score the puzzle was
 // lost with, and at No to the win question (the puzzle then stays solved), the score kept. An
 // offered score is in the table afterwards unless it beat none of the three.
 std::string offerHolds(const hangman& g) {
-    // A window opened during the step was noted by no look before it: what it holds is only checked
-    // against its files, never against a table left from another window or another run.
-    const bool noted = std::exchange(hangmanBefore.window, nullptr) == &g;
     std::optional<std::int32_t> offered;
     for (const std::string& prompt : gp::promptsOfStep()) {
         if (prompt == "You Lost, Play Again?") offered = hangmanBefore.score;
@@ -243,7 +239,6 @@ std::string offerHolds(const hangman& g) {
                                  held[2].value} != six)
         return "the window's top three is not what the files hold";
     if (valueOf(six[1]) < valueOf(six[3]) || valueOf(six[3]) < valueOf(six[5])) return "the top three is out of order";
-    if (!noted) return {};
     if (!offered) return six == hangmanBefore.table ? "" : "the top three changed though no score was offered";
     const std::string value = std::to_string(*offered);
     const bool entered = (six[0] == g.playername && six[1] == value) || (six[2] == g.playername && six[3] == value) ||
