@@ -5,8 +5,11 @@
 #include "games/gin/gin_table.h"
 #include "support/card_names.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -17,6 +20,25 @@
 namespace gintest {
 
 using ginrules::GinTable;
+
+// The computer's draws from a script, each from 1 to `range` (any range when 0); running out of it
+// fails the test. Handed over as std::ref(script), so the test sees what is left.
+struct Script {
+    std::deque<int> draws;
+    int range = 0;
+    int operator()(int n) {
+        if (range != 0) {
+            EXPECT_EQ(n, range);
+        }
+        if (draws.empty()) {
+            ADD_FAILURE() << "more draws than scripted";
+            return 1;
+        }
+        const int d = draws.front();
+        draws.pop_front();
+        return d;
+    }
+};
 
 inline int code(std::string_view name) { return gp::cardCode(name, core::SuitOrder::File); }
 

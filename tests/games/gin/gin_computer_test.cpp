@@ -4,6 +4,7 @@
 #include "gin_builder.h"
 
 #include <deque>
+#include <functional>
 
 using namespace ginrules;
 using gintest::table;
@@ -29,21 +30,6 @@ TEST(GinComputer, TakesThePileForAPairOrASuitNeighbour) {
         EXPECT_EQ(takesPile(table(c.computer, "", c.pile)), c.takes);
     }
 }
-
-// Draws 1..11 from a script; running out of it fails the test.
-struct Script {
-    std::deque<int> draws;
-    int operator()(int n) {
-        EXPECT_EQ(n, 11);
-        if (draws.empty()) {
-            ADD_FAILURE() << "more draws than scripted";
-            return 1;
-        }
-        const int d = draws.front();
-        draws.pop_front();
-        return d;
-    }
-};
 
 // Melded at 101..106 (three sevens, two to four of hearts), kept at 107 and 108 (king and queen of
 // spades), free at 109 and 110; 111 drawn from the stock, or taken from the pile and kept.
@@ -84,7 +70,7 @@ TEST(GinComputer, DiscardSearchesWithScriptedDraws) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const GinTable t = elevenCards(c.fromPile);
-        Script script{c.draws};
+        gintest::Script script{c.draws, 11};
         EXPECT_EQ(chooseDiscard(t, std::ref(script)), c.tag);
         EXPECT_TRUE(script.draws.empty()) << script.draws.size() << " draws left over";
     }

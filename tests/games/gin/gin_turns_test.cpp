@@ -4,6 +4,7 @@
 #include "gin_builder.h"
 
 #include <deque>
+#include <functional>
 
 using namespace ginrules;
 using gintest::slotOf;
@@ -69,19 +70,6 @@ TEST(GinTurns, TheUserDiscardsOnlyAnOwnCard) {
     EXPECT_FALSE(userDiscards(t, 53));
 }
 
-// Draws from a script; running out of it fails the test.
-ginrules::Draw scripted(std::deque<int>& draws) {
-    return [&draws](int) {
-        if (draws.empty()) {
-            ADD_FAILURE() << "more draws than scripted";
-            return 1;
-        }
-        const int d = draws.front();
-        draws.pop_front();
-        return d;
-    };
-}
-
 TEST(GinTurns, TheComputersWholeTurn) {
     const struct {
         const char* what;
@@ -98,13 +86,13 @@ TEST(GinTurns, TheComputersWholeTurn) {
         SCOPED_TRACE(c.what);
         GinTable t = table("7S 7C 7D 2H 3H 4H KS QS 9D 5C", "AS 2S 3S 4D 5D 6D 8H 9H TH KC", c.pile, "8C");
         t.turn = kComputer;
-        std::deque<int> draws = c.draws;
-        const ComputerTurn turn = computerTurn(t, scripted(draws));
+        gintest::Script script{c.draws};
+        const ComputerTurn turn = computerTurn(t, std::ref(script));
         EXPECT_EQ(turn.drawn, slotOf(t, c.drawn));
         EXPECT_EQ(turn.discarded, slotOf(t, c.thrown));
         EXPECT_EQ(tagOf(t, c.thrown), kPile + t.pilecount);
         EXPECT_EQ(t.turn, kUser);
-        EXPECT_TRUE(draws.empty());
+        EXPECT_TRUE(script.draws.empty());
         EXPECT_EQ(slotOfTag(t, drawnTag(kComputer)), 0) << "ten cards again";
         GinTable judged = t;
         setkeepmarks(judged);
@@ -120,8 +108,8 @@ TEST(GinTurns, TheComputerFindsTheStockEmpty) {
     t.turn = kComputer;
     ASSERT_FALSE(takesPile(t));
     const GinTable before = t;
-    std::deque<int> none;
-    const ComputerTurn turn = computerTurn(t, scripted(none));
+    gintest::Script none;
+    const ComputerTurn turn = computerTurn(t, std::ref(none));
     EXPECT_EQ(turn.drawn, 0);
     EXPECT_EQ(turn.discarded, 0);
     EXPECT_EQ(t.tag, before.tag);
